@@ -1,0 +1,15 @@
+// Ways of leaving an event procedure early. Each is thrown from any depth
+// and caught in exactly one place.
+#pragma once
+
+namespace cfhx {
+
+// Leave the calculation through the common return path (caught by the
+// calculate button's procedure).
+struct LeaveCalculation {};
+
+// The program is ending (main window closed or the finish choice); caught by
+// the event dispatch, which unwinds every wait in progress.
+struct EndProgram {};
+
+}  // namespace cfhx

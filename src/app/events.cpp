@@ -1,0 +1,48 @@
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "app/app.h"
+#include "app/control_flow.h"
+
+namespace cfhx {
+
+void registerProcedure(App& app, std::string_view screen, std::string_view control, Procedure proc) {
+    std::string key(screen);
+    key += '.';
+    key += control;
+    app.procedures[key] = proc;
+}
+
+bool click(App& app, std::string_view screen, std::string_view control) {
+    if (app.ended) return false;
+    int s = app.forms.screenId(screen);
+    if (s < 0) return false;
+    int c = app.forms.controlId(s, control);
+    if (c < 0) return false;
+    const Control& ctl = app.forms.at(s, c);
+    if (!app.forms.at(s).shown || !ctl.enabled || !ctl.visible) return false;
+    std::string key(screen);
+    key += '.';
+    key += control;
+    auto it = app.procedures.find(key);
+    if (it == app.procedures.end()) return false;
+    try {
+        it->second(app);
+    } catch (const EndProgram&) {
+        app.ended = true;
+    }
+    return true;
+}
+
+std::string systemDate() {
+    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%02d", local.tm_year % 100, local.tm_mon + 1, local.tm_mday);
+    return buf;
+}
+
+}  // namespace cfhx

@@ -1,0 +1,113 @@
+#include "app/screens.h"
+
+#include <stdexcept>
+
+namespace cfhx {
+
+std::string_view kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label: return "label";
+    case ControlKind::Edit: return "edit";
+    case ControlKind::Button: return "button";
+    case ControlKind::Option: return "option";
+    case ControlKind::Group: return "group";
+    }
+    return "?";
+}
+
+const std::vector<ScreenDef>& screenCatalogue() {
+    static const std::vector<ScreenDef> catalogue = {
+        mainformScreen(), form4Screen(), form5Screen(), form6Screen(), form7Screen(), form2Screen(),
+    };
+    return catalogue;
+}
+
+Forms::Forms() : Forms(screenCatalogue()) {}
+
+Forms::Forms(const std::vector<ScreenDef>& catalogue) {
+    screens_.reserve(catalogue.size());
+    for (const ScreenDef& def : catalogue) {
+        Screen s;
+        s.def = &def;
+        s.controls.reserve(def.controls.size());
+        for (const ControlDef& c : def.controls) {
+            s.index.emplace(c.name, static_cast<int>(s.controls.size()));
+            s.controls.push_back(Control{&c, c.text, c.enabled, c.visible});
+        }
+        index_.emplace(def.name, static_cast<int>(screens_.size()));
+        screens_.push_back(std::move(s));
+    }
+}
+
+int Forms::screenId(std::string_view screen) const {
+    auto it = index_.find(screen);
+    return it == index_.end() ? -1 : it->second;
+}
+
+int Forms::controlId(int screen, std::string_view control) const {
+    if (screen < 0 || screen >= static_cast<int>(screens_.size())) return -1;
+    const auto& idx = screens_[screen].index;
+    auto it = idx.find(control);
+    return it == idx.end() ? -1 : it->second;
+}
+
+// Unknown names are programming errors in a procedure, not user input.
+ScreenRef Forms::operator[](std::string_view screen) {
+    int id = screenId(screen);
+    if (id < 0) throw std::logic_error("unknown screen " + std::string(screen));
+    return ScreenRef(*this, id);
+}
+
+void Forms::setText(int screen, int control, std::string_view text) {
+    Control& c = screens_.at(screen).controls.at(control);
+    if (c.text == text) return;
+    c.text.assign(text);
+    if (observer_) observer_->controlChanged(screen, control);
+}
+
+void Forms::setEnabled(int screen, int control, bool on) {
+    Control& c = screens_.at(screen).controls.at(control);
+    if (c.enabled == on) return;
+    c.enabled = on;
+    if (observer_) observer_->controlChanged(screen, control);
+}
+
+void Forms::setVisible(int screen, int control, bool on) {
+    Control& c = screens_.at(screen).controls.at(control);
+    if (c.visible == on) return;
+    c.visible = on;
+    if (observer_) observer_->controlChanged(screen, control);
+}
+
+void Forms::setShown(int screen, bool on) {
+    Screen& s = screens_.at(screen);
+    if (s.shown == on) return;
+    s.shown = on;
+    if (observer_) observer_->screenShownChanged(screen);
+}
+
+const std::string& ControlRef::text() const { return forms_->at(screen_, control_).text; }
+bool ControlRef::enabled() const { return forms_->at(screen_, control_).enabled; }
+bool ControlRef::visible() const { return forms_->at(screen_, control_).visible; }
+const ControlDef& ControlRef::def() const { return *forms_->at(screen_, control_).def; }
+void ControlRef::setText(std::string_view text) const { forms_->setText(screen_, control_, text); }
+void ControlRef::enable(bool on) const { forms_->setEnabled(screen_, control_, on); }
+void ControlRef::show(bool on) const { forms_->setVisible(screen_, control_, on); }
+
+ControlRef ScreenRef::operator[](std::string_view control) const {
+    int id = forms_->controlId(screen_, control);
+    if (id < 0) {
+        throw std::logic_error("unknown control " + forms_->at(screen_).def->name + "." + std::string(control));
+    }
+    return ControlRef(*forms_, screen_, id);
+}
+
+bool ScreenRef::has(std::string_view control) const { return forms_->controlId(screen_, control) >= 0; }
+bool ScreenRef::shown() const { return forms_->at(screen_).shown; }
+void ScreenRef::show(bool on) const { forms_->setShown(screen_, on); }
+
+void enableRange(ScreenRef screen, std::string_view prefix, int from, int to, bool on) {
+    for (int n = from; n <= to; ++n) screen[std::string(prefix) + std::to_string(n)].enable(on);
+}
+
+}  // namespace cfhx

@@ -1,0 +1,124 @@
+#include "app/mask.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace cfhx {
+namespace {
+
+// Shortest decimal digits and exponent of |value| (value = d.ddd × 10^exp).
+// A value that is exactly a float is taken at float precision, so the
+// single-precision results print as their shortest float form.
+void shortestDigits(double value, std::string& digits, int& exp) {
+    char buf[64];
+    double a = std::fabs(value);
+    std::to_chars_result r;
+    float f = static_cast<float>(a);
+    if (static_cast<double>(f) == a) {
+        r = std::to_chars(buf, buf + sizeof buf, f, std::chars_format::scientific);
+    } else {
+        r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific);
+    }
+    std::string_view s(buf, static_cast<size_t>(r.ptr - buf));
+    size_t e = s.find('e');
+    digits.clear();
+    for (char c : s.substr(0, e)) {
+        if (c != '.') digits.push_back(c);
+    }
+    exp = 0;
+    std::string_view es = s.substr(e + 1);
+    if (!es.empty() && es[0] == '+') es.remove_prefix(1);
+    std::from_chars(es.data(), es.data() + es.size(), exp);
+}
+
+}  // namespace
+
+std::string roundedText(double value, int decimals) {
+    if (!std::isfinite(value)) return "***";
+    if (decimals < 0) decimals = 0;
+    std::string digits;
+    int exp = 0;
+    shortestDigits(value, digits, exp);
+    // Scaled integer value×10^decimals: digits whose weight is at least 10^-decimals.
+    long keep = static_cast<long>(exp) + decimals + 1;
+    std::string n;
+    bool roundUp = false;
+    if (keep > 0) {
+        for (long k = 0; k < keep; ++k) n.push_back(k < static_cast<long>(digits.size()) ? digits[k] : '0');
+        if (keep < static_cast<long>(digits.size())) roundUp = digits[keep] >= '5';
+    } else if (keep == 0) {
+        roundUp = digits[0] >= '5';
+    }
+    if (n.empty()) n = "0";
+    if (roundUp) {
+        int k = static_cast<int>(n.size()) - 1;
+        while (k >= 0 && n[k] == '9') n[k--] = '0';
+        if (k < 0) n.insert(n.begin(), '1');
+        else ++n[k];
+    }
+    size_t firstNonZero = n.find_first_not_of('0');
+    bool zero = firstNonZero == std::string::npos;
+    if (static_cast<int>(n.size()) <= decimals) n.insert(0, decimals + 1 - n.size(), '0');
+    std::string intPart = n.substr(0, n.size() - decimals);
+    size_t nz = intPart.find_first_not_of('0');
+    intPart = nz == std::string::npos ? "0" : intPart.substr(nz);
+    std::string out = (value < 0 && !zero) ? "-" : "";
+    out += intPart;
+    if (decimals > 0) {
+        out += '.';
+        out += n.substr(n.size() - decimals);
+    }
+    return out;
+}
+
+std::string formatField(double value, const MaskField& field) {
+    const int width = field.width();
+    if (!std::isfinite(value)) return "%" + std::string(static_cast<size_t>(width), '*');
+    std::string t = roundedText(value, field.decimals);
+    // A field without integer positions drops the leading zero (".500").
+    if (field.intDigits == 0) {
+        size_t z = t[0] == '-' ? 1 : 0;
+        if (t.compare(z, 2, "0.") == 0) t.erase(z, 1);
+    }
+    if (field.point && field.decimals == 0) t += '.';
+    if (static_cast<int>(t.size()) > width) return "%" + t;
+    return std::string(static_cast<size_t>(width) - t.size(), ' ') + t;
+}
+
+std::string formatMasked(std::string_view format, std::span<const double> values) {
+    std::string out;
+    out.reserve(format.size() + 8);
+    size_t next = 0;
+    size_t i = 0;
+    while (i < format.size()) {
+        // A field starts at "#", or at "." directly followed by "#".
+        bool starts = format[i] == '#' ||
+                      (format[i] == '.' && i + 1 < format.size() && format[i + 1] == '#');
+        if (!starts) {
+            out.push_back(format[i++]);
+            continue;
+        }
+        MaskField f;
+        size_t j = i;
+        while (j < format.size()) {
+            if (format[j] == '#') {
+                (f.point ? f.decimals : f.intDigits)++;
+            } else if (format[j] == '.' && !f.point) {
+                f.point = true;
+            } else {
+                break;
+            }
+            ++j;
+        }
+        if (next < values.size()) {
+            out += formatField(values[next++], f);
+        } else {
+            out.append(format, i, j - i);
+        }
+        i = j;
+    }
+    return out;
+}
+
+}  // namespace cfhx

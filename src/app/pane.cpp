@@ -1,0 +1,82 @@
+#include "app/pane.h"
+
+#include "app/mask.h"
+#include "app/text_width.h"
+
+namespace cfhx {
+
+Pane::Pane(size_t capacity) : capacity_(capacity < 1 ? 1 : capacity) {}
+
+void Pane::clear() {
+    if (observer_) observer_->paneClearing(*this);
+    pageTop_ = endLine();
+    cursor_ = pageTop_;
+    changed();
+}
+
+std::string& Pane::row(uint64_t absolute) {
+    while (endLine() <= absolute) lines_.emplace_back();
+    return lines_[absolute - first_];
+}
+
+void Pane::trim() {
+    while (lines_.size() > capacity_) {
+        lines_.pop_front();
+        ++first_;
+    }
+    if (pageTop_ < first_) pageTop_ = first_;
+    if (cursor_ < first_) cursor_ = first_;
+}
+
+void Pane::changed() {
+    if (observer_) observer_->paneChanged(*this);
+}
+
+void Pane::print(std::string_view text) {
+    std::string& r = row(cursor_);
+    if (r.empty()) {
+        r.assign(text);
+    } else {
+        overwriteColumns(r, 0, text);
+    }
+    ++cursor_;
+    trim();
+    changed();
+}
+
+void Pane::printAt(int row_, int col, std::string_view text) {
+    if (row_ < 1) row_ = 1;
+    if (col < 1) col = 1;
+    uint64_t target = pageTop_ + static_cast<uint64_t>(row_ - 1);
+    overwriteColumns(row(target), col - 1, text);
+    cursor_ = target + 1;
+    trim();
+    changed();
+}
+
+void Pane::printMasked(std::string_view format, std::initializer_list<double> values) {
+    print(formatMasked(format, values));
+}
+
+void Pane::printMasked(std::string_view format, std::span<const double> values) {
+    print(formatMasked(format, values));
+}
+
+const std::string& Pane::line(uint64_t absolute) const {
+    static const std::string empty;
+    if (absolute < first_ || absolute >= endLine()) return empty;
+    return lines_[absolute - first_];
+}
+
+size_t Pane::pageRows() const { return static_cast<size_t>(endLine() - pageTop_); }
+
+std::string Pane::pageText() const {
+    std::string out;
+    for (uint64_t l = pageTop_; l < endLine(); ++l) {
+        if (l > pageTop_) out += '\n';
+        out += line(l);
+    }
+    return out;
+}
+
+}  // namespace cfhx

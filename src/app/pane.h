@@ -1,0 +1,67 @@
+// The text pane of the main window as a model: a page of rows that starts
+// at the last clear, a print cursor, and a bounded scrollback that keeps the
+// earlier pages. Rows and columns of printAt count from 1 at the page's top
+// left; columns are code-page-932 columns.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace cfhx {
+
+class Pane;
+
+struct PaneObserver {
+    virtual ~PaneObserver() = default;
+    virtual void paneClearing(const Pane&) {}  // before the page is cleared
+    virtual void paneChanged(const Pane&) {}   // after any change
+};
+
+class Pane {
+public:
+    static constexpr size_t kDefaultCapacity = 120000;
+
+    explicit Pane(size_t capacity = kDefaultCapacity);
+
+    // Starts a new, empty page; earlier lines stay in the scrollback.
+    void clear();
+    // Writes a line at the cursor row from column 1 and moves to the next row.
+    void print(std::string_view text = {});
+    // Writes at a row and column of the page; the cursor moves below that row.
+    void printAt(int row, int col, std::string_view text);
+    // A formatted line: the numeric fields of `format` filled with `values`.
+    void printMasked(std::string_view format, std::initializer_list<double> values);
+    void printMasked(std::string_view format, std::span<const double> values);
+
+    // Absolute line numbers: lines [firstLine(), endLine()) are held.
+    uint64_t firstLine() const { return first_; }
+    uint64_t endLine() const { return first_ + lines_.size(); }
+    uint64_t pageTop() const { return pageTop_; }
+    uint64_t cursorLine() const { return cursor_; }
+    const std::string& line(uint64_t absolute) const;  // empty when not held
+
+    // Rows of the current page, top to bottom.
+    size_t pageRows() const;
+    std::string pageText() const;  // page rows joined by '\n'
+
+    size_t capacity() const { return capacity_; }
+    void setObserver(PaneObserver* observer) { observer_ = observer; }
+
+private:
+    std::string& row(uint64_t absolute);  // grows the scrollback to reach it
+    void trim();
+    void changed();
+
+    std::deque<std::string> lines_;
+    uint64_t first_ = 0;    // absolute number of lines_[0]
+    uint64_t pageTop_ = 0;  // first line of the current page
+    uint64_t cursor_ = 0;   // line the next print() writes
+    size_t capacity_;
+    PaneObserver* observer_ = nullptr;
+};
+
+}  // namespace cfhx

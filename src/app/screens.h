@@ -1,0 +1,152 @@
+// Screens and their controls: the catalogue (static data) and the form model
+// (the live state every event procedure reads and writes).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace cfhx {
+
+enum class ControlKind { Label, Edit, Button, Option, Group };
+
+std::string_view kindName(ControlKind kind);
+
+// One control as the form resource defines it. Geometry is in layout units
+// (origin top left of the screen's client area). `group` names the group
+// frame that contains the control, empty when none.
+struct ControlDef {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    std::string text;
+    int x = 0, y = 0, w = 0, h = 0;
+    std::string group;
+    bool enabled = true;
+    bool visible = true;
+};
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+struct ScreenDef {
+    std::string name;    // MAINFORM, FORM4 ...
+    std::string title;   // window caption
+    int width = 0, height = 0;
+    std::vector<ControlDef> controls;
+    Rect pane;           // text pane area; empty except on MAINFORM
+};
+
+// Every screen of the program, MAINFORM first.
+const std::vector<ScreenDef>& screenCatalogue();
+
+// Catalogue pieces, one per screen.
+ScreenDef mainformScreen();
+ScreenDef form4Screen();
+ScreenDef form5Screen();
+ScreenDef form6Screen();
+ScreenDef form7Screen();
+ScreenDef form2Screen();
+
+// Live state of one control.
+struct Control {
+    const ControlDef* def = nullptr;
+    std::string text;
+    bool enabled = true;
+    bool visible = true;
+};
+
+struct Screen {
+    const ScreenDef* def = nullptr;
+    bool shown = false;
+    std::vector<Control> controls;
+    std::unordered_map<std::string_view, int> index;
+};
+
+// Reads a field's text as a number: leading blanks (half- and full-width)
+// are skipped and the longest numeric prefix is taken; full-width digits,
+// signs, point and exponent letter count as their ASCII forms. Anything
+// else, including the marks "－", "Rem.", "sat.", reads 0.
+double readNumber(std::string_view text);
+
+class Forms;
+
+// A handle to one control; all changes go through the model so that the
+// front end hears about them.
+class ControlRef {
+public:
+    ControlRef(Forms& forms, int screen, int control) : forms_(&forms), screen_(screen), control_(control) {}
+    const std::string& text() const;
+    double number() const { return readNumber(text()); }
+    bool enabled() const;
+    bool visible() const;
+    void setText(std::string_view text) const;
+    void enable(bool on = true) const;
+    void disable() const { enable(false); }
+    void show(bool on = true) const;
+    void hide() const { show(false); }
+    const ControlDef& def() const;
+
+private:
+    Forms* forms_;
+    int screen_;
+    int control_;
+};
+
+class ScreenRef {
+public:
+    ScreenRef(Forms& forms, int screen) : forms_(&forms), screen_(screen) {}
+    ControlRef operator[](std::string_view control) const;
+    bool has(std::string_view control) const;
+    bool shown() const;
+    void show(bool on = true) const;
+    void hide() const { show(false); }
+    int id() const { return screen_; }
+
+private:
+    Forms* forms_;
+    int screen_;
+};
+
+// What changed, for whoever mirrors the model (the Qt windows).
+struct FormsObserver {
+    virtual ~FormsObserver() = default;
+    virtual void controlChanged(int screen, int control) = 0;
+    virtual void screenShownChanged(int screen) = 0;
+};
+
+// The form model: every screen of the catalogue with its controls in their
+// catalogue state (all screens hidden until start-up shows them).
+class Forms {
+public:
+    Forms();
+    explicit Forms(const std::vector<ScreenDef>& catalogue);
+
+    ScreenRef operator[](std::string_view screen);
+    ScreenRef screen(int id) { return ScreenRef(*this, id); }
+    int screenId(std::string_view screen) const;   // -1 when unknown
+    int controlId(int screen, std::string_view control) const;  // -1 when unknown
+
+    const std::vector<Screen>& screens() const { return screens_; }
+    const Screen& at(int screen) const { return screens_.at(screen); }
+    const Control& at(int screen, int control) const { return screens_.at(screen).controls.at(control); }
+
+    void setText(int screen, int control, std::string_view text);
+    void setEnabled(int screen, int control, bool on);
+    void setVisible(int screen, int control, bool on);
+    void setShown(int screen, bool on);
+
+    void setObserver(FormsObserver* observer) { observer_ = observer; }
+
+private:
+    std::vector<Screen> screens_;
+    std::unordered_map<std::string_view, int> index_;
+    FormsObserver* observer_ = nullptr;
+};
+
+// Enables or disables the controls prefix+from ... prefix+to ("BUTTON", 1, 4).
+void enableRange(ScreenRef screen, std::string_view prefix, int from, int to, bool on);
+
+}  // namespace cfhx

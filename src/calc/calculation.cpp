@@ -1,0 +1,60 @@
+#include "calc/calculation.h"
+
+#include "app/app.h"
+#include "app/control_flow.h"
+#include "app/frame_texts.h"
+
+namespace cfhx {
+namespace {
+
+// The hand-over: only the flow arrangement, passes, rows and columns stay
+// editable while the calculation runs.
+void handOver(App& app) {
+    app.pane.clear();
+    ScreenRef main = app["MAINFORM"];
+    main["BUTTON22"].enable();
+    main["BUTTON23"].enable();
+    enableRange(main, "BUTTON", 1, 14, false);
+    main["BUTTON18"].disable();
+    enableRange(main, "EDIT", 1, 8, false);
+    enableRange(main, "EDIT", 10, 22, false);
+    enableRange(main, "EDIT", 29, 34, false);
+    enableRange(main, "EDIT", 23, 27, true);
+}
+
+void BUTTON9_ON(App& app) {
+    handOver(app);
+    try {
+        runCalculation(app);
+    } catch (const LeaveCalculation&) {
+        commonReturnPath(app);
+    }
+}
+
+}  // namespace
+
+// The engine is not in yet: every calculation leaves at once.
+void runCalculation(App&) { throw LeaveCalculation{}; }
+
+void commonReturnPath(App& app) {
+    app.pane.clear();
+    app["FORM5"].hide();
+    ScreenRef main = app["MAINFORM"];
+    main["BUTTON27"].enable();
+    main["BUTTON27"].setText(frame_texts::kConfirmAfterRun);
+    int processingNo = static_cast<int>(app["FORM6"]["EDIT167"].number());
+    if (processingNo == 3 || processingNo == 4) main["EDIT26"].setText("");
+    if (processingNo == 7) main["EDIT27"].setText("");
+    for (int n = 97; n <= 127; ++n) main["EDIT" + std::to_string(n)].setText("");
+    // Input is open again for a new entry and a recalculation.
+    enableRange(main, "BUTTON", 1, 4, true);
+    enableRange(main, "BUTTON", 10, 14, true);
+    enableRange(main, "EDIT", 1, 8, true);
+    enableRange(main, "EDIT", 10, 27, true);
+    enableRange(main, "EDIT", 29, 34, true);
+    main["BUTTON9"].enable();
+}
+
+void registerCalculationProcedures(App& app) { registerProcedure(app, "MAINFORM", "BUTTON9", BUTTON9_ON); }
+
+}  // namespace cfhx

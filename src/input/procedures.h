@@ -1,0 +1,7 @@
+// Registration of the input screens' event procedures.
+#pragma once
+
+namespace cfhx {
+struct App;
+void registerUnitSystemProcedures(App& app);
+}  // namespace cfhx

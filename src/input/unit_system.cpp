@@ -1,0 +1,34 @@
+// The unit-system screen FORM4: old engineering units or SI.
+#include "app/app.h"
+#include "app/construction_labels.h"
+#include "input/procedures.h"
+
+namespace cfhx {
+namespace {
+
+void chooseUnits(App& app, const char* unitCode) {
+    ScreenRef main = app["MAINFORM"];
+    main["EDIT128"].setText(unitCode);
+    app.UnitFlag = main["EDIT128"].number() == 3 ? "1" : "2";
+    main["BUTTON18"].enable();
+    writeConstructionLabels(app);
+}
+
+// "旧工学単位系": the refrigerant labels of FORM7 keep whatever they show.
+void BUTTON25_ON(App& app) { chooseUnits(app, "4"); }
+
+void BUTTON26_ON(App& app) {
+    chooseUnits(app, "3");
+    ScreenRef form7 = app["FORM7"];
+    form7["TEXT248"].setText("(MPa)");
+    form7["TEXT250"].setText("(N/m)");
+}
+
+}  // namespace
+
+void registerUnitSystemProcedures(App& app) {
+    registerProcedure(app, "FORM4", "BUTTON25", BUTTON25_ON);
+    registerProcedure(app, "FORM4", "BUTTON26", BUTTON26_ON);
+}
+
+}  // namespace cfhx

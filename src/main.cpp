@@ -1,0 +1,47 @@
+// cfhx: the windows by default; `--script FILE` runs a script headless.
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "platform/qt/gui.h"
+#include "platform/script/driver.h"
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: cfhx                       start the program\n"
+                 "       cfhx --script FILE [--date YY/MM/DD]\n"
+                 "                                  run a script of user actions headless (FILE - reads stdin)\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::string_view(argv[1]) == "--script") {
+        if (argc < 3) return usage();
+        cfhx::ScriptOptions options;
+        for (int i = 3; i < argc; ++i) {
+            std::string_view a = argv[i];
+            if (a == "--date" && i + 1 < argc) {
+                options.date = argv[++i];
+            } else {
+                return usage();
+            }
+        }
+        std::string_view file = argv[2];
+        if (file == "-") return cfhx::runScript(std::cin, std::cout, std::cerr, options);
+        std::ifstream in{std::string(file)};
+        if (!in) {
+            std::cerr << "cfhx: cannot open script " << file << "\n";
+            return cfhx::kScriptCannotOpen;
+        }
+        return cfhx::runScript(in, std::cout, std::cerr, options);
+    }
+    if (argc >= 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        usage();
+        return 0;
+    }
+    return cfhx::runGui(argc, argv);
+}

@@ -1,0 +1,15 @@
+#include "platform/program.h"
+
+#include "app/app.h"
+#include "calc/calculation.h"
+#include "input/procedures.h"
+
+namespace cfhx {
+
+void registerProcedures(App& app) {
+    registerFrameProcedures(app);
+    registerUnitSystemProcedures(app);
+    registerCalculationProcedures(app);
+}
+
+}  // namespace cfhx

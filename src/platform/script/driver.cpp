@@ -1,0 +1,305 @@
+#include "platform/script/driver.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "app/app.h"
+#include "app/control_flow.h"
+#include "platform/program.h"
+
+namespace cfhx {
+namespace {
+
+enum class Wait { None, Read, Pause, YesNo };
+
+std::string_view waitName(Wait w) {
+    switch (w) {
+    case Wait::Read: return "a typed line";
+    case Wait::Pause: return "the user to continue";
+    case Wait::YesNo: return "a Yes/No answer";
+    case Wait::None: break;
+    }
+    return "nothing";
+}
+
+std::string_view trimRight(std::string_view s) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+std::string_view trimLeft(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    return s;
+}
+
+struct BadLine {
+    std::string message;
+};
+
+// The argument text of set and type: the rest of the line, or a
+// double-quoted text that keeps its blanks ("" inside for a quote).
+std::string argumentText(std::string_view rest) {
+    rest = trimRight(rest);
+    if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') {
+        std::string out;
+        std::string_view inner = rest.substr(1, rest.size() - 2);
+        for (size_t i = 0; i < inner.size(); ++i) {
+            if (inner[i] == '"') {
+                if (i + 1 < inner.size() && inner[i + 1] == '"') {
+                    out.push_back('"');
+                    ++i;
+                    continue;
+                }
+                throw BadLine{"a quote inside a quoted text must be doubled"};
+            }
+            out.push_back(inner[i]);
+        }
+        return out;
+    }
+    return std::string(rest);
+}
+
+class ScriptDriver final : public Platform, public PaneObserver {
+public:
+    ScriptDriver(std::istream& in, std::ostream& out, std::ostream& err, const ScriptOptions& options)
+        : in_(in), out_(out), err_(err), options_(options), app_(*this) {
+        app_.pane.setObserver(this);
+        registerProcedures(app_);
+    }
+
+    int run() {
+        startUp(app_);
+        while (!app_.ended) {
+            std::string line;
+            if (!nextLine(line)) break;
+            try {
+                if (execute(line, Wait::None)) {
+                    throw BadLine{"the program is not waiting for an answer"};
+                }
+            } catch (const BadLine& bad) {
+                fail(kScriptBadLine, "line " + std::to_string(lineNo_) + ": " + bad.message);
+            } catch (const EndProgram&) {
+                app_.ended = true;
+            }
+        }
+        if (status_ == kScriptDone) {
+            showPane();
+            out_ << "=== end of script ===\n";
+        }
+        return status_;
+    }
+
+    // Platform
+    std::string readLine() override {
+        wait(Wait::Read, "=== read ===");
+        return answer_;
+    }
+    void pause() override { wait(Wait::Pause, "=== pause ==="); }
+    bool askYesNo(std::string_view caption, std::string_view text) override {
+        std::string marker = "=== Yes/No [";
+        marker += caption;
+        marker += "] ";
+        marker += text;
+        marker += " ===";
+        wait(Wait::YesNo, marker);
+        return answer_ == "yes";
+    }
+    std::string today() override { return options_.date.empty() ? systemDate() : options_.date; }
+
+    // PaneObserver
+    void paneClearing(const Pane&) override { showPane(); }
+    void paneChanged(const Pane&) override { paneDirty_ = true; }
+
+private:
+    static constexpr int kMaxNestedWaits = 64;
+
+    bool nextLine(std::string& line) {
+        if (!std::getline(in_, line)) return false;
+        ++lineNo_;
+        return true;
+    }
+
+    void fail(int status, const std::string& message) {
+        if (status_ == kScriptDone) {
+            status_ = status;
+            err_ << "cfhx: " << message << "\n";
+        }
+        app_.ended = true;
+    }
+
+    // Prints the page when it changed since it was last shown.
+    void showPane() {
+        if (!paneDirty_) return;
+        paneDirty_ = false;
+        if (app_.pane.pageRows() == 0) return;
+        out_ << "=== pane ===\n" << app_.pane.pageText() << "\n";
+    }
+
+    // Goes on reading actions until one answers the wait.
+    void wait(Wait kind, const std::string& marker) {
+        if (app_.ended) throw EndProgram{};
+        if (depth_ >= kMaxNestedWaits) {
+            fail(kScriptBadLine, "line " + std::to_string(lineNo_) + ": too many waits inside one another");
+            throw EndProgram{};
+        }
+        showPane();
+        out_ << marker << "\n";
+        ++depth_;
+        struct Depth {
+            int& d;
+            ~Depth() { --d; }
+        } guard{depth_};
+        std::string line;
+        while (!app_.ended) {
+            if (!nextLine(line)) {
+                fail(kScriptUnansweredWait,
+                     "the program waits for " + std::string(waitName(kind)) + " but the script has ended");
+                break;
+            }
+            try {
+                if (execute(line, kind)) return;
+            } catch (const BadLine& bad) {
+                fail(kScriptBadLine, "line " + std::to_string(lineNo_) + ": " + bad.message);
+            }
+        }
+        throw EndProgram{};
+    }
+
+    // Runs one script line; true when it answered the current wait.
+    bool execute(const std::string& raw, Wait waiting) {
+        std::string_view line = trimLeft(trimRight(raw));
+        if (line.empty() || line.front() == '#') return false;
+        size_t sp = line.find_first_of(" \t");
+        std::string_view verb = line.substr(0, sp);
+        std::string_view rest = sp == std::string_view::npos ? std::string_view{} : line.substr(sp + 1);
+
+        if (verb == "click") return clickAction(trimLeft(rest));
+        if (verb == "set") return setAction(trimLeft(rest));
+        if (verb == "dump") return dumpAction(trimLeft(rest));
+        if (verb == "pane") {
+            if (!trimLeft(rest).empty()) throw BadLine{"pane takes no argument"};
+            out_ << "=== pane ===\n" << app_.pane.pageText() << "\n";
+            paneDirty_ = false;
+            return false;
+        }
+        if (verb == "close") {
+            out_ << "=== main window closed ===\n";
+            app_.ended = true;
+            throw EndProgram{};
+        }
+        Wait answers = Wait::None;
+        if (verb == "type") answers = Wait::Read;
+        else if (verb == "continue") answers = Wait::Pause;
+        else if (verb == "yes" || verb == "no") answers = Wait::YesNo;
+        else throw BadLine{"unknown action \"" + std::string(verb) + "\""};
+
+        if (answers != Wait::Read && !trimLeft(rest).empty()) {
+            throw BadLine{std::string(verb) + " takes no argument"};
+        }
+        if (waiting != answers) {
+            throw BadLine{std::string(verb) + " answers " + std::string(waitName(answers)) +
+                          ", but the program waits for " + std::string(waitName(waiting))};
+        }
+        answer_ = answers == Wait::Read ? argumentText(rest) : std::string(verb);
+        out_ << (answers == Wait::Read ? "> " + answer_ : "> " + answer_) << "\n";
+        return true;
+    }
+
+    struct Target {
+        int screen;
+        int control;
+    };
+
+    Target target(std::string_view name) {
+        size_t dot = name.find('.');
+        if (dot == std::string_view::npos) throw BadLine{"expected SCREEN.CONTROL, got \"" + std::string(name) + "\""};
+        int s = app_.forms.screenId(name.substr(0, dot));
+        if (s < 0) throw BadLine{"unknown screen \"" + std::string(name.substr(0, dot)) + "\""};
+        int c = app_.forms.controlId(s, name.substr(dot + 1));
+        if (c < 0) throw BadLine{"unknown control \"" + std::string(name) + "\""};
+        return {s, c};
+    }
+
+    // Why a user could not reach a control, or empty when it can be used.
+    std::string unreachable(Target t) {
+        const Control& c = app_.forms.at(t.screen, t.control);
+        if (!app_.forms.at(t.screen).shown) return "screen not shown";
+        if (!c.visible) return "hidden";
+        if (!c.enabled) return "disabled";
+        return "";
+    }
+
+    bool clickAction(std::string_view rest) {
+        std::string_view name = trimRight(rest);
+        Target t = target(name);
+        ControlKind kind = app_.forms.at(t.screen, t.control).def->kind;
+        if (kind != ControlKind::Button && kind != ControlKind::Option) {
+            throw BadLine{"\"" + std::string(name) + "\" is not a button"};
+        }
+        std::string why = unreachable(t);
+        if (!why.empty()) {
+            out_ << "=== click " << name << " ignored (" << why << ") ===\n";
+            return false;
+        }
+        size_t dot = name.find('.');
+        click(app_, name.substr(0, dot), name.substr(dot + 1));
+        if (app_.ended) throw EndProgram{};
+        return false;
+    }
+
+    bool setAction(std::string_view rest) {
+        size_t sp = rest.find_first_of(" \t");
+        std::string_view name = rest.substr(0, sp);
+        std::string text = sp == std::string_view::npos ? std::string() : argumentText(rest.substr(sp + 1));
+        Target t = target(name);
+        if (app_.forms.at(t.screen, t.control).def->kind != ControlKind::Edit) {
+            throw BadLine{"\"" + std::string(name) + "\" is not an edit field"};
+        }
+        std::string why = unreachable(t);
+        if (!why.empty()) {
+            out_ << "=== set " << name << " ignored (" << why << ") ===\n";
+            return false;
+        }
+        app_.forms.setText(t.screen, t.control, text);
+        return false;
+    }
+
+    bool dumpAction(std::string_view rest) {
+        std::string_view name = trimRight(rest);
+        int s = app_.forms.screenId(name);
+        if (s < 0) throw BadLine{"unknown screen \"" + std::string(name) + "\""};
+        const Screen& screen = app_.forms.at(s);
+        out_ << "=== dump " << name << (screen.shown ? " (shown)" : " (not shown)") << " ===\n";
+        for (const Control& c : screen.controls) {
+            std::string n = c.def->name;
+            n.resize(std::max<size_t>(n.size(), 10), ' ');
+            std::string k(kindName(c.def->kind));
+            k.resize(7, ' ');
+            out_ << n << ' ' << k << ' ' << (c.enabled ? "enabled " : "disabled") << ' '
+                 << (c.visible ? "visible" : "hidden ") << " \"" << c.text << "\"\n";
+        }
+        return false;
+    }
+
+    std::istream& in_;
+    std::ostream& out_;
+    std::ostream& err_;
+    ScriptOptions options_;
+    App app_;
+    int lineNo_ = 0;
+    int depth_ = 0;
+    int status_ = kScriptDone;
+    bool paneDirty_ = false;
+    std::string answer_;
+};
+
+}  // namespace
+
+int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options) {
+    ScriptDriver driver(script, out, err, options);
+    return driver.run();
+}
+
+}  // namespace cfhx

@@ -1,0 +1,74 @@
+// A program session for tests: the real procedures on the form model, with
+// a platform whose answers are queued in advance and whose waits are logged.
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/app.h"
+#include "app/control_flow.h"
+#include "platform/program.h"
+
+namespace cfhx::testing {
+
+struct QueuedPlatform : Platform {
+    std::deque<std::string> lines;     // answers to readLine
+    std::deque<bool> yesNo;            // answers to askYesNo
+    int pausesAllowed = 0;             // pauses that may happen
+    std::vector<std::string> waits;    // "read", "pause", "yesno:<caption>|<text>"
+
+    std::string readLine() override {
+        waits.push_back("read");
+        if (lines.empty()) throw std::runtime_error("unexpected read");
+        std::string s = lines.front();
+        lines.pop_front();
+        return s;
+    }
+    void pause() override {
+        waits.push_back("pause");
+        if (pausesAllowed-- <= 0) throw std::runtime_error("unexpected pause");
+    }
+    bool askYesNo(std::string_view caption, std::string_view text) override {
+        waits.push_back("yesno:" + std::string(caption) + "|" + std::string(text));
+        if (yesNo.empty()) throw std::runtime_error("unexpected Yes/No box");
+        bool b = yesNo.front();
+        yesNo.pop_front();
+        return b;
+    }
+    std::string today() override { return "07/03/05"; }
+};
+
+class Session {
+public:
+    Session() : app(platform) {
+        registerProcedures(app);
+        startUp(app);
+    }
+
+    // "SCREEN.CONTROL"
+    ControlRef operator()(std::string_view name) {
+        size_t dot = name.find('.');
+        return app[name.substr(0, dot)][name.substr(dot + 1)];
+    }
+    bool click(std::string_view name) {
+        size_t dot = name.find('.');
+        return cfhx::click(app, name.substr(0, dot), name.substr(dot + 1));
+    }
+    std::string text(std::string_view name) { return (*this)(name).text(); }
+    bool enabled(std::string_view name) { return (*this)(name).enabled(); }
+    bool shown(std::string_view screen) { return app[screen].shown(); }
+
+    // Unit choice and NEXT.
+    void openInput(bool si) {
+        click(si ? "FORM4.BUTTON26" : "FORM4.BUTTON25");
+        click("MAINFORM.BUTTON18");
+    }
+
+    QueuedPlatform platform;
+    App app;
+};
+
+}  // namespace cfhx::testing
