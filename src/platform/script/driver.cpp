@@ -67,6 +67,7 @@ public:
         : in_(in), out_(out), err_(err), options_(options), app_(*this) {
         app_.pane.setObserver(this);
         registerProcedures(app_);
+        if (options_.install) options_.install(app_);
     }
 
     int run() {
@@ -84,10 +85,8 @@ public:
                 app_.ended = true;
             }
         }
-        if (status_ == kScriptDone) {
-            showPane();
-            out_ << "=== end of script ===\n";
-        }
+        showPane();
+        out_ << (status_ == kScriptDone ? "=== end of script ===\n" : "=== script stopped ===\n");
         return status_;
     }
 
@@ -203,7 +202,7 @@ private:
                           ", but the program waits for " + std::string(waitName(waiting))};
         }
         answer_ = answers == Wait::Read ? argumentText(rest) : std::string(verb);
-        out_ << (answers == Wait::Read ? "> " + answer_ : "> " + answer_) << "\n";
+        out_ << "> " << answer_ << "\n";
         return true;
     }
 

@@ -2,13 +2,19 @@
 // user actions and writes what the user would have seen.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 
 namespace cfhx {
 
+struct App;
+
 struct ScriptOptions {
     std::string date;  // "YY/MM/DD"; empty for today's date
+    // Runs after the program's procedures are registered, before start-up
+    // (tests use it to add procedures of their own).
+    std::function<void(App&)> install;
 };
 
 // Exit statuses of a script run.

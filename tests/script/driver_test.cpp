@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "app/app.h"
+#include "platform/script/driver.h"
+
+namespace cfhx {
+namespace {
+
+struct ScriptRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// A procedure that waits in all three ways, writing what it got.
+void waitingProcedure(App& app) {
+    app.pane.clear();
+    app.pane.print("before pause");
+    app.pause();
+    app.pane.print("question ⇒");
+    std::string answer = app.readLine();
+    app["MAINFORM"]["EDIT26"].setText(answer);
+    bool yes = app.askYesNo(" 見出し", "本当ですか？");
+    app["MAINFORM"]["EDIT27"].setText(yes ? "Y" : "N");
+}
+
+// A procedure that pauses once; clicked during its own pause it nests.
+void pausingProcedure(App& app) { app.pause(); }
+
+ScriptRun run(const std::string& script, bool withWaits = false) {
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    ScriptOptions options;
+    options.date = "07/03/05";
+    if (withWaits) {
+        options.install = [](App& app) {
+            registerProcedure(app, "FORM4", "BUTTON25", waitingProcedure);
+            registerProcedure(app, "FORM4", "BUTTON26", pausingProcedure);
+        };
+    }
+    int status = runScript(in, out, err, options);
+    return {status, out.str(), err.str()};
+}
+
+TEST(ScriptDriver, SetClickAndDump) {
+    ScriptRun r = run("# comment\n"
+                "\n"
+                "set MAINFORM.EDIT24 \"  2 \"\n"
+                "click FORM4.BUTTON26\n"
+                "  click MAINFORM.BUTTON18  \n"
+                "dump FORM4\n"
+                "dump MAINFORM\n");
+    EXPECT_EQ(r.status, kScriptDone) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_NE(r.out.find("=== dump FORM4 (not shown) ==="), std::string::npos);
+    EXPECT_NE(r.out.find("=== dump MAINFORM (shown) ==="), std::string::npos);
+    EXPECT_NE(r.out.find("EDIT24     edit    enabled  visible \"  2 \""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("EDIT9      edit    enabled  visible \" 07/03/05\""), std::string::npos);
+    EXPECT_NE(r.out.find("EDIT128    edit    enabled  hidden  \"3\""), std::string::npos);
+    // The start-up page is shown when NEXT clears it, the welcome page at the end.
+    size_t title = r.out.find("    【 CROSS FLOW TYPE MULTI TUBE HEAT EXCHANGER CALC. PROGRAM 】");
+    size_t welcome = r.out.find("W E L C O M E  ！");
+    ASSERT_NE(title, std::string::npos);
+    ASSERT_NE(welcome, std::string::npos);
+    EXPECT_LT(title, welcome);
+    EXPECT_NE(r.out.find("SI 単位系"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("\n=== end of script ===\n"));
+}
+
+TEST(ScriptDriver, UnquotedTextIsTheRestOfTheLine) {
+    ScriptRun r = run("set MAINFORM.EDIT24 12 34   \r\n"
+                "set MAINFORM.EDIT25\n"
+                "set MAINFORM.EDIT26 \"say \"\"hi\"\"\"\n"
+                "dump MAINFORM\n");
+    EXPECT_EQ(r.status, kScriptDone) << r.err;
+    EXPECT_NE(r.out.find("EDIT24     edit    enabled  visible \"12 34\""), std::string::npos);
+    EXPECT_NE(r.out.find("EDIT25     edit    enabled  visible \"\""), std::string::npos);
+    EXPECT_NE(r.out.find("EDIT26     edit    enabled  visible \"say \"hi\"\""), std::string::npos);
+}
+
+TEST(ScriptDriver, UnusableControlsAreIgnoredLikeInTheWindows) {
+    ScriptRun r = run("click MAINFORM.BUTTON18\n"
+                "set MAINFORM.EDIT10 16\n"
+                "click FORM5.BUTTON30\n"
+                "dump MAINFORM\n");
+    EXPECT_EQ(r.status, kScriptDone) << r.err;
+    EXPECT_NE(r.out.find("=== click MAINFORM.BUTTON18 ignored (disabled) ==="), std::string::npos);
+    EXPECT_NE(r.out.find("=== set MAINFORM.EDIT10 ignored (disabled) ==="), std::string::npos);
+    EXPECT_NE(r.out.find("=== click FORM5.BUTTON30 ignored (screen not shown) ==="), std::string::npos);
+    EXPECT_NE(r.out.find("EDIT10     edit    disabled visible \"\""), std::string::npos);
+}
+
+TEST(ScriptDriver, MalformedLinesStopWithTheirLineNumber) {
+    struct Case {
+        const char* script;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"# ok\nfrobnicate X\n", "line 2: unknown action \"frobnicate\""},
+        {"click MAINFORM\n", "line 1: expected SCREEN.CONTROL"},
+        {"click FORM9.BUTTON1\n", "line 1: unknown screen \"FORM9\""},
+        {"click MAINFORM.BUTTON99\n", "line 1: unknown control \"MAINFORM.BUTTON99\""},
+        {"click MAINFORM.EDIT10\n", "line 1: \"MAINFORM.EDIT10\" is not a button"},
+        {"set MAINFORM.TEXT5 x\n", "line 1: \"MAINFORM.TEXT5\" is not an edit field"},
+        {"set MAINFORM.EDIT24 \"a\"b\"\n", "line 1: a quote inside a quoted text must be doubled"},
+        {"dump FORM8\n", "line 1: unknown screen \"FORM8\""},
+        {"pane now\n", "line 1: pane takes no argument"},
+        {"\n\ntype 5\n", "line 3: type answers a typed line, but the program waits for nothing"},
+        {"continue\n", "line 1: continue answers the user to continue, but the program waits for nothing"},
+        {"yes\n", "line 1: yes answers a Yes/No answer, but the program waits for nothing"},
+        {"no please\n", "line 1: no takes no argument"},
+    };
+    for (const Case& c : cases) {
+        ScriptRun r = run(std::string(c.script) + "click FORM4.BUTTON26\n");
+        EXPECT_EQ(r.status, kScriptBadLine) << c.script;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.script << " -> " << r.err;
+        // Nothing after the bad line runs.
+        EXPECT_EQ(r.out.find("SI 単位系"), std::string::npos) << c.script;
+    }
+}
+
+TEST(ScriptDriver, WaitsAreAnsweredInOrderAndShownInTheTranscript) {
+    ScriptRun r = run("click FORM4.BUTTON25\n"
+                "set MAINFORM.EDIT24 7\n"
+                "continue\n"
+                "type \" 1.5 \"\n"
+                "yes\n"
+                "dump MAINFORM\n",
+                true);
+    ASSERT_EQ(r.status, kScriptDone) << r.err;
+    const char* inOrder[] = {
+        "=== pane ===\nbefore pause\n=== pause ===\n> continue\n",
+        "=== pane ===\nbefore pause\nquestion ⇒\n=== read ===\n>  1.5 \n",
+        "=== Yes/No [ 見出し] 本当ですか？ ===\n> yes\n",
+        "EDIT24     edit    enabled  visible \"7\"",  // set while paused
+        "EDIT26     edit    enabled  visible \" 1.5 \"",
+        "EDIT27     edit    enabled  visible \"Y\"",
+    };
+    size_t at = 0;
+    for (const char* piece : inOrder) {
+        size_t found = r.out.find(piece, at);
+        ASSERT_NE(found, std::string::npos) << piece << "\n--- transcript ---\n" << r.out;
+        at = found;
+    }
+}
+
+TEST(ScriptDriver, NoAnswerGivesFalse) {
+    ScriptRun r = run("click FORM4.BUTTON25\ncontinue\ntype x\nno\ndump MAINFORM\n", true);
+    ASSERT_EQ(r.status, kScriptDone) << r.err;
+    EXPECT_NE(r.out.find("EDIT27     edit    enabled  visible \"N\""), std::string::npos);
+}
+
+TEST(ScriptDriver, AWaitTheScriptDoesNotAnswerIsAnError) {
+    struct Case {
+        const char* script;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"click FORM4.BUTTON25\n", "the program waits for the user to continue but the script has ended"},
+        {"click FORM4.BUTTON25\ncontinue\n", "the program waits for a typed line but the script has ended"},
+        {"click FORM4.BUTTON25\ncontinue\ntype 1\n# only a comment\n",
+         "the program waits for a Yes/No answer but the script has ended"},
+    };
+    for (const Case& c : cases) {
+        ScriptRun r = run(c.script, true);
+        EXPECT_EQ(r.status, kScriptUnansweredWait) << c.script;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+TEST(ScriptDriver, AnAnswerOfTheWrongKindIsAnError) {
+    ScriptRun r = run("click FORM4.BUTTON25\nyes\n", true);
+    EXPECT_EQ(r.status, kScriptBadLine);
+    EXPECT_NE(r.err.find("line 2: yes answers a Yes/No answer, but the program waits for the user to continue"),
+              std::string::npos)
+        << r.err;
+}
+
+TEST(ScriptDriver, ClicksDuringAWaitNest) {
+    ScriptRun r = run("click FORM4.BUTTON26\n"
+                "click FORM4.BUTTON26\n"
+                "continue\n"
+                "continue\n"
+                "click FORM4.BUTTON26\n"
+                "continue\n",
+                true);
+    EXPECT_EQ(r.status, kScriptDone) << r.err;
+    size_t pauses = 0;
+    for (size_t p = r.out.find("=== pause ==="); p != std::string::npos; p = r.out.find("=== pause ===", p + 1)) ++pauses;
+    EXPECT_EQ(pauses, 3u);
+}
+
+TEST(ScriptDriver, TooDeepANestingOfWaitsIsRefused) {
+    std::string script;
+    for (int i = 0; i < 200; ++i) script += "click FORM4.BUTTON26\n";
+    ScriptRun r = run(script, true);
+    EXPECT_EQ(r.status, kScriptBadLine);
+    EXPECT_NE(r.err.find("too many waits inside one another"), std::string::npos) << r.err;
+}
+
+TEST(ScriptDriver, ClosingTheMainWindowEndsEveryWait) {
+    ScriptRun r = run("click FORM4.BUTTON26\n"
+                "click FORM4.BUTTON26\n"
+                "close\n"
+                "frobnicate\n",
+                true);
+    EXPECT_EQ(r.status, kScriptDone) << r.err;
+    EXPECT_NE(r.out.find("=== main window closed ==="), std::string::npos);
+}
+
+}  // namespace
+}  // namespace cfhx
