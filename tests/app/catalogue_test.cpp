@@ -163,7 +163,9 @@ TEST(Catalogue, ScreensCarryTheirNameTitleAndSize) {
 TEST(Catalogue, ControlNamesAreUniqueWithinAScreen) {
     for (const ScreenDef& s : screens()) {
         std::set<std::string> seen;
-        for (const ControlDef& c : s.controls) EXPECT_TRUE(seen.insert(c.name).second) << s.name << " " << c.name;
+        for (const ControlDef& c : s.controls) {
+            EXPECT_TRUE(seen.insert(c.name).second) << s.name << " " << c.name;
+        }
     }
 }
 
@@ -185,7 +187,9 @@ TEST(Catalogue, NamePrefixMatchesKind) {
 TEST(Catalogue, EveryAddressedControlExists) {
     for (const auto& [name, controls] : addressedControls()) {
         const ScreenDef& s = screen(name);
-        for (const std::string& c : controls) EXPECT_NE(find(s, c), nullptr) << name << " lacks " << c;
+        for (const std::string& c : controls) {
+            EXPECT_NE(find(s, c), nullptr) << name << " lacks " << c;
+        }
     }
 }
 
@@ -271,7 +275,9 @@ TEST(CatalogueLayout, VisibleControlsLieInsideTheirScreen) {
     for (const ScreenDef& s : screens()) {
         const Rect area{0, 0, s.width, s.height};
         for (const ControlDef& c : s.controls) {
-            if (c.visible) EXPECT_TRUE(inside(rectOf(c), area)) << s.name << " " << describe(c);
+            if (c.visible) {
+                EXPECT_TRUE(inside(rectOf(c), area)) << s.name << " " << describe(c);
+            }
         }
     }
 }
@@ -316,10 +322,14 @@ TEST(CatalogueLayout, MainWindowPaneIsInsideTheWindowAndClearOfControls) {
     EXPECT_GT(s.pane.h, 0);
     EXPECT_TRUE(inside(s.pane, Rect{0, 0, s.width, s.height}));
     for (const ControlDef& c : s.controls) {
-        if (c.visible) EXPECT_FALSE(overlap(rectOf(c), s.pane)) << describe(c);
+        if (c.visible) {
+            EXPECT_FALSE(overlap(rectOf(c), s.pane)) << describe(c);
+        }
     }
     for (const ScreenDef& other : screens()) {
-        if (other.name != "MAINFORM") EXPECT_EQ(other.pane.w * other.pane.h, 0) << other.name;
+        if (other.name != "MAINFORM") {
+            EXPECT_EQ(other.pane.w * other.pane.h, 0) << other.name;
+        }
     }
 }
 
