@@ -39,6 +39,13 @@ struct App {
 
 void registerProcedure(App& app, std::string_view screen, std::string_view control, Procedure proc);
 
+// Selection codes, read from their hidden fields each time.
+inline int tubeFluidKind(App& app) { return static_cast<int>(app["MAINFORM"]["EDIT30"].number()); }
+inline int shellFluidKind(App& app) { return static_cast<int>(app["MAINFORM"]["EDIT29"].number()); }
+inline int unitCode(App& app) { return static_cast<int>(app["MAINFORM"]["EDIT128"].number()); }
+inline bool siUnits(App& app) { return unitCode(app) == 3; }
+inline int processingNo(App& app) { return static_cast<int>(app["FORM6"]["EDIT167"].number()); }
+
 // The frame's own procedures: NEXT, the fluid-kind buttons, the close
 // buttons and the confirmation button.
 void registerFrameProcedures(App& app);

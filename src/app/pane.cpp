@@ -3,6 +3,8 @@
 #include "app/mask.h"
 #include "app/text_width.h"
 
+#include <algorithm>
+
 namespace cfhx {
 
 Pane::Pane(size_t capacity) : capacity_(capacity < 1 ? 1 : capacity) {}
@@ -77,6 +79,25 @@ std::string Pane::pageText() const {
         out += line(l);
     }
     return out;
+}
+
+void printIndented(Pane& pane, int indent, std::string_view text) {
+    std::string line(static_cast<size_t>(indent > 0 ? indent : 0), ' ');
+    line += text;
+    pane.print(line);
+}
+
+void printEmptyLines(Pane& pane, int count) {
+    for (int i = 0; i < count; ++i) pane.print();
+}
+
+void printFramedHeading(Pane& pane, int indent, std::initializer_list<std::string_view> lines) {
+    int width = 0;
+    for (std::string_view l : lines) width = std::max(width, textColumns(l));
+    const std::string rule(static_cast<size_t>(width), '=');
+    printIndented(pane, indent, rule);
+    for (std::string_view l : lines) printIndented(pane, indent, l);
+    printIndented(pane, indent, rule);
 }
 
 }  // namespace cfhx

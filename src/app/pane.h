@@ -64,4 +64,10 @@ private:
     PaneObserver* observer_ = nullptr;
 };
 
+// Pane conventions: indented lines, runs of empty lines, headings framed
+// above and below by "=" of their width (in columns).
+void printIndented(Pane& pane, int indent, std::string_view text);
+void printEmptyLines(Pane& pane, int count);
+void printFramedHeading(Pane& pane, int indent, std::initializer_list<std::string_view> lines);
+
 }  // namespace cfhx

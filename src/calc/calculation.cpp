@@ -42,9 +42,9 @@ void commonReturnPath(App& app) {
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].enable();
     main["BUTTON27"].setText(frame_texts::kConfirmAfterRun);
-    int processingNo = static_cast<int>(app["FORM6"]["EDIT167"].number());
-    if (processingNo == 3 || processingNo == 4) main["EDIT26"].setText("");
-    if (processingNo == 7) main["EDIT27"].setText("");
+    const int no = processingNo(app);
+    if (no == 3 || no == 4) main["EDIT26"].setText("");
+    if (no == 7) main["EDIT27"].setText("");
     for (int n = 97; n <= 127; ++n) main["EDIT" + std::to_string(n)].setText("");
     // Input is open again for a new entry and a recalculation.
     enableRange(main, "BUTTON", 1, 4, true);

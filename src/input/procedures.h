@@ -4,4 +4,5 @@
 namespace cfhx {
 struct App;
 void registerUnitSystemProcedures(App& app);
+void registerFluidKindProcedures(App& app);
 }  // namespace cfhx

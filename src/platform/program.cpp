@@ -9,6 +9,7 @@ namespace cfhx {
 void registerProcedures(App& app) {
     registerFrameProcedures(app);
     registerUnitSystemProcedures(app);
+    registerFluidKindProcedures(app);
     registerCalculationProcedures(app);
 }
 

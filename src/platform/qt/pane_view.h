@@ -1,0 +1,64 @@
+// The text pane: paints the rows of the pane model on a grid of
+// code-page-932 columns, scrolls over the whole scrollback and follows the
+// print cursor.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QHash>
+#include <QRawFont>
+#include <cstdint>
+
+#include "app/pane.h"
+
+namespace cfhx::qt {
+
+class PaneView : public QAbstractScrollArea, public PaneObserver {
+    Q_OBJECT
+public:
+    PaneView(const Pane& pane, int fontPixels, QWidget* parent = nullptr);
+
+    void paneChanged(const Pane&) override;
+
+    // Applies a pending model change now (scroll position, scrollbar range,
+    // repaint request); normally runs queued after the changes.
+    void sync();
+
+    uint64_t topLine() const { return top_; }
+    int fullRows() const;      // rows wholly visible
+    double cellWidth() const { return cellWidth_; }
+    int lineHeight() const { return lineHeight_; }
+    QPoint textOrigin() const { return {kMargin, kMargin}; }
+    const QFont& paneFont() const { return font_; }
+    int lastPaintedRows() const { return paintedRows_; }
+
+    // Width of `columns` columns plus margins and scrollbar.
+    int widthFor(int columns) const;
+
+    static constexpr int kMargin = 3;
+    // The widest tables the program prints.
+    static constexpr int kTableColumns = 78;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void scrolledTo(int value);
+    void updateScrollBar();
+    quint32 glyphFor(char32_t cp);
+
+    const Pane& pane_;
+    QFont font_;
+    QRawFont raw_;
+    QHash<char32_t, quint32> glyphs_;
+    double cellWidth_ = 8;
+    int lineHeight_ = 16;
+    double baseline_ = 14;
+    uint64_t top_ = 0;
+    bool syncQueued_ = false;
+    bool settingScroll_ = false;
+    int paintedRows_ = 0;
+};
+
+}  // namespace cfhx::qt

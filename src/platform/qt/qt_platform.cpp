@@ -1,0 +1,129 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/control_flow.h"
+#include "platform/qt/pane_panel.h"
+
+namespace cfhx::qt {
+
+// Keeps a wait on the stack for its lifetime and the pane area in step.
+class QtPlatform::WaitScope {
+public:
+    WaitScope(QtPlatform& platform, Wait& wait) : platform_(platform) {
+        if (platform_.ending_) throw EndProgram{};
+        platform_.waits_.push_back(&wait);
+        platform_.refresh();
+    }
+    ~WaitScope() {
+        platform_.waits_.pop_back();
+        platform_.refresh();
+    }
+    WaitScope(const WaitScope&) = delete;
+    WaitScope& operator=(const WaitScope&) = delete;
+
+private:
+    QtPlatform& platform_;
+};
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+void QtPlatform::attach(PanePanel* panel, QWidget* boxParent) {
+    panel_ = panel;
+    boxParent_ = boxParent;
+    connect(panel->answerLine(), &QLineEdit::returnPressed, this, [this] { finishInnermost(WaitKind::Line); });
+    connect(panel->continueButton(), &QPushButton::clicked, this, [this] { finishInnermost(WaitKind::Pause); });
+    qApp->installEventFilter(this);
+    refresh();
+}
+
+bool QtPlatform::waitingForLine() const { return !waits_.empty() && waits_.back()->kind == WaitKind::Line; }
+bool QtPlatform::paused() const { return !waits_.empty() && waits_.back()->kind == WaitKind::Pause; }
+
+void QtPlatform::refresh() {
+    if (!panel_) return;
+    panel_->setAnswering(waitingForLine());
+    panel_->setPaused(paused());
+}
+
+// Only the innermost wait takes an answer; an outer one resumes when the
+// waits nested inside it have returned.
+void QtPlatform::finishInnermost(WaitKind kind) {
+    if (waits_.empty() || waits_.back()->kind != kind) return;
+    Wait& wait = *waits_.back();
+    if (kind == WaitKind::Line && panel_) {
+        wait.text = panel_->answerLine()->text();
+        panel_->answerLine()->clear();
+    }
+    wait.loop->quit();
+}
+
+std::string QtPlatform::readLine() {
+    QEventLoop loop;
+    Wait wait{WaitKind::Line, &loop};
+    {
+        WaitScope scope(*this, wait);
+        if (panel_) panel_->answerLine()->clear();
+        loop.exec();
+    }
+    if (ending_) throw EndProgram{};
+    return wait.text.toStdString();
+}
+
+void QtPlatform::pause() {
+    QEventLoop loop;
+    Wait wait{WaitKind::Pause, &loop};
+    {
+        WaitScope scope(*this, wait);
+        loop.exec();
+    }
+    if (ending_) throw EndProgram{};
+}
+
+bool QtPlatform::askYesNo(std::string_view caption, std::string_view text) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                    QMessageBox::Yes | QMessageBox::No, boxParent_);
+    box.setTextFormat(Qt::PlainText);
+    Wait wait{WaitKind::Question, nullptr, &box};
+    int answer = QMessageBox::No;
+    {
+        WaitScope scope(*this, wait);
+        answer = box.exec();
+    }
+    if (ending_) throw EndProgram{};
+    return answer == QMessageBox::Yes;
+}
+
+std::string QtPlatform::today() { return today_.empty() ? systemDate() : today_; }
+
+void QtPlatform::endWaits() {
+    ending_ = true;
+    for (Wait* wait : waits_) {
+        if (wait->loop) wait->loop->quit();
+        if (wait->box) wait->box->done(QMessageBox::No);
+    }
+}
+
+// Enter anywhere in the program continues a pause.
+bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && paused()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+            finishInnermost(WaitKind::Pause);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace cfhx::qt

@@ -1,0 +1,71 @@
+// The waits of the program on Qt: each runs a nested event loop, so every
+// screen stays usable while the program waits for a typed line, for the
+// user to continue, or for a Yes/No answer.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+
+class QEventLoop;
+class QMessageBox;
+class QWidget;
+
+namespace cfhx::qt {
+
+class PanePanel;
+
+class QtPlatform : public QObject, public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // The pane area that holds the answer line and the pause banner, and
+    // the window the question boxes belong to.
+    void attach(PanePanel* panel, QWidget* boxParent);
+
+    std::string readLine() override;
+    void pause() override;
+    bool askYesNo(std::string_view caption, std::string_view text) override;
+    std::string today() override;
+
+    // A fixed date instead of the system clock; empty restores the clock.
+    void setToday(std::string date) { today_ = std::move(date); }
+
+    // The program ends: every wait in progress returns and throws
+    // EndProgram, and so does every later wait.
+    void endWaits();
+    bool ending() const { return ending_; }
+
+    // Nesting depth of the waits in progress.
+    int waitDepth() const { return static_cast<int>(waits_.size()); }
+    bool waitingForLine() const;
+    bool paused() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class WaitKind { Line, Pause, Question };
+    struct Wait {
+        WaitKind kind;
+        QEventLoop* loop = nullptr;
+        QMessageBox* box = nullptr;
+        QString text;
+    };
+    class WaitScope;
+
+    void finishInnermost(WaitKind kind);
+    void refresh();
+
+    QPointer<PanePanel> panel_;
+    QPointer<QWidget> boxParent_;
+    std::vector<Wait*> waits_;
+    std::string today_;
+    bool ending_ = false;
+};
+
+}  // namespace cfhx::qt

@@ -1,0 +1,76 @@
+// One top-level window per screen of the catalogue, its widgets placed at
+// the catalogue's positions, mirroring the form model: the model's changes
+// reach the widgets, typing reaches the model and clicks go to a handler.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "app/screens.h"
+
+class QButtonGroup;
+
+namespace cfhx {
+class Pane;
+}
+
+namespace cfhx::qt {
+
+class PanePanel;
+
+// A screen's window. Closing the main window ends the program; the other
+// screens have their own close buttons, so their title-bar close is refused
+// (closing them there would skip what those buttons do).
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+public:
+    ScreenWindow(const ScreenDef& def, bool main, QWidget* parent);
+    std::function<void()> onClose;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool main_;
+};
+
+class ScreenWindows : public FormsObserver {
+public:
+    using ClickHandler = std::function<void(int screen, int control)>;
+
+    // The model's screens, in its order; the first is the main window and
+    // holds the pane area.
+    ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClick);
+    ~ScreenWindows() override;
+
+    void controlChanged(int screen, int control) override;
+    void screenShownChanged(int screen) override;
+
+    ScreenWindow* window(int screen) const { return windows_.at(screen); }
+    ScreenWindow* mainWindow() const { return windows_.front(); }
+    QWidget* widget(int screen, int control) const { return widgets_.at(screen).at(control); }
+    QWidget* widget(std::string_view screen, std::string_view control) const;
+    PanePanel* panePanel() const { return panel_; }
+
+    // The main window stays up from start-up to the end.
+    void keepMainShown() { mainKept_ = true; }
+
+private:
+    QWidget* makeWidget(int screen, int control, QWidget* parent);
+    void place(ScreenWindow* window);
+
+    Forms& forms_;
+    ClickHandler onClick_;
+    std::unique_ptr<ScreenWindow> main_;
+    std::vector<ScreenWindow*> windows_;
+    std::vector<std::vector<QWidget*>> widgets_;
+    std::vector<QButtonGroup*> groups_;
+    std::vector<bool> placed_;
+    PanePanel* panel_ = nullptr;
+    bool mainKept_ = false;
+};
+
+}  // namespace cfhx::qt

@@ -1,0 +1,62 @@
+// Helpers for the GUI tests: a session with a fixed date and no real quit,
+// a watchdog so that no test can hang, and event-loop helpers.
+#pragma once
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "platform/qt/gui_session.h"
+
+namespace cfhx::qt::testing {
+
+struct TestSession {
+    TestSession() {
+        session = std::make_unique<GuiSession>();
+        session->platform().setToday("07/03/05");
+        session->setQuitHandler([this] { ++quits; });
+    }
+    ~TestSession() {
+        // Windows go before the next test builds its own.
+        session.reset();
+        QCoreApplication::processEvents();
+    }
+    GuiSession& operator*() { return *session; }
+    GuiSession* operator->() { return session.get(); }
+
+    std::unique_ptr<GuiSession> session;
+    int quits = 0;
+};
+
+// Ends every wait (and so the test's nested loops) after `ms`.
+class Watchdog {
+public:
+    Watchdog(GuiSession& session, int ms) {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, [&session, this] {
+            fired = true;
+            session.platform().endWaits();
+        });
+        timer_.start(ms);
+    }
+    bool fired = false;
+
+private:
+    QTimer timer_;
+};
+
+// Runs `step` from the event loop after `ms`.
+inline void later(int ms, std::function<void()> step) { QTimer::singleShot(ms, step); }
+
+// Processes events until `done` holds or `ms` passes.
+inline bool spinUntil(const std::function<bool()>& done, int ms = 2000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+}  // namespace cfhx::qt::testing
