@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "input/fluid_kind_texts.h"
+#include "input/input_screens.h"
 #include "input/procedures.h"
 
 namespace cfhx {
@@ -123,6 +124,8 @@ void BUTTON5_ON(App& app) {
     if (tube == 2 || tube == 3) {
         for (int k : {1, 2, 3, 5, 6}) main[buttonName(k)].disable();
     }
+    // Prepared first: the new kind leaves the confirmation button off.
+    prepareForm5(app, Form5Opening::Reset);
     requireConfirmation(app);
     ScreenRef form5 = app["FORM5"];
     form5["EDIT130"].enable();
@@ -140,13 +143,18 @@ void BUTTON6_ON(App& app) {
     int tube = tubeFluidKind(app);
     main["EDIT29"].setText("2");
     main["EDIT34"].setText(K::kNotApplicable);
+    if (tube == 1) {
+        // Prepared first: the new kind leaves the confirmation button off.
+        prepareForm5(app, Form5Opening::Reset);
+        // The SI inlet preset of button 1 outlives the preparation.
+        if (siUnits(app)) app["FORM5"]["EDIT133"].setText(K::kSIPresetInlet);
+    }
     requireConfirmation(app);
     if (tube == 2 || tube == 3) {
         app["FORM6"].show();
         app["FORM5"].hide();
     } else if (tube == 1) {
         for (int k : {1, 2, 3, 5, 6}) main[buttonName(k)].disable();
-        app["FORM5"].show();
     }
 }
 

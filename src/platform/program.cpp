@@ -10,6 +10,12 @@ void registerProcedures(App& app) {
     registerFrameProcedures(app);
     registerUnitSystemProcedures(app);
     registerFluidKindProcedures(app);
+    registerConstructionProcedures(app);
+    registerForm5StepProcedures(app);
+    registerForm5PrepareProcedures(app);
+    registerForm5CheckProcedures(app);
+    registerProcessingNoProcedures(app);
+    registerOptionProcedures(app);
     registerCalculationProcedures(app);
 }
 

@@ -1,0 +1,64 @@
+// Texts of the construction column of the main window: sample values, fin
+// and twisted-tape marks, guidance lines and the sample-value questions.
+#pragma once
+
+#include <string_view>
+
+namespace cfhx::construction_texts {
+
+using std::string_view;
+
+// Sample bundle, EDIT10-EDIT23 in column order.
+inline constexpr string_view kSampleColumn[] = {
+    " 16",
+    " 14",
+    " 1.3",
+    " 1.3",
+    " 1",
+    "   －",
+    "   －",
+    "   －",
+    " 1",
+    " 395",
+    "   －",
+    " 0.0005",
+    " 0.0005",
+    " 1"};
+
+// Pass, row and column counts: bare sample, phase-change sample.
+inline constexpr string_view kOne = " 1";
+inline constexpr string_view kThree = " 3";
+inline constexpr string_view kTen = " 10";
+inline constexpr string_view kForty = " 40";
+inline constexpr string_view kSix = " 6";
+inline constexpr string_view kNotApplicable = "   －";
+inline constexpr string_view kBlank = " ";
+
+// Clear.
+inline constexpr string_view kEnterValues = "★ 右のカラムに数値を入力してください ⇒";
+
+// Fin type.
+inline constexpr string_view kFinNone = " 1";
+inline constexpr string_view kFinFieldNone = "    －";
+inline constexpr string_view kFinConductivityNone = "  　－";
+inline constexpr string_view kFinRadial = " 2";
+inline constexpr string_view kFinPlate = " 3";
+// fins/inch, height, thickness, fin conductivity
+inline constexpr string_view kRadialSample[] = {" 6", " 14", " 0.3", " 189"};
+inline constexpr string_view kPlateSample[] = {" 9", "   －", " 0.3", " 189"};
+inline constexpr string_view kRestoreQuestion = "サンプル値を復活しますか？";
+inline constexpr string_view kRadialRestoreCaption = " ラジアルフィン寸法サンプル値の復活";
+inline constexpr string_view kRegisterRadial = "     伝熱管のラジアルフィン寸法を登録して下さい。";
+inline constexpr string_view kSetRadial = "     set the radial fin dimentions。";
+inline constexpr string_view kQuoteQuestion = "サンプル値を引用しますか？";
+inline constexpr string_view kPlateSetCaption = " プレートフィン寸法サンプル値の設定";
+inline constexpr string_view kRegisterPlate = "     伝熱管のプレートフィン数、肉厚を登録して下さい。";
+inline constexpr string_view kPlateCallCaption = " プレートフィン寸法サンプル値の呼び出し";
+inline constexpr string_view kPlateHeightNone = "   －";
+
+// Twisted tape.
+inline constexpr string_view kTapeNone = " 1";
+inline constexpr string_view kTapePresent = " 2";
+inline constexpr string_view kSetTape = "    ツイストテープの肉厚及び捻りピッチをセットして下さい。";
+
+}  // namespace cfhx::construction_texts

@@ -1,0 +1,189 @@
+// The OK button of FORM5: completeness checks for the pair of fluid kinds.
+// The first missing item is reported in the message line; after the pause
+// the screen stays open with every entry kept.
+#include <string>
+
+#include "app/app.h"
+#include "app/frame_texts.h"
+#include "input/form5_fields.h"
+#include "input/form5_texts.h"
+#include "input/procedures.h"
+
+namespace cfhx {
+namespace {
+
+namespace T = form5_texts;
+
+// A check that failed: its message, then the pause.
+struct Refused {};
+
+void refuse(App& app, std::string_view message) {
+    form5Message(app, " " + std::string(message));
+    app.pause();
+    throw Refused{};
+}
+
+void require(App& app, bool ok, std::string_view message) {
+    if (!ok) refuse(app, message);
+}
+
+double value(App& app, const char* field) { return form5(app)[field].number(); }
+double length(App& app) { return value(app, "EDIT157"); }
+
+// The flow of a side in the kind chosen (volume for 1, mass otherwise).
+double flowValue(App& app, const Form5Side& side) {
+    return value(app, flowKind(app, side) == 1 ? side.volumeField : side.massField);
+}
+
+void requireShellMoisture(App& app) {
+    const int comp = composition(app, kShellSide);
+    require(app, !((comp == 2 || comp == 3) && moistureMode(app, kShellSide) == 0), T::kShellMoistureUnset);
+}
+
+// Saturated humid gas in the tubes, gas outside.
+void checkHumidTubeGasShell(App& app) {
+    requireShellMoisture(app);
+    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
+    require(app, composition(app, kTubeSide) != 0, T::kTubeCompositionUnset);
+    if (flowKind(app, kTubeSide) == 0) {
+        form5Message(app, " " + std::string(T::kTubeFlowKindUnset));  // no pause here
+        throw Refused{};
+    }
+    require(app, !(flowKind(app, kTubeSide) == 2 && value(app, kTubeSide.massField) == 0), T::kTubeMassFlowUnset);
+    require(app, length(app) != 0, T::kLengthUnset);
+    const int shellKind = flowKind(app, kShellSide);
+    require(app, shellKind != 0, T::kShellFlowKindUnset);
+    require(app, !(shellKind == 1 && value(app, kShellSide.volumeField) == 0), T::kShellFlowUnset);
+    require(app, !(shellKind == 2 && value(app, kShellSide.massField) == 0), T::kShellMassFlowUnset);
+    bool moisture = false;
+    for (const char* f : kTubeSide.moistureFields) moisture = moisture || value(app, f) != 0;
+    require(app, moisture, T::kTubeCompositionUnset);
+}
+
+// Outlet temperatures must lie between the inlets; Tsi = Tti counts as a
+// hotter shell side. The tube outlet is not checked where it is solved for.
+void checkTemperatures(App& app, int no) {
+    const double tti = value(app, kTubeSide.inlet), tto = value(app, kTubeSide.outlet);
+    const double tsi = value(app, kShellSide.inlet), tso = value(app, kShellSide.outlet);
+    const bool tubeOutletGiven = !(no == 1 || no == 3 || no == 6 || no == 7);
+    const double hot = tsi >= tti ? tsi : tti;
+    const double cold = tsi >= tti ? tti : tsi;
+    require(app, !(tso > hot || tso < cold), T::kShellOutletWrong);
+    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), T::kTubeOutletWrong);
+}
+
+// Gas or water in the tubes, gas outside.
+void checkGasShell(App& app) {
+    requireShellMoisture(app);
+    const int no = processingNo(app);
+    if (no != 5) checkTemperatures(app, no);
+    app["MAINFORM"]["BUTTON27"].enable();
+    app["FORM6"].hide();
+    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
+    if (tubeFluidKind(app) == 2) require(app, composition(app, kTubeSide) != 0, T::kTubeCompositionUnset);
+
+    const bool tubeKind = flowKind(app, kTubeSide) != 0;
+    const bool shellKind = flowKind(app, kShellSide) != 0;
+    auto tubeChosen = [&] { require(app, tubeKind, T::kTubeFlowChoiceUnset); };
+    auto shellChosen = [&] { require(app, shellKind, T::kShellFlowChoiceUnset); };
+    auto lengthGiven = [&] { require(app, length(app) != 0, T::kLengthUnset); };
+    auto tubeFlow = [&] { require(app, flowValue(app, kTubeSide) != 0, T::kTubeFlowChoiceUnset); };
+    auto shellFlow = [&] { require(app, flowValue(app, kShellSide) != 0, T::kShellFlowChoiceUnset); };
+    switch (no) {
+        case 1:
+            tubeChosen(), shellChosen(), tubeFlow(), shellFlow();
+            break;
+        case 2:
+            tubeChosen(), tubeFlow();
+            break;
+        case 4:
+        case 6:
+            tubeChosen(), shellChosen(), lengthGiven(), tubeFlow();
+            break;
+        default:  // 3, 5, 7
+            tubeChosen(), shellChosen(), lengthGiven(), tubeFlow(), shellFlow();
+            break;
+    }
+}
+
+// Water in the tubes, saturated humid gas outside.
+void checkWaterTubeHumidShell(App& app) {
+    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
+    if (flowKind(app, kTubeSide) != 1) {
+        require(app, flowKind(app, kTubeSide) != 0, T::kTubeFlowUnset);
+        require(app, value(app, kTubeSide.massField) != 0, T::kTubeMassFlowUnset);
+    }
+    require(app, length(app) != 0, T::kLengthUnset);
+    if (flowKind(app, kShellSide) == 1) {
+        require(app, value(app, kShellSide.volumeField) != 0, T::kShellVolumeFlowUnset);
+    } else {
+        require(app, flowKind(app, kShellSide) != 0, T::kShellFlowUnset);
+        require(app, value(app, kShellSide.massField) != 0, T::kShellMassFlowUnset);
+    }
+}
+
+// Typed-in properties on both sides.
+void checkManual(App& app) {
+    app["FORM7"].hide();
+    const int tubeKind = flowKind(app, kTubeSide);
+    if (tubeKind != 1) {
+        require(app, tubeKind != 0, T::kTubeFlowUnset);
+        require(app, value(app, kTubeSide.massField) != 0, T::kTubeMassFlowUnset);
+    }
+    require(app, length(app) != 0, T::kLengthUnset);
+    const int shellKind = flowKind(app, kShellSide);
+    if (shellKind != 1) {
+        require(app, shellKind != 0, T::kShellFlowUnset);
+        require(app, value(app, kShellSide.massField) != 0, T::kShellMassFlowUnset);
+    }
+    // The tube mass flow is needed whatever the flow kind.
+    require(app, tubeKind != 0 && value(app, kTubeSide.massField) != 0, T::kTubeMassFlowUnset);
+    for (int k = 0; k < 4; ++k) require(app, value(app, kTubeSide.properties[k]) != 0, T::kTubePropertyUnset[k]);
+    for (int k = 0; k < 4; ++k) require(app, value(app, kShellSide.properties[k]) != 0, T::kShellPropertyUnset[k]);
+    if (tubeHeatClass(app) == 1) return;
+
+    const double tti = value(app, kTubeSide.inlet), tsi = value(app, kShellSide.inlet);
+    const int kind = phaseChangeKind(app);
+    if (kind == 1) {
+        require(app, tti < tsi, T::kEvaporationTooHot);
+    } else if (kind == 3) {
+        require(app, tti > tsi, T::kCondensationTooCold);
+    } else {
+        return;
+    }
+    for (int k = 0; k < 5; ++k) require(app, value(app, kTubeSide.latent[k]) != 0, T::kLatentUnset[k]);
+}
+
+void BUTTON30_ON(App& app) {
+    const int tube = tubeFluidKind(app);
+    const int shell = shellFluidKind(app);
+    try {
+        if (tube == 1 && shell == 2) {
+            checkHumidTubeGasShell(app);
+        } else if ((tube == 2 || tube == 3) && shell == 2) {
+            checkGasShell(app);
+        } else if (tube == 3 && shell == 1) {
+            checkWaterTubeHumidShell(app);
+        } else if (tube == 4 && shell == 4) {
+            checkManual(app);
+        } else {
+            // A pair the kind buttons are not meant to leave: never accepted.
+            refuse(app, T::kPairUnset);
+        }
+    } catch (const Refused&) {
+        return;
+    }
+    ScreenRef main = app["MAINFORM"];
+    main["BUTTON9"].enable();
+    main["BUTTON9"].setText(frame_texts::kCalculate);
+    main["BUTTON27"].enable();
+    main["BUTTON27"].setText(frame_texts::kConfirmAfterCheck);
+    form5(app)["BUTTON30"].disable();
+    form5(app).hide();
+}
+
+}  // namespace
+
+void registerForm5CheckProcedures(App& app) { registerProcedure(app, "FORM5", "BUTTON30", BUTTON30_ON); }
+
+}  // namespace cfhx

@@ -1,0 +1,269 @@
+// FORM5 step 1 and the flow kinds: composition choice, moisture entry mode,
+// volume or mass flow, and the two step-1 confirmation buttons.
+#include "app/app.h"
+#include "input/form5_fields.h"
+#include "input/form5_texts.h"
+#include "input/procedures.h"
+
+namespace cfhx {
+namespace {
+
+namespace T = form5_texts;
+
+bool isTube(const Form5Side& side) { return &side == &kTubeSide; }
+
+// ---- Composition choice ------------------------------------------------
+
+// "標準空気（ドライ）"
+void chooseDryAir(App& app, const Form5Side& side) {
+    ScreenRef f = form5(app);
+    f[side.compositionCode].setText("1");
+    for (const char* b : side.moistureButtons) f[b].disable();
+    if (sideKind(app, side) != 2) return;
+    if (isTube(side)) {
+        form5Message(app, T::kTubeDryAir);
+    } else if (tubeFluidKind(app) != 3) {
+        form5Message(app, T::kShellDryAir);
+    }
+    for (int k = 0; k < 4; ++k) withdrawRow(app, side, k);
+    writeStandardAir(app, side);
+}
+
+// "標準空気と水分混合"
+void chooseAirWithMoisture(App& app, const Form5Side& side) {
+    const int kind = sideKind(app, side);
+    if (kind != 1 && kind != 2) return;  // water and typed-in properties have no gas description
+    ScreenRef f = form5(app);
+    f[side.compositionCode].setText("2");
+
+    // An inlet taken from an entered saturation temperature.
+    if (isTube(side) && kind == 1 && moistureMode(app, kTubeSide) == 3) {
+        f[kTubeSide.inlet].setText(f[kTubeSide.moistureFields[2]].text());
+    }
+    if ((!isTube(side) || kind == 1) && moistureMode(app, kShellSide) == 3) {
+        f[kShellSide.inlet].setText(f[kShellSide.moistureFields[2]].text());
+    }
+
+    if (kind == 1) {
+        for (int k = 0; k < 4; ++k) {
+            ControlRef field = f[side.moistureFields[k]];
+            const bool enabled = isTube(side) ? (k == 0 ? field.enabled() : true) : false;
+            offerRow(app, side, k, enabled);
+        }
+        form5Message(app, isTube(side) ? T::kTubeHumidMixed : T::kShellMixed);
+    } else {
+        offerRow(app, side, 0, false);
+        offerRow(app, side, 1, false);
+        withdrawRow(app, side, 2);
+        withdrawRow(app, side, 3);
+        if (isTube(side)) {
+            form5Message(app, T::kTubeGasMixed);
+        } else if (tubeFluidKind(app) != 3) {
+            form5Message(app, T::kShellMixed);
+        }
+    }
+    writeStandardAir(app, side);
+
+    if (!isTube(side)) {
+        if (kind == 1) f["RADIO4"].disable();
+        if (kind == 2 && tubeFluidKind(app) == 2) f["RADIO4"].enable();
+    }
+}
+
+// "全成分登録"
+void chooseFullComposition(App& app, const Form5Side& side) {
+    const int kind = sideKind(app, side);
+    if (kind != 1 && kind != 2) return;
+    ScreenRef f = form5(app);
+    f[side.compositionCode].setText("3");
+    if (isTube(side) && moistureMode(app, side) == 3) {
+        f[side.inlet].setText(f[side.moistureFields[2]].text());
+    }
+    offerRow(app, side, 0, false);
+    for (int k = 1; k < 4; ++k) withdrawRow(app, side, k);
+    setField(app, side.co2, "", true);
+    setField(app, side.o2, "", true);
+    if (isTube(side)) f[side.n2].setText(T::kRemainderFull);
+    form5Message(app, isTube(side) ? T::kTubeFullComposition : T::kShellFullComposition);
+}
+
+void RADIO1_ON(App& app) { chooseDryAir(app, kTubeSide); }
+void RADIO2_ON(App& app) { chooseAirWithMoisture(app, kTubeSide); }
+void RADIO3_ON(App& app) { chooseFullComposition(app, kTubeSide); }
+void RADIO4_ON(App& app) { chooseDryAir(app, kShellSide); }
+void RADIO5_ON(App& app) { chooseAirWithMoisture(app, kShellSide); }
+void RADIO6_ON(App& app) { chooseFullComposition(app, kShellSide); }
+
+// ---- Moisture entry mode -----------------------------------------------
+
+void chooseMoistureMode(App& app, const Form5Side& side, int m) {
+    selectMoistureRow(app, side, m);
+    form5Message(app, (isTube(side) ? T::kTubeMoisture : T::kShellMoisture)[m - 1]);
+
+    ScreenRef f = form5(app);
+    ControlRef inlet = f[side.inlet];
+    const bool humidHere = sideKind(app, side) == 1;
+    const bool gasHere = sideKind(app, side) == 2;
+    const bool humidOpposite = (isTube(side) ? shellFluidKind(app) : tubeFluidKind(app)) == 1;
+    auto markSaturationRowsNone = [&] {
+        f[side.moistureFields[2]].setText(T::kNone);
+        f[side.moistureFields[3]].setText(T::kNone);
+    };
+
+    switch (m) {
+        case 1:
+        case 2:
+            if (humidHere) {
+                inlet.setText(isTube(side) || m == 2 ? T::kSatEntered : T::kSatComputed);
+            } else if (humidOpposite) {
+                inlet.setText(!isTube(side) && m == 1 ? " " : "");
+            }
+            if (isTube(side)) {
+                if (gasHere && m == 1) {
+                    for (int k = 1; k < 4; ++k) f[side.moistureFields[k]].setText(T::kNone);
+                }
+            } else {
+                if (m == 1 && composition(app, side) == 3) {
+                    for (int k = 1; k < 4; ++k) f[side.moistureFields[k]].setText(T::kNone);
+                }
+                if (gasHere) markSaturationRowsNone();
+            }
+            break;
+        case 3:
+            if (humidHere) {
+                inlet.setText(T::kSatComputed);
+                inlet.disable();
+            }
+            break;
+        case 4:
+            inlet.setText(T::kSatComputed);
+            break;
+    }
+}
+
+void BUTTON28_ON(App& app) { chooseMoistureMode(app, kTubeSide, 1); }
+void BUTTON29_ON(App& app) { chooseMoistureMode(app, kTubeSide, 2); }
+void BUTTON46_ON(App& app) { chooseMoistureMode(app, kTubeSide, 3); }
+void BUTTON47_ON(App& app) { chooseMoistureMode(app, kTubeSide, 4); }
+void BUTTON44_ON(App& app) { chooseMoistureMode(app, kShellSide, 1); }
+void BUTTON45_ON(App& app) { chooseMoistureMode(app, kShellSide, 2); }
+void BUTTON48_ON(App& app) { chooseMoistureMode(app, kShellSide, 3); }
+void BUTTON49_ON(App& app) { chooseMoistureMode(app, kShellSide, 4); }
+
+// ---- Flow kinds ----------------------------------------------------------
+
+void BUTTON40_ON(App& app) {
+    selectFlowKind(app, kTubeSide, 1);
+    form5Message(app, T::kTubeVolumeFlow);
+}
+void BUTTON41_ON(App& app) {
+    selectFlowKind(app, kTubeSide, 2);
+    form5Message(app, T::kTubeMassFlow);
+}
+void BUTTON42_ON(App& app) {
+    selectFlowKind(app, kShellSide, 1);
+    form5Message(app, T::kShellVolumeFlow);
+}
+void BUTTON43_ON(App& app) {
+    selectFlowKind(app, kShellSide, 2);
+    form5Message(app, T::kShellMassFlow);
+}
+
+// ---- Step-1 confirmation -------------------------------------------------
+
+bool allMoistureEmpty(App& app, const Form5Side& side) {
+    ScreenRef f = form5(app);
+    for (const char* field : side.moistureFields) {
+        if (f[field].number() != 0) return false;
+    }
+    return true;
+}
+
+double moistureValue(App& app, const Form5Side& side, int k) { return form5(app)[side.moistureFields[k]].number(); }
+
+// A step-1 message stops the confirmation after the pause.
+bool refuse(App& app, std::string_view message) {
+    form5Message(app, message);
+    app.pause();
+    return false;
+}
+
+// An inlet of a saturated humid side follows its moisture choice.
+void markHumidInlet(App& app, const Form5Side& side, int comp) {
+    ScreenRef f = form5(app);
+    ControlRef inlet = f[side.inlet];
+    if (comp == 1) inlet.setText("");
+    if (comp == 2 || (isTube(side) && comp == 3)) inlet.setText(T::kSatEntered);
+    if (moistureMode(app, side) == 3) inlet.setText(f[side.moistureFields[2]].text());
+}
+
+bool confirmTubeSide(App& app) {
+    const int comp = composition(app, kTubeSide);
+    switch (tubeFluidKind(app)) {
+        case 1:
+            markHumidInlet(app, kTubeSide, comp);
+            if (comp == 0) return refuse(app, T::kTubeHumidUnset);
+            if (comp == 3 && moistureValue(app, kTubeSide, 0) == 0) return refuse(app, T::kTubeVolumeUnset);
+            if (allMoistureEmpty(app, kTubeSide)) return refuse(app, T::kTubeHumidNoMoisture);
+            if (shellFluidKind(app) == 1) {
+                for (int k : {2, 3}) setField(app, kShellSide.moistureFields[k], T::kHumidShellRowNone, false);
+            }
+            return true;
+        case 2:
+            if (comp == 0) return refuse(app, T::kTubeGasUnset);
+            if (comp == 1) return true;
+            if (comp == 3 && moistureValue(app, kTubeSide, 0) == 0) return refuse(app, T::kTubeVolumeUnset);
+            if (moistureValue(app, kTubeSide, 0) == 0 && moistureValue(app, kTubeSide, 1) == 0) {
+                return refuse(app, T::kTubeGasNoMoisture);
+            }
+            return true;
+        default:  // water and typed-in properties: nothing to confirm
+            return true;
+    }
+}
+
+bool confirmShellSide(App& app) {
+    const int kind = shellFluidKind(app);
+    if (kind != 1 && kind != 2) return true;
+    const int comp = composition(app, kShellSide);
+    if (comp == 0) return refuse(app, T::kShellUnset);
+    if (kind == 1) {
+        markHumidInlet(app, kShellSide, comp);
+        form5(app)["RADIO4"].disable();
+    }
+    if (comp == 1) return true;
+    if (comp == 3 && moistureValue(app, kShellSide, 0) == 0) return refuse(app, T::kShellVolumeUnset);
+    if (allMoistureEmpty(app, kShellSide)) return refuse(app, T::kShellNoMoisture);
+    return true;
+}
+
+void BUTTON50_ON(App& app) {
+    if (!confirmTubeSide(app)) return;
+    form5Message(app, "");
+    form5(app)["BUTTON51"].enable();
+}
+
+void BUTTON51_ON(App& app) {
+    if (!confirmShellSide(app)) return;
+    form5Message(app, "");
+    form5(app)["BUTTON30"].enable();
+}
+
+}  // namespace
+
+void registerForm5StepProcedures(App& app) {
+    struct Entry {
+        const char* control;
+        Procedure proc;
+    };
+    static constexpr Entry kControls[] = {
+        {"RADIO1", RADIO1_ON},     {"RADIO2", RADIO2_ON},     {"RADIO3", RADIO3_ON},     {"RADIO4", RADIO4_ON},
+        {"RADIO5", RADIO5_ON},     {"RADIO6", RADIO6_ON},     {"BUTTON28", BUTTON28_ON}, {"BUTTON29", BUTTON29_ON},
+        {"BUTTON46", BUTTON46_ON}, {"BUTTON47", BUTTON47_ON}, {"BUTTON44", BUTTON44_ON}, {"BUTTON45", BUTTON45_ON},
+        {"BUTTON48", BUTTON48_ON}, {"BUTTON49", BUTTON49_ON}, {"BUTTON40", BUTTON40_ON}, {"BUTTON41", BUTTON41_ON},
+        {"BUTTON42", BUTTON42_ON}, {"BUTTON43", BUTTON43_ON}, {"BUTTON50", BUTTON50_ON}, {"BUTTON51", BUTTON51_ON},
+    };
+    for (const Entry& e : kControls) registerProcedure(app, "FORM5", e.control, e.proc);
+}
+
+}  // namespace cfhx
