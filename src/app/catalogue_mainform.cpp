@@ -68,40 +68,42 @@ ScreenDef mainformScreen() {
     std::vector<ControlDef>& c = s.controls;
 
     // Heading row.
-    c.push_back(label("TEXT24", "物性値構成", 8, 4, 70));
-    c.push_back(label("TEXT3", "物性値相関式自動読み込み", 80, 4, 296));
-    c.push_back(label("TEXT4", "物性値ﾏﾆｭｱﾙ入力", 380, 4, 96));
-    c.push_back(label("TEXT25", " Select ", 480, 4, 50));
+    c.push_back(label("TEXT24", "物性値構成", 8, 4, 66));
+    c.push_back(label("TEXT3", "物性値相関式自動読み込み", 74, 4, 280));
+    c.push_back(label("TEXT25", " Select ", 360, 4, 60));
+    c.push_back(label("TEXT4", "物性値ﾏﾆｭｱﾙ入力", 494, 4, 110));
 
-    // Kind rows: a small square button per kind, its kind field after it.
-    c.push_back(label("TEXT1", " 管内側物性", 8, 25, 70));
+    // Kind rows: a small square button per kind, its kind field after it,
+    // wide enough for the longest kind label (20 columns).
+    constexpr int kKindX = 74, kKindPitch = 140, kKindField = 118;
+    c.push_back(label("TEXT1", " 管内側物性", 8, 25, 66));
     const char* tubeCaptions[] = {"1", "2", "3", "4"};
     for (int k = 0; k < 4; ++k) {
-        const int x = 80 + 100 * k;
+        const int x = kKindX + kKindPitch * k;
         c.push_back(button("BUTTON" + std::to_string(k + 1), tubeCaptions[k], x, 24, 18, 18));
-        c.push_back(edit("EDIT" + std::to_string(k + 1), "", x + 20, 24, 76));
+        c.push_back(edit("EDIT" + std::to_string(k + 1), "", x + 20, 24, kKindField));
     }
-    c.push_back(label("TEXT2", " ｼｪﾙ側物性", 8, 49, 70));
+    c.push_back(label("TEXT2", " ｼｪﾙ側物性", 8, 49, 66));
     const char* shellCaptions[] = {"5", "6", "７", "8"};
     for (int k = 0; k < 4; ++k) {
-        const int x = 80 + 100 * k;
+        const int x = kKindX + kKindPitch * k;
         c.push_back(button("BUTTON" + std::to_string(k + 5), shellCaptions[k], x, 48, 18, 18));
-        c.push_back(edit("EDIT" + std::to_string(k + 5), k == 2 ? "　　　－" : "", x + 20, 48, 76));
+        c.push_back(edit("EDIT" + std::to_string(k + 5), k == 2 ? "　　　－" : "", x + 20, 48, kKindField));
     }
 
     // Top right: NEXT, calculation button, date, code fields.
-    c.push_back(button("BUTTON18", " NEXT ", 536, 4, 60));
-    c.push_back(button("BUTTON9", "主要条件登録", 600, 4, 120));
-    c.push_back(edit("EDIT9", "", 740, 6, 86));
+    c.push_back(button("BUTTON18", " NEXT ", 640, 4, 56));
+    c.push_back(button("BUTTON9", "主要条件登録", 700, 4, 126));
+    c.push_back(edit("EDIT9", "", 740, 30, 86));
     c.push_back(hidden(label("TEXT64", "３ ：Ｓ Ｉ単位　 ４： 工学単位", 536, 30, 184)));
-    c.push_back(hidden(edit("EDIT128", "3", 724, 30, 30)));
-    c.push_back(hidden(edit("EDIT30", "", 758, 30, 30)));
-    c.push_back(hidden(edit("EDIT29", "", 792, 30, 30)));
+    c.push_back(hidden(edit("EDIT128", "3", 640, 30, 30)));
+    c.push_back(hidden(edit("EDIT30", "", 672, 30, 30)));
+    c.push_back(hidden(edit("EDIT29", "", 704, 30, 30)));
 
     // Sample values for the construction column.
-    c.push_back(label("TEXT63", " ↓ ｻﾝﾌﾟﾙ値", 536, 58, 72));
-    c.push_back(button("BUTTON22", "開く", 612, 54, 48));
-    c.push_back(button("BUTTON23", "閉る", 664, 54, 48));
+    c.push_back(label("TEXT63", " ↓ ｻﾝﾌﾟﾙ値", 640, 58, 70));
+    c.push_back(button("BUTTON22", "開く", 712, 54, 54));
+    c.push_back(button("BUTTON23", "閉る", 770, 54, 54));
 
     // Construction column: field at x 536, its label to the right. The
     // labels are rewritten for the chosen unit system; these are the

@@ -4,6 +4,10 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QRect>
+#include <QString>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
@@ -57,6 +61,32 @@ inline bool spinUntil(const std::function<bool()>& done, int ms = 2000) {
     clock.start();
     while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
+}
+
+// Types `text` into `widget` key by key, as a user would.
+inline void typeText(QWidget* widget, const QString& text) {
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(widget, &release);
+    }
+}
+
+inline void pressEnter(QWidget* widget) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+// The x of the rightmost dark pixel inside `band`, -1 when there is none.
+inline int rightmostDark(const QImage& image, const QRect& band) {
+    const QRect r = band.intersected(image.rect());
+    for (int x = r.right(); x >= r.left(); --x) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) return x;
+        }
+    }
+    return -1;
 }
 
 }  // namespace cfhx::qt::testing

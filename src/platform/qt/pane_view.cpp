@@ -40,11 +40,6 @@ PaneView::PaneView(const Pane& pane, int fontPixels, QWidget* parent)
 
 int PaneView::fullRows() const { return std::max(1, (viewport()->height() - kMargin) / lineHeight_); }
 
-int PaneView::widthFor(int columns) const {
-    return 2 * kMargin + static_cast<int>(std::ceil(columns * cellWidth_)) + 2 * frameWidth() +
-           verticalScrollBar()->sizeHint().width();
-}
-
 void PaneView::paneChanged(const Pane&) {
     if (syncQueued_) return;
     syncQueued_ = true;

@@ -32,9 +32,6 @@ public:
     const QFont& paneFont() const { return font_; }
     int lastPaintedRows() const { return paintedRows_; }
 
-    // Width of `columns` columns plus margins and scrollbar.
-    int widthFor(int columns) const;
-
     static constexpr int kMargin = 3;
     // The widest tables the program prints.
     static constexpr int kTableColumns = 78;

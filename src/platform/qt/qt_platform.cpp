@@ -69,7 +69,7 @@ void QtPlatform::finishInnermost(WaitKind kind) {
 
 std::string QtPlatform::readLine() {
     QEventLoop loop;
-    Wait wait{WaitKind::Line, &loop};
+    Wait wait{WaitKind::Line, &loop, nullptr, {}};
     {
         WaitScope scope(*this, wait);
         if (panel_) panel_->answerLine()->clear();
@@ -81,7 +81,7 @@ std::string QtPlatform::readLine() {
 
 void QtPlatform::pause() {
     QEventLoop loop;
-    Wait wait{WaitKind::Pause, &loop};
+    Wait wait{WaitKind::Pause, &loop, nullptr, {}};
     {
         WaitScope scope(*this, wait);
         loop.exec();
@@ -94,7 +94,7 @@ bool QtPlatform::askYesNo(std::string_view caption, std::string_view text) {
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Yes | QMessageBox::No, boxParent_);
     box.setTextFormat(Qt::PlainText);
-    Wait wait{WaitKind::Question, nullptr, &box};
+    Wait wait{WaitKind::Question, nullptr, &box, {}};
     int answer = QMessageBox::No;
     {
         WaitScope scope(*this, wait);

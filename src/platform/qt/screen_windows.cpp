@@ -163,7 +163,11 @@ void ScreenWindows::controlChanged(int screen, int control) {
         // Only a real change: rewriting the text would move the caret.
         auto* edit = static_cast<QLineEdit*>(widget);
         QString text = fromModel(model.text);
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() != text) {
+            edit->setText(text);
+            // A long text shows its beginning unless the user is at work in it.
+            if (!edit->hasFocus()) edit->setCursorPosition(0);
+        }
         break;
     }
     case ControlKind::Button:
@@ -190,7 +194,6 @@ void ScreenWindows::screenShownChanged(int screen) {
         placed_[screen] = true;
     }
     window->show();
-    window->raise();
 }
 
 // A secondary screen opens centred over the main window, inside the screen.
