@@ -1,0 +1,82 @@
+// Fin geometry and efficiency, areas, wall temperature, wet-surface
+// enhancement and the overall coefficient.
+#include <cmath>
+
+#include "calc/heat_transfer.h"
+#include "calc/humid_gas.h"
+#include "calc/numeric_guard.h"
+
+namespace cfhx::calc {
+
+float plateFinEquivalentHeight(App& app, float Pv, float Ph, float DO) {
+    return (checkedSqrt(app, 4.0f * Ph * Pv / 3.14f, "Ph*Pv") - DO) / 2.0f;
+}
+
+void finGeometry(App& app, Record& r) {
+    r.FS = (checkedDiv(app, 25.4f, r.FPI, "FPI") - 1000.0f * r.FT) * 0.001f;
+    r.Df = r.DO + 2.0f * r.Fh;
+}
+
+void finEfficiency(App& app, Record& r) {
+    r.mL = r.Fh * checkedSqrt(app, checkedDiv(app, 2.0f * r.Hs, r.Kf * r.FT, "Kf*FT"), "Hs/(Kf*FT)");
+    float Fe;
+    if (r.mL < 1e-4f) {
+        Fe = 1.0f;  // tanh(mL)/mL → 1
+    } else {
+        // tanh(mL)/mL written with exponentials; e^mL may overflow to inf,
+        // which still gives 1/mL.
+        float ep = std::exp(r.mL), em = std::exp(-r.mL);
+        Fe = (1.0f - 2.0f * em / (ep + em)) / r.mL;
+    }
+    r.Fe = checkedPow(app, Fe, r.FeExp, "Fe");
+}
+
+void areas(App& app, Record& r, TubeKind kind) {
+    r.Ai = kPi * r.DI * r.TL * r.Nt;
+    if (kind == TubeKind::Bare) {
+        r.AR = checkedDiv(app, r.DO, r.DI, "DI");
+        r.Aeff = r.Ao = kPi * r.DO * r.TL * r.Nt;
+        return;
+    }
+    const float face = kPi * r.Df * r.FT + (2.0f * kPi / 4.0f) * (r.Df * r.Df - r.DO * r.DO);
+    r.Afin = kPi * r.DO * r.FS + face;
+    r.AfinE = kPi * r.DO * r.FS + face * r.Fe;
+    r.AR = checkedDiv(app, r.AfinE, kPi * r.DI * (r.FS + r.FT), "DI*(FS+FT)");
+    const float pitches = r.FPI * r.TL * r.Nt * 1000.0f / 25.4f;
+    r.Aeff = r.AfinE * pitches;
+    r.Ao = r.Afin * pitches;
+}
+
+void wallAndFilmTemperatures(App& app, Record& r, float outerArea) {
+    const float shell = r.Hs * outerArea, tube = r.Ht * r.Ai;
+    r.Twav = checkedDiv(app, shell * r.TAM + tube * r.TGM, shell + tube, "Hs*Aeff+Ht*Ai");
+    r.TGMAV = (r.Twav + r.TGM) / 2.0f;
+    r.TAMAV = (r.Twav + r.TAM) / 2.0f;
+    r.TwK = 273.0f + r.Twav;
+    r.TgK = 273.0f + r.TGM;
+}
+
+void wetEnhancement(App& app, Record& r, HumidSide side, float Tg, float Tw, float M) {
+    const float pw = saturationPressure(app, Tw), pg = saturationPressure(app, Tg);
+    const float xw = checkedDiv(app, 0.622f * pw, kPressure - pw, "1.033-p(Tw)");
+    const float xg = checkedDiv(app, M * pg, kPressure - pg, "1.033-p(Tg)");
+    const float Dv = (0.13777f + 0.00089157f * Tw + 1.3554e-06f * Tw * Tw - 1.5656e-09f * Tw * Tw * Tw) * 0.0001f * 3600.0f;
+    const float La = 0.02071f + 6.8564e-05f * Tw - 3.1438e-08f * Tw * Tw + 1.5673e-11f * Tw * Tw * Tw;
+    const float latent = 606.126f - 0.75851f * Tw + 0.00155845f * Tw * Tw - 6.7249e-06f * Tw * Tw * Tw;
+    const float rho = checkedDiv(app, 1.0f, 0.004555f * (Tw + 273.0f) * (0.622f + xw), "(Tw+273)*(0.622+xw)");
+    r.Kc = 1.0f + checkedDiv(app, (rho / 0.64f) * Dv * std::fabs(xg - xw) * latent, La * std::fabs(Tg - Tw), "Tg-Tw");
+    float& h = side == HumidSide::Shell ? r.Hs : r.Ht;
+    h = checkedDiv(app, 1.0f, checkedDiv(app, 1.0f, h * r.Kc, side == HumidSide::Shell ? "Hs*Kc" : "Ht*Kc") + r.Dcf / r.KL,
+                   "film resistance");
+}
+
+void overallCoefficient(App& app, Record& r) {
+    r.Hti = checkedDiv(app, 1.0f, checkedDiv(app, 1.0f, r.Ht * r.CFt, "Ht*CFt") + r.Rt, "1/Hti");
+    const float shell = checkedDiv(app, 1.0f, r.Hs * r.CFs, "Hs*CFs");
+    r.Hso = checkedDiv(app, 1.0f, checkedDiv(app, shell + r.Rs, r.AR, "AR"), "1/Hso");
+    const float wall = checkedDiv(app, r.DI, 2.0f * r.Km, "Km") * checkedLog(app, checkedDiv(app, r.DO, r.DI, "DI"), "DO/DI");
+    r.KI = checkedDiv(app, 1.0f, 1.0f / r.Hti + 1.0f / r.Hso + wall, "1/KI");
+    r.KO = checkedDiv(app, r.KI * r.Aeff, r.AR * r.Ao, "AR*Ao");
+}
+
+}  // namespace cfhx::calc

@@ -1,0 +1,186 @@
+#include "calc/properties.h"
+
+#include "calc/humid_gas.h"
+#include "engine_fixture.h"
+
+namespace cfhx::calc {
+namespace {
+
+class Properties : public cfhx::testing::EngineTest {
+protected:
+    // Mean, wall and film temperatures all at T.
+    void at(float T) {
+        r.TGM = r.TAM = r.Twav = T;
+        r.Ai = r.Aeff = 1.0f;
+    }
+    void air(float water = 0.0f) {
+        const float keep = 1.0f - water;
+        const float wet[kComponents] = {kAirCO2 * keep, kAirN2 * keep, kAirO2 * keep, water};
+        for (int c = 0; c < kComponents; ++c) r.shellWet[c] = r.tubeWet[c] = wet[c];
+    }
+};
+
+TEST_F(Properties, AirAt20Degrees) {
+    air();
+    at(20.0f);
+    shellGasProperties(app, r);
+    EXPECT_NEAR(r.DsN, 1.29f, 0.005f);
+    EXPECT_NEAR(r.Ds, 1.29f * 273.0f / 293.0f, 0.005f);
+    EXPECT_NEAR(r.Cs, 0.24f, 0.003f);
+    EXPECT_NEAR(r.Pb, 0.71f, 0.02f);
+    // 0.0257 W/mK and 15.1e-6 m2/s from air tables.
+    EXPECT_NEAR(r.Ks * 1.163f, 0.0257f, 0.0008f);
+    EXPECT_NEAR(r.VIs / 3600.0f, 15.1e-6f, 0.4e-6f);
+    // Wall and bulk at the same temperature.
+    EXPECT_NEAR(r.Pbw, r.Pb, 1e-5f);
+}
+
+TEST_F(Properties, TubeGasMatchesShellGasForTheSameMixture) {
+    air(0.05f);
+    at(150.0f);
+    shellGasProperties(app, r);
+    tubeGasProperties(app, r);
+    EXPECT_FLOAT_EQ(r.Dt, r.Ds);
+    EXPECT_FLOAT_EQ(r.Ct, r.Cs);
+    EXPECT_FLOAT_EQ(r.Kt, r.Ks);
+    EXPECT_FLOAT_EQ(r.VIt, r.VIs);
+    EXPECT_FLOAT_EQ(r.Pvis, r.VIt);
+    EXPECT_NEAR(r.DtN, normalDensity(r.tubeWet), 1e-5f);
+}
+
+TEST_F(Properties, FilmTemperatureIsBetweenWallAndMean) {
+    air();
+    r.TAM = 200.0f;
+    r.TGM = 20.0f;
+    r.Hs = 50.0f;
+    r.Ht = 50.0f;
+    r.Aeff = r.Ai = 1.0f;
+    shellGasProperties(app, r);
+    EXPECT_FLOAT_EQ(r.Twav, 110.0f);
+    EXPECT_FLOAT_EQ(r.TAMAV, 155.0f);
+    EXPECT_FLOAT_EQ(r.TGMAV, 65.0f);
+    EXPECT_FLOAT_EQ(r.TwK, 383.0f);
+    EXPECT_FLOAT_EQ(r.TgK, 293.0f);
+}
+
+TEST_F(Properties, DryGasLeavesTheWaterTermsOut) {
+    air();
+    at(50.0f);
+    shellGasProperties(app, r);
+    const float dryCp = r.Cs;
+    EXPECT_EQ(r.shellMemory.cp[kH2O], 0.0f);
+    air(0.1f);
+    shellGasProperties(app, r);
+    EXPECT_GT(r.shellMemory.cp[kH2O], 0.4f);  // steam: about 0.45 kcal/kgK
+    EXPECT_GT(r.Cs, dryCp);
+}
+
+TEST_F(Properties, SteamConductivityIsContinuousAt207) {
+    float above = 0, below = 0;
+    ASSERT_TRUE(componentProperty(GasProperty::Conductivity, kH2O, 207.0f, above));
+    ASSERT_TRUE(componentProperty(GasProperty::Conductivity, kH2O, 206.999f, below));
+    EXPECT_NEAR(above, 0.0293f, 0.0001f);
+    EXPECT_NEAR(below, 0.0293f, 0.0001f);
+}
+
+TEST_F(Properties, RangeEdgesOfTheComponentPolynomials) {
+    float v = -1.0f;
+    // Water vapour exists above 0 °C only; N2 cp down to above −173.
+    EXPECT_FALSE(componentProperty(GasProperty::Cp, kH2O, 0.0f, v));
+    EXPECT_EQ(v, -1.0f);
+    EXPECT_TRUE(componentProperty(GasProperty::Cp, kH2O, 0.01f, v));
+    EXPECT_FALSE(componentProperty(GasProperty::Cp, kN2, -173.0f, v));
+    EXPECT_TRUE(componentProperty(GasProperty::Cp, kO2, -173.0f, v));
+    EXPECT_TRUE(componentProperty(GasProperty::Conductivity, kCO2, -73.0f, v));
+    EXPECT_FALSE(componentProperty(GasProperty::Conductivity, kCO2, -73.01f, v));
+    // N2 cp changes band at −73 (the lower band includes it) and at 127.
+    float low = 0, high = 0;
+    componentProperty(GasProperty::Cp, kN2, -73.0f, low);
+    componentProperty(GasProperty::Cp, kN2, -72.99f, high);
+    EXPECT_NEAR(low, high, 0.002f);
+    EXPECT_NEAR(high, 0.249f, 0.003f);  // N2 near 200 K: 1.04 kJ/kgK
+}
+
+TEST_F(Properties, BelowItsRangeAComponentKeepsThePreviousValue) {
+    air(0.05f);
+    at(20.0f);
+    GasEvaluation first = shellGasProperties(app, r);
+    EXPECT_EQ(first.bulk, 0u);
+    const float steamCp = r.shellMemory.cp[kH2O];
+    at(-10.0f);
+    GasEvaluation cold = shellGasProperties(app, r);
+    EXPECT_TRUE(kept(cold.bulk, GasProperty::Cp, kH2O));
+    EXPECT_TRUE(kept(cold.bulk, GasProperty::Viscosity, kH2O));
+    EXPECT_TRUE(kept(cold.bulk, GasProperty::Conductivity, kH2O));
+    EXPECT_FALSE(kept(cold.bulk, GasProperty::Cp, kN2));
+    EXPECT_FLOAT_EQ(r.shellMemory.cp[kH2O], steamCp);
+    EXPECT_TRUE(std::isfinite(r.Cs));
+}
+
+TEST_F(Properties, TypedInPropertiesAreLeftAlone) {
+    air();
+    at(20.0f);
+    r.flags.sPROP = "2";
+    r.Ds = 7.0f;
+    r.Dt = 8.0f;
+    shellGasProperties(app, r);
+    tubeGasProperties(app, r);
+    waterProperties(app, r);
+    EXPECT_EQ(r.Ds, 7.0f);
+    EXPECT_EQ(r.Dt, 8.0f);
+}
+
+TEST_F(Properties, WaterAt20Degrees) {
+    at(20.0f);
+    r.Wt = 3.6f;  // t/h
+    waterProperties(app, r);
+    EXPECT_NEAR(r.Dt, 998.2f, 3.0f);
+    EXPECT_NEAR(r.Ct, 1.0f, 0.005f);
+    EXPECT_NEAR(r.VIt, 0.0036f, 0.0001f);
+    EXPECT_NEAR(r.Kt, 0.516f, 0.003f);
+    EXPECT_NEAR(r.Prt, 7.0f, 0.2f);
+    EXPECT_NEAR(r.Vt, 3600.0f / r.Dt, 0.001f);
+    EXPECT_EQ(app.pane.pageRows(), 0u);
+}
+
+TEST_F(Properties, WaterFollowsTheSteamTables) {
+    // ρ, cp (kcal/kgK), ν (m2/h) at 80 and 150 °C.
+    struct Point {
+        float T, rho, cp, nu;
+    } points[] = {{80.0f, 971.8f, 1.002f, 0.365e-6f * 3600}, {150.0f, 917.0f, 1.031f, 0.197e-6f * 3600}};
+    for (const Point& p : points) {
+        at(p.T);
+        waterProperties(app, r);
+        EXPECT_NEAR(r.Dt, p.rho, 4.0f) << p.T;
+        EXPECT_NEAR(r.Ct, p.cp, 0.01f) << p.T;
+        EXPECT_NEAR(r.VIt, p.nu, 0.1f * p.nu) << p.T;
+    }
+}
+
+TEST_F(Properties, WaterRangeMessages) {
+    at(0.0f);
+    waterProperties(app, r);
+    EXPECT_EQ(app.pane.pageRows(), 0u) << "0 °C is in range";
+    const float ct = r.Ct, vit = r.VIt;
+
+    at(-0.1f);
+    waterProperties(app, r);
+    EXPECT_EQ(app.pane.line(app.pane.pageTop()), "     物性規定範囲外です！");
+    EXPECT_GE(app.pane.pageRows(), 3u);
+    EXPECT_EQ(r.Ct, ct) << "the previous specific heat stands";
+    EXPECT_EQ(r.VIt, vit);
+
+    app.pane.clear();
+    at(301.0f);
+    waterProperties(app, r);
+    EXPECT_EQ(app.pane.pageText(), "     物性規定範囲外です");
+}
+
+TEST_F(Properties, EmptyGasStopsWithAMessage) {
+    at(20.0f);
+    std::string page = stopped([&] { shellGasProperties(app, r); });
+    EXPECT_NE(page.find("DN = 0"), std::string::npos) << page;
+}
+
+}  // namespace
+}  // namespace cfhx::calc
