@@ -1,0 +1,54 @@
+// Ways from start-up to FORM5 for each pair of fluid kinds, for the input
+// tests.
+#pragma once
+
+#include <string>
+
+#include "support/session.h"
+
+namespace cfhx::testing {
+
+// FORM6 buttons of processing No. 1-7.
+inline const char* processingNoButton(int no) {
+    static const char* const buttons[] = {"FORM6.BUTTON31", "FORM6.BUTTON32", "FORM6.BUTTON34", "FORM6.BUTTON35",
+                                          "FORM6.BUTTON36", "FORM6.BUTTON37", "FORM6.BUTTON38"};
+    return buttons[no - 1];
+}
+
+// Saturated humid gas in the tubes, gas outside.
+inline void openHumidTubesGasShell(Session& s, bool si) {
+    s.openInput(si);
+    s.click("MAINFORM.BUTTON1");
+    s.click("MAINFORM.BUTTON6");
+}
+
+// Gas (tube kind 2) or water (3) in the tubes, gas outside, through FORM6.
+inline void openGasShell(Session& s, bool si, int tubeKind, int no) {
+    s.openInput(si);
+    s.click(tubeKind == 2 ? "MAINFORM.BUTTON2" : "MAINFORM.BUTTON3");
+    s.click("MAINFORM.BUTTON6");
+    s.click(processingNoButton(no));
+    s.click("FORM6.BUTTON39");
+}
+
+// Water in the tubes, saturated humid gas outside.
+inline void openWaterTubesHumidShell(Session& s, bool si) {
+    s.openInput(si);
+    s.click("MAINFORM.BUTTON3");
+    s.click("MAINFORM.BUTTON5");
+}
+
+// Typed-in properties: FORM7 with the given options, then its OK.
+// heatClass: "RADIO7" or "RADIO8"; phase: "" or "RADIO9"/"RADIO10".
+inline void openManual(Session& s, bool si, const char* heatClass, const char* phase, const char* htc = "RADIO11") {
+    s.openInput(si);
+    s.click("MAINFORM.BUTTON4");
+    s.click(std::string("FORM7.") + heatClass);
+    if (*phase) s.click(std::string("FORM7.") + phase);
+    s.click(std::string("FORM7.") + htc);
+    s("FORM7.EDIT184").setText("0.5");
+    s("FORM7.EDIT185").setText("0.01");
+    s.click("FORM7.BUTTON52");
+}
+
+}  // namespace cfhx::testing
