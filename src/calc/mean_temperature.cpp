@@ -1,0 +1,119 @@
+#include "calc/mean_temperature.h"
+
+#include <cmath>
+
+#include "calc/numeric_guard.h"
+
+namespace cfhx::calc {
+
+float lmtd(App& app, float Tti, float Tto, float Tsi, float Tso, bool parallel) {
+    double a, b;  // the two end differences
+    if (parallel) {
+        a = std::fabs(Tti - Tsi);
+        b = std::fabs(Tto - Tso);
+    } else if (Tsi > Tti) {
+        a = Tsi - Tto;  // hot shell side: signed ends
+        b = Tso - Tti;
+    } else {
+        a = std::fabs(Tti - Tso);
+        b = std::fabs(Tto - Tsi);
+    }
+    const float arithmetic = std::fabs((Tti + Tto) / 2.0f - (Tsi + Tso) / 2.0f);
+    if (std::fabs(a) == std::fabs(b)) return arithmetic;
+    // A zero end difference has no logarithmic mean.
+    checkedDiv(app, 1.0f, static_cast<float>(b), "LMTD end difference");
+    checkedLog(app, static_cast<float>(std::fabs(a)), "LMTD end difference");
+    const double lnRatio = std::log(std::fabs(a) / std::fabs(b));
+    // Ends that differ by less than the precision of a float: the limit.
+    if (lnRatio == 0.0) return arithmetic;
+    return checkedFinite(app, static_cast<float>((a - b) / lnRatio), "LMTD");
+}
+
+PassForm passForm(int arrangementCode, float PNs, float PNt) {
+    if (arrangementCode == 2) return PassForm::Parallel;
+    if (arrangementCode == 3) return PassForm::ThreeShellPasses;
+    if (PNs == 2.0f) return PassForm::TwoShellPasses;
+    if (PNt == 2.0f) return PassForm::TwoTubePasses;
+    if (PNs > 2.0f) return PassForm::ThreeShellPasses;
+    if (PNt > 2.0f) return PassForm::ThreeTubePasses;
+    return PassForm::OnePass;
+}
+
+namespace {
+
+// ε1 in double: (1/R)·(1 − e^(−R·(1 − e^(−N)))), exact as R → 0.
+double onePass(double R, double N) { return -std::expm1(-R * -std::expm1(-N)) / R; }
+
+}  // namespace
+
+float onePassEffectiveness(App& app, float R, float N) {
+    checkedPositive(app, R, "R=Cmin/Cmax");
+    return static_cast<float>(onePass(R, N));
+}
+
+float effectiveness(App& app, PassForm form, float Rf, float NTUSf) {
+    checkedPositive(app, Rf, "R=Cmin/Cmax");
+    checkedFinite(app, NTUSf, "NTUS");
+    const double R = Rf, N = NTUSf;
+    double feex = 0.0;
+    switch (form) {
+        case PassForm::Parallel:
+            feex = -std::expm1(-N * (1.0 + R)) / (1.0 + R);
+            break;
+        case PassForm::OnePass:
+            feex = onePass(R, N);
+            break;
+        case PassForm::TwoTubePasses: {
+            const double e = onePass(R, N / 2.0);
+            feex = (2.0 * e - e * e * (1.0 + R)) / (1.0 - e * e * R);
+            break;
+        }
+        case PassForm::TwoShellPasses: {
+            // 1 − 1/(c/2 + (1 − c/2)·e^(2c/R)), scaled by e^(−2c/R) against overflow.
+            const double c = -std::expm1(-R * N / 2.0);
+            const double s = std::exp(-2.0 * c / R);
+            feex = 1.0 - s / (c / 2.0 * s + (1.0 - c / 2.0));
+            break;
+        }
+        case PassForm::ThreeTubePasses: {
+            const double e = onePass(R, N / 3.0);
+            feex = (3.0 * e - 3.0 * e * e * (1.0 + R) + e * e * e * (1.0 + R + R * R)) /
+                   (1.0 - e * e * R * (3.0 - e - e * R));
+            break;
+        }
+        case PassForm::ThreeShellPasses: {
+            // The two-shell-pass family extended to three passes:
+            // 1 − 1/(K·(1 − K/4 − (K/R)·(1 − K/2))·e^(K/R) + (1 − K/2)²·e^(3K/R)),
+            // K = 1 − e^(−R·NTUS/3), scaled by e^(−3K/R).
+            const double K = -std::expm1(-R * N / 3.0);
+            const double a = K / R;
+            const double head = K * (1.0 - K / 4.0 - a * (1.0 - K / 2.0)) * std::exp(-2.0 * a);
+            const double tail = (1.0 - K / 2.0) * (1.0 - K / 2.0);
+            feex = 1.0 - std::exp(-3.0 * a) / (head + tail);
+            break;
+        }
+    }
+    return checkedFinite(app, static_cast<float>(feex), "FEEX");
+}
+
+float counterFlowEffectiveness(float R, float NTUS) {
+    if (std::fabs(1.0f - R) < 1e-6f) return NTUS / (1.0f + NTUS);
+    const double x = std::exp(-double(NTUS) * (1.0 - R));
+    return static_cast<float>((1.0 - x) / (1.0 - R * x));
+}
+
+float theoreticalCorrection(App& app, float FEEX, float Cmin, float inletDifference, float LMTD, float KI, float Ai) {
+    const float Fthe = checkedDiv(app, FEEX * Cmin * inletDifference, LMTD * KI * Ai, "LMTD*KI*Ai");
+    return Fthe > 1.0f ? 1.0f : Fthe;
+}
+
+bool settleCorrectionFactor(float& FF, float Fthe) {
+    if (std::fabs(FF - Fthe) < 0.002f) {
+        if (FF > 0.9999f) FF = 1.0f;
+        return true;
+    }
+    FF = Fthe;
+    return false;
+}
+
+}  // namespace cfhx::calc

@@ -1,0 +1,158 @@
+#include "calc/pressure_loss.h"
+
+#include <cmath>
+
+#include "app/app.h"
+#include "calc/heat_transfer.h"
+#include "calc/numeric_guard.h"
+
+namespace cfhx::calc {
+namespace {
+
+constexpr float kG2 = 2.0f * 9.8f;
+constexpr float kInch = 25.4f;
+
+// Bare-bank coefficients [Res band][PHX band][PVY band] = {square, triangular};
+// every band limit is an inclusive upper limit.
+constexpr float kResLimits[] = {5000.0f, 14000.0f, 30000.0f};
+constexpr float kPitchLimits[] = {1.375f, 1.75f, 2.5f};
+constexpr float kBank[4][4][4][2] = {
+    {{{1.68f, 2.52f}, {0.79f, 1.8f}, {0.29f, 1.56f}, {6.12f, 1.3f}},
+     {{1.74f, 2.58f}, {0.97f, 1.8f}, {0.44f, 1.56f}, {0.22f, 1.38f}},
+     {{2.04f, 2.58f}, {1.2f, 1.8f}, {0.66f, 1.44f}, {0.4f, 1.13f}},
+     {{2.28f, 2.64f}, {1.56f, 1.92f}, {1.02f, 1.32f}, {0.6f, 1.02f}}},
+    {{{1.68f, 1.98f}, {0.83f, 1.44f}, {0.35f, 1.19f}, {0.2f, 1.08f}},
+     {{1.74f, 2.1f}, {0.96f, 1.6f}, {0.48f, 1.16f}, {0.28f, 1.04f}},
+     {{2.04f, 2.16f}, {1.2f, 1.56f}, {0.63f, 1.44f}, {0.47f, 0.96f}},
+     {{2.28f, 2.28f}, {1.56f, 1.56f}, {1.02f, 1.13f}, {0.6f, 0.9f}}},
+    {{{1.44f, 1.56f}, {0.84f, 1.1f}, {0.38f, 0.96f}, {0.22f, 0.86f}},
+     {{1.56f, 1.74f}, {0.96f, 1.16f}, {0.49f, 0.96f}, {0.3f, 0.84f}},
+     {{1.74f, 1.92f}, {1.13f, 1.32f}, {0.66f, 0.96f}, {0.42f, 0.78f}},
+     {{2.04f, 2.16f}, {1.46f, 1.44f}, {0.88f, 0.96f}, {0.55f, 0.74f}}},
+    {{{1.2f, 1.26f}, {0.74f, 0.88f}, {0.41f, 0.77f}, {0.25f, 0.78f}},
+     {{1.32f, 1.5f}, {0.85f, 0.96f}, {0.48f, 0.79f}, {0.3f, 0.68f}},
+     {{1.56f, 1.68f}, {1.02f, 1.08f}, {0.62f, 0.82f}, {0.38f, 0.65f}},
+     {{1.8f, 1.98f}, {1.27f, 1.2f}, {0.77f, 0.84f}, {0.46f, 0.6f}}},
+};
+
+template <size_t N>
+int band(float value, const float (&limits)[N]) {
+    for (size_t i = 0; i < N; ++i)
+        if (value <= limits[i]) return static_cast<int>(i);
+    return static_cast<int>(N);
+}
+
+// Velocity head times the bank terms, into kgf/cm2.
+float bankLoss(const Record& r, float coefficient) {
+    return coefficient * r.Nh * r.UM * r.UM * r.Ds / kG2 * 0.0001f * r.PNs * r.LossFactorS;
+}
+
+}  // namespace
+
+void tubeFriction(App& app, Record& r) {
+    if (r.Ret <= 2000.0f) {
+        r.f = checkedDiv(app, 16.0f, r.Ret, "Ret");
+    } else {
+        r.f = 0.0014f + 0.125f / std::pow(r.Ret, 0.32f);
+    }
+}
+
+void tubeLossPlain(App& app, Record& r) {
+    const float viscosity = checkedPow(app, checkedDiv(app, r.Pvis, r.VIt, "VIt"), 0.14f, "Pvis/VIt");
+    r.Pt = checkedDiv(app, 4.0f * r.f * r.TL, r.DI, "DI") * r.Dt * r.VW * r.VW / kG2 * viscosity * 0.0001f * r.PNt *
+           r.LossFactorT;
+    r.DPt = r.Pt * 10000.0f;
+}
+
+void tubeLossTape(App& app, Record& r, Phase phase) {
+    const float twist = checkedDiv(app, kPi * r.DI, r.TTP2, "TTP2");
+    const float y = twist * twist;
+    const float s = y / (1.0f + y);
+    const float a = 1.45f + 6.5f * s;
+    const float b = 0.046f * (1.0f + 3.65f * s);
+    const float theta = checkedPow(app, checkedDiv(app, 273.0f + r.Twav, 273.0f + r.TGM, "273+TGM"), -0.1f,
+                                   "(273+Twav)/(273+TGM)");
+    const float reStar = phase == Phase::Sizing ? 0.0f : r.ReStar;
+    if (r.RetT < reStar) {
+        r.f = a * checkedPow(app, r.RetT, -0.6f, "RetT") * theta;
+    } else {
+        r.f = b * checkedPow(app, r.RetT, -0.2f, "RetT") * theta;
+    }
+    r.Pt = checkedDiv(app, 4.0f * r.f * r.TL, r.Dh, "Dh") * r.Dt * r.VW * r.VW / kG2 * 0.0001f * r.PNt * r.LossFactorT;
+    r.DPt = r.Pt * 10000.0f;
+}
+
+void radialFinShellLoss(App& app, Record& r) {
+    const float Afin = kPi * r.DO * r.FS + kPi * r.Df * r.FT + (2.0f * kPi / 4.0f) * (r.Df * r.Df - r.DO * r.DO);
+    const float ratio = checkedDiv(app, Afin, kPi * r.DO * (r.FS + r.FT), "DO*(FS+FT)");
+    const float Le = checkedDiv(app, ratio * r.DO * 1000.0f / kInch, 2.0f * (r.Fh * 1000.0f / kInch) * r.FPI + 1.0f, "Le");
+    const float Res = checkedDiv(app, r.DO * r.UM * 3600.0f, r.VIs, "VIs");
+    r.fs = 1.532f * checkedPow(app, Res, -0.25f, "Res") *
+           checkedPow(app, checkedDiv(app, r.DO * 1000.0f / kInch, Le, "Le"), 0.25f, "DO/Le") *
+           checkedPow(app, checkedDiv(app, r.Fh / 2.0f, r.FS, "FS"), 0.4f, "(Fh/2)/FS") *
+           checkedPow(app, checkedDiv(app, r.Pv * 1000.0f / kInch, Le, "Le") - 1.0f, -0.5f, "Pv/Le-1");
+    r.Ps = bankLoss(r, r.fs);
+    r.DPs = r.Ps * 10000.0f;
+}
+
+void plateFinShellLoss(App& app, Record& r) {
+    const float gap = r.Pv - r.DO;
+    const float Re = checkedDiv(app, r.De * r.UM * 3600.0f, r.VIs, "VIs");
+    r.fs = 1.463f * checkedPow(app, Re, -0.245f, "Re(De)") *
+           checkedPow(app, checkedDiv(app, gap, r.DO, "DO"), -0.9f, "(Pv-DO)/DO") *
+           checkedPow(app, checkedDiv(app, gap, r.Gf, "fin gap") + 1.0f, 0.7f, "(Pv-DO)/g+1") *
+           checkedPow(app, checkedDiv(app, r.De, r.DO, "DO"), 0.9f, "De/DO");
+    r.Ps = bankLoss(r, r.fs);
+    r.DPs = r.Ps * 10000.0f;
+}
+
+float bareBankCoefficient(float Res, float PHX, float PVY, bool square) {
+    return kBank[band(Res, kResLimits)][band(PHX, kPitchLimits)][band(PVY, kPitchLimits)][square ? 0 : 1];
+}
+
+void bareBankShellLoss(App& app, Record& r) {
+    const float Res = checkedDiv(app, r.DO * r.UM * 3600.0f, r.VIs, "VIs");
+    r.Cbank = bareBankCoefficient(Res, r.PHX, r.PVY, r.flags.arrangement == "2");
+    r.Ps = bankLoss(r, 0.334f * r.Cbank);
+    r.DPs = r.Ps * 10000.0f;
+}
+
+void shellLoss(App& app, Record& r, TubeKind kind) {
+    switch (kind) {
+        case TubeKind::RadialFin: radialFinShellLoss(app, r); break;
+        case TubeKind::PlateFin: plateFinShellLoss(app, r); break;
+        case TubeKind::Bare: bareBankShellLoss(app, r); break;
+    }
+}
+
+void reportSizingLosses(App& app, Record& r, bool waterInTubes) {
+    Pane& pane = app.pane;
+    if (waterInTubes) {
+        pane.printMasked("                  　       inside   Pressure drop is ###.# mmAq            ", {r.DPt});
+    } else if (r.DPt > 20.0f) {
+        pane.printMasked("               ◆ WARNING  inside   Pressure drop is over 20 mmAq (###.#) ", {r.DPt});
+    }
+    if (r.DPs > 20.0f) {
+        pane.printMasked("               ◆ WARNING  outside  Pressure drop is over 20 mmAq (###.#) ", {r.DPs});
+    } else {
+        pane.printMasked("                        　 outside  Pressure drop is ###.# mmAq            ", {r.DPs});
+    }
+}
+
+void reportRatingLosses(App& app, Record& r) {
+    Pane& pane = app.pane;
+    if (r.DPt > 50.0f) pane.printMasked("   [ WARNING  inside   Pressure drop is over 50 mmAq (###.#) ]", {r.DPt});
+    if (r.DPs > 50.0f) pane.printMasked("   [ WARNING  outside  Pressure drop is over 50 mmAq (###.#) ]", {r.DPs});
+    if (r.DPt <= 50.0f) pane.printMasked("              inside   Pressure drop is ###.# mmAq ", {r.DPt});
+    if (r.DPs <= 50.0f) pane.printMasked("              outside  Pressure drop is ###.# mmAq ", {r.DPs});
+}
+
+void reportShellLossStepA(App& app, Record& r) {
+    if (r.DPs > 50.0f) {
+        app.pane.printMasked("   [ WARNING  outside  Pressure drop is over 50 mmAq (####) ]", {r.DPs});
+    } else {
+        app.pane.printMasked("             outside  Pressure drop is ###.# mmAq ", {r.DPs});
+    }
+}
+
+}  // namespace cfhx::calc

@@ -1,0 +1,35 @@
+// Tube-side and shell-side pressure losses in kgf/cm2 (Pt, Ps), shown in
+// mmAq (DPt, DPs = ·10000), and their report lines.
+#pragma once
+
+#include "calc/record.h"
+
+namespace cfhx {
+struct App;
+}
+
+namespace cfhx::calc {
+
+// Fanning friction factor of a plain tube: f from Ret.
+void tubeFriction(App& app, Record& r);
+// Plain tube with f of the last tubeFriction.
+void tubeLossPlain(App& app, Record& r);
+// Twisted tape; in sizing Re* counts as 0.
+void tubeLossTape(App& app, Record& r, Phase phase);
+
+void radialFinShellLoss(App& app, Record& r);
+void plateFinShellLoss(App& app, Record& r);  // De, Gf from plateFinShell
+void bareBankShellLoss(App& app, Record& r);  // also Cbank
+void shellLoss(App& app, Record& r, TubeKind kind);
+
+// Bank coefficient C of the bare-tube table.
+float bareBankCoefficient(float Res, float PHX, float PVY, bool square);
+
+// Report lines. Sizing: 20 mmAq lines (gas in the tubes prints the tube line
+// only above 20). Rating: 50 mmAq lines, warnings first. Loss step A: the
+// shell line.
+void reportSizingLosses(App& app, Record& r, bool waterInTubes);
+void reportRatingLosses(App& app, Record& r);
+void reportShellLossStepA(App& app, Record& r);
+
+}  // namespace cfhx::calc

@@ -1,0 +1,126 @@
+#include "calc/mean_temperature.h"
+
+#include "engine_fixture.h"
+
+namespace cfhx::calc {
+namespace {
+
+using MeanTemperature = cfhx::testing::EngineTest;
+
+TEST_F(MeanTemperature, CounterFlowLmtd) {
+    // Hot tube 100 → 60 against shell 40 → 80: ends 20 and 20.
+    EXPECT_FLOAT_EQ(lmtd(app, 100.0f, 60.0f, 40.0f, 80.0f, false), 20.0f);
+    // Ends 60 and 20: 40/ln 3.
+    EXPECT_NEAR(lmtd(app, 100.0f, 40.0f, 20.0f, 40.0f, false), 36.4096f, 0.001f);
+    // A hot shell side gives the same mean for the mirrored case.
+    EXPECT_NEAR(lmtd(app, 20.0f, 40.0f, 100.0f, 40.0f, false), 36.4096f, 0.001f);
+}
+
+TEST_F(MeanTemperature, LmtdIsSymmetricInItsEndDifferences) {
+    for (float a : {1.0f, 5.0f, 30.0f, 120.0f})
+        for (float b : {0.5f, 7.0f, 30.0f, 90.0f}) {
+            // Ends a (Tti − Tso) and b (Tto − Tsi), then swapped.
+            float ab = lmtd(app, 200.0f, 10.0f + b, 10.0f, 200.0f - a, false);
+            float ba = lmtd(app, 200.0f, 10.0f + a, 10.0f, 200.0f - b, false);
+            EXPECT_NEAR(ab, ba, 1e-3f * ab) << a << " " << b;
+            // Between the geometric and the arithmetic mean.
+            EXPECT_LE(ab, (a + b) / 2.0f + 1e-3f);
+            EXPECT_GE(ab, std::sqrt(a * b) - 1e-3f);
+        }
+}
+
+TEST_F(MeanTemperature, ParallelLmtd) {
+    // Tube 100 → 70, shell 20 → 50 in parallel: ends 80 and 20.
+    EXPECT_NEAR(lmtd(app, 100.0f, 70.0f, 20.0f, 50.0f, true), 60.0f / std::log(4.0f), 0.001f);
+    // Nearly equal ends: the limit, not a logarithm of 1.
+    EXPECT_NEAR(lmtd(app, 100.0f, 70.0f, 70.0f, std::nextafter(40.0f, 50.0f), true), 30.0f, 1e-4f);
+    EXPECT_NEAR(lmtd(app, 100.0f, 70.0f, 70.0f, 40.0f, true), 30.0f, 1e-6f);
+}
+
+TEST_F(MeanTemperature, ZeroEndDifferenceStops) {
+    // The tube outlet reaches the shell inlet: no logarithmic mean exists.
+    std::string page = stopped([&] { lmtd(app, 100.0f, 20.0f, 20.0f, 60.0f, false); });
+    EXPECT_NE(page.find("   @@@  計算不能のため終了します。[ LMTD end difference = 0 (除数) ]@@"), std::string::npos)
+        << page;
+}
+
+TEST_F(MeanTemperature, PassFormSelectionOrder) {
+    EXPECT_EQ(passForm(2, 2.0f, 2.0f), PassForm::Parallel);
+    EXPECT_EQ(passForm(3, 1.0f, 1.0f), PassForm::ThreeShellPasses);
+    EXPECT_EQ(passForm(1, 2.0f, 3.0f), PassForm::TwoShellPasses);
+    EXPECT_EQ(passForm(1, 3.0f, 2.0f), PassForm::TwoTubePasses);
+    EXPECT_EQ(passForm(1, 4.0f, 1.0f), PassForm::ThreeShellPasses);
+    EXPECT_EQ(passForm(1, 1.0f, 4.0f), PassForm::ThreeTubePasses);
+    EXPECT_EQ(passForm(1, 1.0f, 1.0f), PassForm::OnePass);
+}
+
+constexpr PassForm kAllForms[] = {PassForm::Parallel,       PassForm::OnePass,         PassForm::TwoTubePasses,
+                                  PassForm::TwoShellPasses, PassForm::ThreeTubePasses, PassForm::ThreeShellPasses};
+
+TEST_F(MeanTemperature, EffectivenessLimits) {
+    for (PassForm form : kAllForms) {
+        // No surface, no heat.
+        EXPECT_NEAR(effectiveness(app, form, 0.5f, 1e-6f), 0.0f, 1e-5f);
+        // One fluid of infinite capacity: every arrangement is 1 − e^−NTU.
+        for (float N : {0.1f, 1.0f, 3.0f, 10.0f})
+            EXPECT_NEAR(effectiveness(app, form, 1e-6f, N), 1.0f - std::exp(-N), 1e-4f) << int(form) << " " << N;
+        // Never above 1, never a non-number, even for huge NTU and tiny R.
+        for (float R : {1e-6f, 0.01f, 0.5f, 1.0f})
+            for (float N : {0.01f, 1.0f, 50.0f, 500.0f}) {
+                float e = effectiveness(app, form, R, N);
+                EXPECT_TRUE(std::isfinite(e));
+                EXPECT_GE(e, 0.0f);
+                EXPECT_LE(e, 1.0f);
+            }
+    }
+    // Balanced parallel flow tends to 1/2.
+    EXPECT_NEAR(effectiveness(app, PassForm::Parallel, 1.0f, 50.0f), 0.5f, 1e-5f);
+}
+
+TEST_F(MeanTemperature, MorePassesApproachCounterFlow) {
+    for (float R : {0.05f, 0.2f, 0.5f, 0.75f, 1.0f})
+        for (float N : {0.1f, 0.5f, 1.0f, 2.0f, 4.0f, 8.0f}) {
+            const float one = effectiveness(app, PassForm::OnePass, R, N);
+            const float counter = counterFlowEffectiveness(R, N);
+            const float twoShell = effectiveness(app, PassForm::TwoShellPasses, R, N);
+            const float threeShell = effectiveness(app, PassForm::ThreeShellPasses, R, N);
+            const float twoTube = effectiveness(app, PassForm::TwoTubePasses, R, N);
+            const float threeTube = effectiveness(app, PassForm::ThreeTubePasses, R, N);
+            const float slack = 1e-5f;
+            EXPECT_LE(one, twoShell + slack) << R << " " << N;
+            EXPECT_LE(twoShell, threeShell + slack) << R << " " << N;
+            EXPECT_LE(threeShell, counter + slack) << R << " " << N;
+            EXPECT_LE(one, twoTube + slack) << R << " " << N;
+            EXPECT_LE(twoTube, threeTube + slack) << R << " " << N;
+            EXPECT_LE(threeTube, counter + slack) << R << " " << N;
+        }
+    // R = 0.5, NTU = 0.5: the counter-flow bound is 0.362.
+    EXPECT_LE(effectiveness(app, PassForm::ThreeShellPasses, 0.5f, 0.5f), 0.3623f);
+}
+
+TEST_F(MeanTemperature, OnePassMatchesTheCrossFlowTextbookValue) {
+    // Cross flow with the larger-capacity stream mixed: NTU 1, R 1 gives 0.4685.
+    EXPECT_NEAR(onePassEffectiveness(app, 1.0f, 1.0f), 0.4685f, 0.0005f);
+    std::string page = stopped([&] { effectiveness(app, PassForm::OnePass, 0.0f, 1.0f); });
+    EXPECT_NE(page.find("R=Cmin/Cmax <= 0"), std::string::npos) << page;
+}
+
+TEST_F(MeanTemperature, CorrectionFactor) {
+    // Fthe from the effectiveness, capped at 1.
+    EXPECT_FLOAT_EQ(theoreticalCorrection(app, 0.5f, 1000.0f, 80.0f, 40.0f, 10.0f, 100.0f), 1.0f);
+    EXPECT_FLOAT_EQ(theoreticalCorrection(app, 0.4f, 1000.0f, 80.0f, 40.0f, 10.0f, 100.0f), 0.8f);
+    float FF = 0.99995f;
+    EXPECT_TRUE(settleCorrectionFactor(FF, 1.0f));
+    EXPECT_EQ(FF, 1.0f);
+    FF = 0.95f;
+    EXPECT_TRUE(settleCorrectionFactor(FF, 0.9515f));
+    EXPECT_EQ(FF, 0.95f);
+    FF = 1.0f;
+    EXPECT_FALSE(settleCorrectionFactor(FF, 0.9f));
+    EXPECT_EQ(FF, 0.9f);
+    std::string page = stopped([&] { theoreticalCorrection(app, 0.5f, 1.0f, 1.0f, 0.0f, 1.0f, 1.0f); });
+    EXPECT_NE(page.find("LMTD*KI*Ai = 0"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace cfhx::calc
