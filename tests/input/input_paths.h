@@ -46,6 +46,9 @@ inline void openManual(Session& s, bool si, const char* heatClass, const char* p
     s.click(std::string("FORM7.") + heatClass);
     if (*phase) s.click(std::string("FORM7.") + phase);
     s.click(std::string("FORM7.") + htc);
+    for (const char* given : {"FORM7.EDIT181", "FORM7.EDIT182"}) {
+        if (s.enabled(given)) s(given).setText("100");
+    }
     s("FORM7.EDIT184").setText("0.5");
     s("FORM7.EDIT185").setText("0.01");
     s.click("FORM7.BUTTON52");
