@@ -3,7 +3,9 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "calc/props_command.h"
 #include "platform/qt/gui.h"
 #include "platform/script/driver.h"
 
@@ -12,13 +14,18 @@ namespace {
 int usage() {
     std::cerr << "usage: cfhx                       start the program\n"
                  "       cfhx --script FILE [--date YY/MM/DD]\n"
-                 "                                  run a script of user actions headless (FILE - reads stdin)\n";
+                 "                                  run a script of user actions headless (FILE - reads stdin)\n"
+                 "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::string_view(argv[1]) == "props") {
+        std::vector<std::string> args(argv + 2, argv + argc);
+        return cfhx::calc::runPropsCommand(args, std::cout, std::cerr);
+    }
     if (argc >= 2 && std::string_view(argv[1]) == "--script") {
         if (argc < 3) return usage();
         cfhx::ScriptOptions options;
