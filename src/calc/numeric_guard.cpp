@@ -29,8 +29,6 @@ void stopCalculation(App& app, std::string_view message) {
     throw LeaveCalculation{};
 }
 
-std::string_view guardMessagePrefix() { return kPrefix; }
-
 float checkedDiv(App& app, float numerator, float divisor, std::string_view name) {
     if (divisor == 0.0f || !std::isfinite(divisor)) stopFor(app, name, " = 0 (除数)");
     return checkedFinite(app, numerator / divisor, name);

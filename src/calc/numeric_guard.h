@@ -17,9 +17,6 @@ namespace cfhx::calc {
 // pause, LeaveCalculation.
 [[noreturn]] void stopCalculation(App& app, std::string_view message);
 
-// The message printed for a guarded quantity (for tests and the props command).
-std::string_view guardMessagePrefix();
-
 float checkedDiv(App& app, float numerator, float divisor, std::string_view name);
 float checkedLog(App& app, float x, std::string_view name);
 // base > 0, or base = 0 with a positive exponent.
