@@ -350,15 +350,6 @@ TEST(UnitLabels, SiRewritesTemperaturesFlowsAndMoistureRows) {
     EXPECT_EQ(f5(t, "TEXT191"), "（ｋｇ/Cm3）");
 }
 
-TEST(UnitLabels, OldUnitsKeepTheInitialLabels) {
-    Session s;
-    testing::openManual(s, false, "RADIO7", "");
-    EXPECT_EQ(f5(s, "TEXT170"), "（℃）");
-    EXPECT_EQ(f5(s, "TEXT172"), "(Nm3/h)");
-    EXPECT_EQ(f5(s, "TEXT138"), "(kcal/kg)");
-    EXPECT_EQ(f5(s, "TEXT188"), "（kcal/kg℃）");
-}
-
 // ---- Sample values -------------------------------------------------------------
 
 TEST(Samples, HumidTubesKeepAFullComposition) {
@@ -381,20 +372,6 @@ TEST(Samples, HumidTubesKeepAFullComposition) {
     // Samples do not touch the calculate button; main buttons 1-8 wait.
     EXPECT_FALSE(s.enabled("MAINFORM.BUTTON9"));
     EXPECT_FALSE(s.enabled("MAINFORM.BUTTON4"));
-}
-
-TEST(Samples, HumidTubesInSi) {
-    Session s;
-    testing::openHumidTubesGasShell(s, true);
-    s.click("FORM5.RADIO5");
-    s.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(s, "EDIT158"), "2");
-    EXPECT_EQ(f5(s, "EDIT173"), "2");
-    EXPECT_EQ(f5(s, "EDIT171"), "1");
-    EXPECT_EQ(f5(s, "EDIT161"), "0.1");
-    EXPECT_EQ(f5(s, "EDIT133"), "293");
-    EXPECT_EQ(f5(s, "EDIT169"), "0.25");
-    EXPECT_EQ(f5(s, "EDIT170"), "0.55");
 }
 
 TEST(Samples, GasBothSidesInSiWithNo5) {
