@@ -36,7 +36,7 @@ float transitionReynolds(App& app, float DI, float TTP2) {
 }
 
 void tubeVelocity(App& app, Record& r) {
-    const bool taped = r.flags.sTAPE == "y";
+    const bool taped = tapeFitted(r);
     float area = kPi * r.DI * r.DI / 4.0f;
     if (taped) area -= r.DI * r.TTh;
     r.VW = checkedDiv(app, r.Vta, area * r.Nt * 3600.0f, "tube flow area") * r.PNt;
@@ -106,7 +106,7 @@ void tubeEvaporation(App& app, Record& r, TubeKind kind) {
 }
 
 void tubeCoefficient(App& app, Record& r, Phase phase, TubeRegime regime) {
-    if (r.flags.sTAPE == "y") {
+    if (tapeFitted(r)) {
         tubeTwistedTape(app, r, phase);
     } else {
         tubeSensible(app, r, phase);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/numeric_guard.h"
+#include "calc/record.h"
 
 namespace cfhx::calc {
 
@@ -105,6 +106,13 @@ float counterFlowEffectiveness(float R, float NTUS) {
 float theoreticalCorrection(App& app, float FEEX, float Cmin, float inletDifference, float LMTD, float KI, float Ai) {
     const float Fthe = checkedDiv(app, FEEX * Cmin * inletDifference, LMTD * KI * Ai, "LMTD*KI*Ai");
     return Fthe > 1.0f ? 1.0f : Fthe;
+}
+
+void temperatureEfficiencies(App& app, Record& r) {
+    if (r.flags.sCOND == "y") return;
+    const float span = std::fabs(r.Tti - r.Tsi);
+    r.Es = checkedDiv(app, std::fabs(r.Tso - r.Tsi), span, "Tti-Tsi");
+    r.Et = checkedDiv(app, std::fabs(r.Tti - r.Tto), span, "Tti-Tsi");
 }
 
 bool settleCorrectionFactor(float& FF, float Fthe) {

@@ -7,6 +7,8 @@ struct App;
 
 namespace cfhx::calc {
 
+struct Record;
+
 // LMTD of the end temperatures; `parallel` for flow arrangement codes 2 and 4.
 // Equal end differences give the arithmetic mean difference.
 float lmtd(App& app, float Tti, float Tto, float Tsi, float Tso, bool parallel);
@@ -37,5 +39,9 @@ float theoreticalCorrection(App& app, float FEEX, float Cmin, float inletDiffere
 // True when |FF − Fthe| < 0.002 (FF above 0.9999 then becomes 1);
 // otherwise FF takes Fthe.
 bool settleCorrectionFactor(float& FF, float Fthe);
+
+// Temperature efficiencies Es = |Tso − Tsi|/|Tti − Tsi| and
+// Et = |Tti − Tto|/|Tti − Tsi|; left alone when latent heat is exchanged.
+void temperatureEfficiencies(App& app, Record& r);
 
 }  // namespace cfhx::calc

@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "calc/heat_transfer.h"
+#include "calc/mean_temperature.h"
 #include "calc/numeric_guard.h"
 
 namespace cfhx::calc {
@@ -153,6 +154,53 @@ void reportShellLossStepA(App& app, Record& r) {
     } else {
         app.pane.printMasked("             outside  Pressure drop is ###.# mmAq ", {r.DPs});
     }
+}
+
+namespace {
+
+void tubeLoss(App& app, Record& r, Phase phase) {
+    if (tapeFitted(r)) {
+        tubeLossTape(app, r, phase);
+    } else {
+        tubeFriction(app, r);
+        tubeLossPlain(app, r);
+    }
+}
+
+}  // namespace
+
+void sizingLosses(App& app, Record& r, TubeKind kind, bool waterInTubes) {
+    if (kind == TubeKind::PlateFin) {
+        // Step A takes the last friction factor: form it from this pass's Ret.
+        if (!tapeFitted(r)) tubeFriction(app, r);
+        lossStepA(app, r, kind, Phase::Sizing);
+    } else {
+        shellLoss(app, r, kind);
+        tubeLoss(app, r, Phase::Sizing);
+    }
+    reportSizingLosses(app, r, waterInTubes);
+}
+
+void lossStepA(App& app, Record& r, TubeKind kind, Phase phase) {
+    shellLoss(app, r, kind);
+    reportShellLossStepA(app, r);
+    if (tapeFitted(r)) {
+        tubeLossTape(app, r, phase);
+        temperatureEfficiencies(app, r);
+    } else {
+        tubeLossPlain(app, r);
+    }
+}
+
+void lossStepB(App& app, Record& r, TubeKind kind) {
+    if (kind == TubeKind::PlateFin) {
+        lossStepA(app, r, kind, Phase::Rating);
+    } else {
+        shellLoss(app, r, kind);
+    }
+    tubeLoss(app, r, Phase::Rating);
+    temperatureEfficiencies(app, r);
+    reportRatingLosses(app, r);
 }
 
 }  // namespace cfhx::calc

@@ -32,4 +32,14 @@ void reportSizingLosses(App& app, Record& r, bool waterInTubes);
 void reportRatingLosses(App& app, Record& r);
 void reportShellLossStepA(App& app, Record& r);
 
+// The combined steps of the passes. Sizing: shell and tube losses in line
+// (plate fins through loss step A), then the 20 mmAq lines. Loss step A:
+// shell loss and its line, then the tube loss with the friction factor
+// last computed (a taped tube: the tape loss and the temperature
+// efficiencies). Loss step B (rating): shell loss (plate fins through step
+// A), tube loss, temperature efficiencies, the 50 mmAq lines.
+void sizingLosses(App& app, Record& r, TubeKind kind, bool waterInTubes);
+void lossStepA(App& app, Record& r, TubeKind kind, Phase phase);
+void lossStepB(App& app, Record& r, TubeKind kind);
+
 }  // namespace cfhx::calc

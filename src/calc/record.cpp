@@ -51,4 +51,6 @@ TubeKind tubeKind(const Record& r) {
     return r.flags.sFIN == "2" ? TubeKind::PlateFin : TubeKind::RadialFin;
 }
 
+bool tapeFitted(const Record& r) { return r.flags.sTAPE == "y" && r.TubeFluidKind != 3.0f; }
+
 }  // namespace cfhx::calc

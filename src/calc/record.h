@@ -57,7 +57,8 @@ struct Record {
     ModeFlags flags;
 
     // Selection codes as read from their fields.
-    float UnitCode, TubeFluidKind, ShellFluidKind, HtcMode, PhaseChangeKind, ProcessingNo;
+    float UnitCode, TubeFluidKind, ShellFluidKind, HtcMode, PhaseChangeKind, PhaseChangeChosen, ProcessingNo;
+    float TubeFlowKind, ShellFlowKind, TubeMoistureMode, ShellMoistureMode, TubeHeatClass;
     float TubeType;     // 1 bare, 2 radial fin, 3 plate fin
     float FlowPattern;  // flow arrangement code
 
@@ -69,6 +70,8 @@ struct Record {
     float TdewS, TdewT;  // dew points of the shell and tube gas
     float TZ3, TZ3X;     // condensing-side outlet and its reference
     float TX, TY, T2X, TY2;
+    float T44X;  // shell outlet aimed at when the columns are computed
+    float TB;    // shell outlet from the balance, single-component condensation
 
     // Geometry, m.
     float DO, DI, Fh, FT, FPI, FS, Df, Pv, Ph, PVY, PHX, TL;
@@ -92,7 +95,7 @@ struct Record {
     float XA, XG, Vxa, VH, MS, MT, Cpg, Hsat;
 
     // Coefficients, kcal/m2h°C.
-    float Ht, Hs, Ht0, Hs0, HtUser, HsUser, Hti, Hso, Htx;
+    float Ht, Hs, Ht0, Hs0, HtUser, HsUser, Hti, Hso, Hto, Hsi, Htx;
     float KI, KO, Fe, mL, Kc, Kx;
     float HsWet, HtWet;  // coefficients of the previous wet pass
     float FeExp, KL;     // fin-efficiency exponent, condensate film conductivity
@@ -101,7 +104,7 @@ struct Record {
     float Ai, Ao, Aeff, Aoe, Afin, AfinE, AR, AreaFactor;
 
     // Flows and velocities.
-    float Wt, Ws, Vt, Vs, Vta, Vsa, Wtt, Wc, Wm, Wtc, Wo;
+    float Wt, Ws, Vt, Vs, Vta, Vsa, Wtt, Wc, Wm, Wtc, Wo, Wsx;
     float VW, UM, U, UH, Ret, Res, RetT, ReStar;
 
     // Heat and mean temperature difference.
@@ -112,7 +115,7 @@ struct Record {
     float Pt, Ps, DPt, DPs, f, fs, Cbank, LossFactorT, LossFactorS;
 
     // Pass counters.
-    float CNT3;
+    float CNT3, LIM6, LIMIT;
 };
 
 // π of the area and velocity terms.
@@ -137,6 +140,8 @@ inline Record freshRecord() {
 
 enum class TubeKind { Bare, RadialFin, PlateFin };
 TubeKind tubeKind(const Record& r);
+// A twisted tape counts only with a gas in the tubes.
+bool tapeFitted(const Record& r);
 
 // Sizing (phase 1) or rating (phases 2 and 3).
 enum class Phase { Sizing, Rating };

@@ -232,16 +232,27 @@ TEST_F(HeatTransfer, TwistedTape) {
     EXPECT_GT(r.Ht, hotWall);
 }
 
-TEST_F(HeatTransfer, WaterSwitchesTheTapeOffOnlyThroughItsFlag) {
-    r.flags.sTAPE = "n";
+TEST_F(HeatTransfer, WaterNeverUsesTheTape) {
+    r.flags.sTAPE = "y";
+    r.TubeFluidKind = 3.0f;
     r.DI = 0.02f;
     r.TTh = 0.001f;
+    r.TTP2 = 0.2f;
     r.Nt = r.PNt = 1.0f;
     r.VIt = 0.0036f;
+    r.Kt = 0.5f;
+    r.Prt = 7.0f;
     r.Vta = 1.0f;
+    r.Ai = r.Aeff = 1.0f;
     tubeVelocity(app, r);
+    // The whole bore carries the flow.
     EXPECT_NEAR(r.VW, 1.0f / 3600.0f / (3.1416f * 0.0001f), 1e-4f);
     EXPECT_EQ(r.RetT, 0.0f);
+    tubeCoefficient(app, r, Phase::Rating, TubeRegime::Sensible);
+    const float withFlag = r.Ht;
+    r.flags.sTAPE = "n";
+    tubeCoefficient(app, r, Phase::Rating, TubeRegime::Sensible);
+    EXPECT_FLOAT_EQ(withFlag, r.Ht);
 }
 
 class Condensation : public HeatTransfer {

@@ -1,6 +1,7 @@
 #include "calc/pressure_loss.h"
 
 #include "calc/heat_transfer.h"
+#include "calc/mean_temperature.h"
 #include "engine_fixture.h"
 
 namespace cfhx::calc {
@@ -169,6 +170,94 @@ TEST_F(PressureLoss, RatingReportPutsWarningsFirst) {
     r.DPs = 77.6f;
     reportShellLossStepA(app, r);
     EXPECT_EQ(app.pane.pageText(), "   [ WARNING  outside  Pressure drop is over 50 mmAq (  78) ]");
+}
+
+class LossSteps : public PressureLoss {
+protected:
+    // Plate-fin bank in air with gas in plain tubes; 10 °C gas cooled to
+    // 60 °C against air 20 → 50 °C.
+    void plateFinCase() {
+        r.flags.finned = "y";
+        r.flags.sFIN = "2";
+        r.DO = 0.0254f;
+        r.DI = 0.0214f;
+        r.FT = 0.0002f;
+        r.FPI = 10.0f;
+        r.Pv = r.Ph = 0.0508f;
+        r.Fh = plateFinEquivalentHeight(app, r.Pv, r.Ph, r.DO);
+        finGeometry(app, r);
+        r.De = 0.03f;
+        r.Gf = 0.00234f;
+        r.UM = 4.0f;
+        r.VIs = 0.06f;
+        r.Ds = 1.2f;
+        r.Nh = 4.0f;
+        r.PNs = r.PNt = 1.0f;
+        r.Ret = 30000.0f;
+        r.TL = 3.0f;
+        r.Dt = 1.0f;
+        r.VW = 15.0f;
+        r.Pvis = r.VIt = 0.1f;
+        r.Tti = 100.0f;
+        r.Tto = 60.0f;
+        r.Tsi = 20.0f;
+        r.Tso = 50.0f;
+    }
+};
+
+TEST_F(LossSteps, RatingWithPlateFinsPrintsTheShellLineTwice) {
+    plateFinCase();
+    lossStepB(app, r, TubeKind::PlateFin);
+    const std::string page = app.pane.pageText();
+    EXPECT_EQ(page.substr(0, page.find('\n')).find("             outside  Pressure drop is"), 0u) << page;
+    EXPECT_NE(page.find("\n              inside   Pressure drop is"), std::string::npos);
+    EXPECT_NE(page.find("\n              outside  Pressure drop is"), std::string::npos);
+    EXPECT_EQ(app.pane.pageRows(), 3u);
+    // The friction factor comes from this pass's Ret (turbulent, not the 0.04 start).
+    EXPECT_NEAR(r.f, 0.0014f + 0.125f / std::pow(30000.0f, 0.32f), 1e-6f);
+    EXPECT_NEAR(r.Es, 30.0f / 80.0f, 1e-6f);
+    EXPECT_NEAR(r.Et, 40.0f / 80.0f, 1e-6f);
+}
+
+TEST_F(LossSteps, SizingFormsTheFrictionFactorBeforeStepA) {
+    plateFinCase();
+    sizingLosses(app, r, TubeKind::PlateFin, false);
+    EXPECT_LT(r.f, 0.01f);
+    EXPECT_GT(r.DPt, 0.0f);
+    // Step A's shell line, then the 20 mmAq outside line.
+    EXPECT_EQ(app.pane.pageRows(), r.DPt > 20.0f ? 3u : 2u) << app.pane.pageText();
+}
+
+TEST_F(LossSteps, WaterNeverUsesTheTape) {
+    plateFinCase();
+    r.flags.sTAPE = "y";
+    r.TTh = 0.001f;
+    r.TTP2 = 0.2f;
+    r.TubeFluidKind = 3.0f;
+    lossStepB(app, r, TubeKind::PlateFin);
+    const float plain = r.DPt;
+    r.flags.sTAPE = "n";
+    lossStepB(app, r, TubeKind::PlateFin);
+    EXPECT_FLOAT_EQ(r.DPt, plain);
+    r.TubeFluidKind = 2.0f;
+    r.flags.sTAPE = "y";
+    r.Dh = tapedHydraulicDiameter(app, r.DI, r.TTh);
+    r.RetT = r.Ret;
+    r.Twav = r.TGM = 80.0f;
+    lossStepB(app, r, TubeKind::PlateFin);
+    EXPECT_NE(r.DPt, plain);
+}
+
+TEST_F(LossSteps, TemperatureEfficiencies) {
+    plateFinCase();
+    r.flags.sCOND = "y";
+    r.Es = 0.51f;
+    temperatureEfficiencies(app, r);
+    EXPECT_EQ(r.Es, 0.51f) << "latent heat: not formed here";
+    r.flags.sCOND = "n";
+    r.Tsi = r.Tti;
+    std::string page = stopped([&] { temperatureEfficiencies(app, r); });
+    EXPECT_NE(page.find("Tti-Tsi = 0"), std::string::npos);
 }
 
 }  // namespace
