@@ -8,58 +8,20 @@
 namespace cfhx::calc {
 namespace {
 
-TEST(Record, StartsZeroFilledWithTheStartValues) {
+TEST(Record, AFreshRecordIsZeroExceptItsStartValues) {
     Record r = freshRecord();
     EXPECT_EQ(r.Tti, 0.0f);
     EXPECT_EQ(r.KI, 0.0f);
     EXPECT_EQ(r.shellMemory.cp[kH2O], 0.0f);
     EXPECT_TRUE(r.flags.sHUM.empty());
-    EXPECT_EQ(r.Ds, 1.293f);
-    EXPECT_EQ(r.Ct, 0.24f);
-    EXPECT_EQ(r.Ht, 50.0f);
-    EXPECT_EQ(r.Hs, 50.0f);
-    EXPECT_EQ(r.TwK, 373.0f);
-    EXPECT_EQ(r.TAMAV, 100.0f);
-    EXPECT_EQ(r.FF, 1.0f);
-    EXPECT_EQ(r.EFF, 0.8f);
-    EXPECT_EQ(r.f, 0.04f);
-    EXPECT_EQ(r.Cbank, 1.56f);
-    EXPECT_EQ(r.KL, 0.55f);
+    // Standard air as the dry base: fractions of 1.
     EXPECT_FLOAT_EQ(r.shellDry[kCO2] + r.shellDry[kN2] + r.shellDry[kO2], 1.0f);
-    EXPECT_EQ(r.tubeDry[kN2], 0.7902f);
-}
-
-TEST(Record, FlagsHoldShortTexts) {
-    Flag f;
-    f = "JSI";
-    EXPECT_TRUE(f == "JSI");
-    EXPECT_FALSE(f == "J");
-    f = "y";
-    EXPECT_TRUE(f == "y");
-    EXPECT_EQ(f.view().size(), 1u);
-}
-
-TEST(Record, TubeKindFollowsTheFlags) {
-    Record r = freshRecord();
-    r.flags.finned = "n";
-    r.flags.sFIN = "2";
-    EXPECT_EQ(tubeKind(r), TubeKind::Bare);
-    r.flags.finned = "y";
-    EXPECT_EQ(tubeKind(r), TubeKind::PlateFin);
-    r.flags.sFIN = "1";
-    EXPECT_EQ(tubeKind(r), TubeKind::RadialFin);
+    // First-pass values that keep the first wall temperature finite.
+    EXPECT_GT(r.Ht * r.Hs * r.Aeff, 0.0f);
+    EXPECT_EQ(r.TwK, 373.0f);
 }
 
 using Guards = cfhx::testing::EngineTest;
-
-TEST_F(Guards, NumbersPassThrough) {
-    EXPECT_FLOAT_EQ(checkedDiv(app, 1.0f, 4.0f, "x"), 0.25f);
-    EXPECT_FLOAT_EQ(checkedLog(app, 1.0f, "x"), 0.0f);
-    EXPECT_FLOAT_EQ(checkedPow(app, 0.0f, 0.5f, "x"), 0.0f);
-    EXPECT_FLOAT_EQ(checkedPow(app, 4.0f, -0.5f, "x"), 0.5f);
-    EXPECT_FLOAT_EQ(checkedSqrt(app, 0.0f, "x"), 0.0f);
-    EXPECT_EQ(platform.pauses, 0);
-}
 
 TEST_F(Guards, EachNonNumberStopsWithTheQuantityNamed) {
     const float inf = std::numeric_limits<float>::infinity();
