@@ -17,11 +17,13 @@ namespace T = form5_texts;
 // A check that failed: its message, then the pause.
 struct Refused {};
 
-void refuse(App& app, std::string_view message) {
-    form5Message(app, " " + std::string(message));
+void refuseAsWritten(App& app, const std::string& message) {
+    form5Message(app, message);
     app.pause();
     throw Refused{};
 }
+
+void refuse(App& app, std::string_view message) { refuseAsWritten(app, " " + std::string(message)); }
 
 void require(App& app, bool ok, std::string_view message) {
     if (!ok) refuse(app, message);
@@ -125,6 +127,10 @@ void checkWaterTubeHumidShell(App& app) {
 // Typed-in properties on both sides.
 void checkManual(App& app) {
     app["FORM7"].hide();
+    // The options may have changed on FORM7 since its OK (the confirmation
+    // button reopens this screen directly); the calculation needs them whole.
+    const std::string options = form7OptionProblem(app);
+    if (!options.empty()) refuseAsWritten(app, options);
     const int tubeKind = flowKind(app, kTubeSide);
     if (tubeKind != 1) {
         require(app, tubeKind != 0, T::kTubeFlowUnset);

@@ -152,10 +152,9 @@ std::string_view optionProblem(App& app, std::string& prefix) {
 
 // "O K"
 void BUTTON52_ON(App& app) {
-    std::string prefix;
-    std::string_view problem = optionProblem(app, prefix);
+    const std::string problem = form7OptionProblem(app);
     if (!problem.empty()) {
-        form7(app)["TEXT232"].setText(prefix + std::string(problem));
+        form7(app)["TEXT232"].setText(problem);
         app.pause();
         return;
     }
@@ -179,6 +178,12 @@ void BUTTON52_ON(App& app) {
 }
 
 }  // namespace
+
+std::string form7OptionProblem(App& app) {
+    std::string prefix;
+    std::string_view problem = optionProblem(app, prefix);
+    return problem.empty() ? std::string() : prefix + std::string(problem);
+}
 
 void registerOptionProcedures(App& app) {
     struct Entry {

@@ -2,6 +2,7 @@
 // of FORM5 and the preparations one screen runs for another.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace cfhx {
@@ -51,5 +52,9 @@ int tubeHeatClass(App& app);
 int phaseChangeKind(App& app);
 bool phaseChangeChosen(App& app);
 int htcMode(App& app);
+
+// The first problem the option checks of FORM7 find, as written into its
+// message field; empty when the options are complete.
+std::string form7OptionProblem(App& app);
 
 }  // namespace cfhx

@@ -237,6 +237,18 @@ TEST(Form5Checks, EvaporationNeedsTheShellSideHotter) {
     expectAccepted(t);
 }
 
+TEST(Form5Checks, OptionsChangedAfterTheirOkAreCheckedAgain) {
+    Session s;
+    testing::openManual(s, false, "RADIO7", "");
+    s.click("FORM5.BUTTON53");
+    s.click("FORM5.BUTTON55");
+    s.click("MAINFORM.BUTTON4");
+    s.click("FORM7.RADIO8");  // latent now, without condensation or evaporation
+    ASSERT_TRUE(s.click("MAINFORM.BUTTON27"));
+    expectRefused(s, "<蒸発>又は<凝縮>の選択が未設定。");
+    EXPECT_EQ(f5(s, "EDIT141"), "998");
+}
+
 TEST(Form5Checks, APairNoButtonOffersIsNeverAccepted) {
     Session s;
     s.openInput(false);
