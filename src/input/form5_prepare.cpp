@@ -271,9 +271,9 @@ void sampleCorrelationPair(App& app, const T::PairSample& s) {
     f[kTubeSide.inlet].setText(pick(app, s.tubeInlet));
     f[kShellSide.inlet].setText(pick(app, s.shellInlet));
     f["EDIT157"].setText(T::kSampleLength);
-    const T::Sample& flow = gasShell && no == 5 ? T::kSampleFlowNo5 : s.tubeFlow;
-    writeFlow(app, kTubeSide, pick(app, flow));
-    writeFlow(app, kShellSide, pick(app, gasShell && no == 5 ? T::kSampleFlowNo5 : s.shellFlow));
+    const bool no5Flows = gasShell && no == 5;
+    writeFlow(app, kTubeSide, pick(app, no5Flows ? T::kSampleFlowNo5 : s.tubeFlow));
+    writeFlow(app, kShellSide, pick(app, no5Flows ? T::kSampleFlowNo5 : s.shellFlow));
     if (s.tube == 3) noWaterVolumeFlow(app);
     if (!s.message.empty()) form5Message(app, s.message);
     if (!gasShell) return;
@@ -287,15 +287,15 @@ void sampleCorrelationPair(App& app, const T::PairSample& s) {
     } else {
         setField(app, kTubeSide.outlet, T::kNone, false);
     }
-    if (no == 1 || no == 2) setField(app, "EDIT157", T::kLengthNone, false);
+    if (no == 1 || no == 2) setField(app, "EDIT157", T::kSolved, false);
     if (no == 2 || no == 4 || no == 6) {
-        for (const char* c : {kShellSide.volumeField, kShellSide.massField}) setField(app, c, T::kLengthNone, false);
+        for (const char* c : {kShellSide.volumeField, kShellSide.massField}) setField(app, c, T::kSolved, false);
         setFlowButton(app, kShellSide.volumeButton, false);
         setFlowButton(app, kShellSide.massButton, false);
     }
     if (no == 5) {
-        setField(app, kTubeSide.outlet, T::kLengthNone, false);
-        setField(app, kShellSide.outlet, T::kLengthNone, false);
+        setField(app, kTubeSide.outlet, T::kSolved, false);
+        setField(app, kShellSide.outlet, T::kSolved, false);
     }
 }
 

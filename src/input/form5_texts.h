@@ -25,7 +25,8 @@ inline constexpr string_view kShellMassNone = " 　  －";
 inline constexpr string_view kShellVolumeNone = "  　 －";
 inline constexpr string_view kHumidShellRowNone = "  　 －";
 inline constexpr string_view kOutletNone = "   　－";
-inline constexpr string_view kLengthNone = "－";
+// A quantity the processing No. solves for, in the sample values.
+inline constexpr string_view kSolved = "－";
 inline constexpr string_view kStandardCO2 = "0.03";
 inline constexpr string_view kStandardO2 = "20.95";
 
