@@ -105,14 +105,6 @@ TEST(Composition, FullCompositionAsksForOxygenAndCarbonDioxide) {
     EXPECT_TRUE(on(s, "EDIT159"));
 }
 
-TEST(Composition, WaterTubesHaveNoGasDescription) {
-    Session s;
-    testing::openGasShell(s, false, 3, 5);
-    EXPECT_EQ(f5(s, "EDIT158"), "1");
-    for (const char* r : {"RADIO1", "RADIO2", "RADIO3"}) EXPECT_FALSE(on(s, r)) << r;
-    for (const char* e : {"EDIT136", "EDIT137", "EDIT156"}) EXPECT_EQ(f5(s, e), "     －") << e;
-}
-
 // ---- Moisture entry modes -----------------------------------------------
 
 TEST(Moisture, ModeButtonsMarkTheChosenRow) {
@@ -413,19 +405,7 @@ TEST(Samples, GasBothSidesFollowTheProcessingNo) {
     EXPECT_EQ(f5(t, "EDIT157"), "1500");
 }
 
-TEST(Samples, WaterTubes) {
-    Session s;
-    testing::openWaterTubesHumidShell(s, false);
-    s.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(s, "TEXT127"), "★ 管内側水です。");
-    EXPECT_EQ(f5(s, "EDIT173"), "2");
-    EXPECT_EQ(f5(s, "EDIT161"), "20");
-    EXPECT_EQ(f5(s, "EDIT133"), "    sat.");
-    EXPECT_EQ(f5(s, "EDIT130"), "20");
-    EXPECT_EQ(f5(s, "EDIT169"), "2000");
-    EXPECT_EQ(f5(s, "EDIT170"), "1000");
-    EXPECT_EQ(f5(s, "BUTTON40"), "");
-
+TEST(Samples, WaterTubesFollowTheProcessingNo) {
     Session t;
     testing::openGasShell(t, true, 3, 6);
     t.click("FORM5.BUTTON53");
