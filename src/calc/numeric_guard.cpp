@@ -30,7 +30,8 @@ void stopCalculation(App& app, std::string_view message) {
 }
 
 float checkedDiv(App& app, float numerator, float divisor, std::string_view name) {
-    if (divisor == 0.0f || !std::isfinite(divisor)) stopFor(app, name, " = 0 (除数)");
+    if (divisor == 0.0f) stopFor(app, name, " = 0 (除数)");
+    if (!std::isfinite(divisor) || !std::isfinite(numerator)) stopFor(app, name, " (桁あふれ)");
     return checkedFinite(app, numerator / divisor, name);
 }
 
