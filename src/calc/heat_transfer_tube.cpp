@@ -14,9 +14,10 @@ struct Tape {
 };
 
 Tape tapeTerms(App& app, float DI, float TTP2) {
+    checkedPositive(app, DI, "DI");  // keeps every denominator below positive
     float twist = checkedDiv(app, kPi * DI, TTP2, "TTP2");
     float y = twist * twist;
-    float Y = checkedDiv(app, y / (1.0f + y), DI / 2.0f, "DI");
+    float Y = y / (1.0f + y) / (DI / 2.0f);
     Tape t;
     t.n = 0.8f - 0.04f * Y / (1.0f + 0.15f * Y);
     t.C = 0.021f * (1.0f + 0.62f * Y / (1.0f + 0.0142f * Y));
