@@ -1,5 +1,8 @@
 // FORM5 step 1 and the flow kinds: composition choice, moisture entry mode,
 // volume or mass flow, and the two step-1 confirmation buttons.
+#include <optional>
+#include <string_view>
+
 #include "app/app.h"
 #include "input/form5_fields.h"
 #include "input/form5_texts.h"
@@ -96,48 +99,56 @@ void RADIO6_ON(App& app) { chooseFullComposition(app, kShellSide); }
 
 // ---- Moisture entry mode -----------------------------------------------
 
+// The inlet temperature after a moisture mode (1-4): its mark on a saturated
+// humid side, its text beside a saturated humid side (none: unchanged),
+// whether it is disabled, and whether the mark is written for any fluid.
+struct InletMark {
+    std::string_view humid;
+    std::optional<std::string_view> besideHumid;
+    bool disable;
+    bool anyFluid;
+};
+
+constexpr InletMark kTubeInletMarks[4] = {
+    {T::kSatEntered, "", false, false},
+    {T::kSatEntered, "", false, false},
+    {T::kSatComputed, std::nullopt, true, false},
+    {T::kSatComputed, std::nullopt, false, true},
+};
+constexpr InletMark kShellInletMarks[4] = {
+    {T::kSatComputed, " ", false, false},
+    {T::kSatEntered, "", false, false},
+    {T::kSatComputed, std::nullopt, true, false},
+    {T::kSatComputed, std::nullopt, false, true},
+};
+
 void chooseMoistureMode(App& app, const Form5Side& side, int m) {
     selectMoistureRow(app, side, m);
     form5Message(app, (isTube(side) ? T::kTubeMoisture : T::kShellMoisture)[m - 1]);
 
     ScreenRef f = form5(app);
-    ControlRef inlet = f[side.inlet];
     const bool humidHere = sideKind(app, side) == 1;
     const bool gasHere = sideKind(app, side) == 2;
     const bool humidOpposite = (isTube(side) ? shellFluidKind(app) : tubeFluidKind(app)) == 1;
-    auto markSaturationRowsNone = [&] {
-        f[side.moistureFields[2]].setText(T::kNone);
-        f[side.moistureFields[3]].setText(T::kNone);
-    };
+    const InletMark& mark = (isTube(side) ? kTubeInletMarks : kShellInletMarks)[m - 1];
+    ControlRef inlet = f[side.inlet];
+    if (humidHere || mark.anyFluid) {
+        inlet.setText(mark.humid);
+        if (mark.disable) inlet.disable();
+    } else if (humidOpposite && mark.besideHumid) {
+        inlet.setText(*mark.besideHumid);
+    }
 
-    switch (m) {
-        case 1:
-        case 2:
-            if (humidHere) {
-                inlet.setText(isTube(side) || m == 2 ? T::kSatEntered : T::kSatComputed);
-            } else if (humidOpposite) {
-                inlet.setText(!isTube(side) && m == 1 ? " " : "");
-            }
-            if (isTube(side)) {
-                if (gasHere && m == 1) {
-                    for (int k = 1; k < 4; ++k) f[side.moistureFields[k]].setText(T::kNone);
-                }
-            } else {
-                if (m == 1 && composition(app, side) == 3) {
-                    for (int k = 1; k < 4; ++k) f[side.moistureFields[k]].setText(T::kNone);
-                }
-                if (gasHere) markSaturationRowsNone();
-            }
-            break;
-        case 3:
-            if (humidHere) {
-                inlet.setText(T::kSatComputed);
-                inlet.disable();
-            }
-            break;
-        case 4:
-            inlet.setText(T::kSatComputed);
-            break;
+    // Rows that do not apply to the mode chosen.
+    auto markNone = [&](int from) {
+        for (int k = from; k < 4; ++k) f[side.moistureFields[k]].setText(T::kNone);
+    };
+    if (m > 2) return;
+    if (isTube(side)) {
+        if (gasHere && m == 1) markNone(1);
+    } else {
+        if (m == 1 && composition(app, side) == 3) markNone(1);
+        if (gasHere) markNone(2);
     }
 }
 
