@@ -122,6 +122,24 @@ void noWaterVolumeFlow(App& app) {
     if (tubeFluidKind(app) == 3) setFlowButton(app, kTubeSide.volumeButton, false);
 }
 
+// ---- Processing No. -------------------------------------------------------
+
+enum class ShellFlow { Offered, Solved, OfferedEmptied };
+
+// Per No. 1-7: which outlet temperatures are given, and the shell flow.
+struct ProcessingFields {
+    bool tubeOutletGiven;
+    bool shellOutletGiven;
+    ShellFlow shellFlow;
+};
+
+constexpr ProcessingFields kProcessingFields[7] = {
+    {false, true, ShellFlow::Offered},          {true, true, ShellFlow::Solved},
+    {false, true, ShellFlow::Offered},          {true, true, ShellFlow::Solved},
+    {false, false, ShellFlow::OfferedEmptied},  {false, true, ShellFlow::Solved},
+    {false, true, ShellFlow::OfferedEmptied},
+};
+
 // ---- SI labels ---------------------------------------------------------------
 
 void writeSILabels(App& app) {
@@ -339,6 +357,8 @@ void BUTTON54_ON(App& app) { prepareForm5(app, Form5Opening::Reset); }
 }  // namespace
 
 void applyProcessingNo(App& app, int no) {
+    // No. 5 stands for any code outside 1-7.
+    const ProcessingFields& row = kProcessingFields[no >= 1 && no <= 7 ? no - 1 : 4];
     ScreenRef f = form5(app);
     for (const Form5Side* side : {&kTubeSide, &kShellSide}) {
         f[side->volumeField].disable();
@@ -348,18 +368,16 @@ void applyProcessingNo(App& app, int no) {
     setFlowButton(app, kTubeSide.massButton, true);
     noWaterVolumeFlow(app);
 
-    const bool tubeOutletGiven = no == 2 || no == 4;
-    setField(app, kTubeSide.outlet, tubeOutletGiven ? "" : T::kOutletNone, tubeOutletGiven);
-    const bool shellOutletGiven = no != 5 && no >= 1 && no <= 7;
-    setField(app, kShellSide.outlet, shellOutletGiven ? "" : T::kOutletNone, shellOutletGiven);
+    setField(app, kTubeSide.outlet, row.tubeOutletGiven ? "" : T::kOutletNone, row.tubeOutletGiven);
+    setField(app, kShellSide.outlet, row.shellOutletGiven ? "" : T::kOutletNone, row.shellOutletGiven);
 
-    const bool shellFlowSolved = no == 2 || no == 4 || no == 6;
-    setFlowButton(app, kShellSide.volumeButton, !shellFlowSolved);
-    setFlowButton(app, kShellSide.massButton, !shellFlowSolved);
-    if (shellFlowSolved) {
+    const bool solved = row.shellFlow == ShellFlow::Solved;
+    setFlowButton(app, kShellSide.volumeButton, !solved);
+    setFlowButton(app, kShellSide.massButton, !solved);
+    if (solved) {
         f[kShellSide.volumeField].setText(T::kOutletNone);
         f[kShellSide.massField].setText(T::kOutletNone);
-    } else if (no != 1 && no != 3) {
+    } else if (row.shellFlow == ShellFlow::OfferedEmptied) {
         f[kShellSide.volumeField].setText("");
         f[kShellSide.massField].setText("");
     }
