@@ -110,6 +110,11 @@ QWidget* ScreenWindows::makeWidget(int screen, int control, QWidget* parent) {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // A flat label without text is a rule line between table rows.
+        if (def.text.empty() && def.h <= 3) {
+            label->setFrameShape(QFrame::HLine);
+            label->setFrameShadow(QFrame::Sunken);
+        }
         widget = label;
         break;
     }
