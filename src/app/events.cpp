@@ -1,6 +1,3 @@
-#include <chrono>
-#include <cstdio>
-#include <ctime>
 #include <string>
 
 #include "app/app.h"
@@ -34,15 +31,6 @@ bool click(App& app, std::string_view screen, std::string_view control) {
         app.ended = true;
     }
     return true;
-}
-
-std::string systemDate() {
-    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%02d", local.tm_year % 100, local.tm_mon + 1, local.tm_mday);
-    return buf;
 }
 
 }  // namespace cfhx
