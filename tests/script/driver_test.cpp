@@ -70,6 +70,20 @@ TEST(ScriptDriver, SetClickAndDump) {
     EXPECT_TRUE(r.out.ends_with("\n=== end of script ===\n"));
 }
 
+TEST(ScriptDriver, ShowPrintsOneControlEvenDuringAWait) {
+    ScriptRun r = run("set MAINFORM.EDIT24 \" 7 \"\n"
+                      "show MAINFORM.EDIT24\n"
+                      "click FORM4.BUTTON26\n"
+                      "show FORM4.BUTTON26\n"
+                      "continue\n"
+                      "show MAINFORM.NOSUCH\n",
+                      true);
+    EXPECT_EQ(r.status, kScriptBadLine);
+    EXPECT_NE(r.out.find("MAINFORM.EDIT24 \" 7 \"\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("=== pause ===\nFORM4.BUTTON26 \"ＳＩ単位系\"\n> continue\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("line 6: unknown control \"MAINFORM.NOSUCH\""), std::string::npos) << r.err;
+}
+
 TEST(ScriptDriver, UnquotedTextIsTheRestOfTheLine) {
     ScriptRun r = run("set MAINFORM.EDIT24 12 34   \r\n"
                 "set MAINFORM.EDIT25\n"

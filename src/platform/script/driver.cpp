@@ -177,6 +177,7 @@ private:
         if (verb == "click") return clickAction(trimLeft(rest));
         if (verb == "set") return setAction(trimLeft(rest));
         if (verb == "dump") return dumpAction(trimLeft(rest));
+        if (verb == "show") return showAction(trimLeft(rest));
         if (verb == "pane") {
             if (!trimLeft(rest).empty()) throw BadLine{"pane takes no argument"};
             out_ << "=== pane ===\n" << app_.pane.pageText() << "\n";
@@ -262,6 +263,13 @@ private:
             return false;
         }
         app_.forms.setText(t.screen, t.control, text);
+        return false;
+    }
+
+    bool showAction(std::string_view rest) {
+        std::string_view name = trimRight(rest);
+        Target t = target(name);
+        out_ << name << " \"" << app_.forms.at(t.screen, t.control).text << "\"\n";
         return false;
     }
 
