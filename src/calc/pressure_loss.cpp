@@ -171,8 +171,7 @@ void tubeLoss(App& app, Record& r, Phase phase) {
 
 void sizingLosses(App& app, Record& r, TubeKind kind, bool waterInTubes) {
     if (kind == TubeKind::PlateFin) {
-        // Step A takes the last friction factor: form it from this pass's Ret.
-        if (!tapeFitted(r)) tubeFriction(app, r);
+        // Step A keeps the friction factor last formed (0.04 at the start).
         lossStepA(app, r, kind, Phase::Sizing);
     } else {
         shellLoss(app, r, kind);

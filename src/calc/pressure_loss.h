@@ -33,7 +33,8 @@ void reportRatingLosses(App& app, Record& r);
 void reportShellLossStepA(App& app, Record& r);
 
 // The combined steps of the passes. Sizing: shell and tube losses in line
-// (plate fins through loss step A), then the 20 mmAq lines. Loss step A:
+// (plate fins through loss step A, so a plain tube keeps the friction factor
+// last formed), then the 20 mmAq lines. Loss step A:
 // shell loss and its line, then the tube loss with the friction factor
 // last computed (a taped tube: the tape loss and the temperature
 // efficiencies). Loss step B (rating): shell loss (plate fins through step

@@ -219,13 +219,31 @@ TEST_F(LossSteps, RatingWithPlateFinsPrintsTheShellLineTwice) {
     EXPECT_NEAR(r.Et, 40.0f / 80.0f, 1e-6f);
 }
 
-TEST_F(LossSteps, SizingFormsTheFrictionFactorBeforeStepA) {
+TEST_F(LossSteps, SizingWithPlateFinsKeepsTheLastFrictionFactor) {
     plateFinCase();
+    // Nothing formed f yet: the start value 0.04 stands, whatever Ret is.
     sizingLosses(app, r, TubeKind::PlateFin, false);
-    EXPECT_LT(r.f, 0.01f);
-    EXPECT_GT(r.DPt, 0.0f);
-    // Step A's shell line, then the 20 mmAq outside line.
-    EXPECT_EQ(app.pane.pageRows(), r.DPt > 20.0f ? 3u : 2u) << app.pane.pageText();
+    EXPECT_EQ(r.f, 0.04f);
+    // (4·0.04·3/0.0214)·1·15²/19.6·0.0001 kgf/cm2 = 257.48 mmAq.
+    EXPECT_NEAR(r.DPt, 257.48f, 0.05f);
+    // Step A's shell line, then the 20 mmAq tube warning and the outside line.
+    EXPECT_EQ(app.pane.pageRows(), 3u) << app.pane.pageText();
+    EXPECT_NE(app.pane.pageText().find("inside   Pressure drop is over 20 mmAq (257.5)"), std::string::npos)
+        << app.pane.pageText();
+
+    // A factor formed earlier (turbulent, Ret 30000) is kept although this
+    // pass is laminar.
+    tubeFriction(app, r);
+    const float turbulent = 0.0014f + 0.125f / std::pow(30000.0f, 0.32f);
+    ASSERT_NEAR(r.f, turbulent, 1e-6f);
+    r.Ret = 1000.0f;
+    sizingLosses(app, r, TubeKind::PlateFin, false);
+    EXPECT_NEAR(r.f, turbulent, 1e-6f);
+    EXPECT_NEAR(r.DPt, 257.48f * turbulent / 0.04f, 0.05f);
+
+    // The other banks form f in line from this pass's Ret.
+    sizingLosses(app, r, TubeKind::Bare, false);
+    EXPECT_NEAR(r.f, 16.0f / 1000.0f, 1e-7f);
 }
 
 TEST_F(LossSteps, WaterNeverUsesTheTape) {
