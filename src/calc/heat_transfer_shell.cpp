@@ -43,9 +43,12 @@ void shellVelocity(App& app, Record& r, TubeKind kind) {
 
 void radialFinShell(App& app, Record& r) {
     float Pr = checkedDiv(app, r.VIs, r.As, "As");
-    r.Hs = 0.134f * checkedDiv(app, r.Ks, r.DO, "DO") * checkedPow(app, r.Res, 0.681f, "Res") *
-           checkedPow(app, Pr, 0.33f, "VIs/As") * checkedPow(app, checkedDiv(app, r.FS, r.Fh, "Fh"), 0.2f, "FS/Fh") *
-           checkedPow(app, checkedDiv(app, r.FS, r.FT, "FT"), 0.11f, "FS/FT");
+    r.Hs = checkedFinite(app,
+                         0.134f * checkedDiv(app, r.Ks, r.DO, "DO") * checkedPow(app, r.Res, 0.681f, "Res") *
+                             checkedPow(app, Pr, 0.33f, "VIs/As") *
+                             checkedPow(app, checkedDiv(app, r.FS, r.Fh, "Fh"), 0.2f, "FS/Fh") *
+                             checkedPow(app, checkedDiv(app, r.FS, r.FT, "FT"), 0.11f, "FS/FT"),
+                         "Hs");
 }
 
 void plateFinShell(App& app, Record& r) {
@@ -56,17 +59,21 @@ void plateFinShell(App& app, Record& r) {
     r.De = checkedDiv(app, Lb * r.DO + Ap * side, Lb + Ap, "Lb+Ap");
     float gap = r.Pv - r.DO;
     float Re = checkedDiv(app, r.De * r.UM * 3600.0f, r.VIs, "VIs");
-    r.Hs = 0.251f * checkedDiv(app, r.Ks, r.De, "De") * checkedPow(app, Re, 0.67f, "Re(De)") *
-           checkedPow(app, checkedDiv(app, gap, r.DO, "DO"), -0.2f, "(Pv-DO)/DO") *
-           checkedPow(app, checkedDiv(app, gap, r.Gf, "fin gap") + 1.0f, -0.2f, "(Pv-DO)/g+1") *
-           checkedPow(app, checkedDiv(app, gap, r.Ph - r.DO, "Ph-DO"), 0.4f, "(Pv-DO)/(Ph-DO)");
+    r.Hs = checkedFinite(app,
+                         0.251f * checkedDiv(app, r.Ks, r.De, "De") * checkedPow(app, Re, 0.67f, "Re(De)") *
+                             checkedPow(app, checkedDiv(app, gap, r.DO, "DO"), -0.2f, "(Pv-DO)/DO") *
+                             checkedPow(app, checkedDiv(app, gap, r.Gf, "fin gap") + 1.0f, -0.2f, "(Pv-DO)/g+1") *
+                             checkedPow(app, checkedDiv(app, gap, r.Ph - r.DO, "Ph-DO"), 0.4f, "(Pv-DO)/(Ph-DO)"),
+                         "Hs");
 }
 
 void bareBankShell(App& app, Record& r, Phase phase) {
     const float KsDO = checkedDiv(app, r.Ks, r.DO, "DO");
     if (phase == Phase::Rating && r.TubeFluidKind == 4.0f) {
-        r.Hs = 0.244f * r.Frow * KsDO * checkedPow(app, r.Res, 0.6f, "Res") *
-               checkedPow(app, checkedDiv(app, r.VIs, r.As, "As"), 0.33f, "VIs/As");
+        r.Hs = checkedFinite(app,
+                             0.244f * r.Frow * KsDO * checkedPow(app, r.Res, 0.6f, "Res") *
+                                 checkedPow(app, checkedDiv(app, r.VIs, r.As, "As"), 0.33f, "VIs/As"),
+                             "Hs");
         return;
     }
     const float wall = checkedPow(app, checkedDiv(app, r.Pb, r.Pbw, "Pbw"), 0.25f, "Pb/Pbw");
@@ -81,6 +88,7 @@ void bareBankShell(App& app, Record& r, Phase phase) {
         r.Hs = std::fabs(0.35f * r.Frow * KsDO * checkedPow(app, ratio, 0.2f, "PVY/PHX") *
                          checkedPow(app, r.Res, 0.6f, "Res") * prandtl * wall);
     }
+    r.Hs = checkedFinite(app, r.Hs, "Hs");
 }
 
 void shellCoefficient(App& app, Record& r, TubeKind kind, Phase phase) {

@@ -13,12 +13,13 @@ float plateFinEquivalentHeight(App& app, float Pv, float Ph, float DO) {
 }
 
 void finGeometry(App& app, Record& r) {
-    r.FS = (checkedDiv(app, 25.4f, r.FPI, "FPI") - 1000.0f * r.FT) * 0.001f;
-    r.Df = r.DO + 2.0f * r.Fh;
+    r.FS = checkedFinite(app, (checkedDiv(app, 25.4f, r.FPI, "FPI") - 1000.0f * r.FT) * 0.001f, "FS");
+    r.Df = checkedFinite(app, r.DO + 2.0f * r.Fh, "Df");
 }
 
 void finEfficiency(App& app, Record& r) {
-    r.mL = r.Fh * checkedSqrt(app, checkedDiv(app, 2.0f * r.Hs, r.Kf * r.FT, "Kf*FT"), "Hs/(Kf*FT)");
+    r.mL = checkedFinite(
+        app, r.Fh * checkedSqrt(app, checkedDiv(app, 2.0f * r.Hs, r.Kf * r.FT, "Kf*FT"), "Hs/(Kf*FT)"), "mL");
     float Fe;
     if (r.mL < 1e-4f) {
         Fe = 1.0f;  // tanh(mL)/mL → 1
@@ -32,28 +33,28 @@ void finEfficiency(App& app, Record& r) {
 }
 
 void areas(App& app, Record& r, TubeKind kind) {
-    r.Ai = kPi * r.DI * r.TL * r.Nt;
+    r.Ai = checkedFinite(app, kPi * r.DI * r.TL * r.Nt, "Ai");
     if (kind == TubeKind::Bare) {
         r.AR = checkedDiv(app, r.DO, r.DI, "DI");
-        r.Aeff = r.Ao = kPi * r.DO * r.TL * r.Nt;
+        r.Aeff = r.Ao = checkedFinite(app, kPi * r.DO * r.TL * r.Nt, "Ao");
         return;
     }
     const float face = kPi * r.Df * r.FT + (2.0f * kPi / 4.0f) * (r.Df * r.Df - r.DO * r.DO);
-    r.Afin = kPi * r.DO * r.FS + face;
-    r.AfinE = kPi * r.DO * r.FS + face * r.Fe;
+    r.Afin = checkedFinite(app, kPi * r.DO * r.FS + face, "Afin");
+    r.AfinE = checkedFinite(app, kPi * r.DO * r.FS + face * r.Fe, "AfinE");
     r.AR = checkedDiv(app, r.AfinE, kPi * r.DI * (r.FS + r.FT), "DI*(FS+FT)");
     const float pitches = r.FPI * r.TL * r.Nt * 1000.0f / 25.4f;
-    r.Aeff = r.AfinE * pitches;
-    r.Ao = r.Afin * pitches;
+    r.Aeff = checkedFinite(app, r.AfinE * pitches, "Aeff");
+    r.Ao = checkedFinite(app, r.Afin * pitches, "Ao");
 }
 
 void wallAndFilmTemperatures(App& app, Record& r, float outerArea) {
     const float shell = r.Hs * outerArea, tube = r.Ht * r.Ai;
     r.Twav = checkedDiv(app, shell * r.TAM + tube * r.TGM, shell + tube, "Hs*Aeff+Ht*Ai");
-    r.TGMAV = (r.Twav + r.TGM) / 2.0f;
-    r.TAMAV = (r.Twav + r.TAM) / 2.0f;
-    r.TwK = 273.0f + r.Twav;
-    r.TgK = 273.0f + r.TGM;
+    r.TGMAV = checkedFinite(app, (r.Twav + r.TGM) / 2.0f, "TGMAV");
+    r.TAMAV = checkedFinite(app, (r.Twav + r.TAM) / 2.0f, "TAMAV");
+    r.TwK = checkedFinite(app, 273.0f + r.Twav, "273+Twav");
+    r.TgK = checkedFinite(app, 273.0f + r.TGM, "273+TGM");
 }
 
 void wetEnhancement(App& app, Record& r, HumidSide side, float Tg, float Tw, float M) {

@@ -40,7 +40,7 @@ void tubeVelocity(App& app, Record& r) {
     const bool taped = tapeFitted(r);
     float area = kPi * r.DI * r.DI / 4.0f;
     if (taped) area -= r.DI * r.TTh;
-    r.VW = checkedDiv(app, r.Vta, area * r.Nt * 3600.0f, "tube flow area") * r.PNt;
+    r.VW = checkedFinite(app, checkedDiv(app, r.Vta, area * r.Nt * 3600.0f, "tube flow area") * r.PNt, "VW");
     r.Ret = checkedDiv(app, r.VW * r.DI * 3600.0f, r.VIt, "VIt");
     if (taped) {
         r.Dh = tapedHydraulicDiameter(app, r.DI, r.TTh);
@@ -50,8 +50,10 @@ void tubeVelocity(App& app, Record& r) {
 
 void tubeSensible(App& app, Record& r, Phase phase) {
     float Re = phase == Phase::Sizing ? std::fabs(r.Ret) : r.Ret;
-    r.Ht = 0.023f * checkedDiv(app, r.Kt, r.DI, "DI") * checkedPow(app, Re, 0.8f, "Ret") *
-           checkedPow(app, r.Prt, 0.333f, "Prt");
+    r.Ht = checkedFinite(app,
+                         0.023f * checkedDiv(app, r.Kt, r.DI, "DI") * checkedPow(app, Re, 0.8f, "Ret") *
+                             checkedPow(app, r.Prt, 0.333f, "Prt"),
+                         "Ht");
 }
 
 void tubeTwistedTape(App& app, Record& r, Phase phase) {
@@ -65,6 +67,7 @@ void tubeTwistedTape(App& app, Record& r, Phase phase) {
     } else {
         r.Ht = t.Cl * common * checkedPow(app, r.RetT, 0.5f, "RetT");
     }
+    r.Ht = checkedFinite(app, r.Ht, "Ht");
 }
 
 void tubeCondensation(App& app, Record& r, TubeKind kind) {

@@ -45,7 +45,9 @@ float dryGasSpecificHeat(App& app, const float dry[kComponents]) {
     return checkedDiv(app, heat, mass, "Cpg");
 }
 
-float saturatedEnthalpy(float T, float X, float Cpg) { return Cpg * T + (597.3f + 0.441f * T) * X; }
+float saturatedEnthalpy(App& app, float T, float X, float Cpg) {
+    return checkedFinite(app, Cpg * T + (597.3f + 0.441f * T) * X, "Hsat");
+}
 
 void wetFromDry(const float dry[kComponents], float waterPercent, float wet[kComponents]) {
     float keep = 1.0f - waterPercent / 100.0f;
@@ -68,7 +70,7 @@ float normalDensity(const float wet[kComponents]) {
 
 float enthalpyLowerLimit(App& app, float T0) {
     if (T0 < 0.0f) return kMinSaturatedEnthalpy;
-    float h = 0.24f * T0 + (597.3f + 0.441f * T0) * saturatedHumidity(app, T0, kAirRatio);
+    float h = saturatedEnthalpy(app, T0, saturatedHumidity(app, T0, kAirRatio), 0.24f);
     return h < kMinSaturatedEnthalpy ? kMinSaturatedEnthalpy : h;
 }
 

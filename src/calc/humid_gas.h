@@ -35,7 +35,7 @@ float dryMolecularWeight(App& app, const float dry[kComponents]);
 // M = waterWeight / MW (18, or 18.0153 after a shell composition).
 float waterWeightRatio(App& app, const float dry[kComponents], float waterWeight = 18.0f);
 float dryGasSpecificHeat(App& app, const float dry[kComponents]);  // Cpg, kcal/kgK
-float saturatedEnthalpy(float T, float X, float Cpg);               // Hsat, kcal/kg dry gas
+float saturatedEnthalpy(App& app, float T, float X, float Cpg);     // Hsat, kcal/kg dry gas
 // Wet vol.% of CO2, N2, O2 from the dry base and the water vol.%.
 void wetFromDry(const float dry[kComponents], float waterPercent, float wet[kComponents]);
 // Dry fractions of CO2, N2, O2 from wet fractions.

@@ -19,7 +19,7 @@ float lmtd(App& app, float Tti, float Tto, float Tsi, float Tso, bool parallel) 
         a = std::fabs(Tti - Tso);
         b = std::fabs(Tto - Tsi);
     }
-    const float arithmetic = std::fabs((Tti + Tto) / 2.0f - (Tsi + Tso) / 2.0f);
+    const float arithmetic = checkedFinite(app, std::fabs((Tti + Tto) / 2.0f - (Tsi + Tso) / 2.0f), "LMTD");
     if (std::fabs(a) == std::fabs(b)) return arithmetic;
     // A zero end difference has no logarithmic mean.
     checkedDiv(app, 1.0f, static_cast<float>(b), "LMTD end difference");

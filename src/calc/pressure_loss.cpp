@@ -43,9 +43,15 @@ int band(float value, const float (&limits)[N]) {
     return static_cast<int>(N);
 }
 
-// Velocity head times the bank terms, into kgf/cm2.
-float bankLoss(const Record& r, float coefficient) {
-    return coefficient * r.Nh * r.UM * r.UM * r.Ds / kG2 * 0.0001f * r.PNs * r.LossFactorS;
+// Velocity head times the bank terms, into kgf/cm2, with DPs in mmAq.
+void setShellLoss(App& app, Record& r, float coefficient) {
+    r.Ps = checkedFinite(app, coefficient * r.Nh * r.UM * r.UM * r.Ds / kG2 * 0.0001f * r.PNs * r.LossFactorS, "Ps");
+    r.DPs = checkedFinite(app, r.Ps * 10000.0f, "DPs");
+}
+
+void setTubeLoss(App& app, Record& r, float Pt) {
+    r.Pt = checkedFinite(app, Pt, "Pt");
+    r.DPt = checkedFinite(app, r.Pt * 10000.0f, "DPt");
 }
 
 }  // namespace
@@ -60,9 +66,9 @@ void tubeFriction(App& app, Record& r) {
 
 void tubeLossPlain(App& app, Record& r) {
     const float viscosity = checkedPow(app, checkedDiv(app, r.Pvis, r.VIt, "VIt"), 0.14f, "Pvis/VIt");
-    r.Pt = checkedDiv(app, 4.0f * r.f * r.TL, r.DI, "DI") * r.Dt * r.VW * r.VW / kG2 * viscosity * 0.0001f * r.PNt *
-           r.LossFactorT;
-    r.DPt = r.Pt * 10000.0f;
+    setTubeLoss(app, r,
+                checkedDiv(app, 4.0f * r.f * r.TL, r.DI, "DI") * r.Dt * r.VW * r.VW / kG2 * viscosity * 0.0001f *
+                    r.PNt * r.LossFactorT);
 }
 
 void tubeLossTape(App& app, Record& r, Phase phase) {
@@ -79,8 +85,9 @@ void tubeLossTape(App& app, Record& r, Phase phase) {
     } else {
         r.f = b * checkedPow(app, r.RetT, -0.2f, "RetT") * theta;
     }
-    r.Pt = checkedDiv(app, 4.0f * r.f * r.TL, r.Dh, "Dh") * r.Dt * r.VW * r.VW / kG2 * 0.0001f * r.PNt * r.LossFactorT;
-    r.DPt = r.Pt * 10000.0f;
+    setTubeLoss(app, r,
+                checkedDiv(app, 4.0f * r.f * r.TL, r.Dh, "Dh") * r.Dt * r.VW * r.VW / kG2 * 0.0001f * r.PNt *
+                    r.LossFactorT);
 }
 
 void radialFinShellLoss(App& app, Record& r) {
@@ -92,8 +99,7 @@ void radialFinShellLoss(App& app, Record& r) {
            checkedPow(app, checkedDiv(app, r.DO * 1000.0f / kInch, Le, "Le"), 0.25f, "DO/Le") *
            checkedPow(app, checkedDiv(app, r.Fh / 2.0f, r.FS, "FS"), 0.4f, "(Fh/2)/FS") *
            checkedPow(app, checkedDiv(app, r.Pv * 1000.0f / kInch, Le, "Le") - 1.0f, -0.5f, "Pv/Le-1");
-    r.Ps = bankLoss(r, r.fs);
-    r.DPs = r.Ps * 10000.0f;
+    setShellLoss(app, r, r.fs);
 }
 
 void plateFinShellLoss(App& app, Record& r) {
@@ -103,8 +109,7 @@ void plateFinShellLoss(App& app, Record& r) {
            checkedPow(app, checkedDiv(app, gap, r.DO, "DO"), -0.9f, "(Pv-DO)/DO") *
            checkedPow(app, checkedDiv(app, gap, r.Gf, "fin gap") + 1.0f, 0.7f, "(Pv-DO)/g+1") *
            checkedPow(app, checkedDiv(app, r.De, r.DO, "DO"), 0.9f, "De/DO");
-    r.Ps = bankLoss(r, r.fs);
-    r.DPs = r.Ps * 10000.0f;
+    setShellLoss(app, r, r.fs);
 }
 
 float bareBankCoefficient(float Res, float PHX, float PVY, bool square) {
@@ -114,8 +119,7 @@ float bareBankCoefficient(float Res, float PHX, float PVY, bool square) {
 void bareBankShellLoss(App& app, Record& r) {
     const float Res = checkedDiv(app, r.DO * r.UM * 3600.0f, r.VIs, "VIs");
     r.Cbank = bareBankCoefficient(Res, r.PHX, r.PVY, r.flags.arrangement == "2");
-    r.Ps = bankLoss(r, 0.334f * r.Cbank);
-    r.DPs = r.Ps * 10000.0f;
+    setShellLoss(app, r, 0.334f * r.Cbank);
 }
 
 void shellLoss(App& app, Record& r, TubeKind kind) {

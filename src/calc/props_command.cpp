@@ -152,7 +152,7 @@ int runGas(App& app, const float percent[kComponents], const std::vector<float>&
         const bool boiling = sat && Pvs >= kPressure;
         if (sat && !boiling) {
             const float Xsat = saturatedHumidity(app, T, M);
-            out << " " << num(Xsat) << " " << num(saturatedEnthalpy(T, Xsat, Cpg) * u.cp());
+            out << " " << num(Xsat) << " " << num(saturatedEnthalpy(app, T, Xsat, Cpg) * u.cp());
         } else if (boiling) {
             out << " - -";
         }

@@ -27,7 +27,8 @@ protected:
 
     float pick() {
         static const float kValues[] = {0.0f, -1.0f, 1e-6f, 0.0004f, 0.02f, 0.0254f, 0.5f, 1.0f, 2.0f, 3.0f, 4.0f,
-                                        20.0f, 100.0f, 373.0f, 2000.0f, 1e5f, -50.0f, 1e-10f, 0.7902f, 0.2095f};
+                                        20.0f, 100.0f, 373.0f, 2000.0f, 1e5f, -50.0f, 1e-10f, 0.7902f, 0.2095f,
+                                        1e30f, -1e30f, 1e-30f, 3e38f};
         std::uniform_int_distribution<int> choice(0, 2 * int(std::size(kValues)) - 1);
         int i = choice(rng);
         if (i < int(std::size(kValues))) return kValues[i];
@@ -98,7 +99,7 @@ TEST_F(EngineRobustness, RandomRecordsNeverYieldNonNumbers) {
             {"lmtd", [&] { r.LMTD = lmtd(app, r.Tti, r.Tto, r.Tsi, r.Tso, round % 2 == 0); }},
             {"effectiveness",
              [&] { r.FEEX = effectiveness(app, passForm(round % 4, r.PNs, r.PNt), r.Cmin, r.NTUS); }},
-            {"humid", [&] { r.Hsat = saturatedEnthalpy(r.Tsi, saturatedHumidity(app, r.Tsi, r.MS), r.Cpg); }},
+            {"humid", [&] { r.Hsat = saturatedEnthalpy(app, r.Tsi, saturatedHumidity(app, r.Tsi, r.MS), r.Cpg); }},
             {"dew point", [&] { r.TdewS = dewPoint(app, waterPartialPressure(app, r.XA, r.MS)); }},
         };
         for (const auto& [name, step] : steps) {

@@ -66,7 +66,7 @@ TEST_F(HumidGas, EnthalpyLowerLimit) {
 // iteration stops within 0.1 °C of its own implied temperature).
 void expectSaturatedAt(App& app, float H2, float T) {
     float X = saturatedHumidity(app, T, kAirRatio);
-    EXPECT_NEAR(saturatedEnthalpy(T, X, 0.24f), H2, 0.03f * H2 + 0.1f) << "H2=" << H2 << " T=" << T;
+    EXPECT_NEAR(saturatedEnthalpy(app, T, X, 0.24f), H2, 0.03f * H2 + 0.1f) << "H2=" << H2 << " T=" << T;
 }
 
 TEST_F(HumidGas, EnthalpyIterationConvergesAcrossTheRange) {
