@@ -169,7 +169,9 @@ void prepareHumidTubeGasShell(App& app) {
     prepareHumidSide(app, kTubeSide);
     setField(app, kTubeSide.inlet, T::kSatTubeInlet, false);
     setField(app, kTubeSide.outlet, T::kNone, false);
-    prepareGasSide(app, kShellSide, false);
+    // Beside condensing tubes the shell gas shows standard air whatever its
+    // composition; the user overwrites it for a full composition.
+    prepareGasSide(app, kShellSide, true);
     setField(app, kShellSide.inlet, "", true);
     setField(app, kShellSide.outlet, T::kNone, false);
     setField(app, "EDIT157", "", true);

@@ -235,6 +235,30 @@ TEST(Preparation, HumidTubesGasShell) {
     EXPECT_FALSE(on(s, "BUTTON51"));
 }
 
+// A full shell composition: the gas beside condensing tubes keeps the
+// standard CO2 and O2 on reset; gas beside gas tubes has them emptied.
+TEST(Preparation, FullShellCompositionBesideHumidTubesKeepsStandardAir) {
+    Session s;
+    testing::openHumidTubesGasShell(s, false);
+    s.click("FORM5.RADIO6");
+    ASSERT_EQ(f5(s, "EDIT159"), "");
+    s.click("FORM5.BUTTON54");
+    EXPECT_EQ(f5(s, "EDIT173"), "3");
+    EXPECT_EQ(f5(s, "EDIT159"), "0.03");
+    EXPECT_EQ(f5(s, "EDIT160"), "20.95");
+    EXPECT_EQ(f5(s, "BUTTON44"), "■");
+    EXPECT_EQ(f5(s, "BUTTON45"), "");
+    EXPECT_EQ(f5(s, "EDIT162"), "    －");
+
+    Session t;
+    testing::openGasShell(t, false, 2, 5);
+    t.click("FORM5.RADIO6");
+    t.click("FORM5.BUTTON54");
+    EXPECT_EQ(f5(t, "EDIT173"), "3");
+    EXPECT_EQ(f5(t, "EDIT159"), "");
+    EXPECT_EQ(f5(t, "EDIT160"), "");
+}
+
 TEST(Preparation, ProcessingNoDecidesOutletsAndShellFlow) {
     struct Case {
         int no;
