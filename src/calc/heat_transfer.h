@@ -23,6 +23,11 @@ void finGeometry(App& app, Record& r);
 // Tape transition Reynolds number Re* for the tube DI and full twist TTP2.
 float transitionReynolds(App& app, float DI, float TTP2);
 
+// Given coefficients (HtcMode 2 and 4 for the tube, 3 and 4 for the shell)
+// replace every computed Ht or Hs.
+inline bool tubeCoefficientGiven(const Record& r) { return r.HtcMode == 2.0f || r.HtcMode == 4.0f; }
+inline bool shellCoefficientGiven(const Record& r) { return r.HtcMode == 3.0f || r.HtcMode == 4.0f; }
+
 // Shell side.
 void shellVelocity(App& app, Record& r, TubeKind kind);  // UM, Res from Vsa
 void radialFinShell(App& app, Record& r);
@@ -54,7 +59,8 @@ void wallAndFilmTemperatures(App& app, Record& r, float outerArea);
 
 enum class HumidSide { Shell, Tube };
 // Enhancement Kc of a wetted surface at gas temperature Tg and wall Tw (M the
-// side's molecular-weight ratio); applied to Hs or Ht with the film Dcf.
+// side's molecular-weight ratio); applied to Hs or Ht with the film Dcf,
+// then the given value of that side, if any.
 void wetEnhancement(App& app, Record& r, HumidSide side, float Tg, float Tw, float M);
 
 // Hti, Hso, KI and KO with CFt, CFs and fouling.

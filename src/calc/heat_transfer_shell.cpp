@@ -97,7 +97,7 @@ void shellCoefficient(App& app, Record& r, TubeKind kind, Phase phase) {
         case TubeKind::PlateFin: plateFinShell(app, r); break;
         case TubeKind::Bare: bareBankShell(app, r, phase); break;
     }
-    if (r.HtcMode == 3.0f || r.HtcMode == 4.0f) r.Hs = r.HsUser;
+    if (shellCoefficientGiven(r)) r.Hs = r.HsUser;
 }
 
 }  // namespace cfhx::calc

@@ -66,9 +66,12 @@ void wetEnhancement(App& app, Record& r, HumidSide side, float Tg, float Tw, flo
     const float latent = 606.126f - 0.75851f * Tw + 0.00155845f * Tw * Tw - 6.7249e-06f * Tw * Tw * Tw;
     const float rho = checkedDiv(app, 1.0f, 0.004555f * (Tw + 273.0f) * (0.622f + xw), "(Tw+273)*(0.622+xw)");
     r.Kc = 1.0f + checkedDiv(app, (rho / 0.64f) * Dv * std::fabs(xg - xw) * latent, La * std::fabs(Tg - Tw), "Tg-Tw");
-    float& h = side == HumidSide::Shell ? r.Hs : r.Ht;
-    h = checkedDiv(app, 1.0f, checkedDiv(app, 1.0f, h * r.Kc, side == HumidSide::Shell ? "Hs*Kc" : "Ht*Kc") + r.Dcf / r.KL,
+    const bool shell = side == HumidSide::Shell;
+    float& h = shell ? r.Hs : r.Ht;
+    h = checkedDiv(app, 1.0f, checkedDiv(app, 1.0f, h * r.Kc, shell ? "Hs*Kc" : "Ht*Kc") + r.Dcf / r.KL,
                    "film resistance");
+    if (shell && shellCoefficientGiven(r)) h = r.HsUser;
+    if (!shell && tubeCoefficientGiven(r)) h = r.HtUser;
 }
 
 void overallCoefficient(App& app, Record& r) {

@@ -118,7 +118,7 @@ void tubeCoefficient(App& app, Record& r, Phase phase, TubeRegime regime) {
     const TubeKind kind = tubeKind(r);
     if (regime == TubeRegime::Condensation) tubeCondensation(app, r, kind);
     if (regime == TubeRegime::Evaporation) tubeEvaporation(app, r, kind);
-    if (r.HtcMode == 2.0f || r.HtcMode == 4.0f) r.Ht = r.HtUser;
+    if (tubeCoefficientGiven(r)) r.Ht = r.HtUser;
 }
 
 void takeEvaporationInputs(Record& r, float Psat, float SIGt, bool si) {

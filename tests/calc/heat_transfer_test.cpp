@@ -348,6 +348,21 @@ TEST_F(HeatTransfer, GivenCoefficientsReplaceTheCorrelations) {
     EXPECT_EQ(r.Ht, 456.0f);
     shellCoefficient(app, r, TubeKind::Bare, Phase::Sizing);
     EXPECT_NE(r.Hs, 123.0f) << "mode 2 gives the tube side only";
+
+    // The wet-surface enhancement computes a coefficient too: the given
+    // value of its side replaces it, the other side is enhanced.
+    r.Dcf = 0.0005f;
+    r.HtcMode = 3.0f;
+    r.Hs = 123.0f;
+    wetEnhancement(app, r, HumidSide::Shell, 60.0f, 40.0f, 0.622f);
+    EXPECT_EQ(r.Hs, 123.0f);
+    r.Ht = 456.0f;
+    wetEnhancement(app, r, HumidSide::Tube, 60.0f, 40.0f, 0.622f);
+    EXPECT_NEAR(1.0f / r.Ht, 1.0f / (456.0f * r.Kc) + 0.0005f / 0.55f, 1e-7f);
+    r.HtcMode = 4.0f;
+    r.Ht = 456.0f;
+    wetEnhancement(app, r, HumidSide::Tube, 60.0f, 40.0f, 0.622f);
+    EXPECT_EQ(r.Ht, 456.0f);
 }
 
 TEST_F(HeatTransfer, OverallCoefficientIsResistancesInSeries) {
