@@ -52,6 +52,10 @@ TEST_F(MeanTemperature, PassFormSelectionOrder) {
     EXPECT_EQ(passForm(1, 4.0f, 1.0f), PassForm::ThreeShellPasses);
     EXPECT_EQ(passForm(1, 1.0f, 4.0f), PassForm::ThreeTubePasses);
     EXPECT_EQ(passForm(1, 1.0f, 1.0f), PassForm::OnePass);
+    // Shell passes are looked at first at each count.
+    EXPECT_EQ(passForm(1, 2.0f, 2.0f), PassForm::TwoShellPasses);
+    EXPECT_EQ(passForm(1, 3.0f, 4.0f), PassForm::ThreeShellPasses);
+    EXPECT_EQ(passForm(4, 1.0f, 3.0f), PassForm::ThreeTubePasses);
 }
 
 constexpr PassForm kAllForms[] = {PassForm::Parallel,       PassForm::OnePass,         PassForm::TwoTubePasses,
