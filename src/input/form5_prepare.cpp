@@ -47,7 +47,9 @@ void prepareGasSide(App& app, const Form5Side& side, bool fullKeepsStandardAir) 
 // volume row for a full composition.
 void prepareHumidSide(App& app, const Form5Side& side) {
     enableOptions(app, side, false, true, true);
-    // Dry air cannot be chosen here: a code left by another pair is dropped.
+    // Dry air cannot be chosen here, and the calculation has no dry-air way
+    // for a saturated humid gas: a code left by another pair is dropped, so
+    // that the checks ask for a composition.
     if (composition(app, side) == 1) form5(app)[side.compositionCode].setText("");
     if (composition(app, side) == 3) {
         offerRow(app, side, 0, true);

@@ -249,6 +249,32 @@ TEST(Form5Checks, OptionsChangedAfterTheirOkAreCheckedAgain) {
     EXPECT_EQ(f5(s, "EDIT141"), "998");
 }
 
+// Dry air left by a gas pair is no composition for a saturated humid gas:
+// the preparation drops it and the check asks for one.
+TEST(Form5Checks, DryAirLeftByAGasPairIsNoHumidComposition) {
+    Session s;
+    testing::openGasShell(s, false, 3, 5);
+    s.click("FORM5.RADIO4");
+    ASSERT_EQ(f5(s, "EDIT173"), "1");
+    s.click("FORM5.BUTTON55");
+    s.click("MAINFORM.BUTTON3");
+    s.click("MAINFORM.BUTTON5");
+    ASSERT_TRUE(s.shown("FORM5"));
+    EXPECT_EQ(f5(s, "EDIT173"), "");
+    expectRefused(s, "★ シェル側組成組み合わせが未設定です。！");
+
+    Session t;
+    testing::openGasShell(t, false, 2, 5);
+    t.click("FORM5.RADIO1");
+    t.click("FORM5.BUTTON55");
+    t.click("MAINFORM.BUTTON1");
+    t.click("MAINFORM.BUTTON6");
+    ASSERT_TRUE(t.shown("FORM5"));
+    EXPECT_EQ(f5(t, "EDIT158"), "");
+    t.click("FORM5.BUTTON53");
+    EXPECT_EQ(f5(t, "EDIT158"), "2");
+}
+
 TEST(Form5Checks, APairNoButtonOffersIsNeverAccepted) {
     Session s;
     s.openInput(false);
