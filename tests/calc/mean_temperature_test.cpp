@@ -102,6 +102,25 @@ TEST_F(MeanTemperature, MorePassesApproachCounterFlow) {
     EXPECT_LE(effectiveness(app, PassForm::ThreeShellPasses, 0.5f, 0.5f), 0.3623f);
 }
 
+TEST_F(MeanTemperature, ShellPassFormsMatchARowByRowModel) {
+    // Expected values from a separate numerical model: one tube row per
+    // pass, the tube fluid (Cmin) serpentining against the air, the air
+    // unmixed, each row integrated along the tube in 400 steps.
+    const struct {
+        float R, NTUS;
+        double two, three;
+    } cases[] = {{0.5f, 0.5f, 0.36093, 0.36167},
+                 {0.5f, 2.0f, 0.75447, 0.76507},
+                 {1.0f, 1.0f, 0.49012, 0.49553},
+                 {0.2f, 3.0f, 0.91492, 0.92063},
+                 {1.0f, 3.0f, 0.69518, 0.72248}};
+    for (const auto& c : cases) {
+        EXPECT_NEAR(effectiveness(app, PassForm::TwoShellPasses, c.R, c.NTUS), c.two, 2e-5) << c.R << " " << c.NTUS;
+        EXPECT_NEAR(effectiveness(app, PassForm::ThreeShellPasses, c.R, c.NTUS), c.three, 2e-5)
+            << c.R << " " << c.NTUS;
+    }
+}
+
 TEST_F(MeanTemperature, OnePassMatchesTheCrossFlowTextbookValue) {
     // Cross flow with the larger-capacity stream mixed: NTU 1, R 1 gives 0.4685.
     EXPECT_NEAR(onePassEffectiveness(app, 1.0f, 1.0f), 0.4685f, 0.0005f);
