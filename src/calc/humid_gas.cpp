@@ -49,9 +49,9 @@ float saturatedEnthalpy(App& app, float T, float X, float Cpg) {
     return checkedFinite(app, Cpg * T + (597.3f + 0.441f * T) * X, "Hsat");
 }
 
-void wetFromDry(const float dry[kComponents], float waterPercent, float wet[kComponents]) {
+void wetFromDry(App& app, const float dry[kComponents], float waterPercent, float wet[kComponents]) {
     float keep = 1.0f - waterPercent / 100.0f;
-    for (Component c : {kCO2, kN2, kO2}) wet[c] = dry[c] * keep;
+    for (Component c : {kCO2, kN2, kO2}) wet[c] = checkedFinite(app, dry[c] * keep, "wet fraction");
     wet[kH2O] = waterPercent;
 }
 
@@ -61,11 +61,11 @@ void dryFromWet(App& app, const float wet[kComponents], float dry[kComponents]) 
     dry[kH2O] = 0.0f;
 }
 
-float normalDensity(const float wet[kComponents]) {
+float normalDensity(App& app, const float wet[kComponents]) {
     float d = 0.0f;
     for (int c = 0; c < kComponents; ++c)
         if (wet[c] != 0.0f) d += kNormalDensity[c] * wet[c];
-    return d;
+    return checkedFinite(app, d, "normal density");
 }
 
 float enthalpyLowerLimit(App& app, float T0) {

@@ -37,10 +37,10 @@ float waterWeightRatio(App& app, const float dry[kComponents], float waterWeight
 float dryGasSpecificHeat(App& app, const float dry[kComponents]);  // Cpg, kcal/kgK
 float saturatedEnthalpy(App& app, float T, float X, float Cpg);     // Hsat, kcal/kg dry gas
 // Wet vol.% of CO2, N2, O2 from the dry base and the water vol.%.
-void wetFromDry(const float dry[kComponents], float waterPercent, float wet[kComponents]);
+void wetFromDry(App& app, const float dry[kComponents], float waterPercent, float wet[kComponents]);
 // Dry fractions of CO2, N2, O2 from wet fractions.
 void dryFromWet(App& app, const float wet[kComponents], float dry[kComponents]);
-float normalDensity(const float wet[kComponents]);  // kg/Nm3
+float normalDensity(App& app, const float wet[kComponents]);  // kg/Nm3
 
 // Lowest saturated enthalpy accepted at the limit temperature T0.
 float enthalpyLowerLimit(App& app, float T0);

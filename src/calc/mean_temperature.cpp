@@ -49,7 +49,7 @@ double onePass(double R, double N) { return -std::expm1(-R * -std::expm1(-N)) / 
 
 float onePassEffectiveness(App& app, float R, float N) {
     checkedPositive(app, R, "R=Cmin/Cmax");
-    return static_cast<float>(onePass(R, N));
+    return checkedFinite(app, static_cast<float>(onePass(R, N)), "FEEX");
 }
 
 float effectiveness(App& app, PassForm form, float Rf, float NTUSf) {
@@ -97,10 +97,10 @@ float effectiveness(App& app, PassForm form, float Rf, float NTUSf) {
     return checkedFinite(app, static_cast<float>(feex), "FEEX");
 }
 
-float counterFlowEffectiveness(float R, float NTUS) {
-    if (std::fabs(1.0f - R) < 1e-6f) return NTUS / (1.0f + NTUS);
+float counterFlowEffectiveness(App& app, float R, float NTUS) {
+    if (std::fabs(1.0f - R) < 1e-6f) return checkedDiv(app, NTUS, 1.0f + NTUS, "1+NTUS");
     const double x = std::exp(-double(NTUS) * (1.0 - R));
-    return static_cast<float>((1.0 - x) / (1.0 - R * x));
+    return checkedFinite(app, static_cast<float>((1.0 - x) / (1.0 - R * x)), "counter-flow effectiveness");
 }
 
 float theoreticalCorrection(App& app, float FEEX, float Cmin, float inletDifference, float LMTD, float KI, float Ai) {

@@ -32,7 +32,7 @@ float effectiveness(App& app, PassForm form, float R, float NTUS);
 // ε1(N): one pass, both fluids unmixed across the pass.
 float onePassEffectiveness(App& app, float R, float N);
 // Counter-flow effectiveness, the upper bound of every form.
-float counterFlowEffectiveness(float R, float NTUS);
+float counterFlowEffectiveness(App& app, float R, float NTUS);
 
 // Fthe = FEEX·Cmin·|Tti − Tsi|/(LMTD·KI·Ai), capped at 1.
 float theoreticalCorrection(App& app, float FEEX, float Cmin, float inletDifference, float LMTD, float KI, float Ai);

@@ -115,7 +115,7 @@ int runGas(App& app, const float percent[kComponents], const std::vector<float>&
 
     out << "# gas CO2=" << num(percent[kCO2]) << " O2=" << num(percent[kO2]) << " H2O=" << num(percent[kH2O])
         << " N2=" << num(percent[kN2]) << " vol.%\n";
-    out << "# normal density " << num(normalDensity(r.shellWet)) << " kg/Nm3\n";
+    out << "# normal density " << num(normalDensity(app, r.shellWet)) << " kg/Nm3\n";
     float M = 0.0f, Cpg = 0.0f;
     const bool hasDryGas = r.shellWet[kCO2] + r.shellWet[kN2] + r.shellWet[kO2] > 0.0f;
     if (hasDryGas) {

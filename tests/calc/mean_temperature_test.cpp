@@ -85,7 +85,7 @@ TEST_F(MeanTemperature, MorePassesApproachCounterFlow) {
     for (float R : {0.05f, 0.2f, 0.5f, 0.75f, 1.0f})
         for (float N : {0.1f, 0.5f, 1.0f, 2.0f, 4.0f, 8.0f}) {
             const float one = effectiveness(app, PassForm::OnePass, R, N);
-            const float counter = counterFlowEffectiveness(R, N);
+            const float counter = counterFlowEffectiveness(app, R, N);
             const float twoShell = effectiveness(app, PassForm::TwoShellPasses, R, N);
             const float threeShell = effectiveness(app, PassForm::ThreeShellPasses, R, N);
             const float twoTube = effectiveness(app, PassForm::TwoTubePasses, R, N);
@@ -126,6 +126,12 @@ TEST_F(MeanTemperature, OnePassMatchesTheCrossFlowTextbookValue) {
     EXPECT_NEAR(onePassEffectiveness(app, 1.0f, 1.0f), 0.4685f, 0.0005f);
     std::string page = stopped([&] { effectiveness(app, PassForm::OnePass, 0.0f, 1.0f); });
     EXPECT_NE(page.find("R=Cmin/Cmax <= 0"), std::string::npos) << page;
+    // A negative NTUS (a negative KI) that overflows stops rather than
+    // returning an infinite effectiveness.
+    page = stopped([&] { onePassEffectiveness(app, 0.5f, -1e30f); });
+    EXPECT_NE(page.find("FEEX (桁あふれ)"), std::string::npos) << page;
+    page = stopped([&] { counterFlowEffectiveness(app, 0.5f, -1e30f); });
+    EXPECT_NE(page.find("(桁あふれ)"), std::string::npos) << page;
 }
 
 TEST_F(MeanTemperature, CorrectionFactor) {

@@ -45,7 +45,7 @@ TEST_F(Properties, TubeGasMatchesShellGasForTheSameMixture) {
     EXPECT_FLOAT_EQ(r.Kt, r.Ks);
     EXPECT_FLOAT_EQ(r.VIt, r.VIs);
     EXPECT_FLOAT_EQ(r.Pvis, r.VIt);
-    EXPECT_NEAR(r.DtN, normalDensity(r.tubeWet), 1e-5f);
+    EXPECT_NEAR(r.DtN, normalDensity(app, r.tubeWet), 1e-5f);
 }
 
 TEST_F(Properties, FilmTemperatureIsBetweenWallAndMean) {
