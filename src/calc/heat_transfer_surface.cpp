@@ -21,7 +21,7 @@ void finEfficiency(App& app, Record& r) {
     r.mL = checkedFinite(
         app, r.Fh * checkedSqrt(app, checkedDiv(app, 2.0f * r.Hs, r.Kf * r.FT, "Kf*FT"), "Hs/(Kf*FT)"), "mL");
     float Fe;
-    if (r.mL < 1e-4f) {
+    if (std::fabs(r.mL) < 1e-4f) {
         Fe = 1.0f;  // tanh(mL)/mL → 1
     } else {
         // tanh(mL)/mL written with exponentials; e^mL may overflow to inf,

@@ -147,6 +147,13 @@ TEST_F(HeatTransfer, FinEfficiency) {
     finEfficiency(app, r);
     EXPECT_NEAR(r.mL, 1.0f, 1e-5f);
     EXPECT_NEAR(r.Fe, 0.76159f, 1e-4f);
+    // tanh(mL)/mL is even: a negative height (plate pitches below the tube
+    // diameter) is not taken for a fin of no height.
+    r.Fh = -r.Fh;
+    finEfficiency(app, r);
+    EXPECT_NEAR(r.mL, -1.0f, 1e-5f);
+    EXPECT_NEAR(r.Fe, 0.76159f, 1e-4f);
+    r.Fh = -r.Fh;
     // Very long fins: 1/mL, without overflow.
     r.Hs = 1e9f;
     finEfficiency(app, r);
