@@ -101,6 +101,38 @@ TEST_F(Properties, RangeEdgesOfTheComponentPolynomials) {
     EXPECT_NEAR(high, 0.249f, 0.003f);  // N2 near 200 K: 1.04 kJ/kgK
 }
 
+TEST_F(Properties, EachBandEdgeBelongsToTheBandItIsWrittenIn) {
+    // The polynomial of the band holding the edge, evaluated by hand at
+    // θ = (273 + T)/100; the neighbouring band differs by 0.04 % or more.
+    const struct {
+        GasProperty p;
+        Component c;
+        float T;
+        double value;
+    } gas[] = {
+        {GasProperty::Cp, kN2, 527.0f, 0.268024},          {GasProperty::Cp, kN2, 127.0f, 0.24952},
+        {GasProperty::Cp, kN2, -73.0f, 0.2491},            {GasProperty::Cp, kO2, 127.0f, 0.2247764},
+        {GasProperty::Cp, kH2O, 207.0f, 0.5289997},        {GasProperty::Cp, kH2O, 100.0f, 0.4840386},
+        {GasProperty::Viscosity, kH2O, 227.0f, 0.0621943}, {GasProperty::Conductivity, kCO2, 227.0f, 0.0291},
+        {GasProperty::Conductivity, kN2, 527.0f, 0.0471818}, {GasProperty::Conductivity, kH2O, 207.0f, 0.02925285},
+    };
+    for (const auto& g : gas) {
+        float v = 0.0f;
+        ASSERT_TRUE(componentProperty(g.p, g.c, g.T, v)) << g.T;
+        EXPECT_NEAR(v, g.value, 2e-5 * g.value) << int(g.p) << " " << int(g.c) << " at " << g.T;
+    }
+    float v = 0.0f;
+    EXPECT_TRUE(componentProperty(GasProperty::Conductivity, kN2, -173.0f, v));
+    EXPECT_FALSE(componentProperty(GasProperty::Conductivity, kH2O, 0.0f, v));
+    EXPECT_FALSE(componentProperty(GasProperty::Viscosity, kH2O, 0.0f, v));
+
+    // Water: 167 and 27 °C for cp, 97 and 37 °C for the viscosity (kg/mh).
+    EXPECT_NEAR(waterSpecificHeat(167.0f), 1.047372, 2e-5);
+    EXPECT_NEAR(waterSpecificHeat(27.0f), 1.0, 2e-5);
+    EXPECT_NEAR(waterViscosity(97.0f), 1.041555, 2e-5);
+    EXPECT_NEAR(waterViscosity(37.0f), 2.414344, 5e-5);
+}
+
 TEST_F(Properties, BelowItsRangeAComponentKeepsThePreviousValue) {
     air(0.05f);
     at(20.0f);
