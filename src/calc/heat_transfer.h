@@ -38,6 +38,8 @@ void bareBankShell(App& app, Record& r, Phase phase);
 void shellCoefficient(App& app, Record& r, TubeKind kind, Phase phase);
 
 // Tube side.
+// Prt = Ct·Dt·VIt/Kt of the tube properties in use, computed or typed in.
+float tubePrandtl(App& app, const Record& r);
 void tubeVelocity(App& app, Record& r);  // VW, Ret (and Dh, RetT with a tape) from Vta
 void tubeSensible(App& app, Record& r, Phase phase);
 void tubeTwistedTape(App& app, Record& r, Phase phase);

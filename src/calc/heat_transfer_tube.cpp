@@ -36,6 +36,8 @@ float transitionReynolds(App& app, float DI, float TTP2) {
     return checkedPow(app, t.Cl / t.C, checkedDiv(app, 1.0f, t.n - 0.5f, "n-0.5"), "Cl/C");
 }
 
+float tubePrandtl(App& app, const Record& r) { return checkedDiv(app, r.Ct * r.Dt * r.VIt, r.Kt, "Kt"); }
+
 void tubeVelocity(App& app, Record& r) {
     const bool taped = tapeFitted(r);
     float area = kPi * r.DI * r.DI / 4.0f;
@@ -50,6 +52,7 @@ void tubeVelocity(App& app, Record& r) {
 
 void tubeSensible(App& app, Record& r, Phase phase) {
     float Re = phase == Phase::Sizing ? std::fabs(r.Ret) : r.Ret;
+    r.Prt = tubePrandtl(app, r);
     r.Ht = checkedFinite(app,
                          0.023f * checkedDiv(app, r.Kt, r.DI, "DI") * checkedPow(app, Re, 0.8f, "Ret") *
                              checkedPow(app, r.Prt, 0.333f, "Prt"),
@@ -60,6 +63,7 @@ void tubeTwistedTape(App& app, Record& r, Phase phase) {
     wallAndFilmTemperatures(app, r, r.Aeff);
     Tape t = tapeTerms(app, r.DI, r.TTP2);
     r.ReStar = transitionReynolds(app, r.DI, r.TTP2);
+    r.Prt = tubePrandtl(app, r);
     float theta = checkedPow(app, checkedDiv(app, r.TwK, r.TgK, "273+TGM"), -0.5f, "(273+Twav)/(273+TGM)");
     float common = checkedDiv(app, r.Kt, r.Dh, "Dh") * checkedPow(app, r.Prt, 0.4f, "Prt") * theta;
     if (phase == Phase::Sizing || r.RetT > r.ReStar) {

@@ -149,7 +149,7 @@ GasEvaluation tubeGasProperties(App& app, Record& r) {
     r.Ct = bulk.cp;
     r.VIt = bulk.VI;
     r.Kt = bulk.lambda;
-    r.Prt = checkedDiv(app, r.Ct * r.Dt * r.VIt, r.Kt, "Kt");
+    r.Prt = tubePrandtl(app, r);
     GasMixture wall = gasMixture(app, r.tubeWet, r.Twav, r.tubeMemory);
     r.Pvis = wall.VI;
     e.bulk = bulk.kept;

@@ -63,7 +63,7 @@ void waterProperties(App& app, Record& r) {
         r.Pvis = checkedDiv(app, waterViscosity(r.Twav), r.Dt, "Dt");
     }
     r.Kt = waterConductivity(Tf);
-    r.Prt = checkedDiv(app, r.Ct * r.Dt * r.VIt, r.Kt, "Kt");
+    r.Prt = tubePrandtl(app, r);
     r.Vt = checkedDiv(app, 1000.0f * r.Wt, r.Dt, "Dt");
 }
 

@@ -79,8 +79,10 @@ TEST_F(CorrelationValues, BareBankForms) {
 }
 
 TEST_F(CorrelationValues, SensibleTube) {
+    // Prt = 1·1·1.5/0.5 = 3.
     r.Kt = 0.5f;
-    r.Prt = 3.0f;
+    r.Ct = r.Dt = 1.0f;
+    r.VIt = 1.5f;
     r.Ret = 20000.0f;
     tubeSensible(app, r, Phase::Rating);
     near(r.Ht, 2137.9101);
@@ -94,8 +96,10 @@ TEST_F(CorrelationValues, TwistedTape) {
     r.Dh = tapedHydraulicDiameter(app, r.DI, r.TTh);
     near(r.Dh, 0.012525448);
     near(transitionReynolds(app, r.DI, r.TTP2), 3175.0869);
+    // Prt = 1·1·0.021/0.03 = 0.7.
     r.Kt = 0.03f;
-    r.Prt = 0.7f;
+    r.Ct = r.Dt = 1.0f;
+    r.VIt = 0.021f;
     // Wall at (50·10·20 + 50·1·200)/(50·10 + 50·1) = 36.36 °C.
     r.Hs = 50.0f;
     r.Aeff = 10.0f;

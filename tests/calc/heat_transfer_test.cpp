@@ -188,10 +188,31 @@ TEST_F(HeatTransfer, WaterInATubeAtOneMetrePerSecond) {
     EXPECT_LT(r.Ht, 4200.0f);
 }
 
+TEST_F(HeatTransfer, TypedInTubePropertiesGiveThePrandtlNumber) {
+    // The property routines return at once: Prt comes from the typed-in
+    // Ct·Dt·VIt/Kt = 1·1000·0.0036/0.5 = 7.2.
+    r.flags.sPROP = "2";
+    r.Ct = 1.0f;
+    r.Dt = 1000.0f;
+    r.VIt = 0.0036f;
+    r.Kt = 0.5f;
+    r.TGM = r.TAM = 20.0f;
+    r.Ai = r.Aeff = 1.0f;
+    waterProperties(app, r);
+    tubeGasProperties(app, r);
+    r.DI = 0.02f;
+    r.Ret = 20000.0f;
+    tubeCoefficient(app, r, Phase::Rating, TubeRegime::Sensible);
+    EXPECT_NEAR(r.Prt, 7.2f, 1e-5f);
+    // 0.023·(0.5/0.02)·20000^0.8·7.2^0.333
+    EXPECT_NEAR(r.Ht, 3061.8475f, 0.05f);
+}
+
 TEST_F(HeatTransfer, SizingUsesTheMagnitudeOfRet) {
     r.DI = 0.02f;
     r.Kt = 0.02f;
-    r.Prt = 0.7f;
+    r.Ct = r.Dt = 1.0f;
+    r.VIt = 0.014f;  // Prt 0.7
     r.Ret = -5000.0f;
     tubeSensible(app, r, Phase::Sizing);
     const float sizing = r.Ht;
@@ -209,7 +230,8 @@ TEST_F(HeatTransfer, TwistedTape) {
     r.TTh = 0.001f;
     r.TTP2 = 0.2f;
     r.Kt = 0.025f;
-    r.Prt = 0.7f;
+    r.Ct = r.Dt = 1.0f;
+    r.VIt = 0.0175f;  // Prt 0.7
     r.Dh = tapedHydraulicDiameter(app, r.DI, r.TTh);
     r.Hs = r.Ht = 50.0f;
     r.Ai = r.Aeff = 1.0f;
@@ -248,7 +270,8 @@ TEST_F(HeatTransfer, WaterNeverUsesTheTape) {
     r.Nt = r.PNt = 1.0f;
     r.VIt = 0.0036f;
     r.Kt = 0.5f;
-    r.Prt = 7.0f;
+    r.Ct = 1.0f;
+    r.Dt = 7.0f * 0.5f / 0.0036f;  // Prt 7
     r.Vta = 1.0f;
     r.Ai = r.Aeff = 1.0f;
     tubeVelocity(app, r);
@@ -348,7 +371,8 @@ TEST_F(HeatTransfer, GivenCoefficientsReplaceTheCorrelations) {
     r.HtcMode = 2.0f;
     r.DI = 0.02f;
     r.Kt = 0.5f;
-    r.Prt = 7.0f;
+    r.Ct = r.Dt = 1.0f;
+    r.VIt = 3.5f;  // Prt 7
     r.Ret = 20000.0f;
     r.HtUser = 456.0f;
     tubeCoefficient(app, r, Phase::Rating, TubeRegime::Sensible);
