@@ -127,6 +127,49 @@ TEST_F(CorrelationValues, TwistedTape) {
     near(r.f, 0.016523332);
 }
 
+// Ten bare tubes 2 m long; water-like condensate and vapour at 100 °C
+// against gas 20 → 60 °C.
+class PhaseChangeValues : public CorrelationValues {
+protected:
+    PhaseChangeValues() {
+        r.TL = 2.0f;
+        r.Nt = 10.0f;
+        r.Hs = 50.0f;
+        r.Tti = 100.0f;
+        r.Tsi = 20.0f;
+        r.Tso = 60.0f;
+        r.Ktl = 0.58f;
+        r.Dsl = 958.0f;
+        r.Dt = 0.6f;
+        r.hfg = 539.0f;
+        r.VItl = 0.00106f;
+    }
+};
+
+TEST_F(PhaseChangeValues, Condensation) {
+    r.Ht = 5000.0f;
+    tubeCondensation(app, r, TubeKind::Bare);
+    near(r.Ai, 1.34392);  // 3.14 here
+    near(r.Ao, 1.5959328);
+    near(r.TAM, 40.0);
+    near(r.Twav, 99.29585);
+    near(r.Ht, 8324.8156);
+}
+
+TEST_F(PhaseChangeValues, Evaporation) {
+    r.PNt = 1.0f;
+    r.Wt = 20.0f;
+    r.Ctl = 1.0f;
+    r.Psat = 1.033f;
+    r.SIGt = 0.006f;
+    r.Ai = 3.1416f * r.DI * r.TL * r.Nt;
+    r.Twav = 150.0f;  // the wall of the previous pass sets ΔT = 50
+    tubeEvaporation(app, r, TubeKind::Bare);
+    // 0.5·Hnb (20.93) + Hcv (1012.65)
+    near(r.Ht, 1023.1100);
+    near(r.Twav, 96.710492);
+}
+
 TEST_F(CorrelationValues, WetSurfaceEnhancement) {
     // Gas at 60 °C over a wall at 40 °C, standard-air ratio.
     r.Hs = 40.0f;
