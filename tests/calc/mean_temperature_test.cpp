@@ -121,6 +121,23 @@ TEST_F(MeanTemperature, ShellPassFormsMatchARowByRowModel) {
     }
 }
 
+TEST_F(MeanTemperature, TubePassFormsAreOnePassesInCounterCurrentSeries) {
+    // n equal passes of effectiveness e in overall counter flow:
+    // ((q^n − 1)/(q^n − R)) with q = (1 − eR)/(1 − e); n·e/(1 + (n − 1)e) at R = 1.
+    auto series = [](double e, double R, int n) {
+        if (R == 1.0) return n * e / (1.0 + (n - 1) * e);
+        const double q = std::pow((1.0 - e * R) / (1.0 - e), n);
+        return (q - 1.0) / (q - R);
+    };
+    for (float R : {0.2f, 0.5f, 0.8f, 1.0f})
+        for (float N : {0.3f, 1.0f, 3.0f}) {
+            const double e2 = onePassEffectiveness(app, R, N / 2.0f);
+            const double e3 = onePassEffectiveness(app, R, N / 3.0f);
+            EXPECT_NEAR(effectiveness(app, PassForm::TwoTubePasses, R, N), series(e2, R, 2), 2e-6) << R << " " << N;
+            EXPECT_NEAR(effectiveness(app, PassForm::ThreeTubePasses, R, N), series(e3, R, 3), 2e-6) << R << " " << N;
+        }
+}
+
 TEST_F(MeanTemperature, OnePassMatchesTheCrossFlowTextbookValue) {
     // Cross flow with the larger-capacity stream mixed: NTU 1, R 1 gives 0.4685.
     EXPECT_NEAR(onePassEffectiveness(app, 1.0f, 1.0f), 0.4685f, 0.0005f);
