@@ -275,7 +275,9 @@ TEST(Preparation, ProcessingNoDecidesOutletsAndShellFlow) {
         EXPECT_EQ(f5(s, "EDIT131"), c.tubeOutlet ? "" : "   　－") << c.no;
         EXPECT_EQ(on(s, "BUTTON42"), c.shellFlowButtons) << c.no;
         EXPECT_EQ(f5(s, "BUTTON43"), c.shellFlowButtons ? "■" : "") << c.no;
-        if (!c.shellFlowButtons) EXPECT_EQ(f5(s, "EDIT135"), "   　－") << c.no;
+        if (!c.shellFlowButtons) {
+            EXPECT_EQ(f5(s, "EDIT135"), "   　－") << c.no;
+        }
         // A flow kind must be chosen again; the flow fields wait for it.
         EXPECT_EQ(f5(s, "EDIT168"), "") << c.no;
         EXPECT_EQ(f5(s, "EDIT172"), "") << c.no;
