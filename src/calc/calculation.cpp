@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "app/frame_texts.h"
+#include "calc/start.h"
 
 namespace cfhx {
 namespace {
@@ -33,8 +34,12 @@ void BUTTON9_ON(App& app) {
 
 }  // namespace
 
-// The engine is not in yet: every calculation leaves at once.
-void runCalculation(App&) { throw LeaveCalculation{}; }
+void runCalculation(App& app) {
+    calc::Record r = calc::freshRecord();
+    calc::startCalculation(app, r);
+    // The gas dialogue and the settings review are not in yet: the run leaves through the common return path.
+    throw LeaveCalculation{};
+}
 
 void commonReturnPath(App& app) {
     app.pane.clear();

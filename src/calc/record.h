@@ -61,6 +61,13 @@ struct Record {
     float TubeFlowKind, ShellFlowKind, TubeMoistureMode, ShellMoistureMode, TubeHeatClass;
     float TubeType;     // 1 bare, 2 radial fin, 3 plate fin
     float FlowPattern;  // flow arrangement code
+    float ArrangementCode;  // 1 triangular, 2 square
+    float TapeCode;         // 1 no twisted tape, 2 fitted
+    float TubeGasComposition, ShellGasComposition;  // 1 dry air, 2 air with moisture, 3 full
+
+    // Temperatures and flows are held as entered (K and per second in SI)
+    // until the gas dialogue and the flows take them; TL and Dcf likewise
+    // stay in mm until then.
 
     // Temperatures, °C.
     float Tti, Tto, Tsi, Tso, T3;
@@ -72,6 +79,8 @@ struct Record {
     float TX, TY, T2X, TY2;
     float T44X;  // shell outlet aimed at when the columns are computed
     float TB;    // shell outlet from the balance, single-component condensation
+    float TsatS;  // shell saturation temperature as entered
+    float SummaryTti, SummaryTsi;  // inlet temperatures left on the summary screen
 
     // Geometry, m.
     float DO, DI, Fh, FT, FPI, FS, Df, Pv, Ph, PVY, PHX, TL;
@@ -80,6 +89,7 @@ struct Record {
     float TTP2, TTh, Dh;
     float De, Gf;  // plate fin: equivalent diameter and fin gap
     float Frow, Cz;
+    float PvFin, PhFin;  // pitches on the fin tip of a radial-fin tube
 
     // Properties at the property temperatures.
     float Dt, Ds, Ct, Cs, Kt, Ks, VIt, VIs;

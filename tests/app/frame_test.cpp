@@ -369,7 +369,9 @@ TEST(CalculateButton, LeavesThroughTheReturnPathKeepingTheEntries) {
     s.click("MAINFORM.BUTTON6");
     s("FORM6.EDIT167").setText("3");
     markDataConfirmed(s);
+    s.platform.pausesAllowed = 1;  // the column lacks the inner diameter
     ASSERT_TRUE(s.click("MAINFORM.BUTTON9"));
+    EXPECT_EQ(s.platform.waits, std::vector<std::string>{"pause"});
     EXPECT_EQ(s.app.pane.pageRows(), 0u);
     EXPECT_FALSE(s.shown("FORM5"));
     EXPECT_TRUE(s.enabled("MAINFORM.BUTTON27"));
