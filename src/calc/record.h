@@ -65,11 +65,9 @@ struct Record {
     float TapeCode;         // 1 no twisted tape, 2 fitted
     float TubeGasComposition, ShellGasComposition;  // 1 dry air, 2 air with moisture, 3 full
 
-    // Temperatures and flows are held as entered (K and per second in SI)
-    // until the gas dialogue and the flows take them; TL and Dcf likewise
-    // stay in mm until then.
-
-    // Temperatures, °C.
+    // Temperatures, °C. Those read at the start of a run, like the flows,
+    // stay as entered (K and per second in SI) until the gas dialogue and
+    // the flows take them; TL and Dcf likewise stay in mm until then.
     float Tti, Tto, Tsi, Tso, T3;
     float TGM, TGMAV, TAM, TAMAV, Twav;
     float TwK, TgK;      // 273 + Twav and 273 + TGM for the tape correlations
