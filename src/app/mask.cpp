@@ -86,6 +86,18 @@ std::string formatField(double value, const MaskField& field) {
     return std::string(static_cast<size_t>(width) - t.size(), ' ') + t;
 }
 
+std::string freeNumber(double value) {
+    if (!std::isfinite(value)) return " ***";
+    if (value == 0.0) return " 0";  // -0 as well
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::general, 7);
+    std::string digits(buf, r.ptr);
+    for (char& c : digits) {
+        if (c == 'e') c = 'E';
+    }
+    return (value < 0.0 ? "-" : " ") + digits;
+}
+
 std::string formatMasked(std::string_view format, std::span<const double> values) {
     std::string out;
     out.reserve(format.size() + 8);

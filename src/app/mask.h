@@ -26,6 +26,12 @@ std::string roundedText(double value, int decimals);
 
 std::string formatField(double value, const MaskField& field);
 
+// A number printed without a mask: a blank before a non-negative value and
+// "-" before a negative one, at most 7 significant digits, no trailing
+// zeros; exponent form ("1.5E+07", "2.5E-06") below 1e-4 and from 1e7 in
+// magnitude. A non-finite value prints as " ***".
+std::string freeNumber(double value);
+
 // Fills the fields of `format` with `values` in order; fields without a
 // value keep their mask text.
 std::string formatMasked(std::string_view format, std::span<const double> values);

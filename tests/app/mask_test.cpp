@@ -68,5 +68,37 @@ TEST(Mask, NonNumbersNeverPrintAsNumbers) {
     EXPECT_EQ(formatMasked("###", {-inf}), "%***");
 }
 
+TEST(FreeNumber, SignPositionAndNoTrailingZeros) {
+    EXPECT_EQ(freeNumber(395.0), " 395");
+    EXPECT_EQ(freeNumber(0.0005), " 0.0005");
+    EXPECT_EQ(freeNumber(-12.5), "-12.5");
+    EXPECT_EQ(freeNumber(6.0), " 6");
+    EXPECT_EQ(freeNumber(0.0), " 0");
+    EXPECT_EQ(freeNumber(-0.0), " 0");
+}
+
+TEST(FreeNumber, SevenSignificantDigitsRounded) {
+    EXPECT_EQ(freeNumber(3.14159265), " 3.141593");
+    EXPECT_EQ(freeNumber(1234567.4), " 1234567");
+    EXPECT_EQ(freeNumber(0.123456789), " 0.1234568");
+    EXPECT_EQ(freeNumber(9.9999999), " 10");
+}
+
+TEST(FreeNumber, SinglePrecisionValuesPrintAsTyped) {
+    EXPECT_EQ(freeNumber(static_cast<double>(0.0005f)), " 0.0005");
+    EXPECT_EQ(freeNumber(static_cast<double>(1.163f)), " 1.163");
+    EXPECT_EQ(freeNumber(static_cast<double>(6.11e-6f)), " 6.11E-06");
+}
+
+TEST(FreeNumber, ExponentFormAtTheExtremes) {
+    EXPECT_EQ(freeNumber(12345678.0), " 1.234568E+07");
+    EXPECT_EQ(freeNumber(1e-6), " 1E-06");
+    EXPECT_EQ(freeNumber(-2.5e-5), "-2.5E-05");
+    EXPECT_EQ(freeNumber(0.0001), " 0.0001");
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(freeNumber(inf), " ***");
+    EXPECT_EQ(freeNumber(std::numeric_limits<double>::quiet_NaN()), " ***");
+}
+
 }  // namespace
 }  // namespace cfhx
