@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "app/frame_texts.h"
+#include "calc/review.h"
 #include "calc/start.h"
 
 namespace cfhx {
@@ -37,7 +38,16 @@ void BUTTON9_ON(App& app) {
 void runCalculation(App& app) {
     calc::Record r = calc::freshRecord();
     calc::startCalculation(app, r);
-    // The gas dialogue and the settings review are not in yet: the run leaves through the common return path.
+    app.pane.clear();
+    calc::reviewSettings(app, r);
+    calc::markComputedRows(app);
+    calc::printArrangementHeading(app, r);
+    if (r.flags.sPROP == "2") {
+        r.flags.sCOND = "n";
+        calc::takeManualProperties(app, r);
+        app.pane.clear();
+    }
+    // The gas dialogue and the flows are not in yet: the run leaves through the common return path.
     throw LeaveCalculation{};
 }
 

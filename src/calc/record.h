@@ -40,6 +40,7 @@ struct ModeFlags {
     Flag sTGAS;         // tube gas description
     Flag sTF;           // tube property method ("2" water, "4", "5" gas)
     Flag sPROC;         // processing No. "1"–"6"
+    Flag sVAP;          // "y" typed-in single-component vapour condensing in the tubes
 };
 
 // Components of a gas mixture, in this order everywhere.
@@ -121,6 +122,11 @@ struct Record {
 
     // Pressure losses.
     float Pt, Ps, DPt, DPs, f, fs, Cbank, LossFactorT, LossFactorS;
+
+    // Heat-capacity rates of the shell and tube flows, kcal/h°C.
+    float WsCs, WtCt;
+    // Rating set-up choice (A): 1 shell outlet given, 2 rows and length given.
+    float ChoiceA;
 
     // Pass counters.
     float CNT3, LIM6, LIMIT;

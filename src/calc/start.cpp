@@ -23,15 +23,6 @@ constexpr float kThinnestFilm = 1e-10f;
 constexpr float kWattPerKcalH = 1.163f;
 constexpr float kFoulingSiPerOld = 0.8598f;
 
-// A field as a float; a number beyond the float range becomes infinite.
-float field(App& app, std::string_view screen, std::string_view control) {
-    const double v = app[screen][control].number();
-    if (std::isnan(v)) return 0.0f;
-    if (v > FLT_MAX) return INFINITY;
-    if (v < -FLT_MAX) return -INFINITY;
-    return static_cast<float>(v);
-}
-
 [[noreturn]] void refuse(App& app, int indent, std::string_view message) {
     printIndented(app.pane, indent, message);
     app.pause();
@@ -63,70 +54,78 @@ void checkFilmThickness(App& app, Record& r) {
 
 }  // namespace
 
+float readField(App& app, std::string_view screen, std::string_view control) {
+    const double v = app[screen][control].number();
+    if (std::isnan(v)) return 0.0f;
+    if (v > FLT_MAX) return INFINITY;
+    if (v < -FLT_MAX) return -INFINITY;
+    return static_cast<float>(v);
+}
+
 void readInputFields(App& app, Record& r) {
-    r.UnitCode = field(app, "MAINFORM", "EDIT128");
-    r.TubeFluidKind = field(app, "MAINFORM", "EDIT30");
-    r.ShellFluidKind = field(app, "MAINFORM", "EDIT29");
+    r.UnitCode = readField(app, "MAINFORM", "EDIT128");
+    r.TubeFluidKind = readField(app, "MAINFORM", "EDIT30");
+    r.ShellFluidKind = readField(app, "MAINFORM", "EDIT29");
 
     // Construction column, mm and codes as entered.
-    r.DO = field(app, "MAINFORM", "EDIT10");
-    r.DI = field(app, "MAINFORM", "EDIT11");
-    r.PVY = field(app, "MAINFORM", "EDIT12");
-    r.PHX = field(app, "MAINFORM", "EDIT13");
-    r.TubeType = field(app, "MAINFORM", "EDIT14");
-    r.FPI = field(app, "MAINFORM", "EDIT15");
-    r.Fh = field(app, "MAINFORM", "EDIT16");
-    r.FT = field(app, "MAINFORM", "EDIT17");
-    r.ArrangementCode = field(app, "MAINFORM", "EDIT18");
-    r.Km = field(app, "MAINFORM", "EDIT19");
-    r.Kf = field(app, "MAINFORM", "EDIT20");
-    r.Rt = field(app, "MAINFORM", "EDIT21");
-    r.Rs = field(app, "MAINFORM", "EDIT22");
-    r.FlowPattern = field(app, "MAINFORM", "EDIT23");
-    r.PNt = field(app, "MAINFORM", "EDIT24");
-    r.PNs = field(app, "MAINFORM", "EDIT25");
-    r.Nv = field(app, "MAINFORM", "EDIT26");
-    r.Nh = field(app, "MAINFORM", "EDIT27");
-    r.TapeCode = field(app, "MAINFORM", "EDIT31");
-    r.TTh = field(app, "MAINFORM", "EDIT32");
-    r.TTP2 = field(app, "MAINFORM", "EDIT33");  // pitch between nodes until converted
-    r.Dcf = field(app, "MAINFORM", "EDIT34");
-    r.CFt = field(app, "MAINFORM", "EDIT186");
-    r.CFs = field(app, "MAINFORM", "EDIT187");
+    r.DO = readField(app, "MAINFORM", "EDIT10");
+    r.DI = readField(app, "MAINFORM", "EDIT11");
+    r.PVY = readField(app, "MAINFORM", "EDIT12");
+    r.PHX = readField(app, "MAINFORM", "EDIT13");
+    r.TubeType = readField(app, "MAINFORM", "EDIT14");
+    r.FPI = readField(app, "MAINFORM", "EDIT15");
+    r.Fh = readField(app, "MAINFORM", "EDIT16");
+    r.FT = readField(app, "MAINFORM", "EDIT17");
+    r.ArrangementCode = readField(app, "MAINFORM", "EDIT18");
+    r.Km = readField(app, "MAINFORM", "EDIT19");
+    r.Kf = readField(app, "MAINFORM", "EDIT20");
+    r.Rt = readField(app, "MAINFORM", "EDIT21");
+    r.Rs = readField(app, "MAINFORM", "EDIT22");
+    r.FlowPattern = readField(app, "MAINFORM", "EDIT23");
+    r.PNt = readField(app, "MAINFORM", "EDIT24");
+    r.PNs = readField(app, "MAINFORM", "EDIT25");
+    r.Nv = readField(app, "MAINFORM", "EDIT26");
+    r.Nh = readField(app, "MAINFORM", "EDIT27");
+    r.TapeCode = readField(app, "MAINFORM", "EDIT31");
+    r.TTh = readField(app, "MAINFORM", "EDIT32");
+    r.TTP2 = readField(app, "MAINFORM", "EDIT33");  // pitch between nodes until converted
+    r.Dcf = readField(app, "MAINFORM", "EDIT34");
+    r.CFt = readField(app, "MAINFORM", "EDIT186");
+    r.CFs = readField(app, "MAINFORM", "EDIT187");
 
-    r.SummaryTti = field(app, "FORM2", "EDIT47");
-    r.SummaryTsi = field(app, "FORM2", "EDIT49");
+    r.SummaryTti = readField(app, "FORM2", "EDIT47");
+    r.SummaryTsi = readField(app, "FORM2", "EDIT49");
 
     // FORM5: codes, temperatures, flows, length, moisture.
-    r.TubeFlowKind = field(app, "FORM5", "EDIT168");
-    r.ShellFlowKind = field(app, "FORM5", "EDIT172");
-    r.TubeGasComposition = field(app, "FORM5", "EDIT158");
-    r.ShellGasComposition = field(app, "FORM5", "EDIT173");
-    r.TubeMoistureMode = field(app, "FORM5", "EDIT166");
-    r.ShellMoistureMode = field(app, "FORM5", "EDIT171");
-    r.Tti = field(app, "FORM5", "EDIT130");
-    r.Tsi = field(app, "FORM5", "EDIT133");
-    r.Tto = field(app, "FORM5", "EDIT131");
-    r.Tso = field(app, "FORM5", "EDIT134");
-    r.TsatS = field(app, "FORM5", "EDIT175");
-    r.Wt = field(app, "FORM5", "EDIT169");
-    r.Ws = field(app, "FORM5", "EDIT170");
-    r.Vt = field(app, "FORM5", "EDIT132");
-    r.Vs = field(app, "FORM5", "EDIT135");
-    r.TL = field(app, "FORM5", "EDIT157");
-    r.Vxa = field(app, "FORM5", "EDIT161");
-    r.XG = field(app, "FORM5", "EDIT139");
-    r.VH = field(app, "FORM5", "EDIT138");
+    r.TubeFlowKind = readField(app, "FORM5", "EDIT168");
+    r.ShellFlowKind = readField(app, "FORM5", "EDIT172");
+    r.TubeGasComposition = readField(app, "FORM5", "EDIT158");
+    r.ShellGasComposition = readField(app, "FORM5", "EDIT173");
+    r.TubeMoistureMode = readField(app, "FORM5", "EDIT166");
+    r.ShellMoistureMode = readField(app, "FORM5", "EDIT171");
+    r.Tti = readField(app, "FORM5", "EDIT130");
+    r.Tsi = readField(app, "FORM5", "EDIT133");
+    r.Tto = readField(app, "FORM5", "EDIT131");
+    r.Tso = readField(app, "FORM5", "EDIT134");
+    r.TsatS = readField(app, "FORM5", "EDIT175");
+    r.Wt = readField(app, "FORM5", "EDIT169");
+    r.Ws = readField(app, "FORM5", "EDIT170");
+    r.Vt = readField(app, "FORM5", "EDIT132");
+    r.Vs = readField(app, "FORM5", "EDIT135");
+    r.TL = readField(app, "FORM5", "EDIT157");
+    r.Vxa = readField(app, "FORM5", "EDIT161");
+    r.XG = readField(app, "FORM5", "EDIT139");
+    r.VH = readField(app, "FORM5", "EDIT138");
 
-    r.ProcessingNo = field(app, "FORM6", "EDIT167");
+    r.ProcessingNo = readField(app, "FORM6", "EDIT167");
 
     // FORM7 options; the refrigerant pressure and surface tension go into
     // kgf/cm2 and kgf/m at once.
-    r.TubeHeatClass = field(app, "FORM7", "EDIT178");
-    r.PhaseChangeChosen = field(app, "FORM7", "EDIT179");
-    r.HtcMode = field(app, "FORM7", "EDIT180");
-    r.PhaseChangeKind = field(app, "FORM7", "EDIT183");
-    takeEvaporationInputs(r, field(app, "FORM7", "EDIT184"), field(app, "FORM7", "EDIT185"), r.UnitCode == 3.0f);
+    r.TubeHeatClass = readField(app, "FORM7", "EDIT178");
+    r.PhaseChangeChosen = readField(app, "FORM7", "EDIT179");
+    r.HtcMode = readField(app, "FORM7", "EDIT180");
+    r.PhaseChangeKind = readField(app, "FORM7", "EDIT183");
+    takeEvaporationInputs(r, readField(app, "FORM7", "EDIT184"), readField(app, "FORM7", "EDIT185"), r.UnitCode == 3.0f);
 }
 
 void checkConstruction(App& app, Record& r) {

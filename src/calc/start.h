@@ -3,6 +3,8 @@
 // mode flags of the run and the construction in metres.
 #pragma once
 
+#include <string_view>
+
 #include "calc/record.h"
 
 namespace cfhx {
@@ -14,6 +16,10 @@ namespace cfhx::calc {
 // The whole stage, in order. A refusal prints its message, pauses and
 // throws LeaveCalculation; No to the confirmation throws it at once.
 void startCalculation(App& app, Record& r);
+
+// A field as a float (0 when empty); a number beyond the float range
+// becomes infinite.
+float readField(App& app, std::string_view screen, std::string_view control);
 
 // The steps of startCalculation.
 // Codes, construction column (mm, as entered), FORM5 and FORM7 values.
