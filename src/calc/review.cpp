@@ -141,7 +141,8 @@ void takeShellFluid(App& app, Record& r) {
         r.Ks /= kWattPerKcalH;
         r.VIs *= kSecondsPerHour;
     }
-    // The bare-bank Prandtl number, the same at the wall; diffusivity.
+    // The bare-bank Prandtl number Cs·Ds·VIs/Ks (density included, as the
+    // correlations form it), the same at the wall; the diffusivity.
     r.Pb = r.Pbw = checkedDiv(app, r.Cs * r.Ds * r.VIs, r.Ks, "Ks");
     r.As = checkedDiv(app, r.Ks, r.Cs * r.Ds, "Cs*Ds");
     r.MS = kWaterGasRatio;

@@ -619,7 +619,7 @@ TEST(ManualInlet, ZeroFlowsLeaveWithoutAWord) {
         for (const char* heatClass : {"RADIO7", "RADIO8"}) {
             SCOPED_TRACE(std::string(field) + heatClass);
             Session s;
-            readyManual(s, false, heatClass, *heatClass && heatClass[5] == '8' ? "RADIO9" : "");
+            readyManual(s, false, heatClass, std::string(heatClass) == "RADIO8" ? "RADIO9" : "");
             calc::Record r = manualTaken(s);
             s(field).setText("");
             s.app.pane.clear();
