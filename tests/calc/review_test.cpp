@@ -511,7 +511,9 @@ TEST(ManualCoefficients, EachModeEchoesItsGivenValues) {
         const std::string shell = "  　　69)　○ ｼｪﾙ側熱伝達率 ----- ht(kcalm2hc)= 45.5";
         EXPECT_EQ(hasRun(page, {tube, ""}), c.tube) << page;
         EXPECT_EQ(page.find("69)") != std::string::npos, c.shell) << page;
-        if (c.shell) EXPECT_TRUE(hasRun(page, {shell, "", "     30) ｼｪﾙ側流体平均物性値を入力して下さい。"})) << page;
+        if (c.shell) {
+            EXPECT_TRUE(hasRun(page, {shell, "", "     30) ｼｪﾙ側流体平均物性値を入力して下さい。"})) << page;
+        }
         EXPECT_FLOAT_EQ(r.HtUser, c.tube ? 120.0f : 0.0f);
         EXPECT_FLOAT_EQ(r.HsUser, c.shell ? 45.5f : 0.0f);
     }
