@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "app/frame_texts.h"
+#include "calc/humid_dialogue.h"
 #include "calc/review.h"
 #include "calc/start.h"
 
@@ -46,8 +47,23 @@ void runCalculation(App& app) {
         r.flags.sCOND = "n";
         calc::takeManualProperties(app, r);
         app.pane.clear();
+    } else {
+        calc::ModeFlags& f = r.flags;
+        if (f.sFLOW == "1" || f.sFLOW == "2") {
+            f.sHUM = "3";
+        } else {
+            app.pane.clear();
+            printEmptyLines(app.pane, 2);
+        }
+        if (f.sHUM == "3") f.sCOND = "n";
+        if (f.sHUM == "1" || f.sHUM == "2") {
+            f.sCOND = "y";
+            f.sFLOW = "3";
+        }
+        calc::shellGasDialogue(app, r);
     }
-    // The gas dialogue and the flows are not in yet: the run leaves through the common return path.
+    calc::tubeGasDialogue(app, r);
+    // The flows stage is not in yet: the run leaves through the common return path.
     throw LeaveCalculation{};
 }
 

@@ -1,0 +1,942 @@
+#include "calc/humid_dialogue.h"
+
+#include <string>
+#include <string_view>
+
+#include "app/app.h"
+#include "app/control_flow.h"
+#include "app/mask.h"
+#include "calc/humid_dialogue_texts.h"
+#include "calc/humid_gas.h"
+#include "calc/numeric_guard.h"
+#include "calc/start.h"
+
+namespace cfhx::calc {
+namespace {
+
+namespace T = humid_texts;
+
+constexpr float kKelvin = 273.0f;
+constexpr float kKjPerKcal = 4.1868f;
+constexpr float kShellWaterWeight = 18.0153f;
+constexpr float kWaterWeight = 18.0f;
+// Saturation temperatures closer than this draw a warning, °C.
+constexpr float kCloseSaturation = 3.0f;
+constexpr float kHighestTubeSaturation = 96.0f;
+
+bool si(const Record& r) { return r.flags.LangUnitMode == "JSI"; }
+std::string num(float v) { return freeNumber(v); }
+
+float field(App& app, std::string_view control) { return readField(app, "FORM5", control); }
+
+[[noreturn]] void leave() { throw LeaveCalculation{}; }
+[[noreturn]] void refuse(App& app, std::string_view message) {
+    app.pane.print(message);
+    app.pause();
+    leave();
+}
+
+// A value read again from its field: the pause lets the user correct the
+// field; an unchanged field leaves instead of asking for ever.
+float readAgain(App& app, std::string_view control, float old) {
+    app.pause();
+    const float v = field(app, control);
+    if (v == old) leave();
+    return v;
+}
+
+// A temperature field in the display unit, as °C.
+float celsius(const Record& r, float entered) { return si(r) ? entered - kKelvin : entered; }
+float shown(const Record& r, float c) { return si(r) ? c + kKelvin : c; }
+
+void loadStandardAir(float dry[kComponents]) {
+    dry[kCO2] = kAirCO2;
+    dry[kN2] = kAirN2;
+    dry[kO2] = kAirO2;
+    dry[kH2O] = 0.0f;
+}
+
+void printStandardAir(Pane& p) {
+    p.print();
+    p.print(T::kDryBase);
+    p.print(std::string(50, '-'));
+    p.print(std::string(T::kDryCO2) + num(0.03f) + std::string(T::kDryN2) + num(79.02f) + std::string(T::kDryO2) +
+            num(20.95f));
+    p.print(std::string(50, '-'));
+    p.print(T::kAddWater);
+    printEmptyLines(p, 2);
+}
+
+// Wet vol.% of standard air with `water` % H2O.
+void airWithWater(App& app, float water, float pct[kComponents]) {
+    float dry[kComponents];
+    loadStandardAir(dry);
+    float wet[kComponents];
+    wetFromDry(app, dry, water, wet);
+    for (Component c : {kCO2, kN2, kO2}) pct[c] = wet[c] * 100.0f;
+    pct[kH2O] = water;
+}
+
+void fractionsOf(const float pct[kComponents], float frac[kComponents]) {
+    for (int c = 0; c < kComponents; ++c) frac[c] = pct[c] / 100.0f;
+}
+
+float dewOf(App& app, float X, float M) {
+    if (X == 0.0f) return 0.0f;
+    return dewPoint(app, waterPartialPressure(app, X, M));
+}
+
+void printSlashFrame(App& app, std::string_view message) {
+    Pane& p = app.pane;
+    p.clear();
+    printEmptyLines(p, 5);
+    p.print(std::string(66, '/'));
+    p.print(message);
+    p.print(std::string(66, '/'));
+    app.pause();
+    leave();
+}
+
+// Shell side working state.
+struct Shell {
+    App& app;
+    Record& r;
+    float pct[kComponents] = {};  // wet vol.%
+    float dew = 0.0f;
+    bool satEntered = false;      // saturation temperature given (B3 mode 3)
+};
+
+// Saturated enthalpy entry and the iteration for its temperature; the
+// limit is taken at T0 (°C).
+float temperatureFromEnthalpy(App& app, const Record& r, bool tube, float T0) {
+    Pane& p = app.pane;
+    const float hmin = enthalpyLowerLimit(app, T0);
+    float H2 = field(app, tube ? "EDIT174" : "EDIT176");
+    if (si(r)) {
+        p.print(std::string(tube ? T::kTubeEnthalpyRangeSi : T::kShellEnthalpyRangeSi) + num(hmin * kKjPerKcal) +
+                std::string(T::kEnthalpyRangeEndSi));
+        p.print(std::string(T::kH2EntrySi) + num(H2));
+        H2 /= kKjPerKcal;
+    } else {
+        p.print(std::string(tube ? T::kTubeEnthalpyRange : T::kShellEnthalpyRange) + num(hmin) +
+                std::string(T::kEnthalpyRangeEnd));
+        p.print(std::string(T::kH2Entry) + num(H2));
+    }
+    if (H2 <= hmin) {
+        p.clear();
+        printEmptyLines(p, 6);
+        refuse(app, T::kEnthalpyOutOfRange);
+    }
+    return saturationTemperatureFromEnthalpy(app, H2, si(r));
+}
+
+void printShellTable(Shell& s) {
+    Pane& p = s.app.pane;
+    p.print(T::kShellTableTop);
+    p.printMasked(T::kShellTableLine, {s.pct[kCO2], s.pct[kN2], s.pct[kO2], s.pct[kH2O]});
+    p.print(std::string(T::kShellTableTop.size(), '='));
+    p.print(T::kShellTableFoot);
+}
+
+void shellDryBase(Shell& s) {
+    Record& r = s.r;
+    float wet[kComponents];
+    fractionsOf(s.pct, wet);
+    dryFromWet(s.app, wet, r.shellDry);
+    r.MS = waterWeightRatio(s.app, r.shellDry, kShellWaterWeight);
+}
+
+enum class Next { Step1, Step4, Restart };
+
+// B2 steps 9 to 11: composition, limits, dew point and the table.
+Next shellFinish(Shell& s) {
+    App& app = s.app;
+    Record& r = s.r;
+    Pane& p = app.pane;
+    const float water = r.flags.sSF == "3" ? 0.0f : 100.0f * checkedDiv(app, r.XA, r.XA + r.MS, "XA+MS");
+    airWithWater(app, water, s.pct);
+    if (!(r.flags.sHUM == "3")) {
+        if (water > kMaxWaterContent) refuse(app, T::kShellTooLarge);
+        if (!(r.flags.sHUM == "2") && water <= kMinWaterContent) refuse(app, T::kShellReviewHumidity);
+    }
+    s.dew = dewOf(app, r.XA, r.MS);
+    p.clear();
+    printEmptyLines(p, 7);
+    if (!(r.flags.sSF == "3")) {
+        if (si(r))
+            p.printMasked(T::kShellDewSi, {s.dew + kKelvin});
+        else
+            p.print(std::string(T::kShellDew) + num(s.dew) + std::string(T::kShellDewUnit));
+    }
+    printShellTable(s);
+    if (r.flags.sSF == "3") {
+        shellDryBase(s);
+        return Next::Step1;
+    }
+    p.print();
+    return Next::Step4;
+}
+
+// B2 step 8: from the absolute humidity.
+Next shellFromHumidity(Shell& s) {
+    Record& r = s.r;
+    r.Vxa = moleFraction(s.app, r.XA, r.MS);
+    printStandardAir(s.app.pane);
+    s.app.pane.print(std::string(T::kMoleFraction) + num(r.Vxa * 100.0f) + std::string(T::kCloseParen));
+    return shellFinish(s);
+}
+
+// B2 step 5.
+Next shellHumidityForm(Shell& s) {
+    Record& r = s.r;
+    r.XA = field(s.app, "EDIT162");
+    s.app.pane.print(std::string(T::kXA) + num(r.XA));
+    return shellFromHumidity(s);
+}
+
+// B2 steps 6 and 7.
+Next shellMoleForm(Shell& s, float vmax) {
+    App& app = s.app;
+    Record& r = s.r;
+    Pane& p = app.pane;
+    p.clear();
+    printEmptyLines(p, 4);
+    p.print(std::string(T::kVxaRange) + num(vmax) + std::string(T::kVxaRangeEnd));
+    float v = field(app, "EDIT161");
+    p.print(std::string(T::kVxaEntry) + num(v));
+    if (v == 0.0f) leave();
+    printStandardAir(p);
+    if (vmax < v) {
+        printEmptyLines(p, 4);
+        refuse(app, T::kShellOversaturated);
+    }
+    if (v <= kMinWaterContent) {
+        v = kMinWaterContent;
+        r.XA = kMinHumidity;
+    } else {
+        r.XA = humidityFromMoleFraction(app, v / 100.0f, r.MS);
+        p.print();
+        p.print(std::string(T::kAbsHumidity) + num(r.XA) + std::string(T::kCloseParen));
+    }
+    r.Vxa = v / 100.0f;
+    return shellFinish(s);
+}
+
+// B2: standard air with moisture on a shell that does not condense.
+Next shellMoistAir(Shell& s) {
+    App& app = s.app;
+    Record& r = s.r;
+    Pane& p = app.pane;
+    if (r.flags.sHUM == "2") {
+        p.print();
+        p.print(T::kShellLowSide);
+    }
+    if (!(r.flags.sHUM == "3")) {
+        p.print(std::string(si(r) ? T::kT3Si : T::kT3) + num(shown(r, r.T3)));
+        r.Tsi = r.T3;
+    }
+    p.print();
+    p.print(T::kShellMoistureChoice);
+    p.print(T::kShellMoistureOpt2);
+    float vmax = kSaturationCeiling;
+    if (r.flags.sHUM == "3") {
+        vmax = kSaturationCeiling;
+    } else if (r.T3 <= kSaturationCeiling) {
+        vmax = 100.0f * moleFraction(app, saturatedHumidity(app, r.T3, r.MS), r.MS);
+    }
+    if (r.ShellMoistureMode == 1.0f) return shellMoleForm(s, vmax);
+    if (r.ShellMoistureMode == 2.0f) return shellHumidityForm(s);
+    // No form of that number: refused rather than asked again unchanged.
+    p.print();
+    refuse(app, T::kNotOffered);
+}
+
+// B3: the condensing shell side.
+Next shellCondensing(Shell& s) {
+    App& app = s.app;
+    Record& r = s.r;
+    Pane& p = app.pane;
+    p.print(T::kShellCondensing);
+    p.print(T::kShellInletChoice);
+    p.print(T::kShellInletOpt1);
+    p.print(T::kShellInletOpt2);
+    p.print(si(r) ? T::kShellInletOpt3Si : T::kShellInletOpt3);
+    p.print(num(r.ShellMoistureMode));
+    const float mode = r.ShellMoistureMode;
+    if (mode == 1.0f) return shellMoleForm(s, kSaturationCeiling);
+    if (mode == 2.0f) return shellHumidityForm(s);
+    if (mode == 3.0f) {
+        const float entered = field(app, "EDIT175");
+        const float Ts = celsius(r, entered);
+        p.clear();
+        printEmptyLines(p, 4);
+        p.print(std::string(si(r) ? T::kShellSatNoticeSi : T::kShellSatNotice) + num(entered) +
+                std::string(T::kShellSatNoticeEnd));
+        r.T3 = Ts;
+        r.TsatS = Ts;
+        s.satEntered = true;
+        r.XA = saturatedHumidity(app, Ts, r.MS);
+        r.Cpg = dryGasSpecificHeat(app, r.shellDry);
+        r.Hsat = saturatedEnthalpy(app, Ts, r.XA, r.Cpg);
+        r.Vxa = moleFraction(app, r.XA, r.MS);
+        if (r.XA < kMinHumidity) {
+            r.XA = kMinHumidity;
+            r.Vxa = moleFraction(app, r.XA, r.MS);
+            p.print(T::kShellMinimum);
+            return shellFinish(s);
+        }
+        if (r.XA > kMaxHumidity) refuse(app, T::kShellTooLargeSat);
+        return shellFromHumidity(s);
+    }
+    if (mode == 4.0f) {
+        const float Ts = temperatureFromEnthalpy(app, r, false, celsius(r, field(app, "EDIT130")));
+        r.Tsi = Ts;
+        r.T3 = Ts;
+        r.XA = saturatedHumidity(app, Ts, r.MS);
+        return shellFromHumidity(s);
+    }
+    printEmptyLines(p, 2);
+    p.print(T::kShellNoMoisture);
+    p.print();
+    app.pause();
+    leave();
+}
+
+// B4: the composition typed into the shell fields.
+void shellComposition(Shell& s) {
+    App& app = s.app;
+    Record& r = s.r;
+    Pane& p = app.pane;
+    float co2 = field(app, "EDIT159");
+    p.print(std::string(T::kShellCO2) + num(co2));
+    float o2 = 0.0f, h2o = 0.0f;
+    if (co2 != 100.0f) {
+        if (co2 > 100.0f) p.print(T::kShellCO2Over);
+        o2 = field(app, "EDIT160");
+        p.print(std::string(T::kShellO2) + num(o2));
+        if (o2 == 100.0f) {
+            co2 = 0.0f;
+        } else {
+            if (co2 + o2 > 100.0f) p.print(T::kShellCO2O2Over);
+            h2o = field(app, "EDIT161");
+            p.print(std::string(T::kShellH2O) + num(h2o));
+            while (co2 + o2 + h2o > 100.0f) {
+                p.print(T::kShellH2OOver);
+                h2o = readAgain(app, "EDIT161", h2o);
+                p.print(std::string(T::kShellH2O) + num(h2o));
+            }
+        }
+    }
+    const float n2 = (co2 == 100.0f || o2 == 100.0f) ? 0.0f : 100.0f - co2 - o2 - h2o;
+    s.pct[kCO2] = co2;
+    s.pct[kO2] = o2;
+    s.pct[kH2O] = h2o;
+    s.pct[kN2] = n2;
+    r.Vxa = h2o / 100.0f;
+    p.clear();
+    printEmptyLines(p, 5);
+    p.print(T::kShellBoxTop);
+    p.print(std::string(T::kBoxCO2) + num(co2));
+    p.print(std::string(T::kBoxO2) + num(o2));
+    p.print(std::string(T::kBoxH2O) + num(h2o));
+    p.print(std::string(T::kBoxN2) + num(n2));
+    p.print(T::kShellBoxFoot);
+    if (h2o == 0.0f) {
+        p.clear();
+        p.printAt(5, 5, T::kShellNoWater);
+        p.printAt(6, 5, T::kShellNoWater2);
+        app.pause();
+        leave();
+    }
+    shellDryBase(s);
+}
+
+// B5 step 2: the typed choice after a dew point above the inlet
+// temperature. True restarts the shell side, false repeats step 1.
+bool askShellAgain(Shell& s) {
+    App& app = s.app;
+    Pane& p = app.pane;
+    for (;;) {
+        p.print(std::string(66, '/'));
+        p.print(T::kShellDewFrame1);
+        p.print(T::kShellDewFrame2);
+        p.print(std::string(T::kShellDewRangeOpen) + num(shown(s.r, s.dew)) + std::string(T::kShellDewRangeEnd));
+        p.print(std::string(66, '/'));
+        p.print(T::kAgain);
+        p.print(T::kAgainOpt1);
+        p.print(T::kAgainOpt2);
+        const std::string answer = app.readLine();
+        p.clear();
+        if (answer == "1") return true;
+        if (answer == "2") return false;
+    }
+}
+
+// B5 step 1: the inlet temperature line.
+void printShellInlet(Shell& s) {
+    Record& r = s.r;
+    Pane& p = s.app.pane;
+    const float entered = field(s.app, "EDIT133");
+    r.T3 = celsius(r, entered);
+    const bool low = r.flags.sHUM == "2";
+    if (si(r)) {
+        if (low) p.print(std::string(T::kShellLowTsiSi) + num(entered));
+    } else if (low) {
+        p.print(std::string(T::kShellLowTsi) + num(entered));
+        p.clear();
+        printEmptyLines(p, 3);
+        p.print(std::string(T::kT3Echo) + num(entered));
+    } else {
+        p.print(std::string(T::kShellTsi) + num(entered));
+    }
+    r.Tsi = r.T3;
+}
+
+// B5 and B6. False when the user asked to start the shell side again.
+bool shellInletAndResults(Shell& s, Next from) {
+    App& app = s.app;
+    Record& r = s.r;
+    Pane& p = app.pane;
+    const bool water = s.pct[kH2O] != 0.0f;
+    if (from == Next::Step1 || !water || r.flags.sSF == "3" || r.flags.sHUM == "2") {
+        for (;;) {
+            printShellInlet(s);
+            if (!(r.flags.sHUM == "2" && water)) break;
+            r.XA = humidityFromMoleFraction(app, r.Vxa, r.MS);
+            s.dew = dewOf(app, r.XA, r.MS);
+            if (s.dew < r.Tsi) break;
+            if (askShellAgain(s)) return false;
+        }
+        if (r.flags.sSF == "3") r.flags.sSF = "1";
+    } else {
+        // Step 4: the fractions as printed.
+        if (!(r.flags.sSF == "1") && s.pct[kH2O] <= 0.0f) refuse(app, T::kShellNeedWater);
+    }
+    fractionsOf(s.pct, r.shellWet);
+    if (water && !(r.flags.sHUM == "2")) {
+        r.XA = humidityFromMoleFraction(app, r.Vxa, r.MS);
+        s.dew = dewOf(app, r.XA, r.MS);
+        if (r.TubeFluidKind == 1.0f || r.ShellFluidKind == 1.0f) {
+            r.flags.sCOND = "y";
+        } else {
+            p.print(std::string(T::kShellTsiRangeOpen) + num(shown(r, s.dew)) + std::string(T::kShellTsiRangeEnd));
+            const float entered = field(app, "EDIT133");
+            p.print(std::string(si(r) ? T::kShellTsi112 : T::kShellTsi111) + num(entered));
+            r.T3 = celsius(r, entered);
+            r.Tsi = r.T3;
+            if (r.Tsi <= s.dew) refuse(app, T::kShellSupersaturated);
+        }
+    }
+    r.TdewS = s.dew;
+
+    // B6.
+    r.Dns = normalDensity(app, r.shellWet);
+    if (r.flags.sHUM == "1") {
+        r.Dcf *= 0.001f;
+        const float Ts = dewOf(app, r.XA, r.MS);
+        p.printAt(15, 10, T::kShellBlockTop);
+        if (si(r))
+            p.printAt(16, 10, formatMasked(T::kShellBlockTsSi, {Ts + kKelvin}));
+        else
+            p.printAt(16, 10, std::string(T::kShellBlockTs) + num(Ts) + std::string(T::kCelsiusUnit));
+        p.printAt(17, 10, std::string(T::kShellBlockXA) + num(r.XA) + std::string(T::kPerDryGas));
+        p.printAt(18, 10, std::string(T::kShellBlockDns) + num(r.Dns) + std::string(T::kPerNm3));
+        p.printAt(19, 10, std::string(T::kShellBlockMS) + num(r.MS) + std::string(T::kAirReference));
+        p.printAt(20, 10, std::string(T::kShellBlockTop.size() - 6, '='));
+        r.TdewS = Ts;
+        r.Tsi = s.satEntered ? r.T3 : Ts;
+    }
+    return true;
+}
+
+// One pass of the shell side from B1; false to start it again.
+bool shellOnce(App& app, Record& r) {
+    Pane& p = app.pane;
+    Shell s{app, r};
+    r.ShellGasComposition = field(app, "EDIT173");
+    r.ShellMoistureMode = field(app, "EDIT171");
+    r.T3 = celsius(r, field(app, "EDIT133"));
+    r.Tsi = r.T3;
+    p.print();
+    p.print(std::string(13, ' '));
+    printEmptyLines(p, 4);
+    p.print();
+    p.print(r.flags.sHUM == "2" ? T::kShellLowHeading : T::kShellHighHeading);
+    p.print(T::kShellOpt1);
+    p.print(T::kShellOpt2);
+    if (!(r.flags.sHUM == "1")) p.print(T::kShellOpt3);
+    printEmptyLines(p, 3);
+    p.print(std::string(T::kRSWET) + num(r.ShellGasComposition));
+
+    const float code = r.ShellGasComposition;
+    if (code == 1.0f) r.flags.sSF = "3";
+    else if (code == 2.0f) r.flags.sSF = "2";
+    else if (code == 3.0f) r.flags.sSF = "1";
+    else r.flags.sSF = "";
+
+    Next next;
+    if (r.flags.sSF == "1") {
+        shellComposition(s);
+        next = s.pct[kH2O] != 0.0f && !(r.flags.sHUM == "2") ? Next::Step4 : Next::Step1;
+    } else if (r.flags.sSF == "2") {
+        loadStandardAir(r.shellDry);
+        printStandardAir(p);
+        r.MS = waterWeightRatio(app, r.shellDry, kWaterWeight);
+        if (r.ShellFluidKind == 1.0f) {
+            r.flags.sHUM = "1";
+            next = shellCondensing(s);
+        } else {
+            next = shellMoistAir(s);
+        }
+    } else if (r.flags.sSF == "3" && !(r.flags.sHUM == "1")) {
+        r.XA = 0.0f;
+        r.Vxa = 0.0f;
+        loadStandardAir(r.shellDry);
+        next = shellFinish(s);
+    } else {
+        p.print();
+        refuse(app, T::kNotOffered);
+    }
+    return shellInletAndResults(s, next);
+}
+
+// Tube side working state.
+struct Tube {
+    App& app;
+    Record& r;
+    float pct[kComponents] = {};
+    float dew = 0.0f;
+    float lastIterated = 0.0f;  // Ttix of the saturation line
+    bool prompt116 = false;
+};
+
+void tubeWetFromAir(Tube& t, float water) {
+    airWithWater(t.app, water, t.pct);
+}
+
+// C8: dew point and the table of the standard-air paths. False asks the
+// water-content form again.
+bool tubeAirTable(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    t.dew = dewOf(app, r.XG, r.MT);
+    if (!(r.flags.sHUM == "3") && t.pct[kH2O] > kMaxWaterContent) {
+        p.print(T::kTubeOverRange);
+        return false;
+    }
+    p.clear();
+    if (!(r.flags.sTGAS == "3")) {
+        if (si(r))
+            p.printMasked(T::kTubeDewSi, {t.dew + kKelvin});
+        else
+            p.print(std::string(T::kTubeDew) + num(t.dew) + std::string(T::kTubeDewUnit));
+    }
+    p.print(T::kTubeTableTop);
+    p.printMasked(T::kTubeTableLine, {t.pct[kCO2], t.pct[kN2], t.pct[kO2], t.pct[kH2O]});
+    p.print(std::string(T::kTubeTableTop.size(), '='));
+    p.print(T::kTubeTableFoot);
+    return true;
+}
+
+// C3: the water mole %.
+void tubeMoleForm(Tube& t, bool rangeLine) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    const float shellPct = r.Vxa * 100.0f;
+    auto rangeText = [&] { p.print(std::string(T::kVHRange) + num(shellPct) + std::string(T::kVHRangeEnd)); };
+    if (rangeLine) rangeText();
+    float v = field(app, "EDIT138");
+    p.print(std::string(T::kVn) + num(v));
+    if (v == 0.0f) leave();
+    while (r.flags.sHUM == "1" && shellPct < v) {
+        rangeText();
+        v = readAgain(app, "EDIT138", v);
+        p.print(std::string(T::kVn) + num(v));
+        if (v == 0.0f) leave();
+    }
+    if (v > kMaxWaterContent) refuse(app, T::kOverRange);
+    if (v <= kMinWaterContent) {
+        r.XG = kMinHumidity;
+        r.VH = moleFraction(app, r.XG, r.MT);
+    } else {
+        r.XG = humidityFromMoleFraction(app, v / 100.0f, r.MT);
+        r.VH = moleFraction(app, r.XG, r.MT);
+    }
+    tubeWetFromAir(t, r.VH * 100.0f);
+}
+
+// C4 from step 2: limits of the absolute humidity.
+void tubeFromHumidity(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    if (r.XG > kMaxHumidity) refuse(app, T::kOverRange);
+    if (r.XG <= kMinHumidity) {
+        r.XG = kMinHumidity;
+        r.VH = moleFraction(app, r.XG, r.MT);
+        app.pane.print(si(r) ? T::kXGMinimumSi : T::kXGMinimum);
+    } else {
+        r.VH = checkedDiv(app, r.XG, r.XG + r.MT, "XG+MT");
+    }
+    tubeWetFromAir(t, r.VH * 100.0f);
+}
+
+// C4: the absolute humidity.
+void tubeHumidityForm(Tube& t, bool rangeLine) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    auto entry = [&](float x) {
+        if (rangeLine) p.print(std::string(T::kXGRange) + num(r.XA) + std::string(T::kXGRangeEnd));
+        p.print(std::string(T::kXGEntry) + num(x));
+    };
+    float x = field(app, "EDIT139");
+    entry(x);
+    while (rangeLine && r.flags.sHUM == "1" && r.XA < x) {
+        x = readAgain(app, "EDIT139", x);
+        entry(x);
+    }
+    r.XG = x;
+    tubeFromHumidity(t);
+}
+
+// C5: the saturation temperature of a condensing tube gas.
+void tubeSaturationForm(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    const float entered = field(app, "EDIT177");
+    p.print(std::string(si(r) ? T::kTubeSatTempSi : T::kTubeSatTemp) + num(entered));
+    const float Ts = celsius(r, entered);
+    if (r.Tsi > Ts) refuse(app, T::kTubeSatBelow);
+    if (Ts > kHighestTubeSaturation) refuse(app, T::kTubeSatAbove);
+    r.XG = saturatedHumidity(app, Ts, kAirRatio);
+    const float pvs = saturationPressure(app, Ts);
+    const float H2 = saturatedEnthalpy(app, Ts, r.XG, 0.24f);
+    p.clear();
+    p.print(std::string(T::kSatTti) + num(Ts) + std::string(T::kSatTtix) + num(t.lastIterated) +
+            std::string(T::kSatXG) + num(r.XG) + std::string(T::kSatPG1) + num(pvs) + std::string(T::kSatH2) +
+            num(H2) + std::string(T::kSatEnd));
+    r.Tti = Ts;
+}
+
+// C7: the composition typed into the tube fields. A value out of range is
+// read again after the pause so no impossible mixture goes on.
+void tubeComposition(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    float co2 = field(app, "EDIT136");
+    p.print(std::string(T::kTubeCO2) + num(co2));
+    while (co2 > 100.0f) {
+        p.print(T::kTubeCO2Over);
+        co2 = readAgain(app, "EDIT136", co2);
+        p.print(std::string(T::kTubeCO2) + num(co2));
+    }
+    float o2 = 0.0f, h2o = 0.0f;
+    if (co2 != 100.0f) {
+        o2 = field(app, "EDIT137");
+        p.print(std::string(T::kTubeO2) + num(o2));
+        while (o2 != 100.0f && co2 + o2 > 100.0f) {
+            p.print(T::kTubeCO2O2Over);
+            o2 = readAgain(app, "EDIT137", o2);
+            p.print(std::string(T::kTubeO2) + num(o2));
+        }
+        if (o2 == 100.0f) {
+            co2 = 0.0f;
+        } else {
+            h2o = field(app, "EDIT138");
+            p.print(std::string(T::kTubeH2O) + num(h2o));
+            while (h2o >= 100.0f || co2 + o2 + h2o > 100.0f) {
+                p.print(h2o >= 100.0f ? T::kTubeH2OOver : T::kTubeSumOver);
+                h2o = readAgain(app, "EDIT138", h2o);
+                p.print(std::string(T::kTubeH2O) + num(h2o));
+            }
+        }
+    }
+    r.VH = h2o / 100.0f;
+    if (r.flags.sHUM == "1" && r.Vxa <= r.VH) printSlashFrame(app, T::kShellMustBeWetter);
+    if (r.flags.sHUM == "2" && r.Vxa >= r.VH) printSlashFrame(app, T::kTubeMustBeWetter);
+    const float n2 = (co2 == 100.0f || o2 == 100.0f) ? 0.0f : 100.0f - co2 - o2 - h2o;
+    t.pct[kCO2] = co2;
+    t.pct[kO2] = o2;
+    t.pct[kH2O] = h2o;
+    t.pct[kN2] = n2;
+    float wet[kComponents];
+    fractionsOf(t.pct, wet);
+    dryFromWet(app, wet, r.tubeDry);
+    r.MT = waterWeightRatio(app, r.tubeDry, kWaterWeight);
+    p.clear();
+    p.print(T::kTubeBoxRule);
+    p.print(std::string(T::kBoxCO2) + num(co2));
+    p.print(std::string(T::kBoxO2) + num(o2));
+    p.print(std::string(T::kBoxH2O) + num(h2o));
+    p.print(std::string(T::kBoxN2) + num(n2));
+    p.print(T::kTubeBoxRule);
+}
+
+// C2 with prompt 117 and the form it selects, up to the table of C8.
+// False asks prompt 117 again.
+bool tubeCondensingWater(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    r.TubeMoistureMode = field(app, "EDIT166");
+    p.print(T::kTube117);
+    p.print(T::kTube117Opt12);
+    p.print(si(r) ? T::kTube117Opt34Si : T::kTube117Opt34);
+    p.print(std::string(T::kTWET) + num(r.TubeMoistureMode));
+    const float mode = r.TubeMoistureMode;
+    if (mode == 1.0f) {
+        tubeMoleForm(t, false);
+    } else if (mode == 2.0f) {
+        tubeHumidityForm(t, false);
+    } else if (mode == 3.0f) {
+        tubeSaturationForm(t);
+        tubeFromHumidity(t);
+    } else if (mode == 4.0f) {
+        const float Ts = temperatureFromEnthalpy(app, r, true, r.Tsi);
+        t.lastIterated = Ts;
+        r.Tti = Ts;
+        r.XG = saturatedHumidity(app, Ts, kAirRatio);
+        tubeFromHumidity(t);
+    } else {
+        p.print(T::kTube117Wrong);
+        leave();
+    }
+    return tubeAirTable(t);
+}
+
+// C2 with prompt 116 and its form, up to the table of C8.
+bool tubeMoistAir(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    r.TubeMoistureMode = field(app, "EDIT166");
+    p.print(T::kTube116);
+    p.print(T::kTube116Opt1);
+    p.print(std::string(T::kTube116Opt2) + num(r.TubeMoistureMode));
+    if (r.TubeMoistureMode == 1.0f) {
+        tubeMoleForm(t, r.flags.sHUM == "1");
+    } else if (r.TubeMoistureMode == 2.0f) {
+        tubeHumidityForm(t, true);
+    } else {
+        p.print(T::kTube116Wrong);
+        leave();
+    }
+    return tubeAirTable(t);
+}
+
+// The fields the water-content forms read, to tell a corrected entry from
+// an unchanged one.
+struct MoistureFields {
+    float v[5];
+    bool operator==(const MoistureFields&) const = default;
+};
+MoistureFields moistureFields(App& app) {
+    return {{field(app, "EDIT166"), field(app, "EDIT138"), field(app, "EDIT139"), field(app, "EDIT177"),
+             field(app, "EDIT174")}};
+}
+
+// C1 to C8 for a tube gas.
+void tubeDescription(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    r.TubeGasComposition = field(app, "EDIT158");
+    const float code = r.TubeGasComposition;
+    bool standardAirWithWater = false;
+    if (r.TubeFluidKind == 1.0f) {
+        p.clear();
+        p.print(T::kTubeHighHeading);
+        p.print(T::kTubeOpt1);
+        p.print(T::kTubeOpt2);
+        if (code == 3.0f) {
+            r.flags.sTF = "5";
+        } else if (code == 2.0f) {
+            r.flags.sTF = "4";
+            standardAirWithWater = true;
+        } else {
+            p.print(T::kTubeChoice12);
+            leave();
+        }
+    } else {
+        float c = code;
+        for (;;) {
+            p.clear();
+            p.print(r.flags.sHUM == "1" ? T::kTubeLowHeading : T::kTubeHeading);
+            p.print(T::kTubeOpt1b);
+            p.print(T::kTubeOpt2b);
+            p.print(T::kTubeOpt3);
+            p.print(std::string(13, ' ') + num(c));
+            if (c == 1.0f || c == 2.0f || c == 3.0f) break;
+            p.print(T::kTubeChoose13);
+            c = readAgain(app, "EDIT158", c);
+        }
+        r.TubeGasComposition = c;
+        if (c == 1.0f) {
+            r.flags.sTGAS = "3";
+            r.flags.sTF = "5";
+            r.XG = 0.0f;
+            r.VH = 0.0f;
+            tubeWetFromAir(t, 0.0f);
+            tubeAirTable(t);
+            return;
+        }
+        if (c == 2.0f) {
+            r.flags.sTGAS = "2";
+            r.flags.sTF = "4";
+            standardAirWithWater = true;
+        } else {
+            r.flags.sTGAS = "1";
+            r.flags.sTF = "5";
+        }
+    }
+    if (!standardAirWithWater) {
+        tubeComposition(t);
+        return;
+    }
+    const bool condensing = r.TubeFluidKind == 1.0f;
+    for (;;) {
+        const MoistureFields before = moistureFields(app);
+        if (condensing ? tubeCondensingWater(t) : tubeMoistAir(t)) return;
+        app.pause();
+        if (moistureFields(app) == before) leave();
+        p.clear();
+    }
+}
+
+// C9: the results of the tube side.
+void tubeResults(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    if (r.flags.sTGAS == "3") {
+        for (int c = 0; c < kComponents; ++c) r.tubeWet[c] = r.tubeDry[c];
+    } else {
+        fractionsOf(t.pct, r.tubeWet);
+    }
+    if (r.VH == 0.0f) {
+        t.dew = 0.0f;
+    } else {
+        r.XG = humidityFromMoleFraction(app, r.VH, r.MT);
+        t.dew = dewOf(app, r.XG, r.MT);
+    }
+    r.Dn = normalDensity(app, r.tubeWet);
+    if (r.flags.sTGAS == "3") r.flags.sTGAS = "1";
+    r.XG = humidityFromMoleFraction(app, r.VH, r.MT);
+    r.TdewT = t.dew;
+    if (r.flags.sHUM == "2") {
+        const float Ts = dewOf(app, r.XG, r.MT);
+        const std::string dash(47, '-');
+        p.printAt(14, 10, dash);
+        if (si(r))
+            p.printAt(15, 10, formatMasked(T::kTubeBlockTsSi, {Ts + kKelvin}));
+        else
+            p.printAt(15, 10, std::string(T::kTubeBlockTs) + num(Ts) + std::string(T::kCelsiusUnit));
+        p.printAt(16, 10, std::string(T::kTubeBlockXG) + num(r.XG) + std::string(T::kPerDryGas));
+        p.printAt(17, 10, std::string(T::kTubeBlockDn) + num(r.Dn) + std::string(T::kPerNm3));
+        p.printAt(18, 10, std::string(T::kTubeBlockMT) + num(r.MT) + std::string(T::kAirReference));
+        p.printAt(19, 10, dash);
+        r.Dcf *= 0.001f;
+        r.Tti = Ts;
+        r.TdewT = Ts;
+    }
+}
+
+// C10: the tube inlet temperature against the dew points.
+void tubeInlet(Tube& t) {
+    App& app = t.app;
+    Record& r = t.r;
+    Pane& p = app.pane;
+    const float entered = field(app, "EDIT130");
+    if (r.flags.sHUM == "2") return;
+    if (r.flags.sHUM == "1") {
+        printEmptyLines(p, 2);
+        p.print(std::string(T::kShellSatT3) + num(shown(r, r.TdewS)) + std::string(T::kCloseParen));
+        if (r.flags.sTF == "5") {
+            const std::string_view end = si(r) ? T::kKelvinRangeEnd : T::kCelsiusRangeEnd;
+            if (r.VH == 0.0f || t.dew >= r.Tsi)
+                p.print(std::string(T::kTtiBelowOpen) + num(shown(r, r.Tsi)) + std::string(end));
+            else
+                p.print(std::string(T::kTtiRangeOpen) + num(shown(r, t.dew)) + std::string(T::kTtiBetween) +
+                        num(shown(r, r.Tsi)) + std::string(T::kCelsiusRangeEnd));
+            p.print(std::string(si(r) ? T::kTti18Si : T::kTti18) + num(entered));
+            r.Tti = celsius(r, entered);
+            p.clear();
+            if (r.VH != 0.0f && t.dew > r.Tti) {
+                p.print();
+                refuse(app, T::kTtiOutOfRange);
+            }
+            return;
+        }
+        const std::string_view end = si(r) ? T::kKelvinRangeEnd : T::kCelsiusRangeEnd;
+        p.print(std::string(T::kTtiRangeOpenTight) + num(shown(r, t.dew)) + std::string(T::kTtiBetween) +
+                num(shown(r, r.TdewS)) + std::string(end));
+        if (r.TdewS <= t.dew) printSlashFrame(app, T::kShellMustBeWetter);
+        if (r.TdewS - t.dew < kCloseSaturation) {
+            p.print();
+            p.print(T::kSaturationClose);
+            p.print();
+        }
+        p.print(std::string(si(r) ? T::kTti124 : T::kTti123) + num(entered));
+        r.Tti = celsius(r, entered);
+        if (t.dew > r.Tti) {
+            p.print();
+            p.print(T::kCheck);
+            p.print();
+            refuse(app, std::string(T::kTtiTooLow) + num(shown(r, t.dew)) + std::string(T::kTtiTooLowEnd));
+        }
+        return;
+    }
+    p.print();
+    p.print(std::string(si(r) ? T::kTti127 : T::kTti126) + num(entered));
+    r.Tti = celsius(r, entered);
+    if (t.dew > r.Tti) {
+        p.print();
+        p.print(T::kCheck);
+        p.print();
+        refuse(app, std::string(si(r) ? T::kTtiMismatchSi : T::kTtiMismatch) + num(t.dew) +
+                        std::string(T::kTtiMismatchEnd));
+    }
+}
+
+// C11: latent heat must flow from the condensing side.
+void latentHeatCondition(App& app, const Record& r) {
+    Pane& p = app.pane;
+    const bool tubeOff = r.flags.sHUM == "2" && r.Tti < r.Tsi;
+    const bool shellOff = r.flags.sHUM == "1" && r.Tsi < r.Tti;
+    if (!tubeOff && !shellOff) return;
+    const std::string_view rule = tubeOff ? T::kLatentRuleTube : T::kLatentRuleShell;
+    p.print(rule);
+    p.print(T::kLatentOff);
+    p.print(T::kLatentReview);
+    p.print(std::string(rule.size(), '-'));
+    app.pause();
+    leave();
+}
+
+}  // namespace
+
+void shellGasDialogue(App& app, Record& r) {
+    while (!shellOnce(app, r)) {
+    }
+}
+
+void tubeGasDialogue(App& app, Record& r) {
+    if (r.flags.sPROP == "2") return;  // the typed-in inlet settings come with the flows
+    loadStandardAir(r.tubeDry);
+    r.MT = waterWeightRatio(app, r.tubeDry, kWaterWeight);
+    settleTubePitches(app, r);
+    if (r.TubeFluidKind == 1.0f) r.flags.sHUM = "2";
+    if (r.TubeFluidKind == 3.0f) return;  // water: its inlet comes with the flows
+    Tube t{app, r};
+    t.dew = 0.0f;
+    tubeDescription(t);
+    tubeResults(t);
+    tubeInlet(t);
+    latentHeatCondition(app, r);
+}
+
+}  // namespace cfhx::calc
