@@ -23,6 +23,8 @@ constexpr float kWaterWeight = 18.0f;
 // Saturation temperatures closer than this draw a warning, °C.
 constexpr float kCloseSaturation = 3.0f;
 constexpr float kHighestTubeSaturation = 96.0f;
+// Columns of the shell results block's heading line.
+constexpr size_t kShellBlockWidth = 47;
 
 bool si(const Record& r) { return r.flags.LangUnitMode == "JSI"; }
 std::string num(float v) { return freeNumber(v); }
@@ -351,6 +353,18 @@ void shellComposition(Shell& s) {
     shellDryBase(s);
 }
 
+// The shell fields the dialogue reads, to tell a corrected entry from an
+// unchanged one.
+struct ShellFields {
+    float v[9];
+    bool operator==(const ShellFields&) const = default;
+};
+ShellFields shellFields(App& app) {
+    return {{field(app, "EDIT133"), field(app, "EDIT173"), field(app, "EDIT171"), field(app, "EDIT159"),
+             field(app, "EDIT160"), field(app, "EDIT161"), field(app, "EDIT162"), field(app, "EDIT175"),
+             field(app, "EDIT176")}};
+}
+
 // B5 step 2: the typed choice after a dew point above the inlet
 // temperature. True restarts the shell side, false repeats step 1.
 bool askShellAgain(Shell& s) {
@@ -405,7 +419,13 @@ bool shellInletAndResults(Shell& s, Next from) {
             r.XA = humidityFromMoleFraction(app, r.Vxa, r.MS);
             s.dew = dewOf(app, r.XA, r.MS);
             if (s.dew < r.Tsi) break;
-            if (askShellAgain(s)) return false;
+            // The input screen is closed while the question waits: with the
+            // shell fields as they were, either answer would only bring the
+            // same question back, so the run leaves for the screens.
+            const ShellFields before = shellFields(app);
+            const bool restart = askShellAgain(s);
+            if (shellFields(app) == before) leave();
+            if (restart) return false;
         }
         if (r.flags.sSF == "3") r.flags.sSF = "1";
     } else {
@@ -442,7 +462,7 @@ bool shellInletAndResults(Shell& s, Next from) {
         p.printAt(17, 10, std::string(T::kShellBlockXA) + num(r.XA) + std::string(T::kPerDryGas));
         p.printAt(18, 10, std::string(T::kShellBlockDns) + num(r.Dns) + std::string(T::kPerNm3));
         p.printAt(19, 10, std::string(T::kShellBlockMS) + num(r.MS) + std::string(T::kAirReference));
-        p.printAt(20, 10, std::string(T::kShellBlockTop.size() - 6, '='));
+        p.printAt(20, 10, std::string(kShellBlockWidth, '='));
         r.TdewS = Ts;
         r.Tsi = s.satEntered ? r.T3 : Ts;
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -384,28 +385,72 @@ TEST(ShellComposition, WetGasOnAGasShell) {
     EXPECT_NEAR(d.after("《 "), dew(x, 18.0153 / mw), 0.01);
 }
 
-TEST(ShellComposition, DewAboveTheLowSideInletAsksAgain) {
+double compositionDew() {
+    // CO2 1, O2 20, H2O 10: dry base 1/90, 69/90, 20/90.
+    const double m = 18.0153 / ((44.0 + 28.0 * 69 + 32.0 * 20) / 90.0);
+    return dew(m * 0.1 / 0.9, m);
+}
+
+Dialogue* wetLowShell(Pair pair = Pair::HumidTubes) {
+    auto* d = new Dialogue(pair);
+    set(d->s, "EDIT173", "3");
+    set(d->s, "EDIT159", "1");
+    set(d->s, "EDIT160", "20");
+    set(d->s, "EDIT161", "10");
+    set(d->s, "EDIT133", "20");
+    return d;
+}
+
+int count(Dialogue& d, const std::string& line) {
+    int n = 0;
+    for (const std::string& l : d.lines()) n += l == line;
+    return n;
+}
+
+TEST(ShellAgain, OtherAnswersAndDoubleZeroRepeatTheQuestion) {
     // 10 % water has its dew point near 46 °C, above the 20 °C inlet.
-    Dialogue d(Pair::HumidTubes);
-    set(d.s, "EDIT173", "3");
-    set(d.s, "EDIT159", "1");
-    set(d.s, "EDIT160", "20");
-    set(d.s, "EDIT161", "10");
-    d.s.platform.lines = {"3", "00", "2", "1"};
-    d.start();
-    // The queue runs dry on the fifth question: each answer kept the dialogue.
-    EXPECT_THROW(calc::shellGasDialogue(d.s.app, d.r), std::runtime_error);
-    int frames = 0, headings = 0;
-    for (const std::string& l : d.lines()) {
-        frames += l == "＜ 再＞";
-        headings += l == "91)【 シェル側(低温側) 】ｶﾞｽ物性値入力方式選択";
+    std::unique_ptr<Dialogue> d(wetLowShell());
+    ASSERT_GT(compositionDew(), 20.0);
+    d->s.platform.lines = {"3", "00", "y"};
+    d->start();
+    // The queue runs dry on the fourth question: each answer kept it asking.
+    EXPECT_THROW(calc::shellGasDialogue(d->s.app, d->r), std::runtime_error);
+    EXPECT_EQ(count(*d, "＜ 再＞"), 4);
+    EXPECT_EQ(count(*d, "<1> シェル側水分条件の変更(ﾀﾞｳﾝ)"), 4);
+    EXPECT_EQ(count(*d, "<2> シェル入側温度の変更(ｱｯﾌﾟ)"), 4);
+    EXPECT_TRUE(d->has("??? ｼｪﾙ側飽和水分濃度に対し入力温度が露点以下のため、ｼｪﾙ入側温"));
+    EXPECT_TRUE(d->has("度を飽和温度以上または水分量を飽和以下に再設定して下さい。"));
+    EXPECT_NEAR(d->after("→ 【"), compositionDew(), 0.01);
+}
+
+TEST(ShellAgain, TwoTakesTheRaisedInletTemperature) {
+    std::unique_ptr<Dialogue> d(wetLowShell());
+    d->s.platform.lines = {"2"};
+    d->s.platform.whileReading = [&](const std::string&) { set(d->s, "EDIT133", "50"); };
+    d->shell();
+    EXPECT_EQ(count(*d, "107)【 低温側 】シェル入側ガス温度 Tsi(℃)= 20"), 1);
+    EXPECT_EQ(count(*d, "107)【 低温側 】シェル入側ガス温度 Tsi(℃)= 50"), 1);
+    EXPECT_EQ(count(*d, "91)【 シェル側(低温側) 】ｶﾞｽ物性値入力方式選択"), 1);
+    EXPECT_FLOAT_EQ(d->r.Tsi, 50.0f);
+}
+
+TEST(ShellAgain, OneStartsTheShellSideAgain) {
+    std::unique_ptr<Dialogue> d(wetLowShell());
+    d->s.platform.lines = {"1"};
+    d->s.platform.whileReading = [&](const std::string&) { set(d->s, "EDIT161", "1"); };
+    d->shell();
+    EXPECT_EQ(count(*d, "91)【 シェル側(低温側) 】ｶﾞｽ物性値入力方式選択"), 2);
+    EXPECT_EQ(count(*d, "106)    H2O(vol.%)= 1"), 1);
+    EXPECT_NEAR(d->r.Vxa, 0.01, 1e-7);
+}
+
+TEST(ShellAgain, AnAnswerWithNothingChangedLeavesForTheScreens) {
+    for (const char* answer : {"1", "2"}) {
+        std::unique_ptr<Dialogue> d(wetLowShell());
+        d->s.platform.lines = {answer};
+        expectLeave(*d, 0, [&] { d->shell(); });
+        EXPECT_EQ(count(*d, "＜ 再＞"), 1) << answer;
     }
-    EXPECT_EQ(frames, 5);    // 3, 00 repeat; 2 asks the inlet again; 1 starts again
-    EXPECT_EQ(headings, 2);  // the restart
-    EXPECT_TRUE(d.has("??? ｼｪﾙ側飽和水分濃度に対し入力温度が露点以下のため、ｼｪﾙ入側温"));
-    EXPECT_NEAR(d.after("→ 【"), dew(18.0153 / ((44.0 + 28.0 * 69 + 32.0 * 20) / 90.0) * 0.1 / 0.9,
-                                      18.0153 / ((44.0 + 28.0 * 69 + 32.0 * 20) / 90.0)),
-                0.01);
 }
 
 // ---- Tube side -----------------------------------------------------------

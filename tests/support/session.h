@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -19,12 +20,15 @@ struct QueuedPlatform : Platform {
     std::deque<bool> yesNo;            // answers to askYesNo
     int pausesAllowed = 0;             // pauses that may happen
     std::vector<std::string> waits;    // "read", "pause", "yesno:<caption>|<text>"
+    // Runs before each typed answer is given: what the user does meanwhile.
+    std::function<void(const std::string& answer)> whileReading;
 
     std::string readLine() override {
         waits.push_back("read");
         if (lines.empty()) throw std::runtime_error("unexpected read");
         std::string s = lines.front();
         lines.pop_front();
+        if (whileReading) whileReading(s);
         return s;
     }
     void pause() override {
