@@ -680,6 +680,86 @@ TEST(HumidTubes, CompositionDrierThanTheShellIsRefused) {
     EXPECT_TRUE(d.has("?? 管内側飽和水分濃度をｼｪﾙ側飽和水分濃度より高くｾｯﾄして下さい！。"));
 }
 
+// A tube gas below a condensing shell: no screen pair reaches it, so the
+// record is given a gas tube after the start on the water/humid-shell pair.
+// The shell: standard air with 20 % water, saturated near 60 °C.
+struct BelowCondensingShell : Dialogue {
+    BelowCondensingShell() : Dialogue(Pair::WaterHumidShell) {
+        set(s, "EDIT173", "2");
+        set(s, "EDIT171", "1");
+        set(s, "EDIT161", "20");
+        set(s, "EDIT158", "2");
+        set(s, "EDIT166", "1");
+    }
+    void run() {
+        start();
+        r.TubeFluidKind = 2.0f;
+        calc::shellGasDialogue(s.app, r);
+        calc::tubeGasDialogue(s.app, r);
+    }
+};
+
+double shellSaturation() {
+    const double x = kAirM * 0.2 / 0.8;
+    return dew(x, kAirM);
+}
+double airDew(double waterPct) { return dew(kAirM * waterPct / (100.0 - waterPct), kAirM); }
+
+TEST(TubeBelowCondensingShell, WaterAboveTheShellsIsAskedAgain) {
+    BelowCondensingShell d;
+    set(d.s, "EDIT138", "25");
+    expectLeave(d, 1, [&] { d.run(); });
+    EXPECT_TRUE(d.has("114) 【 低温側 】管内側流体物性値を選択して下さい"));
+    EXPECT_EQ(count(d, "118) ● 水分モル分率の範囲(0.6028% < VH < 20%)"), 2);
+}
+
+TEST(TubeBelowCondensingShell, InletBelowTheTubeDewPointIsRefused) {
+    BelowCondensingShell d;
+    set(d.s, "EDIT138", "5");
+    set(d.s, "EDIT130", "20");
+    expectLeave(d, 1, [&] { d.run(); });
+    EXPECT_NEAR(d.after("(Shell side inlet sat.temp.T3="), shellSaturation(), 0.01);
+    EXPECT_NEAR(d.after("■ 管内入り側温度は【"), airDew(5.0), 0.01);
+    EXPECT_NEAR(d.after("< Tti <"), shellSaturation(), 0.01);
+    EXPECT_FALSE(d.has("両流体の飽和温度が接近しており、ｴﾗｰ発生の可能性有り。"));
+    EXPECT_TRUE(d.has("123) 管内(tube)側流体入り側温度 ---- Tti(ﾟc)= 20"));
+    EXPECT_NEAR(d.after("?? 設定水分濃度に対し入側温度が低い!【範囲 Tti<"), airDew(5.0), 0.01);
+}
+
+TEST(TubeBelowCondensingShell, CloseSaturationTemperaturesWarnOnly) {
+    BelowCondensingShell d;
+    set(d.s, "EDIT138", "19");
+    set(d.s, "EDIT130", "59.5");
+    ASSERT_LT(shellSaturation() - airDew(19.0), 3.0);
+    ASSERT_LT(airDew(19.0), 59.5);
+    d.run();
+    EXPECT_TRUE(d.has("両流体の飽和温度が接近しており、ｴﾗｰ発生の可能性有り。"));
+    EXPECT_FLOAT_EQ(d.r.Tti, 59.5f);
+}
+
+TEST(TubeBelowCondensingShell, TubeInletAboveTheShellFailsTheLatentHeatCondition) {
+    BelowCondensingShell d;
+    set(d.s, "EDIT138", "5");
+    set(d.s, "EDIT130", "70");
+    expectLeave(d, 1, [&] { d.run(); });
+    EXPECT_TRUE(d.has("-------------------<< 要ﾁｪｯｸ >>-----------------"));
+    EXPECT_TRUE(d.has("管内潜熱条件を外れます。!!"));
+}
+
+TEST(TubeBelowCondensingShell, CompositionInletRange) {
+    BelowCondensingShell d;
+    set(d.s, "EDIT158", "3");
+    set(d.s, "EDIT136", "1");
+    set(d.s, "EDIT137", "20");
+    set(d.s, "EDIT138", "5");
+    set(d.s, "EDIT130", "20");
+    expectLeave(d, 1, [&] { d.run(); });
+    const double m = 18.0 / ((44.0 + 28.0 * 74 + 32.0 * 20) / 95.0);
+    EXPECT_NEAR(d.after("■ 管内入り側温度は【 "), dew(m * 0.05 / 0.95, m), 0.01);
+    EXPECT_TRUE(d.has("18. 管内(tube)側流体入り側温度 ---- Tti(ﾟc)= 20"));
+    EXPECT_TRUE(d.has("???　 範囲を超えています。再設定して下さい。"));
+}
+
 TEST(WaterTubes, TheTubeDialogueStopsAfterThePreparation) {
     Dialogue d(Pair::WaterGas);
     set(d.s, "EDIT173", "1");
