@@ -69,7 +69,9 @@ TEST(RandomEntry, RefusedChecksKeepEveryEntry) {
                 ASSERT_TRUE(s.shown("FORM5"));
                 fillScreen(s, "MAINFORM", rng);
                 fillScreen(s, "FORM5", rng);
-                if (rng() % 4 == 0) ASSERT_NO_THROW(s.click("FORM5.BUTTON53"));
+                if (rng() % 4 == 0) {
+                    ASSERT_NO_THROW(s.click("FORM5.BUTTON53"));
+                }
                 auto before = editTexts(s, "FORM5");
                 ASSERT_NO_THROW(s.click("FORM5.BUTTON30"));
                 if (s.shown("FORM5")) {
@@ -104,7 +106,9 @@ TEST(RandomEntry, EveryOkOfEveryScreenSurvivesRandomTexts) {
             for (const char* screen : {"MAINFORM", "FORM5", "FORM6", "FORM7"}) fillScreen(s, screen, rng);
             for (const char* radio : {"FORM7.RADIO7", "FORM7.RADIO8", "FORM7.RADIO10", "FORM7.RADIO11",
                                       "FORM7.RADIO14", "MAINFORM.BUTTON11", "MAINFORM.BUTTON12"}) {
-                if (rng() % 3 == 0) ASSERT_NO_THROW(s.click(radio));
+                if (rng() % 3 == 0) {
+                    ASSERT_NO_THROW(s.click(radio));
+                }
             }
             for (const char* ok : oks) ASSERT_NO_THROW(s.click(ok)) << ok;
             ASSERT_TRUE(s.shown("MAINFORM"));
