@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "app/frame_texts.h"
+#include "calc/flows.h"
 #include "calc/humid_dialogue.h"
 #include "calc/review.h"
 #include "calc/start.h"
@@ -39,6 +40,7 @@ void BUTTON9_ON(App& app) {
 void runCalculation(App& app) {
     calc::Record r = calc::freshRecord();
     calc::startCalculation(app, r);
+    if (!(r.flags.sHUM == "1" || r.flags.sHUM == "2") && r.ShellFluidKind != 4.0f) calc::readProcessingNo(app, r);
     app.pane.clear();
     calc::reviewSettings(app, r);
     calc::markComputedRows(app);
@@ -63,7 +65,8 @@ void runCalculation(App& app) {
         calc::shellGasDialogue(app, r);
     }
     calc::tubeGasDialogue(app, r);
-    // The flows stage is not in yet: the run leaves through the common return path.
+    calc::takeFlows(app, r);
+    // The rating iteration is not in yet: the run leaves through the common return path.
     throw LeaveCalculation{};
 }
 

@@ -40,6 +40,7 @@ struct ModeFlags {
     Flag sTGAS;         // tube gas description
     Flag sTF;           // tube property method ("2" water, "4", "5" gas)
     Flag sPROC;         // processing No. "1"–"6"
+    Flag sCOLS;         // "y" tube columns computed (processing No. 7, run as No. 5)
     Flag sVAP;          // "y" typed-in single-component vapour condensing in the tubes
 };
 
@@ -79,6 +80,7 @@ struct Record {
     float T44X;  // shell outlet aimed at when the columns are computed
     float TB;    // shell outlet from the balance, single-component condensation
     float TsatS;  // shell saturation temperature as entered
+    float TStart;  // start of the rating iteration, 0.1 above the colder inlet
     float SummaryTti, SummaryTsi;  // inlet temperatures left on the summary screen
 
     // Geometry, m.
