@@ -303,6 +303,27 @@ TEST(FlowStartValues, ParallelPassesWithOneTubePassDrawANotice) {
     }
 }
 
+// ---- Latent heat -----------------------------------------------------------
+
+TEST(FlowLatentHeat, HumidTubesTakeTheLengthWhateverTheNumber) {
+    Session s;
+    testing::openHumidTubesGasShell(s, false);
+    s.click("MAINFORM.BUTTON22");
+    s.click("FORM5.BUTTON53");
+    s.click("FORM5.BUTTON30");
+    ASSERT_TRUE(s.enabled("MAINFORM.BUTTON9")) << s.text("FORM5.TEXT127");
+    s("FORM5.EDIT157").setText("1200");
+    calc::Record r = calc::freshRecord();
+    s.platform.yesNo.push_back(true);
+    calc::startCalculation(s.app, r);
+    calc::shellGasDialogue(s.app, r);
+    calc::tubeGasDialogue(s.app, r);
+    EXPECT_EQ(calc::takeFlows(s.app, r), RatingEntry::GivenLength);
+    EXPECT_EQ(r.flags.sCOND.view(), "y");
+    EXPECT_FLOAT_EQ(r.TL, 1.2f);
+    EXPECT_EQ(std::count(s.platform.waits.begin(), s.platform.waits.end(), "read"), 0);  // no choice (A)
+}
+
 // ---- Routes by processing No. ---------------------------------------------
 
 void givens(FlowRun& run) {
