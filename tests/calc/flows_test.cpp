@@ -131,6 +131,16 @@ TEST(ProcessingNo, AnUnknownNumberPausesAndLeavesWhenUnchanged) {
     EXPECT_EQ(run.pauses(), 1);
 }
 
+TEST(ProcessingNo, AnUnknownNumberCorrectedDuringThePauseIsTaken) {
+    FlowRun run(2, 1);
+    run.s("FORM6.EDIT167").setText("0");
+    run.s.platform.pausesAllowed = 1;
+    run.s.platform.whilePaused = [&] { run.s("FORM6.EDIT167").setText("4"); };
+    run.start();
+    EXPECT_EQ(run.pauses(), 1);
+    EXPECT_EQ(run.r.flags.sPROC.view(), "4");
+}
+
 // ---- Tube gas flow ---------------------------------------------------------
 
 TEST(TubeGasFlow, NormalVolumeFlowGivesTheMassFlow) {
@@ -242,6 +252,17 @@ TEST(WaterInlet, HotWaterIsRefusedInCelsiusAndAcceptedInKelvin) {
         EXPECT_THROW(run.flows(), LeaveCalculation);
         EXPECT_TRUE(run.has("set the temperature(K) 273<Tti<440"));
     }
+}
+
+TEST(WaterInlet, ATemperatureCorrectedDuringThePauseIsTaken) {
+    FlowRun run(3, 5);
+    run.set("EDIT130", "170");
+    run.s.platform.pausesAllowed = 1;
+    run.s.platform.whilePaused = [&] { run.set("EDIT130", "90"); };
+    EXPECT_EQ(run.flows(), RatingEntry::GivenLength);
+    EXPECT_TRUE(run.has("set the temperature(℃) 0<Tti<160"));
+    EXPECT_EQ(run.pauses(), 1);
+    EXPECT_FLOAT_EQ(run.r.Tti, 90.0f);
 }
 
 TEST(WaterInlet, ZeroFlowLeavesWithoutAMessage) {

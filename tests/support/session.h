@@ -22,6 +22,8 @@ struct QueuedPlatform : Platform {
     std::vector<std::string> waits;    // "read", "pause", "yesno:<caption>|<text>"
     // Runs before each typed answer is given: what the user does meanwhile.
     std::function<void(const std::string& answer)> whileReading;
+    // Runs at each pause: what the user corrects before continuing.
+    std::function<void()> whilePaused;
 
     std::string readLine() override {
         waits.push_back("read");
@@ -34,6 +36,7 @@ struct QueuedPlatform : Platform {
     void pause() override {
         waits.push_back("pause");
         if (pausesAllowed-- <= 0) throw std::runtime_error("unexpected pause");
+        if (whilePaused) whilePaused();
     }
     bool askYesNo(std::string_view caption, std::string_view text) override {
         waits.push_back("yesno:" + std::string(caption) + "|" + std::string(text));
