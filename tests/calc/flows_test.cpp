@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/control_flow.h"
+#include "support/calc_pages.h"
 #include "calc/flows.h"
 #include "calc/humid_dialogue.h"
 #include "calc/start.h"
@@ -25,10 +26,7 @@ using testing::Session;
 // Normal density of dry standard air, kg/Nm3, from the component densities.
 constexpr double kAirDensity = 1.9643 * 0.0003 + 1.25 * 0.7902 + 1.4286 * 0.2095;
 
-struct PageLog : PaneObserver {
-    std::vector<std::string> pages;
-    void paneClearing(const Pane& pane) override { pages.push_back(pane.pageText()); }
-};
+using testing::PageLog;
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> out;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/control_flow.h"
+#include "support/calc_pages.h"
 #include "calc/humid_dialogue.h"
 #include "calc/start.h"
 #include "input/input_paths.h"
@@ -36,10 +37,7 @@ double airDensity(double waterPct) {
 
 // ---- Session helpers --------------------------------------------------------
 
-struct PageLog : PaneObserver {
-    std::vector<std::string> pages;
-    void paneClearing(const Pane& pane) override { pages.push_back(pane.pageText()); }
-};
+using testing::PageLog;
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> out;

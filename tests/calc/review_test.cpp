@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/control_flow.h"
+#include "support/calc_pages.h"
 #include "calc/heat_transfer.h"
 #include "calc/review.h"
 #include "calc/start.h"
@@ -18,12 +19,9 @@ namespace {
 
 using testing::Session;
 
-const std::string kBox = "yesno:　予備データーの登録確認|予備ﾃﾞｰﾀｰ登録は　ＯＫ ？\n\n　　";
+const std::string& kBox = testing::kConfirmBox;
 
-struct PageLog : PaneObserver {
-    std::vector<std::string> pages;
-    void paneClearing(const Pane& pane) override { pages.push_back(pane.pageText()); }
-};
+using testing::PageLog;
 
 std::vector<std::string> lines(const std::string& page) {
     std::vector<std::string> out;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/control_flow.h"
+#include "support/calc_pages.h"
 #include "calc/start.h"
 #include "input/input_paths.h"
 
@@ -16,13 +17,9 @@ namespace {
 
 using testing::Session;
 
-const std::string kBox = "yesno:　予備データーの登録確認|予備ﾃﾞｰﾀｰ登録は　ＯＫ ？\n\n　　";
+const std::string& kBox = testing::kConfirmBox;
 
-// Every page of the pane as it stood just before it was cleared.
-struct PageLog : PaneObserver {
-    std::vector<std::string> pages;
-    void paneClearing(const Pane& pane) override { pages.push_back(pane.pageText()); }
-};
+using testing::PageLog;
 
 enum class Pair { GasGas, WaterGas, HumidGas, WaterHumid, Manual };
 
