@@ -42,6 +42,14 @@ float echo(App& app, std::string_view label, std::string_view screen, std::strin
     throw LeaveCalculation{};
 }
 
+// Specific heat, conductivity and kinematic viscosity typed in SI, to
+// kcal/kg℃, kcal/mh℃ and m2/h.
+void toInternalUnits(float& c, float& k, float& vi) {
+    c /= kJoulePerCal;
+    k /= kWattPerKcalH;
+    vi *= kSecondsPerHour;
+}
+
 void takeTubeLiquid(App& app, Record& r) {
     const auto& L = si(r) ? T::kLiquidSi : T::kLiquid;
     app.pane.print(T::kLiquidHeading);
@@ -49,11 +57,7 @@ void takeTubeLiquid(App& app, Record& r) {
     r.Ct = echo(app, L[1], "FORM5", "EDIT142");
     r.Kt = echo(app, L[2], "FORM5", "EDIT143");
     r.VIt = echo(app, L[3], "FORM5", "EDIT144");
-    if (si(r)) {
-        r.Ct /= kJoulePerCal;
-        r.Kt /= kWattPerKcalH;
-        r.VIt *= kSecondsPerHour;
-    }
+    if (si(r)) toInternalUnits(r.Ct, r.Kt, r.VIt);
 }
 
 void takeTubeGas(App& app, Record& r) {
@@ -87,9 +91,7 @@ void takeTubeGas(App& app, Record& r) {
         r.VItl = echo(app, V[8], "FORM5", "EDIT164");
         if (si(r)) {
             r.hfg /= kJoulePerCal;
-            r.Ctl /= kJoulePerCal;
-            r.Ktl /= kWattPerKcalH;
-            r.VItl *= kSecondsPerHour;
+            toInternalUnits(r.Ctl, r.Ktl, r.VItl);
         }
     } else {
         const auto& G = si(r) ? T::kGasSi : T::kGas;
@@ -98,11 +100,7 @@ void takeTubeGas(App& app, Record& r) {
         r.Kt = echo(app, G[2], "FORM5", "EDIT143");
         r.VIt = echo(app, G[3], "FORM5", "EDIT144");
     }
-    if (si(r)) {
-        r.Ct /= kJoulePerCal;
-        r.Kt /= kWattPerKcalH;
-        r.VIt *= kSecondsPerHour;
-    }
+    if (si(r)) toInternalUnits(r.Ct, r.Kt, r.VIt);
 }
 
 // HtcMode and the given coefficients; 2 and 4 give the tube's, 3 and 4 the
@@ -136,11 +134,7 @@ void takeShellFluid(App& app, Record& r) {
     r.Cs = echo(app, S[1], "FORM5", "EDIT150");
     r.Ks = echo(app, S[2], "FORM5", "EDIT151");
     r.VIs = echo(app, S[3], "FORM5", "EDIT152");
-    if (si(r)) {
-        r.Cs /= kJoulePerCal;
-        r.Ks /= kWattPerKcalH;
-        r.VIs *= kSecondsPerHour;
-    }
+    if (si(r)) toInternalUnits(r.Cs, r.Ks, r.VIs);
     // The bare-bank Prandtl number Cs·Ds·VIs/Ks (density included, as the
     // correlations form it), the same at the wall; the diffusivity.
     r.Pb = r.Pbw = checkedDiv(app, r.Cs * r.Ds * r.VIs, r.Ks, "Ks");
