@@ -129,6 +129,15 @@ struct Record {
     float WsCs, WtCt;
     // Rating set-up choice (A): 1 shell outlet given, 2 rows and length given.
     float ChoiceA;
+    // Set-up (C): 1 the shell flow was given rather than the tube outlet.
+    float ChoiceC;
+
+    // The condensing (humid) side in and out.
+    float Xin, Xout;        // absolute humidity, kg/kg dry gas
+    float HsatIn, HsatOut;  // saturated enthalpy, kcal/kg dry gas
+    float PvsIn, PvsOut;    // saturation pressure of water, kgf/cm2
+    float VNo, VAo;         // outlet normal flow, Nm3/h, and its actual volume, m3/h
+    float DHin, DHout;      // humid densities, kg dry gas/m3
 
     // Pass counters.
     float CNT3, LIM6, LIMIT;
