@@ -3,7 +3,9 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "app/frame_texts.h"
+#include "app/mask.h"
 #include "calc/flows.h"
+#include "calc/rating.h"
 #include "calc/humid_dialogue.h"
 #include "calc/review.h"
 #include "calc/start.h"
@@ -65,8 +67,12 @@ void runCalculation(App& app) {
         calc::shellGasDialogue(app, r);
     }
     calc::tubeGasDialogue(app, r);
-    calc::takeFlows(app, r);
-    // The rating iteration is not in yet: the run leaves through the common return path.
+    const calc::RatingEntry entry = calc::takeFlows(app, r);
+    calc::runRating(app, r, entry);
+    if (r.flags.sCOND == "y") calc::latentCaseEffectiveness(app, r);
+    // The result until the tables are in: the record for the developer.
+    app.pane.print("Q=" + freeNumber(r.Q) + " Tto=" + freeNumber(r.Tto) + " Tso=" + freeNumber(r.Tso) + " TL=" + freeNumber(r.TL) + " NV=" + freeNumber(r.NV) + " Nh=" + freeNumber(r.Nh) + " Qs=" + freeNumber(r.Qs) + " Qt=" + freeNumber(r.Qt) + " Qk=" + freeNumber(r.Qk) + " FF=" + freeNumber(r.FF)+ " Fthe=" + freeNumber(r.Fthe) + " Ws=" + freeNumber(r.Ws) + " Wc=" + freeNumber(r.Wc));
+    app.pause();
     throw LeaveCalculation{};
 }
 

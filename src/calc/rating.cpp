@@ -1,0 +1,816 @@
+#include "calc/rating.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "app/app.h"
+#include "app/codes.h"
+#include "app/control_flow.h"
+#include "app/mask.h"
+#include "app/text_width.h"
+#include "calc/condensing.h"
+#include "calc/heat_transfer.h"
+#include "calc/humid_gas.h"
+#include "calc/mean_temperature.h"
+#include "calc/numeric_guard.h"
+#include "calc/pressure_loss.h"
+#include "calc/properties.h"
+#include "calc/rating_texts.h"
+#include "calc/units.h"
+
+namespace cfhx::calc {
+namespace {
+
+namespace T = rating_texts;
+
+// Rows of the traces. The loops overwrite their rows in place, so a run of
+// thousands of passes keeps one page: nested loops sit one under the other.
+enum Row {
+    kMeanRow = 5,          // #2, #3: header and two lines
+    kPhaseRow = 9,         // phase marker
+    kShellVelocityRow = 10,  // #5 (sizing), #8 and #9 (rating)
+    kTubeVelocityRow = 15,   // #4
+    kRowsLengthRow = 20,     // #6
+    kCorrectionRow = 26,     // #10
+    kAimRow = 31,            // No. 7: T4, T44X, NH
+    kLossRow = 33,           // pressure-loss lines
+    // A humid rating shares its page with the condensing side's progress
+    // screen (rows 4-20): its own lines go below it.
+    kHumidPhaseRow = 21,
+};
+
+std::string counted(std::string_view header, int n, std::string_view limit = {}) {
+    return std::string(header) + " " + std::to_string(n) + std::string(limit);
+}
+float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
+
+// Leaves at a pass limit: pane cleared, three empty lines, message, pause.
+void passLimit(App& app, int& counter, int limit, std::string_view message) {
+    if (++counter > limit) stopCalculation(app, message);
+}
+
+struct Run {
+    App& app;
+    Record& r;
+    RatingEntry entry;
+    TubeKind kind = TubeKind::Bare;
+    bool si = false;
+    bool water = false;       // water in the tubes
+    bool manual = false;      // typed-in properties
+    bool humidShell = false;  // condensing humid gas outside the tubes
+    bool humidTube = false;   // condensing humid gas in the tubes
+    TubeRegime regime = TubeRegime::Sensible;
+    int cnt4 = 0, cnt5 = 0, cnt6 = 0, cnt8 = 0, cnt9 = 0, cnt10 = 0, lim6 = 0;
+
+    Pane& pane() { return app.pane; }
+    bool humid() const { return humidShell || humidTube; }
+    bool finned() const { return kind != TubeKind::Bare; }
+    // The colder stream's side: true when the shell gas is the hot one.
+    bool hotShell() const { return r.Tsi > r.Tti; }
+    void at(int row, std::string_view format, std::initializer_list<double> values) {
+        pane().printAt(row, 1, formatMasked(format, values));
+    }
+    void text(int row, std::string_view line) { pane().printAt(row, 1, line); }
+    // The loss lines start at a fixed row so that repeats overwrite them.
+    void lossRows() { pane().printAt(kLossRow - 1, 1, ""); }
+};
+
+// Tube mass flow, kg/h (water is held in t/h).
+float tubeMassFlow(const Record& r) {
+    return r.flags.sTF == TubeMethod::Water && r.flags.sPROP != Prop::TypedIn ? r.Wt * 1000.0f : r.Wt;
+}
+
+// Actual volume flows at the property temperatures, m3/h.
+void actualFlows(Run& s) {
+    Record& r = s.r;
+    if (s.manual) {
+        r.Vta = checkedDiv(s.app, r.Wt, r.Dt, "Dt");
+        r.Vsa = checkedDiv(s.app, r.Ws, r.Ds, "Ds");
+        return;
+    }
+    if (s.water) {
+        r.Vt = checkedDiv(s.app, r.Wt * 1000.0f, r.Dt, "Dt");
+        r.Vta = r.Vt;
+    } else {
+        r.Vta = r.Vt * (kKelvin + r.TGMAV) / kKelvin;
+    }
+    r.Vsa = r.Vs * (kKelvin + r.TAMAV) / kKelvin;
+}
+
+// LMTD of the current ends and the flow arrangement.
+float currentLmtd(Run& s) {
+    Record& r = s.r;
+    return lmtd(s.app, r.Tti, r.Tto, r.Tsi, r.Tso, r.flags.sFLOW == Flow::Parallel);
+}
+
+// --- Sizing -------------------------------------------------------------
+
+// #2: both outlets given; the mean temperatures, properties and duty.
+void meanTemperatureGiven(Run& s) {
+    Record& r = s.r;
+    r.TAM = (r.Tsi + r.Tso) / 2.0f;
+    r.TGM = (r.Tti + r.Tto) / 2.0f;
+    int cnt = static_cast<int>(r.CNT3);
+    passLimit(s.app, cnt, kMeanTemperatureLimit, T::kNoConvergence);
+    r.CNT3 = static_cast<float>(cnt);
+    s.text(kMeanRow, counted(T::kMeanGivenHeader, cnt));
+    s.at(kMeanRow + 1, T::kMeanGivenTAM, {r.TAM, r.TAMAV});
+    s.at(kMeanRow + 2, T::kMeanGivenTGM, {r.TGM, r.TGMAV});
+    evaluateProperties(s.app, r);
+    r.TAM = (r.Tsi + r.Tso) / 2.0f;
+    r.TGM = (r.Tti + r.Tto) / 2.0f;
+    const float dT = std::fabs(r.Tti - r.Tto);
+    if (s.water) {
+        r.Vt = checkedDiv(s.app, r.Wt * 1000.0f, r.Dt, "Dt");
+        r.Q = checkedFinite(s.app, r.Dt * r.Ct * r.Vt * dT, "Q");
+    } else {
+        r.Q = checkedFinite(s.app, r.Ct * r.Wt * dT, "Q");
+    }
+}
+
+// #3: shell flow given; the tube outlet follows from the shell's duty.
+void meanTemperatureComputed(Run& s) {
+    Record& r = s.r;
+    r.TGM = r.Tti - 1.0f;
+    for (;;) {
+        const float remembered = r.TGM;
+        r.TAM = (r.Tsi + r.Tso) / 2.0f;
+        evaluateProperties(s.app, r);
+        actualFlows(s);
+        r.Q = checkedFinite(s.app, r.Cs * r.Ds * r.Vsa * std::fabs(r.Tso - r.Tsi), "Q");
+        const float rise = checkedDiv(s.app, r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
+        r.Tto = r.Tsi > r.Tti ? r.Tti + rise : r.Tti - rise;
+        r.TGM = (r.Tto + r.Tti) / 2.0f;
+        int cnt = static_cast<int>(r.CNT3);
+        passLimit(s.app, cnt, kMeanTemperatureLimit, T::kNoConvergence);
+        r.CNT3 = static_cast<float>(cnt);
+        s.text(kMeanRow, counted(T::kMeanComputedHeader, cnt));
+        s.at(kMeanRow + 1, T::kMeanComputedTAM, {r.TAM, r.TAMAV});
+        s.at(kMeanRow + 2, T::kMeanComputedTGM, {r.TGM, r.TGMAV});
+        if (std::fabs(r.TGM - remembered) < 0.1f) return;
+        r.TGM += 0.01f;
+    }
+}
+
+// Flow area of the tube side per tube, m2, less a tape.
+float tubeFlowArea(const Record& r) {
+    float area = kPi * r.DI * r.DI / 4.0f;
+    if (tapeFitted(r)) area -= r.DI * r.TTh;
+    return area;
+}
+
+// #4: the tube velocity that the tube count of the required area gives.
+void tubeVelocityLoop(Run& s) {
+    Record& r = s.r;
+    r.VW = 2.0f;
+    s.cnt4 = 0;
+    const float tubeFlow = s.water ? r.Vt : r.Vta;
+    for (;;) {
+        r.Ret = checkedDiv(s.app, r.VW * r.DI * kSecondsPerHour, r.VIt, "VIt");
+        if (tapeFitted(r)) r.RetT = checkedDiv(s.app, r.VW * r.Dh * kSecondsPerHour, r.VIt, "VIt");
+        tubeCoefficient(s.app, r, Phase::Sizing, TubeRegime::Sensible);
+        overallCoefficient(s.app, r);
+        r.Ai = checkedDiv(s.app, r.Q, r.KI * r.LMTD * r.FF, "KI*LMTD*FF");
+        r.Nt = checkedDiv(s.app, r.Ai, kPi * r.DI * r.TL, "DI*TL");
+        areas(s.app, r, s.kind);
+        r.U = checkedDiv(s.app, tubeFlow, r.Nt * tubeFlowArea(r), "tube flow area") / kSecondsPerHour * r.PNt;
+        passLimit(s.app, s.cnt4, kTubeVelocityLimit, T::kNoConvergence);
+        s.text(kTubeVelocityRow, counted(T::kTubeVelocityHeader, s.cnt4));
+        s.at(kTubeVelocityRow + 1, T::kTraceVW, {r.VW});
+        s.at(kTubeVelocityRow + 2, T::kTraceU, {r.U});
+        s.at(kTubeVelocityRow + 3, T::kTraceUVW, {ratio(r.U, r.VW)});
+        if (std::fabs(r.U - r.VW) < 0.002f) return;
+        r.VW = std::fabs(r.VW + r.U) / 2.0f + 0.0001f;
+        if (r.VW > 5000.0f) return;
+    }
+}
+
+// Width and height of the bundle from NV and Nh.
+void bundleSize(Run& s) {
+    Record& r = s.r;
+    const float edge = s.finned() ? r.Df : r.DO;
+    r.W = r.Ph * (r.Nh - 1.0f) + edge;
+    r.H = r.Pv * (r.NV - 1.0f) + edge;
+}
+
+// #5 around #4: the shell velocity that the bundle's flow area gives.
+void shellVelocityLoop(Run& s) {
+    Record& r = s.r;
+    r.UM = 5.0f;
+    s.cnt5 = 0;
+    for (;;) {
+        r.Res = checkedDiv(s.app, r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
+        shellCoefficient(s.app, r, s.kind, Phase::Sizing);
+        if (s.finned()) finEfficiency(s.app, r);
+        s.text(kPhaseRow, T::kPhase1);
+        areas(s.app, r, s.kind);
+        tubeVelocityLoop(s);
+        r.NV = checkedDiv(s.app, r.Nt, r.Nh, "Nh");
+        bundleSize(s);
+        r.Vsa = checkedDiv(s.app, r.Q, r.Cs * r.Ds * std::fabs(r.Tso - r.Tsi), "Cs*Ds*(Tso-Tsi)");
+        const float assumed = r.UM;
+        shellVelocity(s.app, r, s.kind);  // UM and Res of the bundle's flow area
+        r.UH = r.UM;
+        r.UM = assumed;
+        r.Res = checkedDiv(s.app, r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
+        passLimit(s.app, s.cnt5, kShellVelocityLimit, T::kNoConvergence);
+        s.text(kShellVelocityRow, counted(T::kShellVelocityHeader, s.cnt5));
+        s.at(kShellVelocityRow + 1, T::kTraceUH, {r.UH});
+        s.at(kShellVelocityRow + 2, T::kTraceUM, {r.UM});
+        s.at(kShellVelocityRow + 3, T::kTraceUMUH, {ratio(r.UM, r.UH)});
+        if (std::fabs(r.UH - r.UM) < 0.002f) return;
+        r.UM = std::fabs(r.UH + r.UM) / 2.0f + 0.0001f;
+        if (r.UM > 50.0f) return;
+    }
+}
+
+// Capacity rates and the effectiveness outlets of the flow arrangement;
+// false when a counter arrangement would cross its temperatures.
+struct Effectiveness {
+    float Ctube, Cshell, tubeOut, shellOut;
+};
+
+Effectiveness effectivenessOutlets(Run& s, float Ctube, float Cshell) {
+    Record& r = s.r;
+    r.Cmin = std::min(Ctube, Cshell);
+    r.Cmax = std::max(Ctube, Cshell);
+    const float R = checkedDiv(s.app, r.Cmin, r.Cmax, "Cmax");
+    r.NTUS = checkedDiv(s.app, r.KI * r.Ai, r.Cmin, "Cmin");
+    const PassForm form = passForm(static_cast<int>(r.FlowPattern), r.PNs, r.PNt);
+    r.FEEX = effectiveness(s.app, form, R, r.NTUS);
+    const float exchanged = r.FEEX * r.Cmin * (r.Tti - r.Tsi);  // signed: a hot shell gives a negative
+    return {Ctube, Cshell, r.Tti - checkedDiv(s.app, exchanged, Ctube, "Ctube"),
+            r.Tsi + checkedDiv(s.app, exchanged, Cshell, "Cshell")};
+}
+
+// #10: true when the correction factor has settled.
+bool correctionFactor(Run& s) {
+    Record& r = s.r;
+    const Effectiveness e = effectivenessOutlets(s, r.Ct * tubeMassFlow(r), r.Cs * r.Ws);
+    r.T2X = e.tubeOut;
+    r.TY2 = e.shellOut;
+    const bool counter = r.flags.sFLOW != Flow::Parallel;
+    const bool crossed = s.hotShell() ? e.tubeOut > r.Tsi : e.shellOut > r.Tti;
+    if (counter && crossed) stopCalculation(s.app, T::kFlowBalance);
+    r.Fthe = theoreticalCorrection(s.app, r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
+    passLimit(s.app, s.cnt10, kCorrectionLimit, T::kNoConvergence);
+    s.text(kCorrectionRow, counted(T::kCorrectionHeader, s.cnt10));
+    s.at(kCorrectionRow + 1, T::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX});
+    s.at(kCorrectionRow + 2, T::kTraceFF, {r.FF});
+    s.at(kCorrectionRow + 3, T::kTraceFthe, {r.Fthe});
+    s.at(kCorrectionRow + 4, T::kTraceFRatio, {ratio(r.FF, r.Fthe)});
+    return settleCorrectionFactor(r.FF, r.Fthe);
+}
+
+// Steps 2-9: the tube length (rows given) or the rows (length given).
+void sizing(Run& s) {
+    Record& r = s.r;
+    const bool rowsGiven = r.flags.sPROC == "1" || r.flags.sPROC == "2";
+    const float NVX = r.Nv;
+    // Areas of the first pass before a tube count exists: the entered rows
+    // (one row when the rows are solved for).
+    r.Nt = r.Nh * std::max(r.Nv, 1.0f);
+    float previousNt = -1.0f, previousNV = 0.0f;
+    for (;;) {
+        if (s.entry == RatingEntry::GivenTubeOutlet) {
+            meanTemperatureGiven(s);
+        } else {
+            meanTemperatureComputed(s);
+        }
+        r.LMTD = currentLmtd(s);
+        shellVelocityLoop(s);
+        if (s.entry == RatingEntry::GivenTubeOutlet) {  // the shell flow is solved for
+            r.Ws = r.Vsa * r.Ds;
+            r.Vs = checkedDiv(s.app, r.Ws, r.DsN, "DsN");
+        }
+        s.lossRows();
+        sizingLosses(s.app, r, s.kind, s.water);
+        if (r.flags.sCOND != YesNo::Yes) temperatureEfficiencies(s.app, r);
+
+        // #6: the length that gives the entered rows, or rows for the length.
+        passLimit(s.app, s.cnt6, kRowsLengthLimit, T::kNoConvergence);
+        const float aim = rowsGiven ? NVX : previousNV;
+        s.text(kRowsLengthRow, counted(T::kRowsLengthHeader, s.cnt6));
+        s.at(kRowsLengthRow + 1, T::kTraceNVX, {aim});
+        s.at(kRowsLengthRow + 2, T::kTraceNV, {r.NV});
+        s.at(kRowsLengthRow + 3, T::kTraceNVRatio, {ratio(r.NV, aim)});
+        s.at(kRowsLengthRow + 4, T::kTraceTL, {r.TL});
+        bool settled;
+        if (rowsGiven) {
+            settled = std::fabs(r.NV - NVX) < 0.01f;
+            if (!settled) r.TL = (r.TL + checkedDiv(s.app, r.TL * r.Nt, NVX * r.Nh, "NVX*Nh")) / 2.0f;
+        } else {
+            settled = std::fabs(r.Nt - previousNt) < 0.1f;
+            previousNt = r.Nt;
+            previousNV = r.NV;
+        }
+        if (!settled) continue;
+        s.cnt6 = 0;
+        r.CNT3 = 0.0f;
+
+        const bool correction = r.flags.sCOND != YesNo::Yes && r.flags.sFLOW != Flow::CounterLmtd;
+        if (!correction || correctionFactor(s)) return;
+        s.cnt6 = 0;
+    }
+}
+
+// --- Rating ---------------------------------------------------------------
+
+// Step 10's shell-flow question and dialogue; false when the shell flow is
+// to be solved for (phase 3).
+bool takeRatingShellFlow(Run& s) {
+    Record& r = s.r;
+    Pane& p = s.pane();
+    bool given;
+    if (r.flags.sCOND == YesNo::Yes || r.flags.sPROC == "5") {
+        given = true;
+    } else if (r.flags.sPROC == "6") {
+        given = false;
+    } else {
+        for (;;) {
+            p.print(s.si ? T::kShellFlowSetQuestionSi : T::kShellFlowSetQuestion);
+            const std::string answer = s.app.readLine();
+            if (answer == T::kLeaveAnswer) throw LeaveCalculation{};
+            if (answer == YesNo::Yes || answer == YesNo::No) {
+                given = answer == YesNo::Yes;
+                break;
+            }
+            p.print(T::kYesOrNo);
+        }
+    }
+    r.ChoiceC = given ? 1.0f : 0.0f;
+    if (!given || s.manual) return given;
+
+    p.print(s.si ? T::kShellFlowKindSi : T::kShellFlowKind);
+    p.print(s.si ? T::kShellFlowMassSi : T::kShellFlowMass);
+    const std::string kindText = s.app["FORM5"]["EDIT172"].text();
+    r.ShellFlowKind = s.app["FORM5"]["EDIT172"].number();
+    p.print(std::string(T::kShellFlowKindEcho) + freeNumber(r.ShellFlowKind));
+    if (kindText == T::kLeaveAnswer) throw LeaveCalculation{};
+    if (r.ShellFlowKind == 1.0f) {
+        r.Vs = s.app["FORM5"]["EDIT135"].number();
+        if (s.si) {
+            p.print(std::string(T::kVsEchoSi) + freeNumber(r.Vs));
+            r.Vs *= kSecondsPerHour;
+        }
+        r.Ws = checkedFinite(s.app, r.Vs * r.DsN, "Vs*DsN");
+    } else if (r.ShellFlowKind == 2.0f) {
+        r.Ws = s.app["FORM5"]["EDIT170"].number();
+        p.print(std::string(s.si ? T::kWsEchoSi : T::kWsEcho) + freeNumber(r.Ws));
+        if (s.si) r.Ws *= kSecondsPerHour;
+        r.Vs = checkedDiv(s.app, r.Ws, r.DsN, "DsN");
+    } else {
+        // A wrong kind keeps every entry: message, pause, back to the screens.
+        p.print(T::kShellFlowRefused);
+        s.app.pause();
+        throw LeaveCalculation{};
+    }
+    if (r.Vs == 0.0f || r.Ws == 0.0f) {
+        p.clear();
+        throw LeaveCalculation{};
+    }
+    return true;
+}
+
+// The coefficients of one rating pass at the current temperatures.
+void ratingCoefficients(Run& s) {
+    Record& r = s.r;
+    const float edge = s.finned() ? r.Df : r.DO;
+    r.W = (r.Nh - 1.0f) * r.Ph + edge;
+    r.Nt = r.Nh * r.NV;
+    r.Ai = checkedFinite(s.app, kPi * r.DI * r.TL * r.Nt, "Ai");
+    shellVelocity(s.app, r, s.kind);
+    shellCoefficient(s.app, r, s.kind, Phase::Rating);
+    s.text(kPhaseRow, T::kPhase2);
+    if (s.finned()) finEfficiency(s.app, r);
+    areas(s.app, r, s.kind);
+    tubeVelocity(s.app, r);
+    tubeCoefficient(s.app, r, Phase::Rating, s.regime);
+    overallCoefficient(s.app, r);
+}
+
+// Sensible rating with the effectiveness (#8): outlets from EFF until the
+// effectiveness gives the same tube outlet.
+void sensibleRating(Run& s) {
+    Record& r = s.r;
+    r.EFF = 0.0f;
+    r.TGM = (3.1f * r.Tti + r.Tsi) / 4.0f;
+    r.TAM = (3.1f * r.Tsi + r.Tti) / 4.0f;
+    const bool anyHumidity = r.flags.sHUM == Hum::Shell || r.flags.sHUM == Hum::Tube || r.flags.sHUM == Hum::None;
+    const int limit = anyHumidity ? kOutletLimit : 100;
+    s.cnt8 = 0;
+    for (;;) {
+        actualFlows(s);
+        const float Ctube = tubeCapacityRate(r), Cshell = shellCapacityRate(r);
+        r.Cmin = std::min(Ctube, Cshell);
+        const float span = (r.Tti - r.Tsi) * r.Cmin;
+        r.T2X = r.Tti - r.EFF * checkedDiv(s.app, span, Ctube, "Ctube");
+        r.TY2 = r.Tsi + r.EFF * checkedDiv(s.app, span, Cshell, "Cshell");
+        r.TGM = (r.T2X + r.Tti) / 2.0f;
+        r.TAM = (r.TY2 + r.Tsi) / 2.0f;
+        evaluateProperties(s.app, r);
+        r.Tto = r.T2X;
+        r.Tso = r.TY2;
+        actualFlows(s);
+        ratingCoefficients(s);
+
+        const Effectiveness e = effectivenessOutlets(s, Ctube, Cshell);
+        passLimit(s.app, s.cnt8, limit, T::kOutletLimit);
+        s.text(kShellVelocityRow, counted(T::kOutletHeader, s.cnt8, anyHumidity ? T::kPer5000 : T::kPer100));
+        s.at(kShellVelocityRow + 1, T::kTraceTX, {r.T2X});
+        s.at(kShellVelocityRow + 2, T::kTraceTY, {r.TY});
+        s.at(kShellVelocityRow + 3, T::kTraceTXTY, {ratio(r.T2X, r.TY)});
+        s.at(kShellVelocityRow + 4, T::kTraceTY2, {r.TY2, e.shellOut});
+        r.TGM = (r.Tti + e.tubeOut) / 2.0f;
+        r.TAM = (r.Tsi + e.shellOut) / 2.0f;
+        if (std::fabs(e.tubeOut - r.T2X) < 0.1f) break;
+        r.Tto = e.tubeOut;
+        r.Tso = e.shellOut;
+        r.TY = e.tubeOut;
+        r.EFF = r.FEEX;
+    }
+    s.cnt8 = 0;
+    r.Tto = r.T2X;
+    r.Tso = r.TY2;
+    s.lossRows();
+    lossStepB(s.app, r, s.kind);
+    r.Qt = r.Ct * tubeMassFlow(r) * std::fabs(r.Tti - r.Tto);
+    r.Qs = r.Cs * r.Vsa * r.Ds * std::fabs(r.Tsi - r.Tso);
+    r.LMTD = currentLmtd(s);
+    r.Q = r.Q2 = r.FEEX * r.Cmin * std::fabs(r.Tti - r.Tsi);
+    r.Fthe = checkedDiv(s.app, r.Q, r.KI * r.Ai * r.LMTD, "KI*Ai*LMTD");
+    r.FF = 1.0f;
+    r.Qk = r.Q;
+}
+
+// Phase 3 (#9): the shell flow that carries the tube's duty to the shell
+// outlet given.
+void shellFlowRating(Run& s) {
+    Record& r = s.r;
+    Pane& p = s.pane();
+    s.text(kPhaseRow, T::kPhase3);
+    r.EFF = 0.0f;
+    r.TX = 11.11f;
+    r.TGM = (3.0f * r.Tti + r.Tsi) / 4.0f;
+    r.TAM = (r.Tso + r.Tsi) / 2.0f;
+    const bool crossed = s.hotShell() ? r.Tso <= r.Tti : r.Tso >= r.Tti;
+    if (crossed) {
+        // The shell outlet lies beyond the tube inlet: shown once, the run goes on.
+        const std::string rule(static_cast<size_t>(textColumns(T::kTemperatureCross)), T::kCrossRule[0]);
+        p.print(rule);
+        p.print(T::kTemperatureCross);
+        p.print(rule);
+        s.app.pause();
+    }
+    s.cnt9 = 0;
+    for (;;) {
+        actualFlows(s);
+        const float tubeRate = r.Ct * r.Dt * r.Vta;
+        r.Q = checkedFinite(s.app, tubeRate * std::fabs(r.Tti - r.TX), "Q");
+        r.Vsa = checkedDiv(s.app, r.Q, r.Ds * r.Cs * std::fabs(r.Tso - r.Tsi), "Ds*Cs*(Tso-Tsi)");
+        const float Cshell = r.Ds * r.Cs * r.Vsa;
+        r.Cmin = std::min(tubeRate, Cshell);
+        const float span = (r.Tti - r.Tsi) * r.Cmin;
+        r.T2X = r.Tti - r.EFF * checkedDiv(s.app, span, tubeRate, "Ctube");
+        r.TY2 = r.Tsi + r.EFF * checkedDiv(s.app, span, Cshell, "Cshell");
+        r.TGM = (r.TX + r.Tti) / 2.0f;
+        evaluateProperties(s.app, r);
+        r.LMTD = lmtd(s.app, r.Tti, r.TX, r.Tsi, r.Tso, r.flags.sFLOW == Flow::Parallel);
+        const float vsa = r.Vsa;
+        ratingCoefficients(s);
+        r.Vsa = vsa;
+        r.Q = checkedFinite(s.app, r.Ai * r.KI * r.LMTD * r.FF, "Q");
+        const float change = checkedDiv(s.app, r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
+        r.TY = s.hotShell() ? r.Tti + change : r.Tti - change;
+        passLimit(s.app, s.cnt9, kPhase3Limit, T::kNoConvergence);
+        s.text(kShellVelocityRow, counted(T::kPhase3Header, s.cnt9));
+        s.at(kShellVelocityRow + 1, T::kPhase3TX, {r.TX, r.T2X, r.TGMAV});
+        s.at(kShellVelocityRow + 2, T::kPhase3TY, {r.TY, r.TAMAV});
+        s.at(kShellVelocityRow + 3, T::kPhase3Ratio, {ratio(r.TX, r.TY)});
+        r.Ws = r.Vsa * r.Ds;
+        r.Vs = checkedDiv(s.app, r.Ws, r.DsN, "DsN");
+        if (std::fabs(r.TX - r.TY) < 0.1f) break;
+        r.TX = (r.TX + r.TY) / 2.0f;
+        r.Tto = r.TX;
+        r.TGM = (r.Tti + r.TX) / 2.0f;
+        r.TAM = (r.Tsi + r.Tso) / 2.0f;
+        s.lossRows();
+        lossStepA(s.app, r, s.kind, Phase::Rating);
+        r.TX += 1e-05f;
+        if (r.TX > 5000.0f) break;
+    }
+    s.cnt9 = 0;
+    r.Tto = r.TX;
+    r.Fthe = r.FF;
+    s.lossRows();
+    lossStepB(s.app, r, s.kind);
+}
+
+// Step 12: the assumed outlet of the sensible side moves towards the
+// balance outlet; true when they agree within 0.3 %.
+bool relaxOutlet(Run& s) {
+    Record& r = s.r;
+    const float q = ratio(r.TX, r.TY);
+    struct Band {
+        float limit, factor;
+    };
+    constexpr Band kLow[] = {{0.8f, 1.0f}, {0.9f, 0.5f}, {0.99f, 0.2f}, {0.997f, 0.1f}};
+    constexpr Band kHigh[] = {{1.3f, 1.0f}, {1.1f, 0.5f}, {1.01f, 0.2f}, {1.003f, 0.1f}};
+    for (const Band& b : kLow) {
+        if (q < b.limit) {
+            const float lnTY = checkedLog(s.app, r.TY * r.TY * r.TY * r.TY, "TY^4");
+            r.TX += b.factor * checkedDiv(s.app, std::fabs(r.TY - r.TX), r.TY, "TY") * std::fabs(lnTY);
+            return false;
+        }
+    }
+    for (const Band& b : kHigh) {
+        if (q > b.limit) {
+            const float lnTX = checkedLog(s.app, r.TX * r.TX * r.TX * r.TX, "TX^4");
+            r.TX -= b.factor * checkedDiv(s.app, std::fabs(r.TX - r.TY), r.TX, "TX") * std::fabs(lnTX);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Step 13: the wall under the condensate film from the previous pass's
+// coefficients, then the wet-surface enhancement of the humid side.
+void wetWall(Run& s) {
+    Record& r = s.r;
+    const bool shell = s.humidShell;
+    const float Hgas = shell ? r.HsWet : r.HtWet;
+    const float Hother = shell ? r.HtWet : r.HsWet;
+    const float film = checkedDiv(s.app, 1.0f, 1.0f / Hgas + r.Dcf / r.KL, "film");
+    const float Tg = shell ? (r.Tsi + r.Tso) / 2.0f : (r.Tti + r.Tto) / 2.0f;
+    const float Tother = shell ? r.TGM : r.TAM;
+    const float Agas = shell ? r.Aeff : r.Ai;
+    const float Aother = shell ? r.Ai : r.Aeff;
+    const float Tint = checkedDiv(s.app, Tg * film * Agas + Tother * Hother * Aother, film * Agas + Hother * Aother,
+                                  "wall weights");
+    const float Awet = s.finned() ? r.Aeff : r.Ai;
+    r.Tw = Tint + checkedDiv(s.app, r.Qk * r.Dcf, Awet * r.KL, "wet area");
+    s.text(kHumidPhaseRow + 1, std::string(T::kWallTemperature) + freeNumber(r.Tw));
+    wetEnhancement(s.app, r, shell ? HumidSide::Shell : HumidSide::Tube, Tg, r.Tw, shell ? r.MS : r.MT);
+}
+
+// Step 11 with one side humid: coefficients, the enhancement of the humid
+// side, the duty at the assumed outlet TX and the balance outlet TY.
+void humidPass(Run& s) {
+    Record& r = s.r;
+    actualFlows(s);
+    if (s.humidShell) {
+        r.Tto = r.TX;
+    } else {
+        r.Tso = r.TX;
+    }
+    r.LMTD = currentLmtd(s);
+    const float edge = s.finned() ? r.Df : r.DO;
+    r.W = (r.Nh - 1.0f) * r.Ph + edge;
+    r.Nt = r.Nh * r.NV;
+    r.Ai = checkedFinite(s.app, kPi * r.DI * r.TL * r.Nt, "Ai");
+    shellVelocity(s.app, r, s.kind);
+    shellCoefficient(s.app, r, s.kind, Phase::Rating);
+    s.text(kHumidPhaseRow, T::kPhase2);
+    if (s.humidShell) wetWall(s);
+    if (s.finned()) finEfficiency(s.app, r);
+    areas(s.app, r, s.kind);
+    tubeVelocity(s.app, r);
+    tubeCoefficient(s.app, r, Phase::Rating, s.regime);
+    if (s.humidTube) wetWall(s);
+    overallCoefficient(s.app, r);
+    r.Q = checkedFinite(s.app, r.Ai * r.KI * r.LMTD * r.FF, "Q");
+    const float sign = s.hotShell() ? 1.0f : -1.0f;
+    if (s.humidShell) {
+        r.TY = r.Tti + checkedDiv(s.app, r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
+    } else {
+        r.TY = r.Tsi - sign * checkedDiv(s.app, r.Q, r.Cs * r.Ws, "Cs*Ws");
+    }
+}
+
+// Humid rating: relaxation of the sensible outlet (step 12), losses, the
+// condensing-side outlet, repeated until that outlet settles (step 13).
+void humidRating(Run& s) {
+    Record& r = s.r;
+    int outer = 0;
+    for (;;) {
+        passLimit(s.app, outer, kHumidOuterLimit, T::kNoConvergence);
+        // Step 10's start: EFF = 0 puts the means at the inlets; the
+        // sensible outlet follows the current duty.
+        r.EFF = 0.0f;
+        r.TGM = r.Tti;
+        r.TAM = r.Tsi;
+        evaluateProperties(s.app, r);
+        actualFlows(s);
+        r.TX = (r.TZ3 + r.Tti) / 2.0f;
+        if (s.humidShell) {
+            r.Tso = r.TZ3;
+            r.Tto = r.Tti + checkedDiv(s.app, r.Q, r.Dt * r.Ct * r.Vta, "Dt*Ct*Vta");
+        } else {
+            r.Tto = r.TZ3;
+            r.Tso = r.Tsi + checkedDiv(s.app, r.Q, r.Ds * r.Cs * r.Vsa, "Ds*Cs*Vsa");
+        }
+        s.lim6 = 0;
+        for (;;) {
+            humidPass(s);
+            passLimit(s.app, s.lim6, kHumidRelaxationLimit, T::kHumidLimit);
+            s.at(kHumidPhaseRow + 2, T::kHumidRatio, {ratio(r.TX, r.TY)});
+            s.at(kHumidPhaseRow + 3, T::kHumidCounter, {static_cast<double>(s.lim6)});
+            if (relaxOutlet(s)) break;
+        }
+        s.lim6 = 0;
+        s.lossRows();
+        lossStepB(s.app, r, s.kind);
+        const float estimate = r.TZ3;
+        r.TZ3X = estimate;
+        condensingOutlet(s.app, r);
+        if (std::fabs(r.TZ3 - estimate) < 0.01f) break;
+        r.HsWet = r.Hs;
+        r.HtWet = r.Ht;
+        if (s.humidShell) {
+            r.TGM = (r.Tti + r.Tto) / 2.0f;
+            r.TZ3 = (estimate + r.TZ3) / 2.0f;
+        } else {
+            r.TAM = (r.Tsi + r.Tso) / 2.0f;
+            r.TZ3 += 0.01f;
+        }
+    }
+    r.Qk = checkedFinite(s.app, r.KI * r.Ai * r.LMTD * r.FF, "Qk");
+    r.Q = r.Qk;
+}
+
+// Step 16: a single-component vapour condensing in the tubes at Tti.
+void vapourRating(Run& s) {
+    Record& r = s.r;
+    r.Tto = r.Tti;
+    r.Tso = r.Tti - 1.0f;
+    int cnt = 0;
+    for (;;) {
+        actualFlows(s);
+        ratingCoefficients(s);
+        r.LMTD = currentLmtd(s);
+        r.Q = checkedFinite(s.app, r.Ai * r.KI * r.LMTD, "Q");
+        const float rise = checkedDiv(s.app, r.Q, r.Ws * r.Cs, "Ws*Cs");
+        r.TB = s.hotShell() ? r.Tsi - rise : r.Tsi + rise;
+        s.text(kShellVelocityRow, std::string(T::kVapourTB) + freeNumber(r.TB) + std::string(T::kVapourT4) +
+                                      freeNumber(r.Tso) + std::string(T::kVapourTWRE) + freeNumber(r.Twav) +
+                                      std::string(T::kVapourHS) + freeNumber(r.Ht));
+        if (std::fabs(r.TB - r.Tso) < 0.01f) break;
+        r.Tso = (r.TB + r.Tso) / 2.0f;
+        passLimit(s.app, cnt, kVapourLimit, T::kExcessArea);
+    }
+    r.Wc = checkedDiv(s.app, r.Q, r.hfg, "hfg");
+    tubeCoefficient(s.app, r, Phase::Rating, s.regime);
+    s.lossRows();
+    lossStepB(s.app, r, s.kind);
+    r.Qk = r.Q;
+}
+
+// One converged rating from step 10 at the current geometry.
+void ratePass(Run& s) {
+    if (s.humid()) {
+        humidRating(s);
+    } else if (s.manual && s.r.flags.sVAP == YesNo::Yes) {
+        vapourRating(s);
+    } else {
+        sensibleRating(s);
+    }
+}
+
+// Step 15: the tube columns that bring the shell outlet to its aim.
+void columnSearch(Run& s) {
+    Record& r = s.r;
+    Pane& p = s.pane();
+    const float entered = s.app["FORM5"]["EDIT134"].number();
+    p.print(std::string(s.si ? T::kAimEchoSi : T::kAimEcho) + freeNumber(entered));
+    r.T44X = s.si ? entered - kKelvin : entered;
+    s.app["MAINFORM"]["EDIT27"].setText("");
+    if (entered == 0.0f) stopCalculation(s.app, T::kColumnsMissing);
+    r.Nh = 0.1f;
+    int passes = 0;
+    for (;;) {
+        ratePass(s);
+        const float miss = r.Tso - r.T44X;
+        if (std::fabs(miss) < 0.01f) return;
+        if (r.Tti >= r.Tso) {
+            if (std::fabs(miss) <= 0.05f) r.Nh -= 0.0001f;
+            else if (miss > 0.001f) r.Nh -= 0.001f;
+            else r.Nh += 0.01f;
+        } else {
+            if (std::fabs(miss) <= 0.05f) r.Nh -= 0.0001f;
+            else if (miss < -0.001f) r.Nh -= 0.001f;
+            else r.Nh += 0.1f;
+        }
+        s.text(kAimRow, std::string(T::kAimT4) + freeNumber(r.Tso) + std::string(T::kAimT44X) + freeNumber(r.T44X) +
+                            std::string(T::kAimNH) + freeNumber(r.Nh));
+        passLimit(s.app, passes, kColumnSearchLimit, T::kNoConvergence);
+    }
+}
+
+// Steps 10-15 for a given tube length.
+void rating(Run& s) {
+    Record& r = s.r;
+    r.DsN = normalDensity(s.app, r.shellWet);
+    if (s.manual) r.DsN = r.Ds;
+    r.NV = r.Nv;
+    r.H = (r.NV - 1.0f) * r.Pv + r.DO + (s.finned() ? 2.0f * r.Fh : 0.0f);
+    if (!takeRatingShellFlow(s)) {
+        if (s.si) r.Tso -= kKelvin;
+        shellFlowRating(s);
+        return;
+    }
+    if (r.flags.sCOLS == YesNo::Yes) {
+        columnSearch(s);
+        return;
+    }
+    ratePass(s);
+}
+
+// Step 17: the duty of each stream beside K·A·ΔT.
+void heatBalance(Run& s) {
+    Record& r = s.r;
+    r.Qk = r.KI * r.Ai * r.LMTD * r.FF;
+    r.Qs = r.Ws * r.Cs * std::fabs(r.Tso - r.Tsi);
+    if (s.manual && r.flags.sVAP == YesNo::Yes) {
+        r.Qt = r.Wc * r.hfg;
+    } else if (s.humid()) {
+        r.Qt = s.humidTube ? r.QG : tubeMassFlow(r) * r.Ct * std::fabs(r.Tti - r.Tto);
+        if (s.humidShell) r.Qs = r.QG;
+    } else {
+        r.Qt = tubeMassFlow(r) * r.Ct * std::fabs(r.Tti - r.Tto);
+    }
+}
+
+// The computed rows (No. 3, 4) or columns (No. 7) back into their fields.
+void writeBack(Run& s) {
+    Record& r = s.r;
+    ScreenRef main = s.app["MAINFORM"];
+    if (r.flags.sPROC == "3" || r.flags.sPROC == "4") main["EDIT26"].setText(freeNumber(r.NV));
+    if (r.flags.sCOLS == YesNo::Yes) main["EDIT27"].setText(freeNumber(r.Nh));
+}
+
+Run runFor(App& app, Record& r, RatingEntry entry) {
+    Run s{.app = app, .r = r, .entry = entry};
+    s.kind = tubeKind(r);
+    s.si = r.flags.LangUnitMode == Lang::JSI;
+    s.water = r.flags.sTF == TubeMethod::Water;
+    s.manual = r.flags.sPROP == Prop::TypedIn;
+    const bool condensing = r.flags.sCOND == YesNo::Yes && !s.manual;
+    s.humidShell = condensing && r.flags.sHUM == Hum::Shell;
+    s.humidTube = condensing && r.flags.sHUM == Hum::Tube;
+    if (s.manual && heatClass(r.TubeHeatClass) == HeatClass::Latent) {
+        const PhaseChange change = phaseChange(r.PhaseChangeKind);
+        if (change == PhaseChange::Condensation) s.regime = TubeRegime::Condensation;
+        if (change == PhaseChange::Evaporation) s.regime = TubeRegime::Evaporation;
+    }
+    return s;
+}
+
+}  // namespace
+
+void latentCaseEffectiveness(App& app, Record& r) {
+    Run s = runFor(app, r, RatingEntry::GivenLength);
+    const float Ctube = s.humidTube ? checkedDiv(app, r.Q, std::fabs(r.Tti - r.Tto), "Tti-Tto")
+                                    : r.Ct * tubeMassFlow(r);
+    const float Cshell = s.humidShell ? checkedDiv(app, r.Q, std::fabs(r.Tso - r.Tsi), "Tso-Tsi") : r.Cs * r.Ws;
+    const Effectiveness e = effectivenessOutlets(s, Ctube, Cshell);
+    r.T2X = e.tubeOut;
+    r.TY2 = e.shellOut;
+    r.Fthe = theoreticalCorrection(app, r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
+}
+
+void evaluateProperties(App& app, Record& r) {
+    const ModeFlags& f = r.flags;
+    if (f.sPROP == Prop::TypedIn) return;
+    shellGasProperties(app, r);
+    if (f.sTF == TubeMethod::AirWithMoisture || f.sTF == TubeMethod::Composition) {
+        tubeGasProperties(app, r);
+    } else if (f.sTF == TubeMethod::Water) {
+        waterProperties(app, r);
+    }
+}
+
+float tubeCapacityRate(const Record& r) {
+    if (r.flags.sPROP == Prop::TypedIn) return r.Ct * r.Wt;
+    return r.Dt * r.Ct * r.Vta;
+}
+
+float shellCapacityRate(const Record& r) {
+    if (r.flags.sPROP == Prop::TypedIn) return r.Cs * r.Ws;
+    return r.Ds * r.Cs * r.Vsa;
+}
+
+void runRating(App& app, Record& r, RatingEntry entry) {
+    Run s = runFor(app, r, entry);
+    r.Frow = r.Cz;  // the bank's row factor, chosen with the flows
+    app.pane.clear();
+    if (entry == RatingEntry::GivenLength) {
+        rating(s);
+    } else {
+        sizing(s);
+    }
+    heatBalance(s);
+    writeBack(s);
+}
+
+}  // namespace cfhx::calc
