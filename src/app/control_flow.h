@@ -8,6 +8,10 @@ namespace cfhx {
 // calculate button's procedure).
 struct LeaveCalculation {};
 
+// Start the calculation again from its first step with the fields as they
+// are now (caught by the calculate button's procedure).
+struct RestartCalculation {};
+
 // The program is ending (main window closed or the finish choice); caught by
 // the event dispatch, which unwinds every wait in progress.
 struct EndProgram {};

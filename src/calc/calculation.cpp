@@ -30,10 +30,16 @@ void handOver(App& app) {
 
 void BUTTON9_ON(App& app) {
     handOver(app);
-    try {
-        runCalculation(app);
-    } catch (const LeaveCalculation&) {
-        commonReturnPath(app);
+    for (;;) {
+        try {
+            runCalculation(app);
+            return;
+        } catch (const RestartCalculation&) {
+            continue;
+        } catch (const LeaveCalculation&) {
+            commonReturnPath(app);
+            return;
+        }
     }
 }
 

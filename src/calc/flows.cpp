@@ -204,10 +204,11 @@ RatingEntry takeFlows(App& app, Record& r) {
 
     if (r.TubeFluidKind == 1.0f || r.ShellFluidKind == 1.0f) {
         f.sCOND = "y";
-        if (f.sPROP == "2") f.sPROC = "5";
         takeTubeLength(app, r);
         return RatingEntry::GivenLength;
     }
+    // Typed-in properties are rated as No. 5.
+    if (f.sPROP == "2") f.sPROC = "5";
 
     if (oneOf(f.sPROC, "1", "2")) {
         r.ChoiceA = static_cast<float>(askChoiceA(app, r));

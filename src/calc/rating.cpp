@@ -583,8 +583,16 @@ void humidPass(Run& s) {
     const float sign = s.hotShell() ? 1.0f : -1.0f;
     if (s.humidShell) {
         r.TY = r.Tti + checkedDiv(s.app, r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
-    } else {
-        r.TY = r.Tsi - sign * checkedDiv(s.app, r.Q, r.Cs * r.Ws, "Cs*Ws");
+        return;
+    }
+    r.TY = r.Tsi - sign * checkedDiv(s.app, r.Q, r.Cs * r.Ws, "Cs*Ws");
+    // The humid tube's own outlet by its sensible balance: a rise or a
+    // temperature below 0 °C has no sound solution.
+    const float tubeOut = r.Tti + sign * checkedDiv(s.app, r.Q, r.Ct * tubeMassFlow(r), "Ct*Wt");
+    if (r.Tti - tubeOut < 0.0f || tubeOut < 0.0f) {
+        s.pane().print(T::kHumidTubeImpossible);
+        s.app.pause();
+        throw RestartCalculation{};
     }
 }
 
