@@ -2,6 +2,7 @@
 // few shared values that are not held in a field.
 #pragma once
 
+#include <any>
 #include <functional>
 #include <map>
 #include <string>
@@ -25,6 +26,9 @@ struct App {
 
     std::string UnitFlag;  // "1" SI, "2" old engineering units
     bool ended = false;    // the program has been asked to end
+    // The record of the last calculation that reached its result (a
+    // calc::Record), kept for the result output and the menu.
+    std::any lastResult;
 
     // Procedures by "SCREEN.CONTROL".
     std::map<std::string, Procedure, std::less<>> procedures;

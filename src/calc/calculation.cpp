@@ -28,11 +28,15 @@ void handOver(App& app) {
     enableRange(main, "EDIT", 23, 27, true);
 }
 
-void BUTTON9_ON(App& app) {
+void BUTTON9_ON(App& app) { calculate(app, calc::PassLimits{}); }
+
+}  // namespace
+
+void calculate(App& app, const calc::PassLimits& limits) {
     handOver(app);
     for (;;) {
         try {
-            runCalculation(app);
+            runCalculation(app, limits);
             return;
         } catch (const RestartCalculation&) {
             continue;
@@ -43,9 +47,7 @@ void BUTTON9_ON(App& app) {
     }
 }
 
-}  // namespace
-
-void runCalculation(App& app) {
+void runCalculation(App& app, const calc::PassLimits& limits) {
     calc::Record r = calc::freshRecord();
     calc::startCalculation(app, r);
     if (!(r.flags.sHUM == "1" || r.flags.sHUM == "2") && r.ShellFluidKind != 4.0f) calc::readProcessingNo(app, r);
@@ -74,8 +76,9 @@ void runCalculation(App& app) {
     }
     calc::tubeGasDialogue(app, r);
     const calc::RatingEntry entry = calc::takeFlows(app, r);
-    calc::runRating(app, r, entry);
+    calc::runRating(app, r, entry, limits);
     if (r.flags.sCOND == "y") calc::latentCaseEffectiveness(app, r);
+    app.lastResult = r;
     // The result until the tables are in: the record for the developer.
     app.pane.print("Q=" + freeNumber(r.Q) + " Tto=" + freeNumber(r.Tto) + " Tso=" + freeNumber(r.Tso) + " TL=" + freeNumber(r.TL) + " NV=" + freeNumber(r.NV) + " Nh=" + freeNumber(r.Nh) + " Qs=" + freeNumber(r.Qs) + " Qt=" + freeNumber(r.Qt) + " Qk=" + freeNumber(r.Qk) + " FF=" + freeNumber(r.FF)+ " Fthe=" + freeNumber(r.Fthe) + " Ws=" + freeNumber(r.Ws) + " Wc=" + freeNumber(r.Wc));
     app.pause();

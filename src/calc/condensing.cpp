@@ -38,12 +38,12 @@ constexpr StepBand kFall[] = {{0.5f, 0.005f, 0.5f}, {0.99f, 0.003f, 0.3f}, {0.99
 // Rows and columns of the progress screen.
 enum Screen { kLimitRow = 7, kRightColumn = 32, kBoxRow = 8, kRatioRow = 12, kDensityRow = 17 };
 
-void progressScreen(App& app, const Record& r, float TZ3, bool waterInTubes) {
+void progressScreen(App& app, const Record& r, float TZ3, bool waterInTubes, const PassLimits& limits) {
     Pane& p = app.pane;
     p.printAt(kLimitRow, kRightColumn,
               std::string(T::kLimitOpen) + formatMasked("####.#", {r.LIMIT}) + std::string(T::kLimitClose));
-    if (r.LIMIT > kLimitWarningAbove) p.printAt(4, 1, T::kLimitWarning);
-    if (r.LIMIT > kLimitClosingAbove) p.printAt(5, 1, T::kLimitClosing);
+    if (r.LIMIT > limits.condensingWarning) p.printAt(4, 1, T::kLimitWarning);
+    if (r.LIMIT > limits.condensingClosing) p.printAt(5, 1, T::kLimitClosing);
     p.printAt(kRatioRow, 0, T::kRatioHeader);
     p.printAt(kRatioRow + 1, 0, std::string(T::kKc) + freeNumber(r.Kc));
     p.printAt(kRatioRow + 2, 0, std::string(T::kKx) + freeNumber(r.Kx));
@@ -85,7 +85,7 @@ float condensingStep(float QG, float QK, bool waterInTubes, float Vc) {
     return 0.0f;
 }
 
-void condensingOutlet(App& app, Record& r) {
+void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
     const bool shell = r.flags.sHUM == Hum::Shell;
     const bool water = r.flags.sTF == TubeMethod::Water;
     const float Ts = shell ? r.Tsi : r.Tti;
@@ -136,9 +136,9 @@ void condensingOutlet(App& app, Record& r) {
         const float step = condensingStep(r.QG, r.QK, water, Vc);
         if (step == 0.0f) break;
         TZ3 = std::fabs(checkedFinite(app, TZ3 + step, "TZ3"));
-        r.LIMIT += kLimitStep;
-        progressScreen(app, r, TZ3, water);
-        if (r.LIMIT > kLimitStopAbove) stopCalculation(app, rating_texts::kNoConvergence);
+        r.LIMIT += 0.5f;
+        progressScreen(app, r, TZ3, water, limits);
+        if (r.LIMIT > limits.condensingStop) stopCalculation(app, rating_texts::kNoConvergence);
         const float otherOut = shell ? r.Tto : r.Tso;
         if (otherOut >= Ts) {
             app.pane.clear();

@@ -4,6 +4,7 @@
 // rises by 0.5 a pass and stops the run past its bound.
 #pragma once
 
+#include "calc/rating.h"
 #include "calc/record.h"
 
 namespace cfhx {
@@ -16,12 +17,7 @@ namespace cfhx::calc {
 // condensing outlet (Tso or Tto) is TZ3, the other stream's outlet and both
 // mean temperatures follow the gas's heat, and Wc, Wm, QG, QK, Xin, Xout,
 // HsatIn, HsatOut, PvsIn, PvsOut, VNo, VAo, DHin, DHout are set; Kx = Kc.
-void condensingOutlet(App& app, Record& r);
-
-inline constexpr float kLimitStep = 0.5f;
-inline constexpr float kLimitWarningAbove = 2000.0f;
-inline constexpr float kLimitClosingAbove = 2300.0f;
-inline constexpr float kLimitStopAbove = 2500.0f;
+void condensingOutlet(App& app, Record& r, const PassLimits& limits);
 
 // The change of TZ3 for the heat ratio QG/QK (0 when converged): gas or
 // water in the tubes, Vc the condensing stream's normal flow, Nm3/h.

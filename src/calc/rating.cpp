@@ -54,6 +54,7 @@ struct Run {
     App& app;
     Record& r;
     RatingEntry entry;
+    const PassLimits& limits;
     TubeKind kind = TubeKind::Bare;
     bool si = false;
     bool water = false;       // water in the tubes
@@ -112,7 +113,7 @@ void meanTemperatureGiven(Run& s) {
     r.TAM = (r.Tsi + r.Tso) / 2.0f;
     r.TGM = (r.Tti + r.Tto) / 2.0f;
     int cnt = static_cast<int>(r.CNT3);
-    passLimit(s.app, cnt, kMeanTemperatureLimit, T::kNoConvergence);
+    passLimit(s.app, cnt, s.limits.meanTemperature, T::kNoConvergence);
     r.CNT3 = static_cast<float>(cnt);
     s.text(kMeanRow, counted(T::kMeanGivenHeader, cnt));
     s.at(kMeanRow + 1, T::kMeanGivenTAM, {r.TAM, r.TAMAV});
@@ -143,7 +144,7 @@ void meanTemperatureComputed(Run& s) {
         r.Tto = r.Tsi > r.Tti ? r.Tti + rise : r.Tti - rise;
         r.TGM = (r.Tto + r.Tti) / 2.0f;
         int cnt = static_cast<int>(r.CNT3);
-        passLimit(s.app, cnt, kMeanTemperatureLimit, T::kNoConvergence);
+        passLimit(s.app, cnt, s.limits.meanTemperature, T::kNoConvergence);
         r.CNT3 = static_cast<float>(cnt);
         s.text(kMeanRow, counted(T::kMeanComputedHeader, cnt));
         s.at(kMeanRow + 1, T::kMeanComputedTAM, {r.TAM, r.TAMAV});
@@ -175,7 +176,7 @@ void tubeVelocityLoop(Run& s) {
         r.Nt = checkedDiv(s.app, r.Ai, kPi * r.DI * r.TL, "DI*TL");
         areas(s.app, r, s.kind);
         r.U = checkedDiv(s.app, tubeFlow, r.Nt * tubeFlowArea(r), "tube flow area") / kSecondsPerHour * r.PNt;
-        passLimit(s.app, s.cnt4, kTubeVelocityLimit, T::kNoConvergence);
+        passLimit(s.app, s.cnt4, s.limits.tubeVelocity, T::kNoConvergence);
         s.text(kTubeVelocityRow, counted(T::kTubeVelocityHeader, s.cnt4));
         s.at(kTubeVelocityRow + 1, T::kTraceVW, {r.VW});
         s.at(kTubeVelocityRow + 2, T::kTraceU, {r.U});
@@ -214,7 +215,7 @@ void shellVelocityLoop(Run& s) {
         r.UH = r.UM;
         r.UM = assumed;
         r.Res = checkedDiv(s.app, r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
-        passLimit(s.app, s.cnt5, kShellVelocityLimit, T::kNoConvergence);
+        passLimit(s.app, s.cnt5, s.limits.shellVelocity, T::kNoConvergence);
         s.text(kShellVelocityRow, counted(T::kShellVelocityHeader, s.cnt5));
         s.at(kShellVelocityRow + 1, T::kTraceUH, {r.UH});
         s.at(kShellVelocityRow + 2, T::kTraceUM, {r.UM});
@@ -254,7 +255,7 @@ bool correctionFactor(Run& s) {
     const bool crossed = s.hotShell() ? e.tubeOut > r.Tsi : e.shellOut > r.Tti;
     if (counter && crossed) stopCalculation(s.app, T::kFlowBalance);
     r.Fthe = theoreticalCorrection(s.app, r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
-    passLimit(s.app, s.cnt10, kCorrectionLimit, T::kNoConvergence);
+    passLimit(s.app, s.cnt10, s.limits.correction, T::kNoConvergence);
     s.text(kCorrectionRow, counted(T::kCorrectionHeader, s.cnt10));
     s.at(kCorrectionRow + 1, T::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX});
     s.at(kCorrectionRow + 2, T::kTraceFF, {r.FF});
@@ -289,7 +290,7 @@ void sizing(Run& s) {
         if (r.flags.sCOND != YesNo::Yes) temperatureEfficiencies(s.app, r);
 
         // #6: the length that gives the entered rows, or rows for the length.
-        passLimit(s.app, s.cnt6, kRowsLengthLimit, T::kNoConvergence);
+        passLimit(s.app, s.cnt6, s.limits.rowsLength, T::kNoConvergence);
         const float aim = rowsGiven ? NVX : previousNV;
         s.text(kRowsLengthRow, counted(T::kRowsLengthHeader, s.cnt6));
         s.at(kRowsLengthRow + 1, T::kTraceNVX, {aim});
@@ -398,7 +399,7 @@ void sensibleRating(Run& s) {
     r.TGM = (3.1f * r.Tti + r.Tsi) / 4.0f;
     r.TAM = (3.1f * r.Tsi + r.Tti) / 4.0f;
     const bool anyHumidity = r.flags.sHUM == Hum::Shell || r.flags.sHUM == Hum::Tube || r.flags.sHUM == Hum::None;
-    const int limit = anyHumidity ? kOutletLimit : 100;
+    const int limit = anyHumidity ? s.limits.outlet : 100;
     s.cnt8 = 0;
     for (;;) {
         actualFlows(s);
@@ -483,7 +484,7 @@ void shellFlowRating(Run& s) {
         r.Q = checkedFinite(s.app, r.Ai * r.KI * r.LMTD * r.FF, "Q");
         const float change = checkedDiv(s.app, r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
         r.TY = s.hotShell() ? r.Tti + change : r.Tti - change;
-        passLimit(s.app, s.cnt9, kPhase3Limit, T::kNoConvergence);
+        passLimit(s.app, s.cnt9, s.limits.phase3, T::kNoConvergence);
         s.text(kShellVelocityRow, counted(T::kPhase3Header, s.cnt9));
         s.at(kShellVelocityRow + 1, T::kPhase3TX, {r.TX, r.T2X, r.TGMAV});
         s.at(kShellVelocityRow + 2, T::kPhase3TY, {r.TY, r.TAMAV});
@@ -602,7 +603,7 @@ void humidRating(Run& s) {
     Record& r = s.r;
     int outer = 0;
     for (;;) {
-        passLimit(s.app, outer, kHumidOuterLimit, T::kNoConvergence);
+        passLimit(s.app, outer, s.limits.humidOuter, T::kNoConvergence);
         // Step 10's start: EFF = 0 puts the means at the inlets; the
         // sensible outlet follows the current duty.
         r.EFF = 0.0f;
@@ -621,7 +622,7 @@ void humidRating(Run& s) {
         s.lim6 = 0;
         for (;;) {
             humidPass(s);
-            passLimit(s.app, s.lim6, kHumidRelaxationLimit, T::kHumidLimit);
+            passLimit(s.app, s.lim6, s.limits.humidRelaxation, T::kHumidLimit);
             s.at(kHumidPhaseRow + 2, T::kHumidRatio, {ratio(r.TX, r.TY)});
             s.at(kHumidPhaseRow + 3, T::kHumidCounter, {static_cast<double>(s.lim6)});
             if (relaxOutlet(s)) break;
@@ -631,7 +632,7 @@ void humidRating(Run& s) {
         lossStepB(s.app, r, s.kind);
         const float estimate = r.TZ3;
         r.TZ3X = estimate;
-        condensingOutlet(s.app, r);
+        condensingOutlet(s.app, r, s.limits);
         if (std::fabs(r.TZ3 - estimate) < 0.01f) break;
         r.HsWet = r.Hs;
         r.HtWet = r.Ht;
@@ -665,7 +666,7 @@ void vapourRating(Run& s) {
                                       std::string(T::kVapourHS) + freeNumber(r.Ht));
         if (std::fabs(r.TB - r.Tso) < 0.01f) break;
         r.Tso = (r.TB + r.Tso) / 2.0f;
-        passLimit(s.app, cnt, kVapourLimit, T::kExcessArea);
+        passLimit(s.app, cnt, s.limits.vapour, T::kExcessArea);
     }
     r.Wc = checkedDiv(s.app, r.Q, r.hfg, "hfg");
     tubeCoefficient(s.app, r, Phase::Rating, s.regime);
@@ -711,7 +712,7 @@ void columnSearch(Run& s) {
         }
         s.text(kAimRow, std::string(T::kAimT4) + freeNumber(r.Tso) + std::string(T::kAimT44X) + freeNumber(r.T44X) +
                             std::string(T::kAimNH) + freeNumber(r.Nh));
-        passLimit(s.app, passes, kColumnSearchLimit, T::kNoConvergence);
+        passLimit(s.app, passes, s.limits.columnSearch, T::kNoConvergence);
     }
 }
 
@@ -757,8 +758,8 @@ void writeBack(Run& s) {
     if (r.flags.sCOLS == YesNo::Yes) main["EDIT27"].setText(freeNumber(r.Nh));
 }
 
-Run runFor(App& app, Record& r, RatingEntry entry) {
-    Run s{.app = app, .r = r, .entry = entry};
+Run runFor(App& app, Record& r, RatingEntry entry, const PassLimits& limits) {
+    Run s{.app = app, .r = r, .entry = entry, .limits = limits};
     s.kind = tubeKind(r);
     s.si = r.flags.LangUnitMode == Lang::JSI;
     s.water = r.flags.sTF == TubeMethod::Water;
@@ -777,7 +778,8 @@ Run runFor(App& app, Record& r, RatingEntry entry) {
 }  // namespace
 
 void latentCaseEffectiveness(App& app, Record& r) {
-    Run s = runFor(app, r, RatingEntry::GivenLength);
+    const PassLimits limits;
+    Run s = runFor(app, r, RatingEntry::GivenLength, limits);
     const float Ctube = s.humidTube ? checkedDiv(app, r.Q, std::fabs(r.Tti - r.Tto), "Tti-Tto")
                                     : r.Ct * tubeMassFlow(r);
     const float Cshell = s.humidShell ? checkedDiv(app, r.Q, std::fabs(r.Tso - r.Tsi), "Tso-Tsi") : r.Cs * r.Ws;
@@ -808,8 +810,8 @@ float shellCapacityRate(const Record& r) {
     return r.Ds * r.Cs * r.Vsa;
 }
 
-void runRating(App& app, Record& r, RatingEntry entry) {
-    Run s = runFor(app, r, entry);
+void runRating(App& app, Record& r, RatingEntry entry, const PassLimits& limits) {
+    Run s = runFor(app, r, entry, limits);
     r.Frow = r.Cz;  // the bank's row factor, chosen with the flows
     app.pane.clear();
     if (entry == RatingEntry::GivenLength) {

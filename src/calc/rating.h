@@ -16,27 +16,32 @@ struct App;
 
 namespace cfhx::calc {
 
+// Pass limits of the loops; the last two bound loops that have none of
+// their own. The condensing side counts in half passes.
+struct PassLimits {
+    int meanTemperature = 100;
+    int tubeVelocity = 1000;
+    int shellVelocity = 100;
+    int rowsLength = 100;
+    int outlet = 5000;
+    int humidRelaxation = 7000;
+    int phase3 = 500;
+    int correction = 100;
+    int vapour = 4000;
+    float condensingWarning = 2000.0f;
+    float condensingClosing = 2300.0f;
+    float condensingStop = 2500.0f;
+    int columnSearch = 20000;
+    int humidOuter = 1000;
+};
+
 // Runs the rating from `entry` and leaves the converged result in `r`
 // (heat balance Qs, Qt, Qk included). Stops throw.
-void runRating(App& app, Record& r, RatingEntry entry);
+void runRating(App& app, Record& r, RatingEntry entry, const PassLimits& limits = {});
 
 // The capacity rates, NTU, effectiveness and correction factor of a latent
 // case after its rating, for the result tables.
 void latentCaseEffectiveness(App& app, Record& r);
-
-// Pass limits.
-inline constexpr int kMeanTemperatureLimit = 100;
-inline constexpr int kTubeVelocityLimit = 1000;
-inline constexpr int kShellVelocityLimit = 100;
-inline constexpr int kRowsLengthLimit = 100;
-inline constexpr int kOutletLimit = 5000;
-inline constexpr int kHumidRelaxationLimit = 7000;
-inline constexpr int kPhase3Limit = 500;
-inline constexpr int kCorrectionLimit = 100;
-inline constexpr int kVapourLimit = 4000;
-// Bounds of the loops that have none of their own.
-inline constexpr int kColumnSearchLimit = 20000;
-inline constexpr int kHumidOuterLimit = 1000;
 
 // Gas and water properties at the current mean temperatures: shell gas
 // unless typed in, tube gas or water by the tube property method.

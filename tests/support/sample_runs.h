@@ -1,0 +1,59 @@
+// Whole calculations from the sample values of the input screens: the
+// screens filled through their buttons, the calculate button pressed, the
+// typed answers given in order.
+#pragma once
+
+#include <any>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "calc/record.h"
+#include "support/session.h"
+
+namespace cfhx::testing {
+
+struct SampleRun {
+    const char* name;
+    bool si = false;
+    const char* tube = "MAINFORM.BUTTON2";   // tube kind button
+    const char* shell = "MAINFORM.BUTTON6";  // shell kind button (typed-in: unused)
+    const char* number = nullptr;            // FORM6 button of the processing No.
+    std::vector<std::string> typed;          // answers to the typed questions
+    std::vector<std::string> options;        // FORM7 buttons (typed-in properties)
+};
+
+// FORM6 buttons of the processing numbers 1-7.
+inline const char* processingButton(int no) {
+    static const char* const kButtons[] = {"FORM6.BUTTON31", "FORM6.BUTTON32", "FORM6.BUTTON34", "FORM6.BUTTON35",
+                                           "FORM6.BUTTON36", "FORM6.BUTTON37", "FORM6.BUTTON38"};
+    return kButtons[no - 1];
+}
+
+// Fills the screens with the samples and presses the calculate button.
+inline void runSample(Session& s, const SampleRun& c) {
+    s.openInput(c.si);
+    if (c.options.empty()) {
+        s.click("MAINFORM.BUTTON22");  // the sample bundle
+        s.click(c.tube);
+        s.click(c.shell);
+    } else {  // typed-in properties: FORM7 first
+        s.click(c.tube);
+        for (const std::string& o : c.options) s.click(o);
+        s.click("MAINFORM.BUTTON22");
+    }
+    if (c.number) {
+        s.click(c.number);
+        s.click("FORM6.BUTTON39");
+    }
+    s.click("FORM5.BUTTON53");
+    s.click("FORM5.BUTTON30");
+    s.platform.yesNo.push_back(true);
+    for (const std::string& t : c.typed) s.platform.lines.push_back(t);
+    s.click("MAINFORM.BUTTON9");
+}
+
+// The record of the last result, or nullptr when the run stopped.
+inline const calc::Record* lastResult(Session& s) { return std::any_cast<calc::Record>(&s.app.lastResult); }
+
+}  // namespace cfhx::testing
