@@ -735,10 +735,12 @@ void rating(Run& s) {
     ratePass(s);
 }
 
-// Step 17: the duty of each stream beside K·A·ΔT.
+// Step 17: the duty of each stream beside K·A·ΔT. A sensible run's ΔT
+// carries the correction the result shows (Fthe: the effectiveness rating
+// keeps FF at 1), as in the balance check of the results.
 void heatBalance(Run& s) {
     Record& r = s.r;
-    r.Qk = r.KI * r.Ai * r.LMTD * r.FF;
+    r.Qk = r.KI * r.Ai * r.LMTD * (r.flags.sCOND == YesNo::Yes ? r.FF : r.Fthe);
     r.Qs = r.Ws * r.Cs * std::fabs(r.Tso - r.Tsi);
     if (s.manual && r.flags.sVAP == YesNo::Yes) {
         r.Qt = r.Wc * r.hfg;
@@ -813,6 +815,7 @@ float shellCapacityRate(const Record& r) {
 void runRating(App& app, Record& r, RatingEntry entry, const PassLimits& limits) {
     Run s = runFor(app, r, entry, limits);
     r.Frow = r.Cz;  // the bank's row factor, chosen with the flows
+    if (s.finned()) finGeometry(app, r);  // fin gap FS and fin diameter Df
     app.pane.clear();
     if (entry == RatingEntry::GivenLength) {
         rating(s);

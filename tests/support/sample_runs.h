@@ -21,6 +21,7 @@ struct SampleRun {
     const char* number = nullptr;            // FORM6 button of the processing No.
     std::vector<std::string> typed;          // answers to the typed questions
     std::vector<std::string> options;        // FORM7 buttons (typed-in properties)
+    const char* fins = nullptr;              // fin button, its sample dimensions taken
 };
 
 // FORM6 buttons of the processing numbers 1-7.
@@ -35,6 +36,10 @@ inline void runSample(Session& s, const SampleRun& c) {
     s.openInput(c.si);
     if (c.options.empty()) {
         s.click("MAINFORM.BUTTON22");  // the sample bundle
+        if (c.fins) {
+            s.platform.yesNo.push_back(true);
+            s.click(c.fins);
+        }
         s.click(c.tube);
         s.click(c.shell);
     } else {  // typed-in properties: FORM7 first
