@@ -149,7 +149,10 @@ void meanTemperatureComputed(Run& s) {
         s.text(kMeanRow, counted(T::kMeanComputedHeader, cnt));
         s.at(kMeanRow + 1, T::kMeanComputedTAM, {r.TAM, r.TAMAV});
         s.at(kMeanRow + 2, T::kMeanComputedTGM, {r.TGM, r.TGMAV});
-        if (std::fabs(r.TGM - remembered) < 0.1f) return;
+        if (std::fabs(r.TGM - remembered) < 0.1f) {
+            r.CNT3 = 0.0f;
+            return;
+        }
         r.TGM += 0.01f;
     }
 }
