@@ -61,7 +61,10 @@ std::vector<SampleRun> sampleRuns() {
     runs.push_back({.name = "radial fins", .number = processingButton(1), .typed = {"1"}, .fins = kRadialFins});
     runs.push_back({.name = "plate fins", .number = processingButton(6), .fins = kPlateFins});
     runs.push_back({.name = "plate fins, humid shell", .tube = kWaterTubes, .shell = kHumidShell, .fins = kPlateFins});
-    runs.push_back({.name = "typed-in liquid", .tube = kTypedIn, .options = {"FORM7.RADIO7", "FORM7.RADIO11", "FORM7.BUTTON52"}});
+    for (bool si : {false, true}) {
+        runs.push_back({.name = "typed-in liquid", .si = si, .tube = kTypedIn,
+                        .options = {"FORM7.RADIO7", "FORM7.RADIO11", "FORM7.BUTTON52"}});
+    }
     runs.push_back({.name = "typed-in condensing vapour",
                     .tube = kTypedIn,
                     .options = {"FORM7.RADIO8", "FORM7.RADIO9", "FORM7.RADIO11", "FORM7.BUTTON52"}});
