@@ -1,6 +1,7 @@
 #include "report/result_rows.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "app/codes.h"

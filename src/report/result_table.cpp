@@ -63,8 +63,12 @@ std::string_view styleLabel(const Premise& p, const Case& c) {
     return p.styleSensible;
 }
 
+// FlowPattern of the construction column: 2 parallel passes (sensible or
+// latent), otherwise counter passes.
+constexpr float kParallelPasses = 2.0f;
+
 std::string_view patternLabel(const Labels& l, const Record& r) {
-    if (r.FlowPattern == 2.0f) return l.patternParallel;
+    if (r.FlowPattern == kParallelPasses) return l.patternParallel;
     return r.PNt < 2.0f && r.PNs < 2.0f ? l.patternOnePass : l.patternCounter;
 }
 

@@ -32,6 +32,10 @@ constexpr double kPercent = 100.0;
 // Above this an SI pressure loss (Pa) keeps its decimals.
 constexpr double kLossDecimalsAbovePa = 4.0;
 
+// TubeMoistureMode, ShellMoistureMode: how the water content was entered.
+enum class Moisture { VolumePercent = 1, Humidity = 2, SaturationTemperature = 3, SaturatedEnthalpy = 4 };
+Moisture moisture(float code) { return static_cast<Moisture>(static_cast<int>(code)); }
+
 std::string whole(double v) { return freeNumber(std::round(v)); }
 
 void setCaptions(ScreenRef form, std::span<const T::Caption> captions) {
@@ -51,6 +55,7 @@ void restoreCaptions(ScreenRef form, std::span<const T::Caption> captions) {
     throw LeaveCalculation{};
 }
 
+// Processing No. 2, 4 and 6 show the shell flow from its actual volume.
 bool shellFlowFromVolume(const Record& r) {
     const int no = static_cast<int>(r.ProcessingNo);
     return no == 2 || no == 4 || no == 6;
@@ -78,9 +83,11 @@ void fillSummaryScreen(App& app, Record& r, bool si, bool freshResult) {
 
     // Tube inlet.
     double tubeIn = r.Tti;
+    // A condensing tube side enters saturated: at its dew point, or at the
+    // entered saturation temperature, which the run took as Tti.
     if (c.latent == Latent::Tube) {
-        const int moisture = static_cast<int>(r.TubeMoistureMode);
-        if (moisture == 1 || moisture == 2 || moisture == 4) tubeIn = r.TdewT;
+        const Moisture m = moisture(r.TubeMoistureMode);
+        if (m == Moisture::VolumePercent || m == Moisture::Humidity || m == Moisture::SaturatedEnthalpy) tubeIn = r.TdewT;
     }
     double tubeFlow = r.Wt;
     if (fluidKind(r.TubeFluidKind) == FluidKind::Water)
@@ -108,9 +115,9 @@ void fillSummaryScreen(App& app, Record& r, bool si, bool freshResult) {
     // Shell inlet.
     double shellIn = r.Tsi;
     if (c.latent == Latent::Shell) {
-        const int moisture = static_cast<int>(r.ShellMoistureMode);
-        if (moisture == 1 || moisture == 2) shellIn = r.TdewS;
-        if (moisture == 3) shellIn = r.TsatS;
+        const Moisture m = moisture(r.ShellMoistureMode);
+        if (m == Moisture::VolumePercent || m == Moisture::Humidity) shellIn = r.TdewS;
+        if (m == Moisture::SaturationTemperature) shellIn = r.TsatS;
     }
     const double shellFlow = shellFlowFromVolume(r) ? double(r.Vsa) * r.Ds : double(r.Ws);
     set("EDIT49", freeNumber(shellIn));
@@ -154,6 +161,7 @@ void fillSummaryScreen(App& app, Record& r, bool si, bool freshResult) {
     set("EDIT50", freeNumber(r.Ao));
     set("EDIT44", freeNumber(double(r.Ht0) * r.CFt));
     set("EDIT45", freeNumber(double(r.Hs0) * r.CFs));
+    // Processing No. 4 computes the vertical rows (NV); the others keep the set Nv.
     const double rows = static_cast<int>(r.ProcessingNo) == 4 ? r.NV : r.Nv;
     set("EDIT46", freeNumber(rows * r.Nh));
     set("EDIT63", freeNumber(r.PNt));
