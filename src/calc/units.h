@@ -3,6 +3,8 @@
 // SI results only while they are shown. Every factor and offset lives here.
 #pragma once
 
+#include "calc/record.h"
+
 namespace cfhx::calc {
 
 // °C → K. The program uses 273, not 273.15, on entry and on display alike.
@@ -40,5 +42,116 @@ struct Conversion {
 
 inline constexpr Conversion kCelsiusToKelvin{.offset = kKelvin};
 inline constexpr Conversion kPerHourToPerSecond{.factor = kSecondsPerHour, .divide = true};
+
+// The result record in SI for a table: one conversion per quantity. Old →
+// SI in the preamble of an SI table, back after it; the back-conversion
+// inverts each step, so the record returns to its old units up to rounding.
+inline constexpr Conversion kKcalToKj{.factor = kKjPerKcal};              // kcal/kg℃ → kJ/kgK, kcal/kg → kJ/kg
+inline constexpr Conversion kFoulingToSi{.factor = kFoulingSiPerOld};     // m2h℃/kcal → m2K/W
+inline constexpr Conversion kConductivityToSi{.factor = kWmkPerKcalMhC};  // kcal/mh℃ → W/mK
+inline constexpr Conversion kMetreToMm{.factor = kMmPerM};                // m → mm
+inline constexpr Conversion kKgfCm2ToMpa{.factor = kMpaPerKgfCm2};        // kgf/cm2 → MPa
+inline constexpr Conversion kKcalHToWatt{.factor = kWattPerKcalH};        // kcal/h → W, kcal/m2h℃ → W/m2K
+inline constexpr Conversion kSatPressureToMpa{.factor = kMpaPerKgfCm2Exact};
+inline constexpr Conversion kSurfaceTensionToSi{.factor = kNewtonPerKgf};  // kgf/m → N/m
+
+struct ResultConversion {
+    float Record::*field;
+    Conversion conversion;
+};
+
+inline constexpr ResultConversion kResultConversions[] = {
+    // Specific heats and the condensing side's saturated enthalpies.
+    {.field = &Record::Ct, .conversion = kKcalToKj},
+    {.field = &Record::Cs, .conversion = kKcalToKj},
+    {.field = &Record::HsatIn, .conversion = kKcalToKj},
+    {.field = &Record::HsatOut, .conversion = kKcalToKj},
+    // Fouling factors and conductivities.
+    {.field = &Record::Rt, .conversion = kFoulingToSi},
+    {.field = &Record::Rs, .conversion = kFoulingToSi},
+    {.field = &Record::Kt, .conversion = kConductivityToSi},
+    {.field = &Record::Ks, .conversion = kConductivityToSi},
+    {.field = &Record::Kf, .conversion = kConductivityToSi},
+    {.field = &Record::Km, .conversion = kConductivityToSi},
+    // Kinematic viscosities, m2/h → m2/s.
+    {.field = &Record::VIt, .conversion = kPerHourToPerSecond},
+    {.field = &Record::VIs, .conversion = kPerHourToPerSecond},
+    // Lengths, m → mm.
+    {.field = &Record::DI, .conversion = kMetreToMm},
+    {.field = &Record::DO, .conversion = kMetreToMm},
+    {.field = &Record::Fh, .conversion = kMetreToMm},
+    {.field = &Record::FT, .conversion = kMetreToMm},
+    {.field = &Record::Pv, .conversion = kMetreToMm},
+    {.field = &Record::Ph, .conversion = kMetreToMm},
+    {.field = &Record::H, .conversion = kMetreToMm},
+    {.field = &Record::TL, .conversion = kMetreToMm},
+    {.field = &Record::W, .conversion = kMetreToMm},
+    {.field = &Record::Df, .conversion = kMetreToMm},
+    {.field = &Record::TTP2, .conversion = kMetreToMm},
+    // Flows, per hour → per second, with the outlet normal flow of the
+    // condensing side and its actual volume.
+    {.field = &Record::Vt, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Vs, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Wt, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Ws, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Wtt, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Vta, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Vsa, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Wc, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Wm, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Wtc, .conversion = kPerHourToPerSecond},
+    {.field = &Record::Wo, .conversion = kPerHourToPerSecond},
+    {.field = &Record::VNo, .conversion = kPerHourToPerSecond},
+    {.field = &Record::VAo, .conversion = kPerHourToPerSecond},
+    // Pressures: saturation pressures of the condensing side, the losses
+    // in kgf/cm2 and in mmAq.
+    {.field = &Record::PvsIn, .conversion = kKgfCm2ToMpa},
+    {.field = &Record::PvsOut, .conversion = kKgfCm2ToMpa},
+    {.field = &Record::Pt, .conversion = kKgfCm2ToMpa},
+    {.field = &Record::Ps, .conversion = kKgfCm2ToMpa},
+    {.field = &Record::DPt, .conversion = kKgfCm2ToMpa},
+    {.field = &Record::DPs, .conversion = kKgfCm2ToMpa},
+    // Film and overall coefficients.
+    {.field = &Record::Ht0, .conversion = kKcalHToWatt},
+    {.field = &Record::Hs0, .conversion = kKcalHToWatt},
+    {.field = &Record::Htx, .conversion = kKcalHToWatt},
+    {.field = &Record::KI, .conversion = kKcalHToWatt},
+    {.field = &Record::KO, .conversion = kKcalHToWatt},
+    // Heat flows; QG is the heat given up by the condensing gas.
+    {.field = &Record::Q, .conversion = kKcalHToWatt},
+    {.field = &Record::Q2, .conversion = kKcalHToWatt},
+    {.field = &Record::Qk, .conversion = kKcalHToWatt},
+    {.field = &Record::QG, .conversion = kKcalHToWatt},
+    // Temperatures, ℃ → K: inlets and outlets, the effectiveness outlets
+    // T2X (tube) and TY2 (shell), the property and mean temperatures, and
+    // the condensing side's saturation temperatures in (dew points, the
+    // entered shell saturation) and out (TZ3).
+    {.field = &Record::Tti, .conversion = kCelsiusToKelvin},
+    {.field = &Record::Tsi, .conversion = kCelsiusToKelvin},
+    {.field = &Record::Tto, .conversion = kCelsiusToKelvin},
+    {.field = &Record::Tso, .conversion = kCelsiusToKelvin},
+    {.field = &Record::T2X, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TY2, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TGMAV, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TAMAV, .conversion = kCelsiusToKelvin},
+    {.field = &Record::Twav, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TGM, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TAM, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TdewS, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TdewT, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TsatS, .conversion = kCelsiusToKelvin},
+    {.field = &Record::TZ3, .conversion = kCelsiusToKelvin},
+    // Saturation pressure and surface tension of a typed-in tube fluid.
+    {.field = &Record::Psat, .conversion = kSatPressureToMpa},
+    {.field = &Record::SIGt, .conversion = kSurfaceTensionToSi},
+};
+
+// The result record to SI and back.
+inline void resultToSi(Record& r) {
+    for (const ResultConversion& c : kResultConversions) r.*c.field = c.conversion.toSi(r.*c.field);
+}
+inline void resultToOld(Record& r) {
+    for (const ResultConversion& c : kResultConversions) r.*c.field = c.conversion.toOld(r.*c.field);
+}
 
 }  // namespace cfhx::calc

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -16,6 +17,7 @@
 #include "platform/qt/look.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
+#include "platform/qt/pictures.h"
 
 namespace cfhx::qt {
 
@@ -41,6 +43,19 @@ ScreenWindow::ScreenWindow(const ScreenDef& def, bool main, QWidget* parent)
     setFont(controlFont());
 }
 
+void ScreenWindow::setPicture(QImage picture) {
+    picture_ = std::move(picture);
+    update();
+}
+
+void ScreenWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(scaled(Rect{0, 0, picture_.width(), picture_.height()}), picture_);
+}
+
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     if (!main_) {
         event->ignore();
@@ -51,12 +66,13 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 }
 
 ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClick)
-    : forms_(forms), onClick_(std::move(onClick)) {
+    : forms_(forms), onClick_(std::move(onClick)), pictureFolders_(pictureFolders()) {
     const auto& screens = forms_.screens();
     widgets_.resize(screens.size());
     placed_.assign(screens.size(), false);
     for (size_t s = 0; s < screens.size(); ++s) {
         const ScreenDef& def = *screens[s].def;
+        pictureFiles_.push_back(pictureFile(def.name));
         auto* window = new ScreenWindow(def, s == 0, s == 0 ? nullptr : main_.get());
         if (s == 0) main_.reset(window);
         windows_.push_back(window);
@@ -190,10 +206,14 @@ void ScreenWindows::controlChanged(int screen, int control) {
 void ScreenWindows::screenShownChanged(int screen) {
     ScreenWindow* window = windows_.at(screen);
     const bool shown = forms_.at(screen).shown || (screen == 0 && mainKept_);
+    const QString& picture = pictureFiles_.at(screen);
     if (!shown) {
         window->hide();
+        if (!picture.isEmpty()) window->setPicture(QImage());  // released until the next showing
         return;
     }
+    // Read afresh on every showing; a missing file leaves the screen without it.
+    if (!picture.isEmpty()) window->setPicture(loadPicture(picture, pictureFolders_));
     if (!placed_[screen]) {
         place(window);
         placed_[screen] = true;

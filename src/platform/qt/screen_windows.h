@@ -3,10 +3,13 @@
 // reach the widgets, typing reaches the model and clicks go to a handler.
 #pragma once
 
+#include <QImage>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/screens.h"
@@ -30,11 +33,18 @@ public:
     ScreenWindow(const ScreenDef& def, bool main, QWidget* parent);
     std::function<void()> onClose;
 
+    // A picture in layout units, drawn scaled at the origin under the
+    // controls; a null image draws nothing.
+    void setPicture(QImage picture);
+    const QImage& picture() const { return picture_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool main_;
+    QImage picture_;
 };
 
 class ScreenWindows : public FormsObserver {
@@ -58,6 +68,10 @@ public:
     // The main window stays up from start-up to the end.
     void keepMainShown() { mainKept_ = true; }
 
+    // Where a screen's picture is looked for each time the screen is shown
+    // (pictureFolders() unless set).
+    void setPictureFolders(QStringList folders) { pictureFolders_ = std::move(folders); }
+
 private:
     QWidget* makeWidget(int screen, int control, QWidget* parent);
     void place(ScreenWindow* window);
@@ -69,6 +83,8 @@ private:
     std::vector<std::vector<QWidget*>> widgets_;
     std::vector<QButtonGroup*> groups_;
     std::vector<bool> placed_;
+    std::vector<QString> pictureFiles_;  // per screen; empty: no picture
+    QStringList pictureFolders_;
     PanePanel* panel_ = nullptr;
     bool mainKept_ = false;
 };

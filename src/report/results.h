@@ -1,0 +1,50 @@
+// The result of a finished calculation: the result table of a display mode
+// in the text pane, the summary screen FORM2, the wet-gas property tables
+// and the heat-balance check. The record is held in the old units; an SI
+// presentation converts it for its own length and back.
+#pragma once
+
+#include <string_view>
+
+#include "calc/record.h"
+
+namespace cfhx {
+struct App;
+}
+
+namespace cfhx::report {
+
+// A fresh result: the phase-change flows of the latent side (Wtc, Wo), the
+// table of the run's display mode, then the summary screen. The capacity
+// rates and effectiveness of a latent case are the engine's, before this.
+void presentResult(App& app, calc::Record& r);
+
+// The table of `mode` ("J", "JSI", "E", "ESI"): the outer area, the premise
+// block (with the main screen's composition/property panel in the Japanese
+// modes), then every row whose condition holds. Also stores the
+// temperature efficiencies, the bare-tube KO and, for a latent side, the
+// mean temperatures the premise block shows.
+void showTable(App& app, calc::Record& r, std::string_view mode);
+
+// Fills and shows FORM2 in SI (`si`) or the old units; English captions in
+// mode "E", and in mode "ESI" on a fresh result only. A condensate larger
+// than the tube inflow or a negative outlet flow hides FORM2, prints its
+// message, pauses and leaves the calculation (LeaveCalculation).
+void fillSummaryScreen(App& app, calc::Record& r, bool si, bool freshResult);
+
+// The wet-condensation property table of the latent side (the shell side
+// when no side is latent) in the run's display mode.
+void showWetGasTable(App& app, const calc::Record& r);
+
+// The heat-balance ratios in the old units; Qk takes the overall duty of the check.
+void showHeatBalanceCheck(App& app, calc::Record& r);
+
+// Duties of the heat-balance check, kcal/h.
+struct HeatBalance {
+    double Qk = 0.0;  // overall, K·A·ΔT
+    double Qs = 0.0;  // shell side
+    double Qt = 0.0;  // tube side
+};
+HeatBalance heatBalance(const calc::Record& r);
+
+}  // namespace cfhx::report
