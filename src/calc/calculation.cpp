@@ -3,7 +3,6 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "app/frame_texts.h"
-#include "app/mask.h"
 #include "calc/flows.h"
 #include "calc/rating.h"
 #include "calc/humid_dialogue.h"
@@ -11,7 +10,6 @@
 #include "calc/start.h"
 
 namespace cfhx {
-namespace {
 
 // The hand-over: only the flow arrangement, passes, rows and columns stay
 // editable while the calculation runs.
@@ -28,26 +26,7 @@ void handOver(App& app) {
     enableRange(main, "EDIT", 23, 27, true);
 }
 
-void BUTTON9_ON(App& app) { calculate(app, calc::PassLimits{}); }
-
-}  // namespace
-
-void calculate(App& app, const calc::PassLimits& limits) {
-    handOver(app);
-    for (;;) {
-        try {
-            runCalculation(app, limits);
-            return;
-        } catch (const RestartCalculation&) {
-            continue;
-        } catch (const LeaveCalculation&) {
-            commonReturnPath(app);
-            return;
-        }
-    }
-}
-
-void runCalculation(App& app, const calc::PassLimits& limits) {
+calc::Record runCalculation(App& app, const calc::PassLimits& limits) {
     calc::Record r = calc::freshRecord();
     calc::startCalculation(app, r);
     if (!(r.flags.sHUM == "1" || r.flags.sHUM == "2") && r.ShellFluidKind != 4.0f) calc::readProcessingNo(app, r);
@@ -78,11 +57,7 @@ void runCalculation(App& app, const calc::PassLimits& limits) {
     const calc::RatingEntry entry = calc::takeFlows(app, r);
     calc::runRating(app, r, entry, limits);
     if (r.flags.sCOND == "y") calc::latentCaseEffectiveness(app, r);
-    app.lastResult = r;
-    // The result until the tables are in: the record for the developer.
-    app.pane.print("Q=" + freeNumber(r.Q) + " Tto=" + freeNumber(r.Tto) + " Tso=" + freeNumber(r.Tso) + " TL=" + freeNumber(r.TL) + " NV=" + freeNumber(r.NV) + " Nh=" + freeNumber(r.Nh) + " Qs=" + freeNumber(r.Qs) + " Qt=" + freeNumber(r.Qt) + " Qk=" + freeNumber(r.Qk) + " FF=" + freeNumber(r.FF)+ " Fthe=" + freeNumber(r.Fthe) + " Ws=" + freeNumber(r.Ws) + " Wc=" + freeNumber(r.Wc));
-    app.pause();
-    throw LeaveCalculation{};
+    return r;
 }
 
 void commonReturnPath(App& app) {
@@ -104,6 +79,5 @@ void commonReturnPath(App& app) {
     main["BUTTON9"].enable();
 }
 
-void registerCalculationProcedures(App& app) { registerProcedure(app, "MAINFORM", "BUTTON9", BUTTON9_ON); }
 
 }  // namespace cfhx

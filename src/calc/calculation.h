@@ -1,23 +1,21 @@
-// The calculate button of the main window and the common return path.
+// The calculation as the calculate button runs it, and the common return
+// path back to the input screens.
 #pragma once
+
+#include "calc/rating.h"
+#include "calc/record.h"
 
 namespace cfhx {
 struct App;
 
-namespace calc {
-struct PassLimits;
-}
+// The hand-over: the main window's input closed while the calculation runs.
+void handOver(App& app);
 
-// The calculate button: the hand-over, the calculation with its restarts,
-// and the common return path when it is left.
-void calculate(App& app, const calc::PassLimits& limits);
-
-// The calculation proper, entered after the hand-over; leaves by throwing
-// LeaveCalculation.
-void runCalculation(App& app, const calc::PassLimits& limits);
+// The calculation proper, entered after the hand-over, up to its converged
+// record; leaves by throwing LeaveCalculation (or RestartCalculation).
+calc::Record runCalculation(App& app, const calc::PassLimits& limits);
 
 // Back to the input screens with every entered value kept.
 void commonReturnPath(App& app);
 
-void registerCalculationProcedures(App& app);
 }  // namespace cfhx

@@ -826,6 +826,9 @@ void runRating(App& app, Record& r, RatingEntry entry, const PassLimits& limits)
         sizing(s);
     }
     heatBalance(s);
+    // The film coefficients of the result, before correction factors.
+    r.Ht0 = r.Ht;
+    r.Hs0 = r.Hs;
     writeBack(s);
 }
 

@@ -1,7 +1,7 @@
 #include "platform/program.h"
 
 #include "app/app.h"
-#include "calc/calculation.h"
+#include "report/calculate_button.h"
 #include "input/procedures.h"
 
 namespace cfhx {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/calculation.h"
+#include "report/calculate_button.h"
 #include "calc/rating.h"
 #include "calc/rating_texts.h"
 #include "support/sample_runs.h"

@@ -1,0 +1,37 @@
+#include "report/calculate_button.h"
+
+#include "app/app.h"
+#include "app/control_flow.h"
+#include "calc/calculation.h"
+#include "report/results.h"
+
+namespace cfhx {
+namespace {
+
+void BUTTON9_ON(App& app) { calculate(app, calc::PassLimits{}); }
+
+}  // namespace
+
+void calculate(App& app, const calc::PassLimits& limits) {
+    handOver(app);
+    for (;;) {
+        try {
+            calc::Record r = runCalculation(app, limits);
+            app.lastResult = r;
+            report::presentResult(app, r);
+            app.lastResult = r;
+            // Until the menu follows the result: a pause, then back to the screens.
+            app.pause();
+            throw LeaveCalculation{};
+        } catch (const RestartCalculation&) {
+            continue;
+        } catch (const LeaveCalculation&) {
+            commonReturnPath(app);
+            return;
+        }
+    }
+}
+
+void registerCalculationProcedures(App& app) { registerProcedure(app, "MAINFORM", "BUTTON9", BUTTON9_ON); }
+
+}  // namespace cfhx
