@@ -1,6 +1,7 @@
 // Film coefficients, fin efficiency, areas and the overall coefficient, in
 // kcal, m, h and °C; velocities in m/s (hence the seconds per hour in every
-// Reynolds number). Each routine reads and writes the record.
+// Reynolds number). The routines taking the record read it and write their
+// results into it.
 #pragma once
 
 #include "app/codes.h"
@@ -75,7 +76,8 @@ enum class HumidSide { Shell, Tube };
 // then the given value of that side, if any.
 void wetEnhancement(Record& r, HumidSide side, float Tg, float Tw, float M);
 
-// Hti, Hso, KI and KO with CFt, CFs and fouling.
+// Hti, Hso and KI on the inner area with CFt, CFs, the fouling Rt, Rs and
+// the tube wall; KO on the outer area (KO·Ao = KI·Ai).
 void overallCoefficient(Record& r);
 
 }  // namespace cfhx::calc

@@ -41,7 +41,9 @@ void wetFromDry(const float dry[kComponents], float waterPercent, float wet[kCom
 void dryFromWet(const float wet[kComponents], float dry[kComponents]);
 float normalDensity(const float wet[kComponents]);  // kg/Nm3
 
-// Lowest saturated enthalpy accepted at the limit temperature T0.
+// Lowest saturated enthalpy accepted at the limit temperature T0: that of
+// standard air saturated at T0 (cp 0.24), never below kMinSaturatedEnthalpy,
+// which also stands for any T0 below 0 °C.
 float enthalpyLowerLimit(float T0);
 
 // One pass of the saturation-temperature iteration.
