@@ -5,6 +5,7 @@
 #include "app/frame_texts.h"
 #include "calc/flows.h"
 #include "calc/humid_dialogue.h"
+#include "calc/numeric_guard.h"
 #include "calc/review.h"
 #include "calc/start.h"
 
@@ -30,6 +31,12 @@ void BUTTON9_ON(App& app) {
     handOver(app);
     try {
         runCalculation(app);
+    } catch (const calc::CalculationStop& stop) {
+        app.pane.clear();
+        printEmptyLines(app.pane, 3);
+        app.pane.print(stop.message);
+        app.pause();
+        commonReturnPath(app);
     } catch (const LeaveCalculation&) {
         commonReturnPath(app);
     }
