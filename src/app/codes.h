@@ -15,6 +15,7 @@ inline constexpr float codeOf(FluidKind k) { return static_cast<float>(static_ca
 // HtcMode: which film coefficients are computed and which given.
 enum class HtcMode { BothComputed = 1, TubeGiven = 2, ShellGiven = 3, BothGiven = 4 };
 inline constexpr HtcMode htcMode(float code) { return static_cast<HtcMode>(static_cast<int>(code)); }
+inline constexpr float codeOf(HtcMode m) { return static_cast<float>(static_cast<int>(m)); }
 
 // PhaseChangeKind of a typed-in tube fluid.
 enum class PhaseChange { None = 0, Evaporation = 1, Condensation = 3 };

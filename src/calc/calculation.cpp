@@ -6,6 +6,7 @@
 #include "calc/flows.h"
 #include "calc/rating.h"
 #include "calc/humid_dialogue.h"
+#include "calc/numeric_guard.h"
 #include "calc/review.h"
 #include "calc/start.h"
 

@@ -25,7 +25,7 @@ float vapourDensity(float V) { return kNormalDensity[kH2O] * V; }
 
 // Humid volume: kg dry gas per m3 at T.
 float humidDensity(App& app, float M, float X, float T) {
-    return checkedDiv(app, 1.0f, 0.4555f * (M + X) * (kKelvin + T) / 100.0f, "humid volume");
+    return checkedDiv(1.0f, 0.4555f * (M + X) * (kKelvin + T) / 100.0f, "humid volume");
 }
 
 struct StepBand {
@@ -95,50 +95,50 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
     const float vapour = vapourDensity(shell ? r.Vxa : r.VH);
     r.Xin = shell ? r.XA : r.XG;
     r.HsatIn = humidEnthalpy(0.24f, Ts, r.Xin);
-    r.PvsIn = std::fabs(saturationPressure(app, Ts));
+    r.PvsIn = std::fabs(saturationPressure(Ts));
     r.DHin = humidDensity(app, M, r.Xin, Ts);
-    const float Cpg = dryGasSpecificHeat(app, shell ? r.shellDry : r.tubeDry);
+    const float Cpg = dryGasSpecificHeat(shell ? r.shellDry : r.tubeDry);
     // Dry gas of the condensing stream, kg/h.
     const float Gd = Vc * (Dnc - vapour);
     const bool parallel = r.flags.sFLOW == Flow::Parallel;
 
     float TZ3 = Ts;
     for (;;) {
-        const float Pvs = std::fabs(saturationPressure(app, TZ3));
-        r.Xout = checkedDiv(app, M * Pvs, kPressure - Pvs, "1.033-Pvs(TZ3)");
+        const float Pvs = std::fabs(saturationPressure(TZ3));
+        r.Xout = checkedDiv(M * Pvs, kPressure - Pvs, "1.033-Pvs(TZ3)");
         r.HsatOut = humidEnthalpy(Cpg, TZ3, r.Xout);
         r.PvsOut = Pvs;
-        r.Wc = checkedFinite(app, Gd * (r.Xin - r.Xout), "Wc");
-        r.Wm = checkedFinite(app, Gd * r.Xin, "Wm");
-        r.QG = checkedFinite(app, (r.HsatIn - r.HsatOut) * Gd, "QG");
+        r.Wc = checkedFinite(Gd * (r.Xin - r.Xout), "Wc");
+        r.Wm = checkedFinite(Gd * r.Xin, "Wm");
+        r.QG = checkedFinite((r.HsatIn - r.HsatOut) * Gd, "QG");
 
         float cin, cout;  // the other, cold stream
         if (shell) {
             const float rate = water ? r.Ct * r.Wt * 1000.0f : r.Ct * r.Vt * r.Dn;
-            r.Tto = r.Tti + checkedDiv(app, r.QG, rate, "Ct*Vt");
+            r.Tto = r.Tti + checkedDiv(r.QG, rate, "Ct*Vt");
             r.TAM = (TZ3 + Ts) / 2.0f;
             r.TGM = (r.Tti + r.Tto) / 2.0f;
             cin = r.Tti;
             cout = r.Tto;
         } else {
-            r.Tso = r.Tsi + checkedDiv(app, r.QG, r.Dns * r.Cs * r.Vs, "Dns*Cs*Vs");
+            r.Tso = r.Tsi + checkedDiv(r.QG, r.Dns * r.Cs * r.Vs, "Dns*Cs*Vs");
             r.TAM = (r.Tsi + r.Tso) / 2.0f;
             r.TGM = (TZ3 + Ts) / 2.0f;
             cin = r.Tsi;
             cout = r.Tso;
         }
         // The condensing gas is the hot stream: Ts in, TZ3 out.
-        r.LMTD = lmtd(app, Ts, TZ3, cin, cout, parallel);
+        r.LMTD = lmtd(Ts, TZ3, cin, cout, parallel);
         evaluateProperties(app, r);
-        r.QK = checkedFinite(app, r.Ai * r.KI * r.LMTD * r.FF, "QK");
-        checkedPositive(app, r.QK, "QK");  // its logarithm steps TZ3
+        r.QK = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "QK");
+        checkedPositive(r.QK, "QK");  // its logarithm steps TZ3
 
         const float step = condensingStep(r.QG, r.QK, water, Vc);
         if (step == 0.0f) break;
-        TZ3 = std::fabs(checkedFinite(app, TZ3 + step, "TZ3"));
+        TZ3 = std::fabs(checkedFinite(TZ3 + step, "TZ3"));
         r.LIMIT += 0.5f;
         progressScreen(app, r, TZ3, water, limits);
-        if (r.LIMIT > limits.condensingStop) stopCalculation(app, rating_texts::kNoConvergence);
+        if (r.LIMIT > limits.condensingStop) stopCalculation(rating_texts::kNoConvergence);
         const float otherOut = shell ? r.Tto : r.Tso;
         if (otherOut >= Ts) {
             app.pane.clear();
@@ -156,7 +156,7 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
     }
     r.DHout = humidDensity(app, M, r.Xout, TZ3);
     r.Kx = r.Kc;
-    r.VNo = Vc - checkedDiv(app, r.Wc, Dnc, "normal density");
+    r.VNo = Vc - checkedDiv(r.Wc, Dnc, "normal density");
     r.VAo = r.VNo * (kKelvin + (TZ3 + r.Twav) / 2.0f) / kKelvin;
 }
 

@@ -121,12 +121,12 @@ void takeTubeGasFlow(App& app, Record& r) {
         printValue(app, s ? T::kVtEchoSi : T::kVtEcho, r.Vt);
         if (s) r.Vt *= kSecondsPerHour;
         if (r.Vt == 0.0f) leave();
-        r.Wt = checkedFinite(app, r.Vt * r.Dn, "Vt*Dn");
+        r.Wt = checkedFinite(r.Vt * r.Dn, "Vt*Dn");
     } else if (r.TubeFlowKind == 2.0f) {
         r.Wt = echo(app, s ? T::kWtEchoSi : T::kWtEcho, "EDIT169");
         if (s) r.Wt *= kSecondsPerHour;
         if (r.Wt == 0.0f) leave();
-        r.Vt = checkedDiv(app, r.Wt, r.Dn, "Dn");
+        r.Vt = checkedDiv(r.Wt, r.Dn, "Dn");
     } else {
         p.print(T::kTubeFlowRefused);
         app.pause();
@@ -168,12 +168,12 @@ void takeShellFlow(App& app, Record& r) {
         r.Vs = echo(app, s ? T::kVsEchoSi : T::kVsEcho, "EDIT135");
         if (s) r.Vs *= kSecondsPerHour;
         if (r.Vs == 0.0f) leave();
-        r.Ws = checkedFinite(app, r.Vs * r.Dns, "Vs*Dns");
+        r.Ws = checkedFinite(r.Vs * r.Dns, "Vs*Dns");
     } else if (r.ShellFlowKind == 2.0f) {
         r.Ws = echo(app, s ? T::kWsEchoSi : T::kWsEcho, "EDIT170");
         if (r.Ws == 0.0f) leave();
         if (s) r.Ws *= kSecondsPerHour;
-        r.Vs = checkedDiv(app, r.Ws, r.Dns, "Dns");
+        r.Vs = checkedDiv(r.Ws, r.Dns, "Dns");
     } else {
         p.print(T::kShellFlowRefused);
         app.pause();
@@ -197,10 +197,10 @@ RatingEntry takeFlows(App& app, Record& r) {
     if (f.sFLOW == "2" && r.PNt == 1.0f) app.pane.print(T::kParallelNotice);
     if (f.sTF == "2") {
         f.sTAPE = "n";
-        r.Vt = checkedDiv(app, r.Wt * 1000.0f, r.Dt, "Dt");
+        r.Vt = checkedDiv(r.Wt * 1000.0f, r.Dt, "Dt");
     }
     r.TStart = std::min(r.Tti, r.Tsi) + kStartAboveColder;
-    if (f.sTAPE == "y") r.Dh = tapedHydraulicDiameter(app, r.DI, r.TTh);
+    if (f.sTAPE == "y") r.Dh = tapedHydraulicDiameter(r.DI, r.TTh);
 
     if (r.TubeFluidKind == 1.0f || r.ShellFluidKind == 1.0f) {
         f.sCOND = "y";

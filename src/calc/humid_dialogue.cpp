@@ -9,6 +9,7 @@
 #include "calc/humid_dialogue_texts.h"
 #include "calc/humid_gas.h"
 #include "calc/numeric_guard.h"
+#include "calc/numeric_pane.h"
 #include "calc/start.h"
 
 namespace cfhx::calc {
@@ -74,7 +75,7 @@ void airWithWater(App& app, float water, float pct[kComponents]) {
     float dry[kComponents];
     loadStandardAir(dry);
     float wet[kComponents];
-    wetFromDry(app, dry, water, wet);
+    wetFromDry(dry, water, wet);
     for (Component c : {kCO2, kN2, kO2}) pct[c] = wet[c] * 100.0f;
     pct[kH2O] = water;
 }
@@ -85,7 +86,7 @@ void fractionsOf(const float pct[kComponents], float frac[kComponents]) {
 
 float dewOf(App& app, float X, float M) {
     if (X == 0.0f) return 0.0f;
-    return dewPoint(app, waterPartialPressure(app, X, M));
+    return dewPoint(waterPartialPressure(X, M));
 }
 
 void printSlashFrame(App& app, std::string_view message) {
@@ -112,7 +113,7 @@ struct Shell {
 // limit is taken at T0 (°C).
 float temperatureFromEnthalpy(App& app, const Record& r, bool tube, float T0) {
     Pane& p = app.pane;
-    const float hmin = enthalpyLowerLimit(app, T0);
+    const float hmin = enthalpyLowerLimit(T0);
     float H2 = field(app, tube ? "EDIT174" : "EDIT176");
     if (si(r)) {
         p.print(std::string(tube ? T::kTubeEnthalpyRangeSi : T::kShellEnthalpyRangeSi) + num(hmin * kKjPerKcal) +
@@ -129,7 +130,7 @@ float temperatureFromEnthalpy(App& app, const Record& r, bool tube, float T0) {
         printEmptyLines(p, 6);
         refuse(app, T::kEnthalpyOutOfRange);
     }
-    return saturationTemperatureFromEnthalpy(app, H2, si(r));
+    return saturationTemperatureTraced(app.pane, H2, si(r));
 }
 
 void printShellTable(Shell& s) {
@@ -144,8 +145,8 @@ void shellDryBase(Shell& s) {
     Record& r = s.r;
     float wet[kComponents];
     fractionsOf(s.pct, wet);
-    dryFromWet(s.app, wet, r.shellDry);
-    r.MS = waterWeightRatio(s.app, r.shellDry, kShellWaterWeight);
+    dryFromWet(wet, r.shellDry);
+    r.MS = waterWeightRatio(r.shellDry, kShellWaterWeight);
 }
 
 enum class Next { Step1, Step4, Restart };
@@ -155,7 +156,7 @@ Next shellFinish(Shell& s) {
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
-    const float water = r.flags.sSF == "3" ? 0.0f : 100.0f * checkedDiv(app, r.XA, r.XA + r.MS, "XA+MS");
+    const float water = r.flags.sSF == "3" ? 0.0f : 100.0f * checkedDiv(r.XA, r.XA + r.MS, "XA+MS");
     airWithWater(app, water, s.pct);
     if (!(r.flags.sHUM == "3")) {
         if (water > kMaxWaterContent) refuse(app, T::kShellTooLarge);
@@ -182,7 +183,7 @@ Next shellFinish(Shell& s) {
 // B2 step 8: from the absolute humidity.
 Next shellFromHumidity(Shell& s) {
     Record& r = s.r;
-    r.Vxa = moleFraction(s.app, r.XA, r.MS);
+    r.Vxa = moleFraction(r.XA, r.MS);
     printStandardAir(s.app.pane);
     s.app.pane.print(std::string(T::kMoleFraction) + num(r.Vxa * 100.0f) + std::string(T::kCloseParen));
     return shellFinish(s);
@@ -216,7 +217,7 @@ Next shellMoleForm(Shell& s, float vmax) {
         v = kMinWaterContent;
         r.XA = kMinHumidity;
     } else {
-        r.XA = humidityFromMoleFraction(app, v / 100.0f, r.MS);
+        r.XA = humidityFromMoleFraction(v / 100.0f, r.MS);
         p.print();
         p.print(std::string(T::kAbsHumidity) + num(r.XA) + std::string(T::kCloseParen));
     }
@@ -244,7 +245,7 @@ Next shellMoistAir(Shell& s) {
     if (r.flags.sHUM == "3") {
         vmax = kSaturationCeiling;
     } else if (r.T3 <= kSaturationCeiling) {
-        vmax = 100.0f * moleFraction(app, saturatedHumidity(app, r.T3, r.MS), r.MS);
+        vmax = 100.0f * moleFraction(saturatedHumidity(r.T3, r.MS), r.MS);
     }
     if (r.ShellMoistureMode == 1.0f) return shellMoleForm(s, vmax);
     if (r.ShellMoistureMode == 2.0f) return shellHumidityForm(s);
@@ -277,13 +278,13 @@ Next shellCondensing(Shell& s) {
         r.T3 = Ts;
         r.TsatS = Ts;
         s.satEntered = true;
-        r.XA = saturatedHumidity(app, Ts, r.MS);
-        r.Cpg = dryGasSpecificHeat(app, r.shellDry);
-        r.Hsat = saturatedEnthalpy(app, Ts, r.XA, r.Cpg);
-        r.Vxa = moleFraction(app, r.XA, r.MS);
+        r.XA = saturatedHumidity(Ts, r.MS);
+        r.Cpg = dryGasSpecificHeat(r.shellDry);
+        r.Hsat = saturatedEnthalpy(Ts, r.XA, r.Cpg);
+        r.Vxa = moleFraction(r.XA, r.MS);
         if (r.XA < kMinHumidity) {
             r.XA = kMinHumidity;
-            r.Vxa = moleFraction(app, r.XA, r.MS);
+            r.Vxa = moleFraction(r.XA, r.MS);
             p.print(T::kShellMinimum);
             return shellFinish(s);
         }
@@ -294,7 +295,7 @@ Next shellCondensing(Shell& s) {
         const float Ts = temperatureFromEnthalpy(app, r, false, celsius(r, field(app, "EDIT130")));
         r.Tsi = Ts;
         r.T3 = Ts;
-        r.XA = saturatedHumidity(app, Ts, r.MS);
+        r.XA = saturatedHumidity(Ts, r.MS);
         return shellFromHumidity(s);
     }
     printEmptyLines(p, 2);
@@ -416,7 +417,7 @@ bool shellInletAndResults(Shell& s, Next from) {
         for (;;) {
             printShellInlet(s);
             if (!(r.flags.sHUM == "2" && water)) break;
-            r.XA = humidityFromMoleFraction(app, r.Vxa, r.MS);
+            r.XA = humidityFromMoleFraction(r.Vxa, r.MS);
             s.dew = dewOf(app, r.XA, r.MS);
             if (s.dew < r.Tsi) break;
             // The input screen is closed while the question waits: with the
@@ -434,7 +435,7 @@ bool shellInletAndResults(Shell& s, Next from) {
     }
     fractionsOf(s.pct, r.shellWet);
     if (water && !(r.flags.sHUM == "2")) {
-        r.XA = humidityFromMoleFraction(app, r.Vxa, r.MS);
+        r.XA = humidityFromMoleFraction(r.Vxa, r.MS);
         s.dew = dewOf(app, r.XA, r.MS);
         if (r.TubeFluidKind == 1.0f || r.ShellFluidKind == 1.0f) {
             r.flags.sCOND = "y";
@@ -450,7 +451,7 @@ bool shellInletAndResults(Shell& s, Next from) {
     r.TdewS = s.dew;
 
     // B6.
-    r.Dns = normalDensity(app, r.shellWet);
+    r.Dns = normalDensity(r.shellWet);
     if (r.flags.sHUM == "1") {
         r.Dcf *= 0.001f;
         const float Ts = dewOf(app, r.XA, r.MS);
@@ -501,7 +502,7 @@ bool shellOnce(App& app, Record& r) {
     } else if (r.flags.sSF == "2") {
         loadStandardAir(r.shellDry);
         printStandardAir(p);
-        r.MS = waterWeightRatio(app, r.shellDry, kWaterWeight);
+        r.MS = waterWeightRatio(r.shellDry, kWaterWeight);
         if (r.ShellFluidKind == 1.0f) {
             r.flags.sHUM = "1";
             next = shellCondensing(s);
@@ -579,10 +580,10 @@ void tubeMoleForm(Tube& t, bool rangeLine) {
     if (v > kMaxWaterContent) refuse(app, T::kOverRange);
     if (v <= kMinWaterContent) {
         r.XG = kMinHumidity;
-        r.VH = moleFraction(app, r.XG, r.MT);
+        r.VH = moleFraction(r.XG, r.MT);
     } else {
-        r.XG = humidityFromMoleFraction(app, v / 100.0f, r.MT);
-        r.VH = moleFraction(app, r.XG, r.MT);
+        r.XG = humidityFromMoleFraction(v / 100.0f, r.MT);
+        r.VH = moleFraction(r.XG, r.MT);
     }
     tubeWetFromAir(t, r.VH * 100.0f);
 }
@@ -594,10 +595,10 @@ void tubeFromHumidity(Tube& t) {
     if (r.XG > kMaxHumidity) refuse(app, T::kOverRange);
     if (r.XG <= kMinHumidity) {
         r.XG = kMinHumidity;
-        r.VH = moleFraction(app, r.XG, r.MT);
+        r.VH = moleFraction(r.XG, r.MT);
         app.pane.print(si(r) ? T::kXGMinimumSi : T::kXGMinimum);
     } else {
-        r.VH = checkedDiv(app, r.XG, r.XG + r.MT, "XG+MT");
+        r.VH = checkedDiv(r.XG, r.XG + r.MT, "XG+MT");
     }
     tubeWetFromAir(t, r.VH * 100.0f);
 }
@@ -631,9 +632,9 @@ void tubeSaturationForm(Tube& t) {
     const float Ts = celsius(r, entered);
     if (r.Tsi > Ts) refuse(app, T::kTubeSatBelow);
     if (Ts > kHighestTubeSaturation) refuse(app, T::kTubeSatAbove);
-    r.XG = saturatedHumidity(app, Ts, kAirRatio);
-    const float pvs = saturationPressure(app, Ts);
-    const float H2 = saturatedEnthalpy(app, Ts, r.XG, 0.24f);
+    r.XG = saturatedHumidity(Ts, kAirRatio);
+    const float pvs = saturationPressure(Ts);
+    const float H2 = saturatedEnthalpy(Ts, r.XG, 0.24f);
     p.clear();
     p.print(std::string(T::kSatTti) + num(Ts) + std::string(T::kSatTtix) + num(t.lastIterated) +
             std::string(T::kSatXG) + num(r.XG) + std::string(T::kSatPG1) + num(pvs) + std::string(T::kSatH2) +
@@ -685,8 +686,8 @@ void tubeComposition(Tube& t) {
     t.pct[kN2] = n2;
     float wet[kComponents];
     fractionsOf(t.pct, wet);
-    dryFromWet(app, wet, r.tubeDry);
-    r.MT = waterWeightRatio(app, r.tubeDry, kWaterWeight);
+    dryFromWet(wet, r.tubeDry);
+    r.MT = waterWeightRatio(r.tubeDry, kWaterWeight);
     p.clear();
     p.print(T::kTubeBoxRule);
     p.print(std::string(T::kBoxCO2) + num(co2));
@@ -719,7 +720,7 @@ bool tubeCondensingWater(Tube& t) {
         const float Ts = temperatureFromEnthalpy(app, r, true, r.Tsi);
         t.lastIterated = Ts;
         r.Tti = Ts;
-        r.XG = saturatedHumidity(app, Ts, kAirRatio);
+        r.XG = saturatedHumidity(Ts, kAirRatio);
         tubeFromHumidity(t);
     } else {
         p.print(T::kTube117Wrong);
@@ -840,12 +841,12 @@ void tubeResults(Tube& t) {
     if (r.VH == 0.0f) {
         t.dew = 0.0f;
     } else {
-        r.XG = humidityFromMoleFraction(app, r.VH, r.MT);
+        r.XG = humidityFromMoleFraction(r.VH, r.MT);
         t.dew = dewOf(app, r.XG, r.MT);
     }
-    r.Dn = normalDensity(app, r.tubeWet);
+    r.Dn = normalDensity(r.tubeWet);
     if (r.flags.sTGAS == "3") r.flags.sTGAS = "1";
-    r.XG = humidityFromMoleFraction(app, r.VH, r.MT);
+    r.XG = humidityFromMoleFraction(r.VH, r.MT);
     r.TdewT = t.dew;
     if (r.flags.sHUM == "2") {
         const float Ts = dewOf(app, r.XG, r.MT);
@@ -947,7 +948,7 @@ void shellGasDialogue(App& app, Record& r) {
 void tubeGasDialogue(App& app, Record& r) {
     if (r.flags.sPROP == "2") return;  // the typed-in inlet settings come with the flows
     loadStandardAir(r.tubeDry);
-    r.MT = waterWeightRatio(app, r.tubeDry, kWaterWeight);
+    r.MT = waterWeightRatio(r.tubeDry, kWaterWeight);
     settleTubePitches(app, r);
     if (r.TubeFluidKind == 1.0f) r.flags.sHUM = "2";
     if (r.TubeFluidKind == 3.0f) return;  // water: its inlet comes with the flows

@@ -3,11 +3,9 @@
 // of CO2, N2, O2 and H2O (fractions of 1 in Component order).
 #pragma once
 
-#include "calc/record.h"
+#include <functional>
 
-namespace cfhx {
-struct App;
-}
+#include "calc/record.h"
 
 namespace cfhx::calc {
 
@@ -25,31 +23,44 @@ inline constexpr float kMinSaturatedEnthalpy = 2.253f;
 // Molecular-weight ratio of water to standard air used by the enthalpy forms.
 inline constexpr float kAirRatio = 0.622f;
 
-float saturationPressure(App& app, float T);                    // Pvs, kgf/cm2
-float saturatedHumidity(App& app, float T, float M);            // Xsat, kg/kg
-float moleFraction(App& app, float X, float M);                 // V from X
-float humidityFromMoleFraction(App& app, float V, float M);     // X from V
-float waterPartialPressure(App& app, float X, float M);         // Pw, kgf/cm2
-float dewPoint(App& app, float Pw);                             // Tdew, °C
-float dryMolecularWeight(App& app, const float dry[kComponents]);
+float saturationPressure(float T);                 // Pvs, kgf/cm2
+float saturatedHumidity(float T, float M);         // Xsat, kg/kg
+float moleFraction(float X, float M);              // V from X
+float humidityFromMoleFraction(float V, float M);  // X from V
+float waterPartialPressure(float X, float M);      // Pw, kgf/cm2
+float dewPoint(float Pw);                          // Tdew, °C
+float dryMolecularWeight(const float dry[kComponents]);
 // M = waterWeight / MW (18, or 18.0153 after a shell composition).
-float waterWeightRatio(App& app, const float dry[kComponents], float waterWeight = 18.0f);
-float dryGasSpecificHeat(App& app, const float dry[kComponents]);  // Cpg, kcal/kgK
-float saturatedEnthalpy(App& app, float T, float X, float Cpg);     // Hsat, kcal/kg dry gas
-// Wet vol.% of CO2, N2, O2 from the dry base and the water vol.%.
-void wetFromDry(App& app, const float dry[kComponents], float waterPercent, float wet[kComponents]);
+float waterWeightRatio(const float dry[kComponents], float waterWeight = 18.0f);
+float dryGasSpecificHeat(const float dry[kComponents]);  // Cpg, kcal/kgK
+float saturatedEnthalpy(float T, float X, float Cpg);    // Hsat, kcal/kg dry gas
+// Wet fractions of CO2, N2, O2 from the dry base and the water vol.%;
+// wet[kH2O] takes the vol.% as given.
+void wetFromDry(const float dry[kComponents], float waterPercent, float wet[kComponents]);
 // Dry fractions of CO2, N2, O2 from wet fractions.
-void dryFromWet(App& app, const float wet[kComponents], float dry[kComponents]);
-float normalDensity(App& app, const float wet[kComponents]);  // kg/Nm3
+void dryFromWet(const float wet[kComponents], float dry[kComponents]);
+float normalDensity(const float wet[kComponents]);  // kg/Nm3
 
-// Lowest saturated enthalpy accepted at the limit temperature T0.
-float enthalpyLowerLimit(App& app, float T0);
+// Lowest saturated enthalpy accepted at the limit temperature T0: that of
+// standard air saturated at T0 (cp 0.24), never below kMinSaturatedEnthalpy,
+// which also stands for any T0 below 0 °C.
+float enthalpyLowerLimit(float T0);
 
-// Saturation temperature whose saturated enthalpy is H2 (kcal/kg), by the
-// stepping iteration from 30 °C with its trace in the pane (temperatures
-// shown in K when `kelvin`). Stops with the loop-limit message after 5000
-// passes.
-float saturationTemperatureFromEnthalpy(App& app, float H2, bool kelvin);
+// One pass of the saturation-temperature iteration.
+struct EnthalpyPass {
+    int pass;  // 1 to kEnthalpyPassLimit
+    float T;   // temperature tried, °C
+    float Tx;  // temperature the saturated humidity at T implies, °C
+    float X;   // saturated humidity at T, kg/kg
+    float p;   // saturation pressure at T, kgf/cm2
+};
+using EnthalpyTrace = std::function<void(const EnthalpyPass&)>;
 inline constexpr int kEnthalpyPassLimit = 5000;
+
+// Saturation temperature (°C) of standard air whose saturated enthalpy is
+// H2 (kcal/kg), by the stepping iteration from 30 °C; `trace` sees every
+// pass before its convergence test. Stops with the loop-limit message after
+// kEnthalpyPassLimit passes.
+float saturationTemperatureFromEnthalpy(float H2, const EnthalpyTrace& trace = {});
 
 }  // namespace cfhx::calc

@@ -3,11 +3,12 @@
 #include <cmath>
 
 #include "calc/numeric_guard.h"
+#include "app/codes.h"
 #include "calc/record.h"
 
 namespace cfhx::calc {
 
-float lmtd(App& app, float Tti, float Tto, float Tsi, float Tso, bool parallel) {
+float lmtd(float Tti, float Tto, float Tsi, float Tso, bool parallel) {
     double a, b;  // the two end differences
     if (parallel) {
         a = std::fabs(Tti - Tsi);
@@ -19,15 +20,15 @@ float lmtd(App& app, float Tti, float Tto, float Tsi, float Tso, bool parallel) 
         a = std::fabs(Tti - Tso);
         b = std::fabs(Tto - Tsi);
     }
-    const float arithmetic = checkedFinite(app, std::fabs((Tti + Tto) / 2.0f - (Tsi + Tso) / 2.0f), "LMTD");
+    const float arithmetic = checkedFinite(std::fabs((Tti + Tto) / 2.0f - (Tsi + Tso) / 2.0f), "LMTD");
     if (std::fabs(a) == std::fabs(b)) return arithmetic;
     // A zero end difference has no logarithmic mean.
-    checkedDiv(app, 1.0f, static_cast<float>(b), "LMTD end difference");
-    checkedLog(app, static_cast<float>(std::fabs(a)), "LMTD end difference");
+    checkedDiv(1.0f, static_cast<float>(b), "LMTD end difference");
+    checkedLog(static_cast<float>(std::fabs(a)), "LMTD end difference");
     const double lnRatio = std::log(std::fabs(a) / std::fabs(b));
     // Ends that differ by less than the precision of a float: the limit.
     if (lnRatio == 0.0) return arithmetic;
-    return checkedFinite(app, static_cast<float>((a - b) / lnRatio), "LMTD");
+    return checkedFinite(static_cast<float>((a - b) / lnRatio), "LMTD");
 }
 
 PassForm passForm(int arrangementCode, float PNs, float PNt) {
@@ -47,14 +48,14 @@ double onePass(double R, double N) { return -std::expm1(-R * -std::expm1(-N)) / 
 
 }  // namespace
 
-float onePassEffectiveness(App& app, float R, float N) {
-    checkedPositive(app, R, "R=Cmin/Cmax");
-    return checkedFinite(app, static_cast<float>(onePass(R, N)), "FEEX");
+float onePassEffectiveness(float R, float N) {
+    checkedPositive(R, "R=Cmin/Cmax");
+    return checkedFinite(static_cast<float>(onePass(R, N)), "FEEX");
 }
 
-float effectiveness(App& app, PassForm form, float Rf, float NTUSf) {
-    checkedPositive(app, Rf, "R=Cmin/Cmax");
-    checkedFinite(app, NTUSf, "NTUS");
+float effectiveness(PassForm form, float Rf, float NTUSf) {
+    checkedPositive(Rf, "R=Cmin/Cmax");
+    checkedFinite(NTUSf, "NTUS");
     const double R = Rf, N = NTUSf;
     double feex = 0.0;
     switch (form) {
@@ -94,25 +95,25 @@ float effectiveness(App& app, PassForm form, float Rf, float NTUSf) {
             break;
         }
     }
-    return checkedFinite(app, static_cast<float>(feex), "FEEX");
+    return checkedFinite(static_cast<float>(feex), "FEEX");
 }
 
-float counterFlowEffectiveness(App& app, float R, float NTUS) {
-    if (std::fabs(1.0f - R) < 1e-6f) return checkedDiv(app, NTUS, 1.0f + NTUS, "1+NTUS");
+float counterFlowEffectiveness(float R, float NTUS) {
+    if (std::fabs(1.0f - R) < 1e-6f) return checkedDiv(NTUS, 1.0f + NTUS, "1+NTUS");
     const double x = std::exp(-double(NTUS) * (1.0 - R));
-    return checkedFinite(app, static_cast<float>((1.0 - x) / (1.0 - R * x)), "counter-flow effectiveness");
+    return checkedFinite(static_cast<float>((1.0 - x) / (1.0 - R * x)), "counter-flow effectiveness");
 }
 
-float theoreticalCorrection(App& app, float FEEX, float Cmin, float inletDifference, float LMTD, float KI, float Ai) {
-    const float Fthe = checkedDiv(app, FEEX * Cmin * inletDifference, LMTD * KI * Ai, "LMTD*KI*Ai");
+float theoreticalCorrection(float FEEX, float Cmin, float inletDifference, float LMTD, float KI, float Ai) {
+    const float Fthe = checkedDiv(FEEX * Cmin * inletDifference, LMTD * KI * Ai, "LMTD*KI*Ai");
     return Fthe > 1.0f ? 1.0f : Fthe;
 }
 
-void temperatureEfficiencies(App& app, Record& r) {
-    if (r.flags.sCOND == "y") return;
+void temperatureEfficiencies(Record& r) {
+    if (r.flags.sCOND == YesNo::Yes) return;
     const float span = std::fabs(r.Tti - r.Tsi);
-    r.Es = checkedDiv(app, std::fabs(r.Tso - r.Tsi), span, "Tti-Tsi");
-    r.Et = checkedDiv(app, std::fabs(r.Tti - r.Tto), span, "Tti-Tsi");
+    r.Es = checkedDiv(std::fabs(r.Tso - r.Tsi), span, "Tti-Tsi");
+    r.Et = checkedDiv(std::fabs(r.Tti - r.Tto), span, "Tti-Tsi");
 }
 
 bool settleCorrectionFactor(float& FF, float Fthe) {

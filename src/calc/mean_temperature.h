@@ -1,17 +1,15 @@
 // Log-mean temperature difference and the effectiveness of the pass forms.
 #pragma once
 
-namespace cfhx {
-struct App;
-}
-
 namespace cfhx::calc {
 
 struct Record;
 
-// LMTD of the end temperatures; `parallel` for flow arrangement codes 2 and 4.
-// Equal end differences give the arithmetic mean difference.
-float lmtd(App& app, float Tti, float Tto, float Tsi, float Tso, bool parallel);
+// LMTD of the end temperatures; `parallel` for flow arrangement codes 2 and 4
+// (inlet against inlet). Counter-type ends are |Tti − Tso| and |Tto − Tsi|,
+// signed when the shell side is the hot one. End differences of equal size
+// give the arithmetic mean difference; otherwise a zero end difference stops.
+float lmtd(float Tti, float Tto, float Tsi, float Tso, bool parallel);
 
 enum class PassForm {
     Parallel,          // flow arrangement code 2
@@ -28,20 +26,21 @@ enum class PassForm {
 PassForm passForm(int arrangementCode, float PNs, float PNt);
 
 // Effectiveness FEEX for capacity ratio R = Cmin/Cmax (0 < R ≤ 1) and NTUS.
-float effectiveness(App& app, PassForm form, float R, float NTUS);
-// ε1(N): one pass, both fluids unmixed across the pass.
-float onePassEffectiveness(App& app, float R, float N);
+float effectiveness(PassForm form, float R, float NTUS);
+// ε1(N) = (1/R)·(1 − e^(−R·(1 − e^(−N)))): one cross-flow pass with the
+// larger capacity rate (Cmax) mixed and the smaller (Cmin) unmixed.
+float onePassEffectiveness(float R, float N);
 // Counter-flow effectiveness, the upper bound of every form.
-float counterFlowEffectiveness(App& app, float R, float NTUS);
+float counterFlowEffectiveness(float R, float NTUS);
 
 // Fthe = FEEX·Cmin·|Tti − Tsi|/(LMTD·KI·Ai), capped at 1.
-float theoreticalCorrection(App& app, float FEEX, float Cmin, float inletDifference, float LMTD, float KI, float Ai);
+float theoreticalCorrection(float FEEX, float Cmin, float inletDifference, float LMTD, float KI, float Ai);
 // True when |FF − Fthe| < 0.002 (FF above 0.9999 then becomes 1);
 // otherwise FF takes Fthe.
 bool settleCorrectionFactor(float& FF, float Fthe);
 
 // Temperature efficiencies Es = |Tso − Tsi|/|Tti − Tsi| and
 // Et = |Tti − Tto|/|Tti − Tsi|; left alone when latent heat is exchanged.
-void temperatureEfficiencies(App& app, Record& r);
+void temperatureEfficiencies(Record& r);
 
 }  // namespace cfhx::calc

@@ -2,16 +2,14 @@
 
 #include <cmath>
 
-#include "app/app.h"
-#include "calc/heat_transfer.h"
-#include "calc/mean_temperature.h"
+#include "app/codes.h"
 #include "calc/numeric_guard.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
 
-constexpr float kG2 = 2.0f * 9.8f;
-constexpr float kInch = 25.4f;
+constexpr float kG2 = 2.0f * 9.8f;  // 2g, m/s2
 
 // Bare-bank coefficients [Res band][PHX band][PVY band] = {square, triangular};
 // every band limit is an inclusive upper limit.
@@ -44,166 +42,97 @@ int band(float value, const float (&limits)[N]) {
 }
 
 // Velocity head times the bank terms, into kgf/cm2, with DPs in mmAq.
-void setShellLoss(App& app, Record& r, float coefficient) {
-    r.Ps = checkedFinite(app, coefficient * r.Nh * r.UM * r.UM * r.Ds / kG2 * 0.0001f * r.PNs * r.LossFactorS, "Ps");
-    r.DPs = checkedFinite(app, r.Ps * 10000.0f, "DPs");
+void setShellLoss(Record& r, float coefficient) {
+    r.Ps = checkedFinite(coefficient * r.Nh * r.UM * r.UM * r.Ds / kG2 * kM2PerCm2 * r.PNs * r.LossFactorS, "Ps");
+    r.DPs = checkedFinite(r.Ps * kMmAqPerKgfCm2, "DPs");
 }
 
-void setTubeLoss(App& app, Record& r, float Pt) {
-    r.Pt = checkedFinite(app, Pt, "Pt");
-    r.DPt = checkedFinite(app, r.Pt * 10000.0f, "DPt");
+void setTubeLoss(Record& r, float Pt) {
+    r.Pt = checkedFinite(Pt, "Pt");
+    r.DPt = checkedFinite(r.Pt * kMmAqPerKgfCm2, "DPt");
 }
 
 }  // namespace
 
-void tubeFriction(App& app, Record& r) {
+void tubeFriction(Record& r) {
     if (r.Ret <= 2000.0f) {
-        r.f = checkedDiv(app, 16.0f, r.Ret, "Ret");
+        r.f = checkedDiv(16.0f, r.Ret, "Ret");
     } else {
         r.f = 0.0014f + 0.125f / std::pow(r.Ret, 0.32f);
     }
 }
 
-void tubeLossPlain(App& app, Record& r) {
-    const float viscosity = checkedPow(app, checkedDiv(app, r.Pvis, r.VIt, "VIt"), 0.14f, "Pvis/VIt");
-    setTubeLoss(app, r,
-                checkedDiv(app, 4.0f * r.f * r.TL, r.DI, "DI") * r.Dt * r.VW * r.VW / kG2 * viscosity * 0.0001f *
-                    r.PNt * r.LossFactorT);
+void tubeLossPlain(Record& r) {
+    const float viscosity = checkedPow(checkedDiv(r.Pvis, r.VIt, "VIt"), 0.14f, "Pvis/VIt");
+    setTubeLoss(r, checkedDiv(4.0f * r.f * r.TL, r.DI, "DI") * r.Dt * r.VW * r.VW / kG2 * viscosity * kM2PerCm2 *
+                       r.PNt * r.LossFactorT);
 }
 
-void tubeLossTape(App& app, Record& r, Phase phase) {
-    const float twist = checkedDiv(app, kPi * r.DI, r.TTP2, "TTP2");
+void tubeLossTape(Record& r, Phase phase) {
+    const float twist = checkedDiv(kPi * r.DI, r.TTP2, "TTP2");
     const float y = twist * twist;
     const float s = y / (1.0f + y);
     const float a = 1.45f + 6.5f * s;
     const float b = 0.046f * (1.0f + 3.65f * s);
-    const float theta = checkedPow(app, checkedDiv(app, 273.0f + r.Twav, 273.0f + r.TGM, "273+TGM"), -0.1f,
-                                   "(273+Twav)/(273+TGM)");
+    const float theta =
+        checkedPow(checkedDiv(kKelvin + r.Twav, kKelvin + r.TGM, "273+TGM"), -0.1f, "(273+Twav)/(273+TGM)");
     const float reStar = phase == Phase::Sizing ? 0.0f : r.ReStar;
     if (r.RetT < reStar) {
-        r.f = a * checkedPow(app, r.RetT, -0.6f, "RetT") * theta;
+        r.f = a * checkedPow(r.RetT, -0.6f, "RetT") * theta;
     } else {
-        r.f = b * checkedPow(app, r.RetT, -0.2f, "RetT") * theta;
+        r.f = b * checkedPow(r.RetT, -0.2f, "RetT") * theta;
     }
-    setTubeLoss(app, r,
-                checkedDiv(app, 4.0f * r.f * r.TL, r.Dh, "Dh") * r.Dt * r.VW * r.VW / kG2 * 0.0001f * r.PNt *
-                    r.LossFactorT);
+    setTubeLoss(
+        r, checkedDiv(4.0f * r.f * r.TL, r.Dh, "Dh") * r.Dt * r.VW * r.VW / kG2 * kM2PerCm2 * r.PNt * r.LossFactorT);
 }
 
-void radialFinShellLoss(App& app, Record& r) {
+void radialFinShellLoss(Record& r) {
     const float Afin = kPi * r.DO * r.FS + kPi * r.Df * r.FT + (2.0f * kPi / 4.0f) * (r.Df * r.Df - r.DO * r.DO);
-    const float ratio = checkedDiv(app, Afin, kPi * r.DO * (r.FS + r.FT), "DO*(FS+FT)");
-    const float Le = checkedDiv(app, ratio * r.DO * 1000.0f / kInch, 2.0f * (r.Fh * 1000.0f / kInch) * r.FPI + 1.0f, "Le");
-    const float Res = checkedDiv(app, r.DO * r.UM * 3600.0f, r.VIs, "VIs");
-    r.fs = 1.532f * checkedPow(app, Res, -0.25f, "Res") *
-           checkedPow(app, checkedDiv(app, r.DO * 1000.0f / kInch, Le, "Le"), 0.25f, "DO/Le") *
-           checkedPow(app, checkedDiv(app, r.Fh / 2.0f, r.FS, "FS"), 0.4f, "(Fh/2)/FS") *
-           checkedPow(app, checkedDiv(app, r.Pv * 1000.0f / kInch, Le, "Le") - 1.0f, -0.5f, "Pv/Le-1");
-    setShellLoss(app, r, r.fs);
+    const float ratio = checkedDiv(Afin, kPi * r.DO * (r.FS + r.FT), "DO*(FS+FT)");
+    const float Le =
+        checkedDiv(ratio * r.DO * kMmPerM / kMmPerInch, 2.0f * (r.Fh * kMmPerM / kMmPerInch) * r.FPI + 1.0f, "Le");
+    const float Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
+    r.fs = 1.532f * checkedPow(Res, -0.25f, "Res") *
+           checkedPow(checkedDiv(r.DO * kMmPerM / kMmPerInch, Le, "Le"), 0.25f, "DO/Le") *
+           checkedPow(checkedDiv(r.Fh / 2.0f, r.FS, "FS"), 0.4f, "(Fh/2)/FS") *
+           checkedPow(checkedDiv(r.Pv * kMmPerM / kMmPerInch, Le, "Le") - 1.0f, -0.5f, "Pv/Le-1");
+    setShellLoss(r, r.fs);
 }
 
-void plateFinShellLoss(App& app, Record& r) {
+void plateFinShellLoss(Record& r) {
     const float gap = r.Pv - r.DO;
-    const float Re = checkedDiv(app, r.De * r.UM * 3600.0f, r.VIs, "VIs");
-    r.fs = 1.463f * checkedPow(app, Re, -0.245f, "Re(De)") *
-           checkedPow(app, checkedDiv(app, gap, r.DO, "DO"), -0.9f, "(Pv-DO)/DO") *
-           checkedPow(app, checkedDiv(app, gap, r.Gf, "fin gap") + 1.0f, 0.7f, "(Pv-DO)/g+1") *
-           checkedPow(app, checkedDiv(app, r.De, r.DO, "DO"), 0.9f, "De/DO");
-    setShellLoss(app, r, r.fs);
+    const float Re = checkedDiv(r.De * r.UM * kSecondsPerHour, r.VIs, "VIs");
+    r.fs = 1.463f * checkedPow(Re, -0.245f, "Re(De)") * checkedPow(checkedDiv(gap, r.DO, "DO"), -0.9f, "(Pv-DO)/DO") *
+           checkedPow(checkedDiv(gap, r.Gf, "fin gap") + 1.0f, 0.7f, "(Pv-DO)/g+1") *
+           checkedPow(checkedDiv(r.De, r.DO, "DO"), 0.9f, "De/DO");
+    setShellLoss(r, r.fs);
 }
 
 float bareBankCoefficient(float Res, float PHX, float PVY, bool square) {
     return kBank[band(Res, kResLimits)][band(PHX, kPitchLimits)][band(PVY, kPitchLimits)][square ? 0 : 1];
 }
 
-void bareBankShellLoss(App& app, Record& r) {
-    const float Res = checkedDiv(app, r.DO * r.UM * 3600.0f, r.VIs, "VIs");
-    r.Cbank = bareBankCoefficient(Res, r.PHX, r.PVY, r.flags.arrangement == "2");
-    setShellLoss(app, r, 0.334f * r.Cbank);
+void bareBankShellLoss(Record& r) {
+    const float Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
+    r.Cbank = bareBankCoefficient(Res, r.PHX, r.PVY, r.flags.arrangement == Arrangement::Square);
+    setShellLoss(r, 0.334f * r.Cbank);
 }
 
-void shellLoss(App& app, Record& r, TubeKind kind) {
+void shellLoss(Record& r, TubeKind kind) {
     switch (kind) {
-        case TubeKind::RadialFin: radialFinShellLoss(app, r); break;
-        case TubeKind::PlateFin: plateFinShellLoss(app, r); break;
-        case TubeKind::Bare: bareBankShellLoss(app, r); break;
+        case TubeKind::RadialFin: radialFinShellLoss(r); break;
+        case TubeKind::PlateFin: plateFinShellLoss(r); break;
+        case TubeKind::Bare: bareBankShellLoss(r); break;
     }
 }
 
-void reportSizingLosses(App& app, Record& r, bool waterInTubes) {
-    Pane& pane = app.pane;
-    if (waterInTubes) {
-        pane.printMasked("                  　       inside   Pressure drop is ###.# mmAq            ", {r.DPt});
-    } else if (r.DPt > 20.0f) {
-        pane.printMasked("               ◆ WARNING  inside   Pressure drop is over 20 mmAq (###.#) ", {r.DPt});
-    }
-    if (r.DPs > 20.0f) {
-        pane.printMasked("               ◆ WARNING  outside  Pressure drop is over 20 mmAq (###.#) ", {r.DPs});
-    } else {
-        pane.printMasked("                        　 outside  Pressure drop is ###.# mmAq            ", {r.DPs});
-    }
-}
-
-void reportRatingLosses(App& app, Record& r) {
-    Pane& pane = app.pane;
-    if (r.DPt > 50.0f) pane.printMasked("   [ WARNING  inside   Pressure drop is over 50 mmAq (###.#) ]", {r.DPt});
-    if (r.DPs > 50.0f) pane.printMasked("   [ WARNING  outside  Pressure drop is over 50 mmAq (###.#) ]", {r.DPs});
-    if (r.DPt <= 50.0f) pane.printMasked("              inside   Pressure drop is ###.# mmAq ", {r.DPt});
-    if (r.DPs <= 50.0f) pane.printMasked("              outside  Pressure drop is ###.# mmAq ", {r.DPs});
-}
-
-void reportShellLossStepA(App& app, Record& r) {
-    if (r.DPs > 50.0f) {
-        app.pane.printMasked("   [ WARNING  outside  Pressure drop is over 50 mmAq (####) ]", {r.DPs});
-    } else {
-        app.pane.printMasked("             outside  Pressure drop is ###.# mmAq ", {r.DPs});
-    }
-}
-
-namespace {
-
-void tubeLoss(App& app, Record& r, Phase phase) {
+void tubeLoss(Record& r, Phase phase) {
     if (tapeFitted(r)) {
-        tubeLossTape(app, r, phase);
+        tubeLossTape(r, phase);
     } else {
-        tubeFriction(app, r);
-        tubeLossPlain(app, r);
+        tubeFriction(r);
+        tubeLossPlain(r);
     }
-}
-
-}  // namespace
-
-void sizingLosses(App& app, Record& r, TubeKind kind, bool waterInTubes) {
-    if (kind == TubeKind::PlateFin) {
-        // Step A keeps the friction factor last formed (0.04 at the start).
-        lossStepA(app, r, kind, Phase::Sizing);
-    } else {
-        shellLoss(app, r, kind);
-        tubeLoss(app, r, Phase::Sizing);
-    }
-    reportSizingLosses(app, r, waterInTubes);
-}
-
-void lossStepA(App& app, Record& r, TubeKind kind, Phase phase) {
-    shellLoss(app, r, kind);
-    reportShellLossStepA(app, r);
-    if (tapeFitted(r)) {
-        tubeLossTape(app, r, phase);
-        temperatureEfficiencies(app, r);
-    } else {
-        tubeLossPlain(app, r);
-    }
-}
-
-void lossStepB(App& app, Record& r, TubeKind kind) {
-    if (kind == TubeKind::PlateFin) {
-        lossStepA(app, r, kind, Phase::Rating);
-    } else {
-        shellLoss(app, r, kind);
-    }
-    tubeLoss(app, r, Phase::Rating);
-    temperatureEfficiencies(app, r);
-    reportRatingLosses(app, r);
 }
 
 }  // namespace cfhx::calc

@@ -4,11 +4,8 @@
 // kcal/mh°C. With typed-in properties every routine returns at once.
 #pragma once
 
+#include "calc/notes.h"
 #include "calc/record.h"
-
-namespace cfhx {
-struct App;
-}
 
 namespace cfhx::calc {
 
@@ -34,7 +31,7 @@ struct GasMixture {
 
 // The mixing rule at T for wet fractions `x`; component values below their
 // ranges come from (and new values go to) `memory`.
-GasMixture gasMixture(App& app, const float x[kComponents], float T, ComponentMemory& memory);
+GasMixture gasMixture(const float x[kComponents], float T, ComponentMemory& memory);
 
 struct GasEvaluation {
     KeptMask bulk = 0;  // at the property temperature
@@ -43,14 +40,15 @@ struct GasEvaluation {
 
 // Shell gas: wall and film temperatures, then Ds, Cs, VIs, Ks, As, Pb at
 // TAMAV, DsN, and Pbw at Twav. TAM must be set.
-GasEvaluation shellGasProperties(App& app, Record& r);
+GasEvaluation shellGasProperties(Record& r);
 // Tube gas: wall and film temperatures, then Dt, Ct, VIt, Kt, Prt at
 // TGMAV, DtN, and Pvis at Twav. TGM must be set.
-GasEvaluation tubeGasProperties(App& app, Record& r);
+GasEvaluation tubeGasProperties(Record& r);
 
-// Water in the tubes at the film temperature (TGM + Twav)/2, with its range
-// messages in the pane; also Prt, Pvis and the volume flow Vt = 1000·Wt/Dt.
-void waterProperties(App& app, Record& r);
+// Water in the tubes at the film temperature (TGM + Twav)/2, with a note for
+// each quantity out of range (below 0 °C the previous Ct and VIt stand);
+// also Prt, Pvis and the volume flow Vt = 1000·Wt/Dt (m3/h from t/h).
+void waterProperties(Record& r, Notes& notes);
 
 // Water polynomials at the film temperature T (no range handling).
 float waterDensity(float T);

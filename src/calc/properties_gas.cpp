@@ -5,6 +5,7 @@
 #include "calc/humid_gas.h"
 #include "calc/numeric_guard.h"
 #include "calc/properties.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
@@ -84,7 +85,7 @@ float polynomial(const Band& b, float theta) {
 
 bool componentProperty(GasProperty p, Component c, float T, float& value) {
     const Bands& table = kTable[int(p)][int(c)];
-    const float theta = (273.0f + T) / 100.0f;
+    const float theta = (kKelvin + T) / 100.0f;
     for (int i = 0; i < table.count; ++i) {
         const Band& b = table.first[i];
         if (T > b.lowest || (b.inclusive && T == b.lowest)) {
@@ -95,14 +96,14 @@ bool componentProperty(GasProperty p, Component c, float T, float& value) {
     return false;
 }
 
-GasMixture gasMixture(App& app, const float x[kComponents], float T, ComponentMemory& memory) {
+GasMixture gasMixture(const float x[kComponents], float T, ComponentMemory& memory) {
     GasMixture g{};
     float m[kComponents] = {};
     for (int c = 0; c < kComponents; ++c) {
         if (x[c] != 0.0f) m[c] = kNormalDensity[c] * x[c];
         g.DN += m[c];
     }
-    g.D = g.DN * checkedDiv(app, 273.0f, 273.0f + T, "273+T");
+    g.D = g.DN * checkedDiv(kKelvin, kKelvin + T, "273+T");
     float* memo[3] = {memory.cp, memory.mu, memory.lambda};
     float sums[3] = {};
     for (int p = 0; p < 3; ++p) {
@@ -110,47 +111,47 @@ GasMixture gasMixture(App& app, const float x[kComponents], float T, ComponentMe
             if (m[c] == 0.0f) continue;
             if (!componentProperty(GasProperty(p), Component(c), T, memo[p][c])) g.kept |= 1u << (4 * p + c);
             float value = memo[p][c];
-            if (p == int(GasProperty::Viscosity)) value = checkedDiv(app, value, g.D, "D");
+            if (p == int(GasProperty::Viscosity)) value = checkedDiv(value, g.D, "D");
             sums[p] += m[c] * value;
         }
     }
-    g.cp = checkedDiv(app, sums[0], g.DN, "DN");
-    g.VI = checkedDiv(app, sums[1], g.DN, "DN");
-    g.lambda = checkedDiv(app, sums[2], g.DN, "DN");
+    g.cp = checkedDiv(sums[0], g.DN, "DN");
+    g.VI = checkedDiv(sums[1], g.DN, "DN");
+    g.lambda = checkedDiv(sums[2], g.DN, "DN");
     return g;
 }
 
-GasEvaluation shellGasProperties(App& app, Record& r) {
+GasEvaluation shellGasProperties(Record& r) {
     GasEvaluation e;
-    if (r.flags.sPROP == "2") return e;
-    wallAndFilmTemperatures(app, r, r.Aeff);
-    GasMixture bulk = gasMixture(app, r.shellWet, r.TAMAV, r.shellMemory);
+    if (r.flags.sPROP == Prop::TypedIn) return e;
+    wallAndFilmTemperatures(r, r.Aeff);
+    GasMixture bulk = gasMixture(r.shellWet, r.TAMAV, r.shellMemory);
     r.DsN = bulk.DN;
     r.Ds = bulk.D;
     r.Cs = bulk.cp;
     r.VIs = bulk.VI;
     r.Ks = bulk.lambda;
-    r.As = checkedDiv(app, r.Ks, r.Cs * r.Ds, "Cs*Ds");
-    r.Pb = checkedDiv(app, r.Cs * r.Ds * r.VIs, r.Ks, "Ks");
-    GasMixture wall = gasMixture(app, r.shellWet, r.Twav, r.shellMemory);
-    r.Pbw = checkedDiv(app, wall.cp * wall.D * wall.VI, wall.lambda, "Ks(Twav)");
+    r.As = checkedDiv(r.Ks, r.Cs * r.Ds, "Cs*Ds");
+    r.Pb = checkedDiv(r.Cs * r.Ds * r.VIs, r.Ks, "Ks");
+    GasMixture wall = gasMixture(r.shellWet, r.Twav, r.shellMemory);
+    r.Pbw = checkedDiv(wall.cp * wall.D * wall.VI, wall.lambda, "Ks(Twav)");
     e.bulk = bulk.kept;
     e.wall = wall.kept;
     return e;
 }
 
-GasEvaluation tubeGasProperties(App& app, Record& r) {
+GasEvaluation tubeGasProperties(Record& r) {
     GasEvaluation e;
-    if (r.flags.sPROP == "2") return e;
-    wallAndFilmTemperatures(app, r, r.Aeff);
-    GasMixture bulk = gasMixture(app, r.tubeWet, r.TGMAV, r.tubeMemory);
+    if (r.flags.sPROP == Prop::TypedIn) return e;
+    wallAndFilmTemperatures(r, r.Aeff);
+    GasMixture bulk = gasMixture(r.tubeWet, r.TGMAV, r.tubeMemory);
     r.DtN = bulk.DN;
     r.Dt = bulk.D;
     r.Ct = bulk.cp;
     r.VIt = bulk.VI;
     r.Kt = bulk.lambda;
-    r.Prt = tubePrandtl(app, r);
-    GasMixture wall = gasMixture(app, r.tubeWet, r.Twav, r.tubeMemory);
+    r.Prt = tubePrandtl(r);
+    GasMixture wall = gasMixture(r.tubeWet, r.Twav, r.tubeMemory);
     r.Pvis = wall.VI;
     e.bulk = bulk.kept;
     e.wall = wall.kept;

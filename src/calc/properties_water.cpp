@@ -1,7 +1,7 @@
-#include "app/app.h"
 #include "calc/heat_transfer.h"
 #include "calc/numeric_guard.h"
 #include "calc/properties.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 constexpr std::string_view kAboveRange = "     物性規定範囲外です";
 constexpr std::string_view kBelowRange = "     物性規定範囲外です！";
 
-float theta(float T) { return (273.0f + T) / 100.0f; }
+float theta(float T) { return (kKelvin + T) / 100.0f; }
 
 }  // namespace
 
@@ -37,34 +37,34 @@ float waterConductivity(float T) {
     return ((0.0063f * t - 0.1262f) * t + 0.7163f) * t - 0.6581f;
 }
 
-void waterProperties(App& app, Record& r) {
-    if (r.flags.sPROP == "2") return;
-    wallAndFilmTemperatures(app, r, r.Aeff);
+void waterProperties(Record& r, Notes& notes) {
+    if (r.flags.sPROP == Prop::TypedIn) return;
+    wallAndFilmTemperatures(r, r.Aeff);
     const float Tf = r.TGMAV;
 
     r.Dt = waterDensity(Tf);
-    if (Tf > 300.0f) app.pane.print(kAboveRange);
-    if (Tf < 0.0f) app.pane.print(kBelowRange);
+    if (Tf > 300.0f) notes.add(kAboveRange);
+    if (Tf < 0.0f) notes.add(kBelowRange);
 
     // Below 0 °C the previous specific heat and viscosity stand.
     if (Tf < 0.0f) {
-        app.pane.print(kBelowRange);
+        notes.add(kBelowRange);
     } else {
         r.Ct = waterSpecificHeat(Tf);
     }
     if (Tf < 0.0f) {
-        app.pane.print(kBelowRange);
+        notes.add(kBelowRange);
     } else {
-        r.VIt = checkedDiv(app, waterViscosity(Tf), r.Dt, "Dt");
+        r.VIt = checkedDiv(waterViscosity(Tf), r.Dt, "Dt");
     }
     if (r.Twav < 0.0f) {
-        app.pane.print(kBelowRange);
+        notes.add(kBelowRange);
     } else {
-        r.Pvis = checkedDiv(app, waterViscosity(r.Twav), r.Dt, "Dt");
+        r.Pvis = checkedDiv(waterViscosity(r.Twav), r.Dt, "Dt");
     }
     r.Kt = waterConductivity(Tf);
-    r.Prt = tubePrandtl(app, r);
-    r.Vt = checkedDiv(app, 1000.0f * r.Wt, r.Dt, "Dt");
+    r.Prt = tubePrandtl(r);
+    r.Vt = checkedDiv(kKgPerTonne * r.Wt, r.Dt, "Dt");
 }
 
 }  // namespace cfhx::calc

@@ -4,25 +4,18 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
 #include <string_view>
 
-#include "app/app.h"
-#include "app/control_flow.h"
+#include "app/codes.h"
 #include "calc/humid_gas.h"
+#include "calc/notes.h"
+#include "calc/numeric_guard.h"
 #include "calc/properties.h"
 #include "calc/record.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
-
-// No one to answer: pauses pass at once.
-struct SilentPlatform : Platform {
-    std::string readLine() override { throw std::runtime_error("props: no input"); }
-    void pause() override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    std::string today() override { return systemDate(); }
-};
 
 constexpr const char* kUsage =
     "usage: cfhx props water T1 [T2 ...] [--si]\n"
@@ -51,10 +44,10 @@ std::string num(double v) {
 // Units of the table columns.
 struct Units {
     bool si;
-    double cp() const { return si ? 4.1868 : 1.0; }
-    double k() const { return si ? 1.163 : 1.0; }
-    double nu() const { return si ? 1.0 / 3600.0 : 1.0; }
-    double pressure() const { return si ? 0.098 : 1.0; }
+    double cp() const { return si ? kKjPerKcalDouble : 1.0; }
+    double k() const { return si ? kWmkPerKcalMhCDouble : 1.0; }
+    double nu() const { return si ? 1.0 / kSecondsPerHour : 1.0; }
+    double pressure() const { return si ? kMpaPerKgfCm2Double : 1.0; }
     const char* header() const {
         return si ? "T[°C] rho[kg/m3] cp[kJ/kgK] k[W/mK] nu[m2/s] Pr[-]"
                   : "T[°C] rho[kg/m3] cp[kcal/kgK] k[kcal/mhK] nu[m2/h] Pr[-]";
@@ -69,15 +62,14 @@ void placeAt(Record& r, float T) {
     r.Ai = r.Aeff = 1.0f;
 }
 
-// Lines the routines printed into the pane since `from`, as notes.
-void copyPaneNotes(const Pane& pane, uint64_t& from, float T, std::ostream& out) {
-    for (uint64_t i = from; i < pane.endLine(); ++i) {
-        std::string_view line = pane.line(i);
+// The notes the routines left at T, as comment lines; the sink is emptied.
+void copyNotes(Notes& notes, float T, std::ostream& out) {
+    for (std::string_view line : notes.lines) {
         size_t start = line.find_first_not_of(' ');
         if (start == std::string_view::npos) continue;
         out << "# T=" << num(T) << ": " << line.substr(start) << "\n";
     }
-    from = pane.endLine();
+    notes.lines.clear();
 }
 
 void noteKept(KeptMask mask, const ComponentMemory& memory, float T, std::ostream& out) {
@@ -90,45 +82,44 @@ void noteKept(KeptMask mask, const ComponentMemory& memory, float T, std::ostrea
                     << (values[p][c] == 0.0f ? ", none before" : "") << ")\n";
 }
 
-int runWater(App& app, const std::vector<float>& temps, Units u, std::ostream& out) {
+int runWater(const std::vector<float>& temps, Units u, std::ostream& out) {
     Record r = freshRecord();
-    r.flags.sPROP = "1";
+    r.flags.sPROP = Prop::Correlations;
     out << u.header() << "\n";
-    uint64_t from = app.pane.endLine();
+    Notes notes;
     for (float T : temps) {
         placeAt(r, T);
-        waterProperties(app, r);
+        waterProperties(r, notes);
         out << num(T) << " " << num(r.Dt) << " " << num(r.Ct * u.cp()) << " " << num(r.Kt * u.k()) << " "
             << num(r.VIt * u.nu()) << " " << num(r.Prt) << "\n";
-        copyPaneNotes(app.pane, from, T, out);
+        copyNotes(notes, T, out);
         if (T < 0.0f)
             out << "# T=" << num(T) << ": cp and viscosity below their range, values kept from the previous evaluation\n";
     }
     return 0;
 }
 
-int runGas(App& app, const float percent[kComponents], const std::vector<float>& temps, Units u, bool sat,
-           std::ostream& out) {
+int runGas(const float percent[kComponents], const std::vector<float>& temps, Units u, bool sat, std::ostream& out) {
     Record r = freshRecord();
-    r.flags.sPROP = "1";
+    r.flags.sPROP = Prop::Correlations;
     for (int c = 0; c < kComponents; ++c) r.shellWet[c] = percent[c] / 100.0f;
 
     out << "# gas CO2=" << num(percent[kCO2]) << " O2=" << num(percent[kO2]) << " H2O=" << num(percent[kH2O])
         << " N2=" << num(percent[kN2]) << " vol.%\n";
-    out << "# normal density " << num(normalDensity(app, r.shellWet)) << " kg/Nm3\n";
+    out << "# normal density " << num(normalDensity(r.shellWet)) << " kg/Nm3\n";
     float M = 0.0f, Cpg = 0.0f;
     const bool hasDryGas = r.shellWet[kCO2] + r.shellWet[kN2] + r.shellWet[kO2] > 0.0f;
     if (hasDryGas) {
-        dryFromWet(app, r.shellWet, r.shellDry);
-        M = waterWeightRatio(app, r.shellDry);
-        Cpg = dryGasSpecificHeat(app, r.shellDry);
+        dryFromWet(r.shellWet, r.shellDry);
+        M = waterWeightRatio(r.shellDry);
+        Cpg = dryGasSpecificHeat(r.shellDry);
     }
     const float V = r.shellWet[kH2O];
     if (V > 0.0f && hasDryGas) {
-        const float X = humidityFromMoleFraction(app, V, M);
-        const float Pw = waterPartialPressure(app, X, M);
+        const float X = humidityFromMoleFraction(V, M);
+        const float Pw = waterPartialPressure(X, M);
         out << "# absolute humidity " << num(X) << " kg/kg, water partial pressure " << num(Pw * u.pressure()) << " "
-            << u.pressureUnit() << ", dew point " << num(dewPoint(app, Pw)) << " °C\n";
+            << u.pressureUnit() << ", dew point " << num(dewPoint(Pw)) << " °C\n";
     } else if (V > 0.0f) {
         out << "# no dry gas: no absolute humidity or dew point\n";
     } else {
@@ -142,23 +133,22 @@ int runGas(App& app, const float percent[kComponents], const std::vector<float>&
     out << u.header() << " Pvs[" << u.pressureUnit() << "]";
     if (sat) out << " Xsat[kg/kg] Hsat[" << (u.si ? "kJ/kg" : "kcal/kg") << "]";
     out << "\n";
-    uint64_t from = app.pane.endLine();
     for (float T : temps) {
         placeAt(r, T);
-        GasEvaluation e = shellGasProperties(app, r);
-        const float Pvs = saturationPressure(app, T);
+        GasEvaluation e = shellGasProperties(r);
+        const float Pvs = saturationPressure(T);
         out << num(T) << " " << num(r.Ds) << " " << num(r.Cs * u.cp()) << " " << num(r.Ks * u.k()) << " "
             << num(r.VIs * u.nu()) << " " << num(r.Pb) << " " << num(Pvs * u.pressure());
         const bool boiling = sat && Pvs >= kPressure;
         if (sat && !boiling) {
-            const float Xsat = saturatedHumidity(app, T, M);
-            out << " " << num(Xsat) << " " << num(saturatedEnthalpy(app, T, Xsat, Cpg) * u.cp());
+            const float Xsat = saturatedHumidity(T, M);
+            out << " " << num(Xsat) << " " << num(saturatedEnthalpy(T, Xsat, Cpg) * u.cp());
         } else if (boiling) {
             out << " - -";
         }
         out << "\n";
-        if (boiling) out << "# T=" << num(T) << ": no saturated humidity at or above the boiling point (Pvs >= 1.033)\n";
-        copyPaneNotes(app.pane, from, T, out);
+        if (boiling)
+            out << "# T=" << num(T) << ": no saturated humidity at or above the boiling point (Pvs >= 1.033)\n";
         noteKept(e.bulk | e.wall, r.shellMemory, T, out);
     }
     return 0;
@@ -224,16 +214,11 @@ int runPropsCommand(const std::vector<std::string>& args, std::ostream& out, std
         if (percent[kN2] < 0.0f) percent[kN2] = 0.0f;
     }
 
-    SilentPlatform platform;
-    App app(platform);
     try {
         Units u{si};
-        return gas ? runGas(app, percent, temps, u, sat, out) : runWater(app, temps, u, out);
-    } catch (const LeaveCalculation&) {
-        for (uint64_t i = app.pane.pageTop(); i < app.pane.endLine(); ++i) {
-            std::string_view line = app.pane.line(i);
-            if (line.find_first_not_of(' ') != std::string_view::npos) err << "cfhx props:" << line << "\n";
-        }
+        return gas ? runGas(percent, temps, u, sat, out) : runWater(temps, u, out);
+    } catch (const CalculationStop& stop) {
+        err << "cfhx props:" << stop.message << "\n";
         return 1;
     }
 }

@@ -13,7 +13,10 @@
 #include "calc/heat_transfer.h"
 #include "calc/humid_gas.h"
 #include "calc/mean_temperature.h"
+#include "calc/loss_report.h"
+#include "calc/notes.h"
 #include "calc/numeric_guard.h"
+#include "calc/numeric_pane.h"
 #include "calc/pressure_loss.h"
 #include "calc/properties.h"
 #include "calc/rating_texts.h"
@@ -46,8 +49,8 @@ std::string counted(std::string_view header, int n, std::string_view limit = {})
 float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
 
 // Leaves at a pass limit: pane cleared, three empty lines, message, pause.
-void passLimit(App& app, int& counter, int limit, std::string_view message) {
-    if (++counter > limit) stopCalculation(app, message);
+void passLimit(int& counter, int limit, std::string_view message) {
+    if (++counter > limit) stopCalculation(message);
 }
 
 struct Run {
@@ -62,6 +65,7 @@ struct Run {
     bool humidShell = false;  // condensing humid gas outside the tubes
     bool humidTube = false;   // condensing humid gas in the tubes
     TubeRegime regime = TubeRegime::Sensible;
+    Notes notes;
     int cnt4 = 0, cnt5 = 0, cnt6 = 0, cnt8 = 0, cnt9 = 0, cnt10 = 0, lim6 = 0;
 
     Pane& pane() { return app.pane; }
@@ -86,12 +90,12 @@ float tubeMassFlow(const Record& r) {
 void actualFlows(Run& s) {
     Record& r = s.r;
     if (s.manual) {
-        r.Vta = checkedDiv(s.app, r.Wt, r.Dt, "Dt");
-        r.Vsa = checkedDiv(s.app, r.Ws, r.Ds, "Ds");
+        r.Vta = checkedDiv(r.Wt, r.Dt, "Dt");
+        r.Vsa = checkedDiv(r.Ws, r.Ds, "Ds");
         return;
     }
     if (s.water) {
-        r.Vt = checkedDiv(s.app, r.Wt * 1000.0f, r.Dt, "Dt");
+        r.Vt = checkedDiv(r.Wt * 1000.0f, r.Dt, "Dt");
         r.Vta = r.Vt;
     } else {
         r.Vta = r.Vt * (kKelvin + r.TGMAV) / kKelvin;
@@ -102,7 +106,7 @@ void actualFlows(Run& s) {
 // LMTD of the current ends and the flow arrangement.
 float currentLmtd(Run& s) {
     Record& r = s.r;
-    return lmtd(s.app, r.Tti, r.Tto, r.Tsi, r.Tso, r.flags.sFLOW == Flow::Parallel);
+    return lmtd(r.Tti, r.Tto, r.Tsi, r.Tso, r.flags.sFLOW == Flow::Parallel);
 }
 
 // --- Sizing -------------------------------------------------------------
@@ -113,7 +117,7 @@ void meanTemperatureGiven(Run& s) {
     r.TAM = (r.Tsi + r.Tso) / 2.0f;
     r.TGM = (r.Tti + r.Tto) / 2.0f;
     int cnt = static_cast<int>(r.CNT3);
-    passLimit(s.app, cnt, s.limits.meanTemperature, T::kNoConvergence);
+    passLimit(cnt, s.limits.meanTemperature, T::kNoConvergence);
     r.CNT3 = static_cast<float>(cnt);
     s.text(kMeanRow, counted(T::kMeanGivenHeader, cnt));
     s.at(kMeanRow + 1, T::kMeanGivenTAM, {r.TAM, r.TAMAV});
@@ -123,10 +127,10 @@ void meanTemperatureGiven(Run& s) {
     r.TGM = (r.Tti + r.Tto) / 2.0f;
     const float dT = std::fabs(r.Tti - r.Tto);
     if (s.water) {
-        r.Vt = checkedDiv(s.app, r.Wt * 1000.0f, r.Dt, "Dt");
-        r.Q = checkedFinite(s.app, r.Dt * r.Ct * r.Vt * dT, "Q");
+        r.Vt = checkedDiv(r.Wt * 1000.0f, r.Dt, "Dt");
+        r.Q = checkedFinite(r.Dt * r.Ct * r.Vt * dT, "Q");
     } else {
-        r.Q = checkedFinite(s.app, r.Ct * r.Wt * dT, "Q");
+        r.Q = checkedFinite(r.Ct * r.Wt * dT, "Q");
     }
 }
 
@@ -139,12 +143,12 @@ void meanTemperatureComputed(Run& s) {
         r.TAM = (r.Tsi + r.Tso) / 2.0f;
         evaluateProperties(s.app, r);
         actualFlows(s);
-        r.Q = checkedFinite(s.app, r.Cs * r.Ds * r.Vsa * std::fabs(r.Tso - r.Tsi), "Q");
-        const float rise = checkedDiv(s.app, r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
+        r.Q = checkedFinite(r.Cs * r.Ds * r.Vsa * std::fabs(r.Tso - r.Tsi), "Q");
+        const float rise = checkedDiv(r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
         r.Tto = r.Tsi > r.Tti ? r.Tti + rise : r.Tti - rise;
         r.TGM = (r.Tto + r.Tti) / 2.0f;
         int cnt = static_cast<int>(r.CNT3);
-        passLimit(s.app, cnt, s.limits.meanTemperature, T::kNoConvergence);
+        passLimit(cnt, s.limits.meanTemperature, T::kNoConvergence);
         r.CNT3 = static_cast<float>(cnt);
         s.text(kMeanRow, counted(T::kMeanComputedHeader, cnt));
         s.at(kMeanRow + 1, T::kMeanComputedTAM, {r.TAM, r.TAMAV});
@@ -171,15 +175,15 @@ void tubeVelocityLoop(Run& s) {
     s.cnt4 = 0;
     const float tubeFlow = s.water ? r.Vt : r.Vta;
     for (;;) {
-        r.Ret = checkedDiv(s.app, r.VW * r.DI * kSecondsPerHour, r.VIt, "VIt");
-        if (tapeFitted(r)) r.RetT = checkedDiv(s.app, r.VW * r.Dh * kSecondsPerHour, r.VIt, "VIt");
-        tubeCoefficient(s.app, r, Phase::Sizing, TubeRegime::Sensible);
-        overallCoefficient(s.app, r);
-        r.Ai = checkedDiv(s.app, r.Q, r.KI * r.LMTD * r.FF, "KI*LMTD*FF");
-        r.Nt = checkedDiv(s.app, r.Ai, kPi * r.DI * r.TL, "DI*TL");
-        areas(s.app, r, s.kind);
-        r.U = checkedDiv(s.app, tubeFlow, r.Nt * tubeFlowArea(r), "tube flow area") / kSecondsPerHour * r.PNt;
-        passLimit(s.app, s.cnt4, s.limits.tubeVelocity, T::kNoConvergence);
+        r.Ret = checkedDiv(r.VW * r.DI * kSecondsPerHour, r.VIt, "VIt");
+        if (tapeFitted(r)) r.RetT = checkedDiv(r.VW * r.Dh * kSecondsPerHour, r.VIt, "VIt");
+        tubeCoefficient(r, Phase::Sizing, TubeRegime::Sensible);
+        overallCoefficient(r);
+        r.Ai = checkedDiv(r.Q, r.KI * r.LMTD * r.FF, "KI*LMTD*FF");
+        r.Nt = checkedDiv(r.Ai, kPi * r.DI * r.TL, "DI*TL");
+        areas(r, s.kind);
+        r.U = checkedDiv(tubeFlow, r.Nt * tubeFlowArea(r), "tube flow area") / kSecondsPerHour * r.PNt;
+        passLimit(s.cnt4, s.limits.tubeVelocity, T::kNoConvergence);
         s.text(kTubeVelocityRow, counted(T::kTubeVelocityHeader, s.cnt4));
         s.at(kTubeVelocityRow + 1, T::kTraceVW, {r.VW});
         s.at(kTubeVelocityRow + 2, T::kTraceU, {r.U});
@@ -204,21 +208,22 @@ void shellVelocityLoop(Run& s) {
     r.UM = 5.0f;
     s.cnt5 = 0;
     for (;;) {
-        r.Res = checkedDiv(s.app, r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
-        shellCoefficient(s.app, r, s.kind, Phase::Sizing);
-        if (s.finned()) finEfficiency(s.app, r);
+        r.Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
+        shellCoefficient(r, s.kind, Phase::Sizing, s.notes);
+        printNotes(s.pane(), s.notes);
+        if (s.finned()) finEfficiency(r);
         s.text(kPhaseRow, T::kPhase1);
-        areas(s.app, r, s.kind);
+        areas(r, s.kind);
         tubeVelocityLoop(s);
-        r.NV = checkedDiv(s.app, r.Nt, r.Nh, "Nh");
+        r.NV = checkedDiv(r.Nt, r.Nh, "Nh");
         bundleSize(s);
-        r.Vsa = checkedDiv(s.app, r.Q, r.Cs * r.Ds * std::fabs(r.Tso - r.Tsi), "Cs*Ds*(Tso-Tsi)");
+        r.Vsa = checkedDiv(r.Q, r.Cs * r.Ds * std::fabs(r.Tso - r.Tsi), "Cs*Ds*(Tso-Tsi)");
         const float assumed = r.UM;
-        shellVelocity(s.app, r, s.kind);  // UM and Res of the bundle's flow area
+        shellVelocity(r, s.kind);  // UM and Res of the bundle's flow area
         r.UH = r.UM;
         r.UM = assumed;
-        r.Res = checkedDiv(s.app, r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
-        passLimit(s.app, s.cnt5, s.limits.shellVelocity, T::kNoConvergence);
+        r.Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
+        passLimit(s.cnt5, s.limits.shellVelocity, T::kNoConvergence);
         s.text(kShellVelocityRow, counted(T::kShellVelocityHeader, s.cnt5));
         s.at(kShellVelocityRow + 1, T::kTraceUH, {r.UH});
         s.at(kShellVelocityRow + 2, T::kTraceUM, {r.UM});
@@ -239,13 +244,13 @@ Effectiveness effectivenessOutlets(Run& s, float Ctube, float Cshell) {
     Record& r = s.r;
     r.Cmin = std::min(Ctube, Cshell);
     r.Cmax = std::max(Ctube, Cshell);
-    const float R = checkedDiv(s.app, r.Cmin, r.Cmax, "Cmax");
-    r.NTUS = checkedDiv(s.app, r.KI * r.Ai, r.Cmin, "Cmin");
+    const float R = checkedDiv(r.Cmin, r.Cmax, "Cmax");
+    r.NTUS = checkedDiv(r.KI * r.Ai, r.Cmin, "Cmin");
     const PassForm form = passForm(static_cast<int>(r.FlowPattern), r.PNs, r.PNt);
-    r.FEEX = effectiveness(s.app, form, R, r.NTUS);
+    r.FEEX = effectiveness(form, R, r.NTUS);
     const float exchanged = r.FEEX * r.Cmin * (r.Tti - r.Tsi);  // signed: a hot shell gives a negative
-    return {Ctube, Cshell, r.Tti - checkedDiv(s.app, exchanged, Ctube, "Ctube"),
-            r.Tsi + checkedDiv(s.app, exchanged, Cshell, "Cshell")};
+    return {Ctube, Cshell, r.Tti - checkedDiv(exchanged, Ctube, "Ctube"),
+            r.Tsi + checkedDiv(exchanged, Cshell, "Cshell")};
 }
 
 // #10: true when the correction factor has settled.
@@ -256,9 +261,9 @@ bool correctionFactor(Run& s) {
     r.TY2 = e.shellOut;
     const bool counter = r.flags.sFLOW != Flow::Parallel;
     const bool crossed = s.hotShell() ? e.tubeOut > r.Tsi : e.shellOut > r.Tti;
-    if (counter && crossed) stopCalculation(s.app, T::kFlowBalance);
-    r.Fthe = theoreticalCorrection(s.app, r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
-    passLimit(s.app, s.cnt10, s.limits.correction, T::kNoConvergence);
+    if (counter && crossed) stopCalculation(T::kFlowBalance);
+    r.Fthe = theoreticalCorrection(r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
+    passLimit(s.cnt10, s.limits.correction, T::kNoConvergence);
     s.text(kCorrectionRow, counted(T::kCorrectionHeader, s.cnt10));
     s.at(kCorrectionRow + 1, T::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX});
     s.at(kCorrectionRow + 2, T::kTraceFF, {r.FF});
@@ -286,14 +291,14 @@ void sizing(Run& s) {
         shellVelocityLoop(s);
         if (s.entry == RatingEntry::GivenTubeOutlet) {  // the shell flow is solved for
             r.Ws = r.Vsa * r.Ds;
-            r.Vs = checkedDiv(s.app, r.Ws, r.DsN, "DsN");
+            r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
         }
         s.lossRows();
         sizingLosses(s.app, r, s.kind, s.water);
-        if (r.flags.sCOND != YesNo::Yes) temperatureEfficiencies(s.app, r);
+        if (r.flags.sCOND != YesNo::Yes) temperatureEfficiencies(r);
 
         // #6: the length that gives the entered rows, or rows for the length.
-        passLimit(s.app, s.cnt6, s.limits.rowsLength, T::kNoConvergence);
+        passLimit(s.cnt6, s.limits.rowsLength, T::kNoConvergence);
         const float aim = rowsGiven ? NVX : previousNV;
         s.text(kRowsLengthRow, counted(T::kRowsLengthHeader, s.cnt6));
         s.at(kRowsLengthRow + 1, T::kTraceNVX, {aim});
@@ -303,7 +308,7 @@ void sizing(Run& s) {
         bool settled;
         if (rowsGiven) {
             settled = std::fabs(r.NV - NVX) < 0.01f;
-            if (!settled) r.TL = (r.TL + checkedDiv(s.app, r.TL * r.Nt, NVX * r.Nh, "NVX*Nh")) / 2.0f;
+            if (!settled) r.TL = (r.TL + checkedDiv(r.TL * r.Nt, NVX * r.Nh, "NVX*Nh")) / 2.0f;
         } else {
             settled = std::fabs(r.Nt - previousNt) < 0.1f;
             previousNt = r.Nt;
@@ -358,12 +363,12 @@ bool takeRatingShellFlow(Run& s) {
             p.print(std::string(T::kVsEchoSi) + freeNumber(r.Vs));
             r.Vs *= kSecondsPerHour;
         }
-        r.Ws = checkedFinite(s.app, r.Vs * r.DsN, "Vs*DsN");
+        r.Ws = checkedFinite(r.Vs * r.DsN, "Vs*DsN");
     } else if (r.ShellFlowKind == 2.0f) {
         r.Ws = s.app["FORM5"]["EDIT170"].number();
         p.print(std::string(s.si ? T::kWsEchoSi : T::kWsEcho) + freeNumber(r.Ws));
         if (s.si) r.Ws *= kSecondsPerHour;
-        r.Vs = checkedDiv(s.app, r.Ws, r.DsN, "DsN");
+        r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
     } else {
         // A wrong kind keeps every entry: message, pause, back to the screens.
         p.print(T::kShellFlowRefused);
@@ -383,15 +388,16 @@ void ratingCoefficients(Run& s) {
     const float edge = s.finned() ? r.Df : r.DO;
     r.W = (r.Nh - 1.0f) * r.Ph + edge;
     r.Nt = r.Nh * r.NV;
-    r.Ai = checkedFinite(s.app, kPi * r.DI * r.TL * r.Nt, "Ai");
-    shellVelocity(s.app, r, s.kind);
-    shellCoefficient(s.app, r, s.kind, Phase::Rating);
+    r.Ai = checkedFinite(kPi * r.DI * r.TL * r.Nt, "Ai");
+    shellVelocity(r, s.kind);
+    shellCoefficient(r, s.kind, Phase::Rating, s.notes);
+        printNotes(s.pane(), s.notes);
     s.text(kPhaseRow, T::kPhase2);
-    if (s.finned()) finEfficiency(s.app, r);
-    areas(s.app, r, s.kind);
-    tubeVelocity(s.app, r);
-    tubeCoefficient(s.app, r, Phase::Rating, s.regime);
-    overallCoefficient(s.app, r);
+    if (s.finned()) finEfficiency(r);
+    areas(r, s.kind);
+    tubeVelocity(r);
+    tubeCoefficient(r, Phase::Rating, s.regime);
+    overallCoefficient(r);
 }
 
 // Sensible rating with the effectiveness (#8): outlets from EFF until the
@@ -409,8 +415,8 @@ void sensibleRating(Run& s) {
         const float Ctube = tubeCapacityRate(r), Cshell = shellCapacityRate(r);
         r.Cmin = std::min(Ctube, Cshell);
         const float span = (r.Tti - r.Tsi) * r.Cmin;
-        r.T2X = r.Tti - r.EFF * checkedDiv(s.app, span, Ctube, "Ctube");
-        r.TY2 = r.Tsi + r.EFF * checkedDiv(s.app, span, Cshell, "Cshell");
+        r.T2X = r.Tti - r.EFF * checkedDiv(span, Ctube, "Ctube");
+        r.TY2 = r.Tsi + r.EFF * checkedDiv(span, Cshell, "Cshell");
         r.TGM = (r.T2X + r.Tti) / 2.0f;
         r.TAM = (r.TY2 + r.Tsi) / 2.0f;
         evaluateProperties(s.app, r);
@@ -420,7 +426,7 @@ void sensibleRating(Run& s) {
         ratingCoefficients(s);
 
         const Effectiveness e = effectivenessOutlets(s, Ctube, Cshell);
-        passLimit(s.app, s.cnt8, limit, T::kOutletLimit);
+        passLimit(s.cnt8, limit, T::kOutletLimit);
         s.text(kShellVelocityRow, counted(T::kOutletHeader, s.cnt8, anyHumidity ? T::kPer5000 : T::kPer100));
         s.at(kShellVelocityRow + 1, T::kTraceTX, {r.T2X});
         s.at(kShellVelocityRow + 2, T::kTraceTY, {r.TY});
@@ -443,7 +449,7 @@ void sensibleRating(Run& s) {
     r.Qs = r.Cs * r.Vsa * r.Ds * std::fabs(r.Tsi - r.Tso);
     r.LMTD = currentLmtd(s);
     r.Q = r.Q2 = r.FEEX * r.Cmin * std::fabs(r.Tti - r.Tsi);
-    r.Fthe = checkedDiv(s.app, r.Q, r.KI * r.Ai * r.LMTD, "KI*Ai*LMTD");
+    r.Fthe = checkedDiv(r.Q, r.KI * r.Ai * r.LMTD, "KI*Ai*LMTD");
     r.FF = 1.0f;
     r.Qk = r.Q;
 }
@@ -471,29 +477,29 @@ void shellFlowRating(Run& s) {
     for (;;) {
         actualFlows(s);
         const float tubeRate = r.Ct * r.Dt * r.Vta;
-        r.Q = checkedFinite(s.app, tubeRate * std::fabs(r.Tti - r.TX), "Q");
-        r.Vsa = checkedDiv(s.app, r.Q, r.Ds * r.Cs * std::fabs(r.Tso - r.Tsi), "Ds*Cs*(Tso-Tsi)");
+        r.Q = checkedFinite(tubeRate * std::fabs(r.Tti - r.TX), "Q");
+        r.Vsa = checkedDiv(r.Q, r.Ds * r.Cs * std::fabs(r.Tso - r.Tsi), "Ds*Cs*(Tso-Tsi)");
         const float Cshell = r.Ds * r.Cs * r.Vsa;
         r.Cmin = std::min(tubeRate, Cshell);
         const float span = (r.Tti - r.Tsi) * r.Cmin;
-        r.T2X = r.Tti - r.EFF * checkedDiv(s.app, span, tubeRate, "Ctube");
-        r.TY2 = r.Tsi + r.EFF * checkedDiv(s.app, span, Cshell, "Cshell");
+        r.T2X = r.Tti - r.EFF * checkedDiv(span, tubeRate, "Ctube");
+        r.TY2 = r.Tsi + r.EFF * checkedDiv(span, Cshell, "Cshell");
         r.TGM = (r.TX + r.Tti) / 2.0f;
         evaluateProperties(s.app, r);
-        r.LMTD = lmtd(s.app, r.Tti, r.TX, r.Tsi, r.Tso, r.flags.sFLOW == Flow::Parallel);
+        r.LMTD = lmtd(r.Tti, r.TX, r.Tsi, r.Tso, r.flags.sFLOW == Flow::Parallel);
         const float vsa = r.Vsa;
         ratingCoefficients(s);
         r.Vsa = vsa;
-        r.Q = checkedFinite(s.app, r.Ai * r.KI * r.LMTD * r.FF, "Q");
-        const float change = checkedDiv(s.app, r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
+        r.Q = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "Q");
+        const float change = checkedDiv(r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
         r.TY = s.hotShell() ? r.Tti + change : r.Tti - change;
-        passLimit(s.app, s.cnt9, s.limits.phase3, T::kNoConvergence);
+        passLimit(s.cnt9, s.limits.phase3, T::kNoConvergence);
         s.text(kShellVelocityRow, counted(T::kPhase3Header, s.cnt9));
         s.at(kShellVelocityRow + 1, T::kPhase3TX, {r.TX, r.T2X, r.TGMAV});
         s.at(kShellVelocityRow + 2, T::kPhase3TY, {r.TY, r.TAMAV});
         s.at(kShellVelocityRow + 3, T::kPhase3Ratio, {ratio(r.TX, r.TY)});
         r.Ws = r.Vsa * r.Ds;
-        r.Vs = checkedDiv(s.app, r.Ws, r.DsN, "DsN");
+        r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
         if (std::fabs(r.TX - r.TY) < 0.1f) break;
         r.TX = (r.TX + r.TY) / 2.0f;
         r.Tto = r.TX;
@@ -523,15 +529,15 @@ bool relaxOutlet(Run& s) {
     constexpr Band kHigh[] = {{1.3f, 1.0f}, {1.1f, 0.5f}, {1.01f, 0.2f}, {1.003f, 0.1f}};
     for (const Band& b : kLow) {
         if (q < b.limit) {
-            const float lnTY = checkedLog(s.app, r.TY * r.TY * r.TY * r.TY, "TY^4");
-            r.TX += b.factor * checkedDiv(s.app, std::fabs(r.TY - r.TX), r.TY, "TY") * std::fabs(lnTY);
+            const float lnTY = checkedLog(r.TY * r.TY * r.TY * r.TY, "TY^4");
+            r.TX += b.factor * checkedDiv(std::fabs(r.TY - r.TX), r.TY, "TY") * std::fabs(lnTY);
             return false;
         }
     }
     for (const Band& b : kHigh) {
         if (q > b.limit) {
-            const float lnTX = checkedLog(s.app, r.TX * r.TX * r.TX * r.TX, "TX^4");
-            r.TX -= b.factor * checkedDiv(s.app, std::fabs(r.TX - r.TY), r.TX, "TX") * std::fabs(lnTX);
+            const float lnTX = checkedLog(r.TX * r.TX * r.TX * r.TX, "TX^4");
+            r.TX -= b.factor * checkedDiv(std::fabs(r.TX - r.TY), r.TX, "TX") * std::fabs(lnTX);
             return false;
         }
     }
@@ -545,17 +551,17 @@ void wetWall(Run& s) {
     const bool shell = s.humidShell;
     const float Hgas = shell ? r.HsWet : r.HtWet;
     const float Hother = shell ? r.HtWet : r.HsWet;
-    const float film = checkedDiv(s.app, 1.0f, 1.0f / Hgas + r.Dcf / r.KL, "film");
+    const float film = checkedDiv(1.0f, 1.0f / Hgas + r.Dcf / r.KL, "film");
     const float Tg = shell ? (r.Tsi + r.Tso) / 2.0f : (r.Tti + r.Tto) / 2.0f;
     const float Tother = shell ? r.TGM : r.TAM;
     const float Agas = shell ? r.Aeff : r.Ai;
     const float Aother = shell ? r.Ai : r.Aeff;
-    const float Tint = checkedDiv(s.app, Tg * film * Agas + Tother * Hother * Aother, film * Agas + Hother * Aother,
+    const float Tint = checkedDiv(Tg * film * Agas + Tother * Hother * Aother, film * Agas + Hother * Aother,
                                   "wall weights");
     const float Awet = s.finned() ? r.Aeff : r.Ai;
-    r.Tw = Tint + checkedDiv(s.app, r.Qk * r.Dcf, Awet * r.KL, "wet area");
+    r.Tw = Tint + checkedDiv(r.Qk * r.Dcf, Awet * r.KL, "wet area");
     s.text(kHumidPhaseRow + 1, std::string(T::kWallTemperature) + freeNumber(r.Tw));
-    wetEnhancement(s.app, r, shell ? HumidSide::Shell : HumidSide::Tube, Tg, r.Tw, shell ? r.MS : r.MT);
+    wetEnhancement(r, shell ? HumidSide::Shell : HumidSide::Tube, Tg, r.Tw, shell ? r.MS : r.MT);
 }
 
 // Step 11 with one side humid: coefficients, the enhancement of the humid
@@ -572,27 +578,28 @@ void humidPass(Run& s) {
     const float edge = s.finned() ? r.Df : r.DO;
     r.W = (r.Nh - 1.0f) * r.Ph + edge;
     r.Nt = r.Nh * r.NV;
-    r.Ai = checkedFinite(s.app, kPi * r.DI * r.TL * r.Nt, "Ai");
-    shellVelocity(s.app, r, s.kind);
-    shellCoefficient(s.app, r, s.kind, Phase::Rating);
+    r.Ai = checkedFinite(kPi * r.DI * r.TL * r.Nt, "Ai");
+    shellVelocity(r, s.kind);
+    shellCoefficient(r, s.kind, Phase::Rating, s.notes);
+        printNotes(s.pane(), s.notes);
     s.text(kHumidPhaseRow, T::kPhase2);
     if (s.humidShell) wetWall(s);
-    if (s.finned()) finEfficiency(s.app, r);
-    areas(s.app, r, s.kind);
-    tubeVelocity(s.app, r);
-    tubeCoefficient(s.app, r, Phase::Rating, s.regime);
+    if (s.finned()) finEfficiency(r);
+    areas(r, s.kind);
+    tubeVelocity(r);
+    tubeCoefficient(r, Phase::Rating, s.regime);
     if (s.humidTube) wetWall(s);
-    overallCoefficient(s.app, r);
-    r.Q = checkedFinite(s.app, r.Ai * r.KI * r.LMTD * r.FF, "Q");
+    overallCoefficient(r);
+    r.Q = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "Q");
     const float sign = s.hotShell() ? 1.0f : -1.0f;
     if (s.humidShell) {
-        r.TY = r.Tti + checkedDiv(s.app, r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
+        r.TY = r.Tti + checkedDiv(r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
         return;
     }
-    r.TY = r.Tsi - sign * checkedDiv(s.app, r.Q, r.Cs * r.Ws, "Cs*Ws");
+    r.TY = r.Tsi - sign * checkedDiv(r.Q, r.Cs * r.Ws, "Cs*Ws");
     // The humid tube's own outlet by its sensible balance: a rise or a
     // temperature below 0 °C has no sound solution.
-    const float tubeOut = r.Tti + sign * checkedDiv(s.app, r.Q, r.Ct * tubeMassFlow(r), "Ct*Wt");
+    const float tubeOut = r.Tti + sign * checkedDiv(r.Q, r.Ct * tubeMassFlow(r), "Ct*Wt");
     if (r.Tti - tubeOut < 0.0f || tubeOut < 0.0f) {
         s.pane().print(T::kHumidTubeImpossible);
         s.app.pause();
@@ -606,7 +613,7 @@ void humidRating(Run& s) {
     Record& r = s.r;
     int outer = 0;
     for (;;) {
-        passLimit(s.app, outer, s.limits.humidOuter, T::kNoConvergence);
+        passLimit(outer, s.limits.humidOuter, T::kNoConvergence);
         // Step 10's start: EFF = 0 puts the means at the inlets; the
         // sensible outlet follows the current duty.
         r.EFF = 0.0f;
@@ -617,15 +624,15 @@ void humidRating(Run& s) {
         r.TX = (r.TZ3 + r.Tti) / 2.0f;
         if (s.humidShell) {
             r.Tso = r.TZ3;
-            r.Tto = r.Tti + checkedDiv(s.app, r.Q, r.Dt * r.Ct * r.Vta, "Dt*Ct*Vta");
+            r.Tto = r.Tti + checkedDiv(r.Q, r.Dt * r.Ct * r.Vta, "Dt*Ct*Vta");
         } else {
             r.Tto = r.TZ3;
-            r.Tso = r.Tsi + checkedDiv(s.app, r.Q, r.Ds * r.Cs * r.Vsa, "Ds*Cs*Vsa");
+            r.Tso = r.Tsi + checkedDiv(r.Q, r.Ds * r.Cs * r.Vsa, "Ds*Cs*Vsa");
         }
         s.lim6 = 0;
         for (;;) {
             humidPass(s);
-            passLimit(s.app, s.lim6, s.limits.humidRelaxation, T::kHumidLimit);
+            passLimit(s.lim6, s.limits.humidRelaxation, T::kHumidLimit);
             s.at(kHumidPhaseRow + 2, T::kHumidRatio, {ratio(r.TX, r.TY)});
             s.at(kHumidPhaseRow + 3, T::kHumidCounter, {static_cast<double>(s.lim6)});
             if (relaxOutlet(s)) break;
@@ -647,7 +654,7 @@ void humidRating(Run& s) {
             r.TZ3 += 0.01f;
         }
     }
-    r.Qk = checkedFinite(s.app, r.KI * r.Ai * r.LMTD * r.FF, "Qk");
+    r.Qk = checkedFinite(r.KI * r.Ai * r.LMTD * r.FF, "Qk");
     r.Q = r.Qk;
 }
 
@@ -661,18 +668,18 @@ void vapourRating(Run& s) {
         actualFlows(s);
         ratingCoefficients(s);
         r.LMTD = currentLmtd(s);
-        r.Q = checkedFinite(s.app, r.Ai * r.KI * r.LMTD, "Q");
-        const float rise = checkedDiv(s.app, r.Q, r.Ws * r.Cs, "Ws*Cs");
+        r.Q = checkedFinite(r.Ai * r.KI * r.LMTD, "Q");
+        const float rise = checkedDiv(r.Q, r.Ws * r.Cs, "Ws*Cs");
         r.TB = s.hotShell() ? r.Tsi - rise : r.Tsi + rise;
         s.text(kShellVelocityRow, std::string(T::kVapourTB) + freeNumber(r.TB) + std::string(T::kVapourT4) +
                                       freeNumber(r.Tso) + std::string(T::kVapourTWRE) + freeNumber(r.Twav) +
                                       std::string(T::kVapourHS) + freeNumber(r.Ht));
         if (std::fabs(r.TB - r.Tso) < 0.01f) break;
         r.Tso = (r.TB + r.Tso) / 2.0f;
-        passLimit(s.app, cnt, s.limits.vapour, T::kExcessArea);
+        passLimit(cnt, s.limits.vapour, T::kExcessArea);
     }
-    r.Wc = checkedDiv(s.app, r.Q, r.hfg, "hfg");
-    tubeCoefficient(s.app, r, Phase::Rating, s.regime);
+    r.Wc = checkedDiv(r.Q, r.hfg, "hfg");
+    tubeCoefficient(r, Phase::Rating, s.regime);
     s.lossRows();
     lossStepB(s.app, r, s.kind);
     r.Qk = r.Q;
@@ -697,7 +704,7 @@ void columnSearch(Run& s) {
     p.print(std::string(s.si ? T::kAimEchoSi : T::kAimEcho) + freeNumber(entered));
     r.T44X = s.si ? entered - kKelvin : entered;
     s.app["MAINFORM"]["EDIT27"].setText("");
-    if (entered == 0.0f) stopCalculation(s.app, T::kColumnsMissing);
+    if (entered == 0.0f) stopCalculation(T::kColumnsMissing);
     r.Nh = 0.1f;
     int passes = 0;
     for (;;) {
@@ -715,14 +722,14 @@ void columnSearch(Run& s) {
         }
         s.text(kAimRow, std::string(T::kAimT4) + freeNumber(r.Tso) + std::string(T::kAimT44X) + freeNumber(r.T44X) +
                             std::string(T::kAimNH) + freeNumber(r.Nh));
-        passLimit(s.app, passes, s.limits.columnSearch, T::kNoConvergence);
+        passLimit(passes, s.limits.columnSearch, T::kNoConvergence);
     }
 }
 
 // Steps 10-15 for a given tube length.
 void rating(Run& s) {
     Record& r = s.r;
-    r.DsN = normalDensity(s.app, r.shellWet);
+    r.DsN = normalDensity(r.shellWet);
     if (s.manual) r.DsN = r.Ds;
     r.NV = r.Nv;
     r.H = (r.NV - 1.0f) * r.Pv + r.DO + (s.finned() ? 2.0f * r.Fh : 0.0f);
@@ -785,23 +792,25 @@ Run runFor(App& app, Record& r, RatingEntry entry, const PassLimits& limits) {
 void latentCaseEffectiveness(App& app, Record& r) {
     const PassLimits limits;
     Run s = runFor(app, r, RatingEntry::GivenLength, limits);
-    const float Ctube = s.humidTube ? checkedDiv(app, r.Q, std::fabs(r.Tti - r.Tto), "Tti-Tto")
+    const float Ctube = s.humidTube ? checkedDiv(r.Q, std::fabs(r.Tti - r.Tto), "Tti-Tto")
                                     : r.Ct * tubeMassFlow(r);
-    const float Cshell = s.humidShell ? checkedDiv(app, r.Q, std::fabs(r.Tso - r.Tsi), "Tso-Tsi") : r.Cs * r.Ws;
+    const float Cshell = s.humidShell ? checkedDiv(r.Q, std::fabs(r.Tso - r.Tsi), "Tso-Tsi") : r.Cs * r.Ws;
     const Effectiveness e = effectivenessOutlets(s, Ctube, Cshell);
     r.T2X = e.tubeOut;
     r.TY2 = e.shellOut;
-    r.Fthe = theoreticalCorrection(app, r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
+    r.Fthe = theoreticalCorrection(r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
 }
 
 void evaluateProperties(App& app, Record& r) {
     const ModeFlags& f = r.flags;
     if (f.sPROP == Prop::TypedIn) return;
-    shellGasProperties(app, r);
+    shellGasProperties(r);
     if (f.sTF == TubeMethod::AirWithMoisture || f.sTF == TubeMethod::Composition) {
-        tubeGasProperties(app, r);
+        tubeGasProperties(r);
     } else if (f.sTF == TubeMethod::Water) {
-        waterProperties(app, r);
+        Notes notes;
+        waterProperties(r, notes);
+        printNotes(app.pane, notes);
     }
 }
 
@@ -818,7 +827,7 @@ float shellCapacityRate(const Record& r) {
 void runRating(App& app, Record& r, RatingEntry entry, const PassLimits& limits) {
     Run s = runFor(app, r, entry, limits);
     r.Frow = r.Cz;  // the bank's row factor, chosen with the flows
-    if (s.finned()) finGeometry(app, r);  // fin gap FS and fin diameter Df
+    if (s.finned()) finGeometry(r);  // fin gap FS and fin diameter Df
     app.pane.clear();
     if (entry == RatingEntry::GivenLength) {
         rating(s);

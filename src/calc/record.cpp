@@ -1,5 +1,7 @@
 #include "calc/record.h"
 
+#include "app/codes.h"
+
 namespace cfhx::calc {
 
 void setStartValues(Record& r) {
@@ -47,10 +49,10 @@ void setStartValues(Record& r) {
 }
 
 TubeKind tubeKind(const Record& r) {
-    if (!(r.flags.finned == "y")) return TubeKind::Bare;
-    return r.flags.sFIN == "2" ? TubeKind::PlateFin : TubeKind::RadialFin;
+    if (r.flags.finned != YesNo::Yes) return TubeKind::Bare;
+    return r.flags.sFIN == Fin::Plate ? TubeKind::PlateFin : TubeKind::RadialFin;
 }
 
-bool tapeFitted(const Record& r) { return r.flags.sTAPE == "y" && r.TubeFluidKind != 3.0f; }
+bool tapeFitted(const Record& r) { return r.flags.sTAPE == YesNo::Yes && r.TubeFluidKind != codeOf(FluidKind::Water); }
 
 }  // namespace cfhx::calc

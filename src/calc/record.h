@@ -165,7 +165,7 @@ inline Record freshRecord() {
 
 enum class TubeKind { Bare, RadialFin, PlateFin };
 TubeKind tubeKind(const Record& r);
-// A twisted tape counts only with a gas in the tubes.
+// A twisted tape counts unless water flows in the tubes.
 bool tapeFitted(const Record& r);
 
 // Sizing (phase 1) or rating (phases 2 and 3).

@@ -137,8 +137,8 @@ void takeShellFluid(App& app, Record& r) {
     if (si(r)) toInternalUnits(r.Cs, r.Ks, r.VIs);
     // The bare-bank Prandtl number Cs·Ds·VIs/Ks (density included, as the
     // correlations form it), the same at the wall; the diffusivity.
-    r.Pb = r.Pbw = checkedDiv(app, r.Cs * r.Ds * r.VIs, r.Ks, "Ks");
-    r.As = checkedDiv(app, r.Ks, r.Cs * r.Ds, "Cs*Ds");
+    r.Pb = r.Pbw = checkedDiv(r.Cs * r.Ds * r.VIs, r.Ks, "Ks");
+    r.As = checkedDiv(r.Ks, r.Cs * r.Ds, "Cs*Ds");
     r.MS = kWaterGasRatio;
 }
 
@@ -224,8 +224,8 @@ void takeManualInletSettings(App& app, Record& r) {
     r.Ws = echo(app, s ? T::kWsSi : T::kWs, "FORM5", "EDIT170");
     if (s) r.Ws *= kSecondsPerHour;
     if (r.Ws == 0.0f) throw LeaveCalculation{};
-    r.Vsa = checkedDiv(app, r.Ws, r.Ds, "Ds");
-    r.WsCs = checkedFinite(app, r.Ws * r.Cs, "Ws*Cs");
+    r.Vsa = checkedDiv(r.Ws, r.Ds, "Ds");
+    r.WsCs = checkedFinite(r.Ws * r.Cs, "Ws*Cs");
 
     p.print();
     printValue(app, s ? T::kTtiSi : T::kTti, r.Tti);
@@ -240,9 +240,9 @@ void takeManualInletSettings(App& app, Record& r) {
         r.Wt = echo(app, s ? T::kWtGasSi : T::kWtGas, "FORM5", "EDIT169");
         if (s) r.Wt *= kSecondsPerHour;
         if (r.Wt == 0.0f) throw LeaveCalculation{};
-        r.Vta = checkedDiv(app, r.Wt, r.Dt, "Dt");
+        r.Vta = checkedDiv(r.Wt, r.Dt, "Dt");
     }
-    r.WtCt = checkedFinite(app, r.Wt * r.Ct, "Wt*Ct");
+    r.WtCt = checkedFinite(r.Wt * r.Ct, "Wt*Ct");
     printEmptyLines(p, 2);
 }
 

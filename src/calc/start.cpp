@@ -242,14 +242,14 @@ void convertConstruction(App& app, Record& r) {
     r.DI /= 1000.0f;
     r.Fh /= 1000.0f;
     r.FT /= 1000.0f;
-    r.Pv = checkedFinite(app, r.PVY * r.DO, "Pv");
-    r.Ph = checkedFinite(app, r.PHX * r.DO, "Ph");
+    r.Pv = checkedFinite(r.PVY * r.DO, "Pv");
+    r.Ph = checkedFinite(r.PHX * r.DO, "Ph");
     if (r.flags.sFIN == "1") {
-        const float tip = checkedFinite(app, r.DO + 2.0f * r.Fh, "Df");
-        r.PvFin = checkedFinite(app, r.PVY * tip, "Pv");
-        r.PhFin = checkedFinite(app, r.PHX * tip, "Ph");
+        const float tip = checkedFinite(r.DO + 2.0f * r.Fh, "Df");
+        r.PvFin = checkedFinite(r.PVY * tip, "Pv");
+        r.PhFin = checkedFinite(r.PHX * tip, "Ph");
     }
-    if (r.flags.sFIN == "2") r.Fh = plateFinEquivalentHeight(app, r.Pv, r.Ph, r.DO);
+    if (r.flags.sFIN == "2") r.Fh = plateFinEquivalentHeight(r.Pv, r.Ph, r.DO);
 
     // SI entries of the column in the engine's units.
     if (r.flags.LangUnitMode == "JSI") {
@@ -274,7 +274,7 @@ void settleTubePitches(App& app, Record& r) {
         r.Pv = r.PvFin;
         r.Ph = r.PhFin;
     }
-    if (r.flags.sTUBE == "2" && r.flags.sFIN == "2") r.Fh = plateFinEquivalentHeight(app, r.Pv, r.Ph, r.DO);
+    if (r.flags.sTUBE == "2" && r.flags.sFIN == "2") r.Fh = plateFinEquivalentHeight(r.Pv, r.Ph, r.DO);
 }
 
 void markComputedRows(App& app) {

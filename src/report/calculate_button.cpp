@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "calc/calculation.h"
+#include "calc/numeric_guard.h"
 #include "report/results.h"
 
 namespace cfhx {
@@ -25,6 +26,13 @@ void calculate(App& app, const calc::PassLimits& limits) {
             throw LeaveCalculation{};
         } catch (const RestartCalculation&) {
             continue;
+        } catch (const calc::CalculationStop& stop) {
+            app.pane.clear();
+            printEmptyLines(app.pane, 3);
+            app.pane.print(stop.message);
+            app.pause();
+            commonReturnPath(app);
+            return;
         } catch (const LeaveCalculation&) {
             commonReturnPath(app);
             return;

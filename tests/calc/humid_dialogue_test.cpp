@@ -14,6 +14,7 @@
 #include "app/control_flow.h"
 #include "support/calc_pages.h"
 #include "calc/humid_dialogue.h"
+#include "calc/numeric_guard.h"
 #include "calc/start.h"
 #include "input/input_paths.h"
 
@@ -634,7 +635,7 @@ TEST(HumidTubes, EnthalpyOfTwoThousandIsAccepted) {
     d.s.platform.pausesAllowed = 1;
     try {
         d.both();
-    } catch (const LeaveCalculation&) {
+    } catch (const calc::CalculationStop&) {
     }
     EXPECT_FALSE(d.has("////  入力値が規程範囲を外れています。////"));
     bool trace = false;

@@ -9,19 +9,19 @@ using MeanTemperature = cfhx::testing::EngineTest;
 
 TEST_F(MeanTemperature, CounterFlowLmtd) {
     // Hot tube 100 → 60 against shell 40 → 80: ends 20 and 20.
-    EXPECT_FLOAT_EQ(lmtd(app, 100.0f, 60.0f, 40.0f, 80.0f, false), 20.0f);
+    EXPECT_FLOAT_EQ(lmtd(100.0f, 60.0f, 40.0f, 80.0f, false), 20.0f);
     // Ends 60 and 20: 40/ln 3.
-    EXPECT_NEAR(lmtd(app, 100.0f, 40.0f, 20.0f, 40.0f, false), 36.4096f, 0.001f);
+    EXPECT_NEAR(lmtd(100.0f, 40.0f, 20.0f, 40.0f, false), 36.4096f, 0.001f);
     // A hot shell side gives the same mean for the mirrored case.
-    EXPECT_NEAR(lmtd(app, 20.0f, 40.0f, 100.0f, 40.0f, false), 36.4096f, 0.001f);
+    EXPECT_NEAR(lmtd(20.0f, 40.0f, 100.0f, 40.0f, false), 36.4096f, 0.001f);
 }
 
 TEST_F(MeanTemperature, LmtdIsSymmetricInItsEndDifferences) {
     for (float a : {1.0f, 5.0f, 30.0f, 120.0f})
         for (float b : {0.5f, 7.0f, 30.0f, 90.0f}) {
             // Ends a (Tti − Tso) and b (Tto − Tsi), then swapped.
-            float ab = lmtd(app, 200.0f, 10.0f + b, 10.0f, 200.0f - a, false);
-            float ba = lmtd(app, 200.0f, 10.0f + a, 10.0f, 200.0f - b, false);
+            float ab = lmtd(200.0f, 10.0f + b, 10.0f, 200.0f - a, false);
+            float ba = lmtd(200.0f, 10.0f + a, 10.0f, 200.0f - b, false);
             EXPECT_NEAR(ab, ba, 1e-3f * ab) << a << " " << b;
             // Between the geometric and the arithmetic mean.
             EXPECT_LE(ab, (a + b) / 2.0f + 1e-3f);
@@ -31,17 +31,17 @@ TEST_F(MeanTemperature, LmtdIsSymmetricInItsEndDifferences) {
 
 TEST_F(MeanTemperature, ParallelLmtd) {
     // Tube 100 → 70, shell 20 → 50 in parallel: ends 80 and 20.
-    EXPECT_NEAR(lmtd(app, 100.0f, 70.0f, 20.0f, 50.0f, true), 60.0f / std::log(4.0f), 0.001f);
+    EXPECT_NEAR(lmtd(100.0f, 70.0f, 20.0f, 50.0f, true), 60.0f / std::log(4.0f), 0.001f);
     // Nearly equal ends: the limit, not a logarithm of 1.
-    EXPECT_NEAR(lmtd(app, 100.0f, 70.0f, 70.0f, std::nextafter(40.0f, 50.0f), true), 30.0f, 1e-4f);
-    EXPECT_NEAR(lmtd(app, 100.0f, 70.0f, 70.0f, 40.0f, true), 30.0f, 1e-6f);
+    EXPECT_NEAR(lmtd(100.0f, 70.0f, 70.0f, std::nextafter(40.0f, 50.0f), true), 30.0f, 1e-4f);
+    EXPECT_NEAR(lmtd(100.0f, 70.0f, 70.0f, 40.0f, true), 30.0f, 1e-6f);
 }
 
 TEST_F(MeanTemperature, ZeroEndDifferenceStops) {
     // The tube outlet reaches the shell inlet: no logarithmic mean exists.
-    std::string page = stopped([&] { lmtd(app, 100.0f, 20.0f, 20.0f, 60.0f, false); });
-    EXPECT_NE(page.find("   @@@  計算不能のため終了します。[ LMTD end difference = 0 (除数) ]@@"), std::string::npos)
-        << page;
+    std::string message = stopped([&] { lmtd(100.0f, 20.0f, 20.0f, 60.0f, false); });
+    EXPECT_NE(message.find("   @@@  計算不能のため終了します。[ LMTD end difference = 0 (除数) ]@@"), std::string::npos)
+        << message;
 }
 
 TEST_F(MeanTemperature, PassFormSelectionOrder) {
@@ -64,32 +64,32 @@ constexpr PassForm kAllForms[] = {PassForm::Parallel,       PassForm::OnePass,  
 TEST_F(MeanTemperature, EffectivenessLimits) {
     for (PassForm form : kAllForms) {
         // No surface, no heat.
-        EXPECT_NEAR(effectiveness(app, form, 0.5f, 1e-6f), 0.0f, 1e-5f);
+        EXPECT_NEAR(effectiveness(form, 0.5f, 1e-6f), 0.0f, 1e-5f);
         // One fluid of infinite capacity: every arrangement is 1 − e^−NTU.
         for (float N : {0.1f, 1.0f, 3.0f, 10.0f})
-            EXPECT_NEAR(effectiveness(app, form, 1e-6f, N), 1.0f - std::exp(-N), 1e-4f) << int(form) << " " << N;
+            EXPECT_NEAR(effectiveness(form, 1e-6f, N), 1.0f - std::exp(-N), 1e-4f) << int(form) << " " << N;
         // Never above 1, never a non-number, even for huge NTU and tiny R.
         for (float R : {1e-6f, 0.01f, 0.5f, 1.0f})
             for (float N : {0.01f, 1.0f, 50.0f, 500.0f}) {
-                float e = effectiveness(app, form, R, N);
+                float e = effectiveness(form, R, N);
                 EXPECT_TRUE(std::isfinite(e));
                 EXPECT_GE(e, 0.0f);
                 EXPECT_LE(e, 1.0f);
             }
     }
     // Balanced parallel flow tends to 1/2.
-    EXPECT_NEAR(effectiveness(app, PassForm::Parallel, 1.0f, 50.0f), 0.5f, 1e-5f);
+    EXPECT_NEAR(effectiveness(PassForm::Parallel, 1.0f, 50.0f), 0.5f, 1e-5f);
 }
 
 TEST_F(MeanTemperature, MorePassesApproachCounterFlow) {
     for (float R : {0.05f, 0.2f, 0.5f, 0.75f, 1.0f})
         for (float N : {0.1f, 0.5f, 1.0f, 2.0f, 4.0f, 8.0f}) {
-            const float one = effectiveness(app, PassForm::OnePass, R, N);
-            const float counter = counterFlowEffectiveness(app, R, N);
-            const float twoShell = effectiveness(app, PassForm::TwoShellPasses, R, N);
-            const float threeShell = effectiveness(app, PassForm::ThreeShellPasses, R, N);
-            const float twoTube = effectiveness(app, PassForm::TwoTubePasses, R, N);
-            const float threeTube = effectiveness(app, PassForm::ThreeTubePasses, R, N);
+            const float one = effectiveness(PassForm::OnePass, R, N);
+            const float counter = counterFlowEffectiveness(R, N);
+            const float twoShell = effectiveness(PassForm::TwoShellPasses, R, N);
+            const float threeShell = effectiveness(PassForm::ThreeShellPasses, R, N);
+            const float twoTube = effectiveness(PassForm::TwoTubePasses, R, N);
+            const float threeTube = effectiveness(PassForm::ThreeTubePasses, R, N);
             const float slack = 1e-5f;
             EXPECT_LE(one, twoShell + slack) << R << " " << N;
             EXPECT_LE(twoShell, threeShell + slack) << R << " " << N;
@@ -99,7 +99,7 @@ TEST_F(MeanTemperature, MorePassesApproachCounterFlow) {
             EXPECT_LE(threeTube, counter + slack) << R << " " << N;
         }
     // R = 0.5, NTU = 0.5: the counter-flow bound is 0.362.
-    EXPECT_LE(effectiveness(app, PassForm::ThreeShellPasses, 0.5f, 0.5f), 0.3623f);
+    EXPECT_LE(effectiveness(PassForm::ThreeShellPasses, 0.5f, 0.5f), 0.3623f);
 }
 
 TEST_F(MeanTemperature, ShellPassFormsMatchARowByRowModel) {
@@ -115,9 +115,8 @@ TEST_F(MeanTemperature, ShellPassFormsMatchARowByRowModel) {
                  {0.2f, 3.0f, 0.91492, 0.92063},
                  {1.0f, 3.0f, 0.69518, 0.72248}};
     for (const auto& c : cases) {
-        EXPECT_NEAR(effectiveness(app, PassForm::TwoShellPasses, c.R, c.NTUS), c.two, 2e-5) << c.R << " " << c.NTUS;
-        EXPECT_NEAR(effectiveness(app, PassForm::ThreeShellPasses, c.R, c.NTUS), c.three, 2e-5)
-            << c.R << " " << c.NTUS;
+        EXPECT_NEAR(effectiveness(PassForm::TwoShellPasses, c.R, c.NTUS), c.two, 2e-5) << c.R << " " << c.NTUS;
+        EXPECT_NEAR(effectiveness(PassForm::ThreeShellPasses, c.R, c.NTUS), c.three, 2e-5) << c.R << " " << c.NTUS;
     }
 }
 
@@ -131,30 +130,30 @@ TEST_F(MeanTemperature, TubePassFormsAreOnePassesInCounterCurrentSeries) {
     };
     for (float R : {0.2f, 0.5f, 0.8f, 1.0f})
         for (float N : {0.3f, 1.0f, 3.0f}) {
-            const double e2 = onePassEffectiveness(app, R, N / 2.0f);
-            const double e3 = onePassEffectiveness(app, R, N / 3.0f);
-            EXPECT_NEAR(effectiveness(app, PassForm::TwoTubePasses, R, N), series(e2, R, 2), 2e-6) << R << " " << N;
-            EXPECT_NEAR(effectiveness(app, PassForm::ThreeTubePasses, R, N), series(e3, R, 3), 2e-6) << R << " " << N;
+            const double e2 = onePassEffectiveness(R, N / 2.0f);
+            const double e3 = onePassEffectiveness(R, N / 3.0f);
+            EXPECT_NEAR(effectiveness(PassForm::TwoTubePasses, R, N), series(e2, R, 2), 2e-6) << R << " " << N;
+            EXPECT_NEAR(effectiveness(PassForm::ThreeTubePasses, R, N), series(e3, R, 3), 2e-6) << R << " " << N;
         }
 }
 
 TEST_F(MeanTemperature, OnePassMatchesTheCrossFlowTextbookValue) {
     // Cross flow with the larger-capacity stream mixed: NTU 1, R 1 gives 0.4685.
-    EXPECT_NEAR(onePassEffectiveness(app, 1.0f, 1.0f), 0.4685f, 0.0005f);
-    std::string page = stopped([&] { effectiveness(app, PassForm::OnePass, 0.0f, 1.0f); });
-    EXPECT_NE(page.find("R=Cmin/Cmax <= 0"), std::string::npos) << page;
+    EXPECT_NEAR(onePassEffectiveness(1.0f, 1.0f), 0.4685f, 0.0005f);
+    std::string message = stopped([&] { effectiveness(PassForm::OnePass, 0.0f, 1.0f); });
+    EXPECT_NE(message.find("R=Cmin/Cmax <= 0"), std::string::npos) << message;
     // A negative NTUS (a negative KI) that overflows stops rather than
     // returning an infinite effectiveness.
-    page = stopped([&] { onePassEffectiveness(app, 0.5f, -1e30f); });
-    EXPECT_NE(page.find("FEEX (桁あふれ)"), std::string::npos) << page;
-    page = stopped([&] { counterFlowEffectiveness(app, 0.5f, -1e30f); });
-    EXPECT_NE(page.find("(桁あふれ)"), std::string::npos) << page;
+    message = stopped([&] { onePassEffectiveness(0.5f, -1e30f); });
+    EXPECT_NE(message.find("FEEX (桁あふれ)"), std::string::npos) << message;
+    message = stopped([&] { counterFlowEffectiveness(0.5f, -1e30f); });
+    EXPECT_NE(message.find("(桁あふれ)"), std::string::npos) << message;
 }
 
 TEST_F(MeanTemperature, CorrectionFactor) {
     // Fthe from the effectiveness, capped at 1.
-    EXPECT_FLOAT_EQ(theoreticalCorrection(app, 0.5f, 1000.0f, 80.0f, 40.0f, 10.0f, 100.0f), 1.0f);
-    EXPECT_FLOAT_EQ(theoreticalCorrection(app, 0.4f, 1000.0f, 80.0f, 40.0f, 10.0f, 100.0f), 0.8f);
+    EXPECT_FLOAT_EQ(theoreticalCorrection(0.5f, 1000.0f, 80.0f, 40.0f, 10.0f, 100.0f), 1.0f);
+    EXPECT_FLOAT_EQ(theoreticalCorrection(0.4f, 1000.0f, 80.0f, 40.0f, 10.0f, 100.0f), 0.8f);
     float FF = 0.99995f;
     EXPECT_TRUE(settleCorrectionFactor(FF, 1.0f));
     EXPECT_EQ(FF, 1.0f);
@@ -164,8 +163,8 @@ TEST_F(MeanTemperature, CorrectionFactor) {
     FF = 1.0f;
     EXPECT_FALSE(settleCorrectionFactor(FF, 0.9f));
     EXPECT_EQ(FF, 0.9f);
-    std::string page = stopped([&] { theoreticalCorrection(app, 0.5f, 1.0f, 1.0f, 0.0f, 1.0f, 1.0f); });
-    EXPECT_NE(page.find("LMTD*KI*Ai = 0"), std::string::npos);
+    std::string message = stopped([&] { theoreticalCorrection(0.5f, 1.0f, 1.0f, 0.0f, 1.0f, 1.0f); });
+    EXPECT_NE(message.find("LMTD*KI*Ai = 0"), std::string::npos);
 }
 
 }  // namespace

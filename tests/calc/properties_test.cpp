@@ -1,5 +1,8 @@
 #include "calc/properties.h"
 
+#include <string>
+#include <vector>
+
 #include "calc/humid_gas.h"
 #include "engine_fixture.h"
 
@@ -23,7 +26,7 @@ protected:
 TEST_F(Properties, AirAt20Degrees) {
     air();
     at(20.0f);
-    shellGasProperties(app, r);
+    shellGasProperties(r);
     EXPECT_NEAR(r.DsN, 1.29f, 0.005f);
     EXPECT_NEAR(r.Ds, 1.29f * 273.0f / 293.0f, 0.005f);
     EXPECT_NEAR(r.Cs, 0.24f, 0.003f);
@@ -38,14 +41,14 @@ TEST_F(Properties, AirAt20Degrees) {
 TEST_F(Properties, TubeGasMatchesShellGasForTheSameMixture) {
     air(0.05f);
     at(150.0f);
-    shellGasProperties(app, r);
-    tubeGasProperties(app, r);
+    shellGasProperties(r);
+    tubeGasProperties(r);
     EXPECT_FLOAT_EQ(r.Dt, r.Ds);
     EXPECT_FLOAT_EQ(r.Ct, r.Cs);
     EXPECT_FLOAT_EQ(r.Kt, r.Ks);
     EXPECT_FLOAT_EQ(r.VIt, r.VIs);
     EXPECT_FLOAT_EQ(r.Pvis, r.VIt);
-    EXPECT_NEAR(r.DtN, normalDensity(app, r.tubeWet), 1e-5f);
+    EXPECT_NEAR(r.DtN, normalDensity(r.tubeWet), 1e-5f);
 }
 
 TEST_F(Properties, FilmTemperatureIsBetweenWallAndMean) {
@@ -55,7 +58,7 @@ TEST_F(Properties, FilmTemperatureIsBetweenWallAndMean) {
     r.Hs = 50.0f;
     r.Ht = 50.0f;
     r.Aeff = r.Ai = 1.0f;
-    shellGasProperties(app, r);
+    shellGasProperties(r);
     EXPECT_FLOAT_EQ(r.Twav, 110.0f);
     EXPECT_FLOAT_EQ(r.TAMAV, 155.0f);
     EXPECT_FLOAT_EQ(r.TGMAV, 65.0f);
@@ -66,11 +69,11 @@ TEST_F(Properties, FilmTemperatureIsBetweenWallAndMean) {
 TEST_F(Properties, DryGasLeavesTheWaterTermsOut) {
     air();
     at(50.0f);
-    shellGasProperties(app, r);
+    shellGasProperties(r);
     const float dryCp = r.Cs;
     EXPECT_EQ(r.shellMemory.cp[kH2O], 0.0f);
     air(0.1f);
-    shellGasProperties(app, r);
+    shellGasProperties(r);
     EXPECT_GT(r.shellMemory.cp[kH2O], 0.4f);  // steam: about 0.45 kcal/kgK
     EXPECT_GT(r.Cs, dryCp);
 }
@@ -136,11 +139,11 @@ TEST_F(Properties, EachBandEdgeBelongsToTheBandItIsWrittenIn) {
 TEST_F(Properties, BelowItsRangeAComponentKeepsThePreviousValue) {
     air(0.05f);
     at(20.0f);
-    GasEvaluation first = shellGasProperties(app, r);
+    GasEvaluation first = shellGasProperties(r);
     EXPECT_EQ(first.bulk, 0u);
     const float steamCp = r.shellMemory.cp[kH2O];
     at(-10.0f);
-    GasEvaluation cold = shellGasProperties(app, r);
+    GasEvaluation cold = shellGasProperties(r);
     EXPECT_TRUE(kept(cold.bulk, GasProperty::Cp, kH2O));
     EXPECT_TRUE(kept(cold.bulk, GasProperty::Viscosity, kH2O));
     EXPECT_TRUE(kept(cold.bulk, GasProperty::Conductivity, kH2O));
@@ -155,9 +158,9 @@ TEST_F(Properties, TypedInPropertiesAreLeftAlone) {
     r.flags.sPROP = "2";
     r.Ds = 7.0f;
     r.Dt = 8.0f;
-    shellGasProperties(app, r);
-    tubeGasProperties(app, r);
-    waterProperties(app, r);
+    shellGasProperties(r);
+    tubeGasProperties(r);
+    waterProperties(r, notes);
     EXPECT_EQ(r.Ds, 7.0f);
     EXPECT_EQ(r.Dt, 8.0f);
 }
@@ -165,14 +168,14 @@ TEST_F(Properties, TypedInPropertiesAreLeftAlone) {
 TEST_F(Properties, WaterAt20Degrees) {
     at(20.0f);
     r.Wt = 3.6f;  // t/h
-    waterProperties(app, r);
+    waterProperties(r, notes);
     EXPECT_NEAR(r.Dt, 998.2f, 3.0f);
     EXPECT_NEAR(r.Ct, 1.0f, 0.005f);
     EXPECT_NEAR(r.VIt, 0.0036f, 0.0001f);
     EXPECT_NEAR(r.Kt, 0.516f, 0.003f);
     EXPECT_NEAR(r.Prt, 7.0f, 0.2f);
     EXPECT_NEAR(r.Vt, 3600.0f / r.Dt, 0.001f);
-    EXPECT_EQ(app.pane.pageRows(), 0u);
+    EXPECT_TRUE(notes.lines.empty());
 }
 
 TEST_F(Properties, WaterFollowsTheSteamTables) {
@@ -182,35 +185,58 @@ TEST_F(Properties, WaterFollowsTheSteamTables) {
     } points[] = {{80.0f, 971.8f, 1.002f, 0.365e-6f * 3600}, {150.0f, 917.0f, 1.031f, 0.197e-6f * 3600}};
     for (const Point& p : points) {
         at(p.T);
-        waterProperties(app, r);
+        waterProperties(r, notes);
         EXPECT_NEAR(r.Dt, p.rho, 4.0f) << p.T;
         EXPECT_NEAR(r.Ct, p.cp, 0.01f) << p.T;
         EXPECT_NEAR(r.VIt, p.nu, 0.1f * p.nu) << p.T;
     }
 }
 
-TEST_F(Properties, WaterRangeMessages) {
-    at(0.0f);
-    waterProperties(app, r);
-    EXPECT_EQ(app.pane.pageRows(), 0u) << "0 °C is in range";
-    const float ct = r.Ct, vit = r.VIt;
+TEST_F(Properties, WaterRangeNotes) {
+    const std::string above = "     物性規定範囲外です";
+    const std::string below = "     物性規定範囲外です！";
+    const struct {
+        const char* name;
+        float T;
+        std::vector<std::string> notes;
+        bool keepsCpAndViscosity;
+    } cases[] = {
+        {"0 °C is in range", 0.0f, {}, false},
+        // Density, specific heat, viscosity, and the wall viscosity.
+        {"just below 0 °C", -0.1f, {below, below, below, below}, true},
+        {"300 °C is in range", 300.0f, {}, false},
+        {"above 300 °C", 301.0f, {above}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        at(20.0f);
+        waterProperties(r, notes);
+        const float ct = r.Ct, vit = r.VIt;
+        notes.lines.clear();
+        at(c.T);
+        waterProperties(r, notes);
+        EXPECT_EQ(notes.lines, c.notes);
+        EXPECT_EQ(r.Ct == ct && r.VIt == vit, c.keepsCpAndViscosity) << "the previous Ct and VIt stand below 0 °C";
+        notes.lines.clear();
+    }
+}
 
-    at(-0.1f);
-    waterProperties(app, r);
-    EXPECT_EQ(app.pane.line(app.pane.pageTop()), "     物性規定範囲外です！");
-    EXPECT_GE(app.pane.pageRows(), 3u);
-    EXPECT_EQ(r.Ct, ct) << "the previous specific heat stands";
-    EXPECT_EQ(r.VIt, vit);
-
-    app.pane.clear();
-    at(301.0f);
-    waterProperties(app, r);
-    EXPECT_EQ(app.pane.pageText(), "     物性規定範囲外です");
+TEST_F(Properties, WaterBelowZeroAtTheWallOnlyKeepsTheWallViscosity) {
+    at(20.0f);
+    waterProperties(r, notes);
+    const float pvis = r.Pvis;
+    // Mean 10 °C, wall −2 °C: the film at 4 °C is in range.
+    r.TGM = 10.0f;
+    r.TAM = -14.0f;
+    waterProperties(r, notes);
+    EXPECT_FLOAT_EQ(r.Twav, -2.0f);
+    EXPECT_EQ(notes.lines, std::vector<std::string>{"     物性規定範囲外です！"});
+    EXPECT_EQ(r.Pvis, pvis);
 }
 
 TEST_F(Properties, EmptyGasStopsWithAMessage) {
     at(20.0f);
-    std::string page = stopped([&] { shellGasProperties(app, r); });
+    std::string page = stopped([&] { shellGasProperties(r); });
     EXPECT_NE(page.find("DN = 0"), std::string::npos) << page;
 }
 

@@ -21,31 +21,63 @@ TEST(Record, AFreshRecordIsZeroExceptItsStartValues) {
     EXPECT_EQ(r.TwK, 373.0f);
 }
 
-using Guards = cfhx::testing::EngineTest;
-
-TEST_F(Guards, EachNonNumberStopsWithTheQuantityNamed) {
+TEST(Guards, EachNonNumberStopsWithTheQuantityNamed) {
     const float inf = std::numeric_limits<float>::infinity();
-    struct Case {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        const char* name;
         std::function<void()> run;
-        const char* message;
+        const char* condition;  // between "[ " and " ]"
     } cases[] = {
-        {[&] { checkedDiv(app, 1.0f, 0.0f, "Nt"); }, "[ Nt = 0 (除数) ]"},
-        {[&] { checkedDiv(app, 1e30f, 1e-30f, "Q/A"); }, "[ Q/A (桁あふれ) ]"},
-        {[&] { checkedLog(app, 0.0f, "DO/DI"); }, "[ DO/DI <= 0 (対数) ]"},
-        {[&] { checkedLog(app, -1.0f, "Pw"); }, "[ Pw <= 0 (対数) ]"},
-        {[&] { checkedPow(app, -0.1f, 0.25f, "N/M"); }, "[ N/M < 0 (べき乗) ]"},
-        {[&] { checkedPow(app, 0.0f, -0.2f, "RetT"); }, "[ RetT = 0 (負のべき乗) ]"},
-        {[&] { checkedPow(app, inf, 1.0f, "Res"); }, "[ Res < 0 (べき乗) ]"},
-        {[&] { checkedSqrt(app, -1.0f, "Hs/(Kf*FT)"); }, "[ Hs/(Kf*FT) < 0 (平方根) ]"},
-        {[&] { checkedExp(app, 200.0f, "Pvs"); }, "[ Pvs (桁あふれ) ]"},
-        {[&] { checkedPositive(app, 0.0f, "R"); }, "[ R <= 0 ]"},
+        {"zero divisor", [] { checkedDiv(1.0f, 0.0f, "Nt"); }, "Nt = 0 (除数)"},
+        {"overflowing quotient", [] { checkedDiv(1e30f, 1e-30f, "Q/A"); }, "Q/A (桁あふれ)"},
+        {"infinite numerator", [&] { checkedDiv(inf, 2.0f, "Vsa"); }, "Vsa (桁あふれ)"},
+        {"logarithm of zero", [] { checkedLog(0.0f, "DO/DI"); }, "DO/DI <= 0 (対数)"},
+        {"logarithm of a negative", [] { checkedLog(-1.0f, "Pw"); }, "Pw <= 0 (対数)"},
+        {"logarithm of a non-number", [&] { checkedLog(nan, "Pw"); }, "Pw <= 0 (対数)"},
+        {"power of a negative", [] { checkedPow(-0.1f, 0.25f, "N/M"); }, "N/M < 0 (べき乗)"},
+        {"negative power of zero", [] { checkedPow(0.0f, -0.2f, "RetT"); }, "RetT = 0 (負のべき乗)"},
+        {"power of infinity", [&] { checkedPow(inf, 1.0f, "Res"); }, "Res < 0 (べき乗)"},
+        {"overflowing power", [] { checkedPow(1e20f, 3.0f, "Rel"); }, "Rel (桁あふれ)"},
+        {"root of a negative", [] { checkedSqrt(-1.0f, "Hs/(Kf*FT)"); }, "Hs/(Kf*FT) < 0 (平方根)"},
+        {"overflowing exponential", [] { checkedExp(200.0f, "Pvs"); }, "Pvs (桁あふれ)"},
+        {"zero where positive", [] { checkedPositive(0.0f, "R"); }, "R <= 0"},
+        {"non-number where positive", [&] { checkedPositive(nan, "R"); }, "R <= 0"},
+        {"infinite result", [&] { checkedFinite(-inf, "LMTD"); }, "LMTD (桁あふれ)"},
     };
-    for (const Case& c : cases) {
-        app.pane.clear();
-        std::string page = stopped(c.run);
-        // Three empty lines, then the message.
-        EXPECT_EQ(page, std::string("\n\n\n") + "   @@@  計算不能のため終了します。" + c.message + "@@");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(testing::stopMessage(c.run),
+                  std::string("   @@@  計算不能のため終了します。[ ") + c.condition + " ]@@");
     }
+}
+
+TEST(Guards, InRangeValuesPassThrough) {
+    const struct {
+        const char* name;
+        float value;
+        float expected;
+    } cases[] = {
+        {"quotient", checkedDiv(1.0f, 4.0f, "a"), 0.25f},
+        {"negative divisor", checkedDiv(3.0f, -2.0f, "a"), -1.5f},
+        {"logarithm of 1", checkedLog(1.0f, "a"), 0.0f},
+        {"power", checkedPow(4.0f, 0.5f, "a"), 2.0f},
+        {"zero to a positive power", checkedPow(0.0f, 0.8f, "a"), 0.0f},
+        {"root", checkedSqrt(9.0f, "a"), 3.0f},
+        {"root of zero", checkedSqrt(0.0f, "a"), 0.0f},
+        {"exponential of 0", checkedExp(0.0f, "a"), 1.0f},
+        {"positive", checkedPositive(1e-30f, "a"), 1e-30f},
+        {"finite", checkedFinite(-3e38f, "a"), -3e38f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.value, c.expected);
+    }
+}
+
+TEST(Guards, AStopCarriesItsMessageAsGiven) {
+    EXPECT_EQ(testing::stopMessage([] { stopCalculation("   @@@  収束不可のため終了します。@@"); }),
+              "   @@@  収束不可のため終了します。@@");
 }
 
 }  // namespace

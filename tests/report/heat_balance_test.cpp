@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/engine_fixture.h"
+#include "support/output_fixture.h"
 #include "report/results.h"
 #include "support/result_records.h"
 
@@ -17,7 +17,7 @@ namespace {
 using testing::finishedGasRun;
 using R = calc::Record;
 
-class MenuOutputTest : public testing::EngineTest {};
+class MenuOutputTest : public testing::OutputTest {};
 
 bool hasLine(const std::string& page, const std::string& line) {
     std::istringstream in(page);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/engine_fixture.h"
+#include "support/output_fixture.h"
 #include "calc/units.h"
 #include "report/results.h"
 #include "support/result_records.h"
@@ -21,7 +21,7 @@ namespace {
 
 using testing::finishedGasRun;
 
-class ResultTableTest : public testing::EngineTest {
+class ResultTableTest : public testing::OutputTest {
 protected:
     std::string table(calc::Record& rec, const char* mode) {
         report::showTable(app, rec, mode);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/control_flow.h"
-#include "calc/engine_fixture.h"
+#include "support/output_fixture.h"
 #include "report/results.h"
 #include "support/result_records.h"
 
@@ -18,7 +18,7 @@ namespace {
 using testing::finishedGasRun;
 using R = calc::Record;
 
-class SummaryTest : public testing::EngineTest {};
+class SummaryTest : public testing::OutputTest {};
 
 struct Field {
     const char* screen;
