@@ -679,6 +679,9 @@ void vapourRating(Run& s) {
         passLimit(cnt, s.limits.vapour, T::kExcessArea);
     }
     r.Wc = checkedDiv(r.Q, r.hfg, "hfg");
+    r.Q2 = r.Q;  // the rating's duty and outlets, as the results show them
+    r.T2X = r.Tto;
+    r.TY2 = r.Tso;
     tubeCoefficient(r, Phase::Rating, s.regime);
     s.lossRows();
     lossStepB(s.app, r, s.kind);
@@ -827,6 +830,10 @@ float shellCapacityRate(const Record& r) {
 void runRating(App& app, Record& r, RatingEntry entry, const PassLimits& limits) {
     Run s = runFor(app, r, entry, limits);
     r.Frow = r.Cz;  // the bank's row factor, chosen with the flows
+    if (s.water) r.Wtt = r.Wt;  // the water flow, t/h, as the results show it
+    // Set-up (A) of the results: 2 when rows and length are given.
+    if (r.ChoiceA == 0.0f) r.ChoiceA = entry == RatingEntry::GivenLength ? 2.0f : 1.0f;
+    if (entry == RatingEntry::GivenShellFlow) r.ChoiceC = 1.0f;
     if (s.finned()) finGeometry(r);  // fin gap FS and fin diameter Df
     app.pane.clear();
     if (entry == RatingEntry::GivenLength) {
