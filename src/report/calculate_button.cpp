@@ -17,10 +17,10 @@ void calculate(App& app, const calc::PassLimits& limits) {
     handOver(app);
     for (;;) {
         try {
+            app.lastResult.reset();
             calc::Record r = runCalculation(app, limits);
-            app.lastResult = r;
             report::presentResult(app, r);
-            app.lastResult = r;
+            app.lastResult = r;  // a result the summary screen refused is not kept
             // Until the menu follows the result: a pause, then back to the screens.
             app.pause();
             throw LeaveCalculation{};
