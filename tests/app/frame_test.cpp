@@ -5,18 +5,14 @@
 
 #include "app/frame_texts.h"
 #include "app/text_width.h"
+#include "support/pages.h"
 #include "support/session.h"
 
 namespace cfhx {
 namespace {
 
+using testing::pageLines;
 using testing::Session;
-
-std::vector<std::string> pageLines(Session& s) {
-    std::vector<std::string> out;
-    for (uint64_t l = s.app.pane.pageTop(); l < s.app.pane.endLine(); ++l) out.push_back(s.app.pane.line(l));
-    return out;
-}
 
 TEST(StartUp, OnlyTheUnitScreenIsOffered) {
     Session s;
@@ -42,7 +38,7 @@ TEST(StartUp, OnlyTheUnitScreenIsOffered) {
     EXPECT_EQ(s.text("FORM5.EDIT169"), "－");
     EXPECT_FALSE(s.enabled("FORM5.EDIT170"));
 
-    auto lines = pageLines(s);
+    auto lines = pageLines(s.app.pane);
     ASSERT_EQ(lines.size(), 6u);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(lines[i], "");
     EXPECT_EQ(lines[5], "    【 CROSS FLOW TYPE MULTI TUBE HEAT EXCHANGER CALC. PROGRAM 】");
@@ -132,7 +128,7 @@ TEST(Next, WelcomeTextNamesTheUnitSystem) {
     for (bool si : {true, false}) {
         Session s;
         s.openInput(si);
-        auto lines = pageLines(s);
+        auto lines = pageLines(s.app.pane);
         ASSERT_EQ(lines.size(), 34u);
         EXPECT_EQ(lines[4], "        ");
         EXPECT_EQ(lines[8], std::string(23, ' ') + "W E L C O M E  ！");
@@ -169,7 +165,7 @@ TEST(KindButtons, HeadingLabelsAndCodes) {
         Session s;
         s.openInput(false);
         ASSERT_TRUE(s.click(k.button)) << k.button;
-        auto lines = pageLines(s);
+        auto lines = pageLines(s.app.pane);
         size_t width = 0;
         for (const auto& h : k.heading) width = std::max(width, static_cast<size_t>(textColumns(h)));
         std::string rule = "   " + std::string(width, '=');
@@ -263,7 +259,7 @@ TEST(KindButtons, WaterInTheTubesWithSaturatedGasOutside) {
         EXPECT_FALSE(s.enabled(f)) << f;
     }
     for (int b : {1, 2, 3, 5, 6}) EXPECT_FALSE(s.enabled("MAINFORM.BUTTON" + std::to_string(b))) << b;
-    auto lines = pageLines(s);
+    auto lines = pageLines(s.app.pane);
     ASSERT_GE(lines.size(), 8u);
     EXPECT_EQ(lines[7], "   シェル側物性：水分湿り飽和混合気体＜潜熱移動を伴う計算＞");
 }

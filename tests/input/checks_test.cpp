@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "input/input_paths.h"
+#include "support/input_paths.h"
 
 namespace cfhx {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "input/input_paths.h"
+#include "support/input_paths.h"
 
 namespace cfhx {
 namespace {

@@ -1,6 +1,8 @@
-// Ways from start-up to FORM5 for each pair of fluid kinds, for the input
-// tests.
+// Ways from start-up to FORM5 for each pair of fluid kinds, and on to an
+// enabled calculate button.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -53,5 +55,45 @@ inline void openManual(Session& s, bool si, const char* heatClass, const char* p
     s("FORM7.EDIT185").setText("0.01");
     s.click("FORM7.BUTTON52");
 }
+
+// The fluid pairs the kind buttons offer (tubes / shell).
+enum class Pair { GasGas, WaterGas, HumidTubes, WaterHumidShell, Manual };
+
+// FORM5's sample values confirmed by its OK: the calculate button is on.
+inline void confirmSamples(Session& s) {
+    s.click("FORM5.BUTTON53");
+    s.click("FORM5.BUTTON30");
+    ASSERT_TRUE(s.enabled("MAINFORM.BUTTON9")) << s.text("FORM5.TEXT127");
+    s.platform.waits.clear();
+}
+
+// From start-up to an enabled calculate button: the pair (processing No.
+// `no` where FORM6 asks; sensible typed-in properties), the sample bundle
+// and FORM5's sample values.
+inline void ready(Session& s, Pair pair, bool si = false, int no = 5) {
+    switch (pair) {
+        case Pair::GasGas: openGasShell(s, si, 2, no); break;
+        case Pair::WaterGas: openGasShell(s, si, 3, no); break;
+        case Pair::HumidTubes: openHumidTubesGasShell(s, si); break;
+        case Pair::WaterHumidShell: openWaterTubesHumidShell(s, si); break;
+        case Pair::Manual: openManual(s, si, "RADIO7", ""); break;
+    }
+    s.click("MAINFORM.BUTTON22");
+    confirmSamples(s);
+}
+
+// Typed-in properties with FORM7's options and FORM5's sample values; a
+// phase change writes its own sample bundle.
+inline void readyManual(Session& s, bool si, const char* heatClass, const char* phase = "",
+                        const char* htc = "RADIO11") {
+    openManual(s, si, heatClass, phase, htc);
+    if (!*phase) s.click("MAINFORM.BUTTON22");
+    confirmSamples(s);
+}
+
+// The radial-fin tube on MAINFORM: 6 fins per inch, 14 mm high, 0.3 mm
+// thick, fin conductivity 189 (kcal/mh°C in old units).
+inline const Entries kRadialFinTube = {
+    {"EDIT14", " 2"}, {"EDIT15", " 6"}, {"EDIT16", " 14"}, {"EDIT17", " 0.3"}, {"EDIT20", " 189"}};
 
 }  // namespace cfhx::testing
