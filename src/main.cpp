@@ -1,4 +1,6 @@
-// cfhx: the windows by default; `--script FILE` runs a script headless.
+// cfhx: the windows by default; `--script FILE` runs a script headless and
+// `props` prints property values. Built without the windows (CFHX_GUI off)
+// only the headless modes are there.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -6,8 +8,10 @@
 #include <vector>
 
 #include "calc/props_command.h"
-#include "platform/qt/gui.h"
 #include "platform/script/driver.h"
+#ifdef CFHX_WITH_GUI
+#include "platform/qt/gui.h"
+#endif
 
 namespace {
 
@@ -50,5 +54,10 @@ int main(int argc, char** argv) {
         usage();
         return 0;
     }
+#ifdef CFHX_WITH_GUI
     return cfhx::runGui(argc, argv);
+#else
+    std::cerr << "cfhx: built without the windows; only the headless modes run\n";
+    return usage();
+#endif
 }
