@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "support/session.h"
@@ -54,6 +55,21 @@ inline void openManual(Session& s, bool si, const char* heatClass, const char* p
     s("FORM7.EDIT184").setText("0.5");
     s("FORM7.EDIT185").setText("0.01");
     s.click("FORM7.BUTTON52");
+}
+
+// A way to FORM5 as a value, for tables of cases.
+using Path = std::function<void(Session&)>;
+inline Path toHumidTubes(bool si = false) {
+    return [=](Session& s) { openHumidTubesGasShell(s, si); };
+}
+inline Path toGasShell(int tubeKind, int no, bool si = false) {
+    return [=](Session& s) { openGasShell(s, si, tubeKind, no); };
+}
+inline Path toHumidShell(bool si = false) {
+    return [=](Session& s) { openWaterTubesHumidShell(s, si); };
+}
+inline Path toManual(bool si, const char* heatClass, const char* phase) {
+    return [=](Session& s) { openManual(s, si, heatClass, phase); };
 }
 
 // The fluid pairs the kind buttons offer (tubes / shell).
