@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/input_paths.h"
+#include "support/screen_state.h"
 
 namespace cfhx {
 namespace {
@@ -21,26 +21,8 @@ using testing::toManual;
 std::string f5(Session& s, const char* control) { return s.text(std::string("FORM5.") + control); }
 bool on(Session& s, const char* control) { return s.enabled(std::string("FORM5.") + control); }
 
-// The path, then actions on FORM5 ("CONTROL" clicks, "CONTROL=TEXT"
-// types); then texts and enabled states of FORM5 controls (or of
-// "SCREEN.CONTROL").
-struct Case {
-    const char* name;
-    Path path;
-    std::vector<std::string> actions = {};
-    Entries texts = {};
-    std::vector<std::string> on = {}, off = {};
-};
-
-void expectScreen(const Case& c) {
-    SCOPED_TRACE(c.name);
-    Session s;
-    c.path(s);
-    for (const std::string& action : c.actions) EXPECT_TRUE(s.act("FORM5", action)) << action;
-    for (const auto& [control, text] : c.texts) EXPECT_EQ(s.text(Session::qualified("FORM5", control)), text) << control;
-    for (const std::string& control : c.on) EXPECT_TRUE(s.enabled(Session::qualified("FORM5", control))) << control;
-    for (const std::string& control : c.off) EXPECT_FALSE(s.enabled(Session::qualified("FORM5", control))) << control;
-}
+using Case = testing::ScreenState;
+void expectScreen(const Case& c) { testing::expectState(c, "FORM5"); }
 
 const char* const kDash = "    －";
 

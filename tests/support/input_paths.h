@@ -57,8 +57,12 @@ inline void openManual(Session& s, bool si, const char* heatClass, const char* p
     s.click("FORM7.BUTTON52");
 }
 
-// A way to FORM5 as a value, for tables of cases.
+// A way in as a value, for tables of cases: to the main window's input,
+// or on to FORM5.
 using Path = std::function<void(Session&)>;
+inline Path toInput(bool si = false) {
+    return [=](Session& s) { s.openInput(si); };
+}
 inline Path toHumidTubes(bool si = false) {
     return [=](Session& s) { openHumidTubesGasShell(s, si); };
 }
