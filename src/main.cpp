@@ -16,8 +16,12 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: cfhx                       start the program\n"
-                 "       cfhx --script FILE [--date YY/MM/DD]\n"
+    std::cerr << "usage: "
+#ifdef CFHX_WITH_GUI
+                 "cfhx                       start the program\n"
+                 "       "
+#endif
+                 "cfhx --script FILE [--date YY/MM/DD]\n"
                  "                                  run a script of user actions headless (FILE - reads stdin)\n"
                  "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n";
     return 2;
