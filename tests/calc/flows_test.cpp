@@ -155,101 +155,68 @@ const char* const kShellOutletLine = "③ ◇ シェル側出側温度 --------T
 
 TEST(TubeGasFlow, KindsUnitsAndRefusals) {
     const Case cases[] = {
-        {.name = "a normal volume flow gives the mass flow",
-         .entries = {{"EDIT168", "1"}, {"EDIT132", "500"}},
+        {.name = "a normal volume flow gives the mass flow", .entries = {{"EDIT168", "1"}, {"EDIT132", "500"}},
          .entry = RatingEntry::GivenLength,
          .shown = {"129) 管内側ガス流量 --- 1) ノルマル流量 Vt(Nm3/h)", "　2）重量流量 Wt(kg/h)", "VSNX12= 1",
                    "131)   → ノルマル流量 Vt(Nm3/h)= 500"},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_FLOAT_EQ(run.r.Vt, 500.0f);
-                 EXPECT_NEAR(run.r.Wt, 500.0 * kAirDensity, 1e-2);
-             }},
-        {.name = "a mass flow gives the normal volume flow",
-         .entries = {{"EDIT168", "2"}, {"EDIT169", "1000"}},
-         .entry = RatingEntry::GivenLength,
-         .shown = {"VSNX12= 2", "134)  → 重量流量 Wt(kg/h)= 1000"},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_FLOAT_EQ(run.r.Wt, 1000.0f);
-                 EXPECT_NEAR(run.r.Vt, 1000.0 / kAirDensity, 1e-2);
-             }},
-        {.name = "an SI volume flow is per second",
-         .si = true,
-         .entries = {{"EDIT168", "1"}, {"EDIT132", "0.5"}},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Vt, 500.0f);
+             EXPECT_NEAR(run.r.Wt, 500.0 * kAirDensity, 1e-2);
+         }},
+        {.name = "a mass flow gives the normal volume flow", .entries = {{"EDIT168", "2"}, {"EDIT169", "1000"}},
+         .entry = RatingEntry::GivenLength, .shown = {"VSNX12= 2", "134)  → 重量流量 Wt(kg/h)= 1000"},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Wt, 1000.0f);
+             EXPECT_NEAR(run.r.Vt, 1000.0 / kAirDensity, 1e-2);
+         }},
+        {.name = "an SI volume flow is per second", .si = true, .entries = {{"EDIT168", "1"}, {"EDIT132", "0.5"}},
          .entry = RatingEntry::GivenLength,
          .shown = {"130) 管内側ガス流量 --- 1) ノルマル流量 Vt(Nm3/s)", "　2）重量流量 Wt(kg/s)",
                    "132)   → ノルマル流量 Vt(Nm3/s)= 0.5"},
          .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Vt, 1800.0f); }},
-        {.name = "an SI mass flow is per second",
-         .si = true,
-         .entries = {{"EDIT168", "2"}, {"EDIT169", "2"}},
-         .entry = RatingEntry::GivenLength,
-         .shown = {"135)  → 重量流量 Wt(kg/s)= 2"},
+        {.name = "an SI mass flow is per second", .si = true, .entries = {{"EDIT168", "2"}, {"EDIT169", "2"}},
+         .entry = RatingEntry::GivenLength, .shown = {"135)  → 重量流量 Wt(kg/s)= 2"},
          .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Wt, 7200.0f); }},
-        {.name = "an unknown kind is refused with a pause",
-         .entries = {{"EDIT168", "3"}},
-         .pauses = 1,
+        {.name = "an unknown kind is refused with a pause", .entries = {{"EDIT168", "3"}}, .pauses = 1,
          .shown = {"//// 1 or 2 を押して下さい ////"}},
         {.name = "a zero volume flow leaves without a message",
-         .entries = {{"EDIT168", "1"}, {"EDIT132", "0"}, {"EDIT169", "0"}},
-         .notShown = {kLengthLine}},
+         .entries = {{"EDIT168", "1"}, {"EDIT132", "0"}, {"EDIT169", "0"}}, .notShown = {kLengthLine}},
         {.name = "a zero mass flow leaves without a message",
-         .entries = {{"EDIT168", "2"}, {"EDIT132", "0"}, {"EDIT169", "0"}},
-         .notShown = {kLengthLine}},
+         .entries = {{"EDIT168", "2"}, {"EDIT132", "0"}, {"EDIT169", "0"}}, .notShown = {kLengthLine}},
     };
     for (const Case& c : cases) expectFlows(c);
 }
 
 TEST(WaterInlet, FlowAndTemperatureRange) {
     const Case cases[] = {
-        {.name = "old units take the flow in tonnes",
-         .tubeKind = 3,
-         .entries = {{"EDIT130", "20"}, {"EDIT169", "2000"}},
-         .entry = RatingEntry::GivenLength,
+        {.name = "old units take the flow in tonnes", .tubeKind = 3,
+         .entries = {{"EDIT130", "20"}, {"EDIT169", "2000"}}, .entry = RatingEntry::GivenLength,
          .shown = {"139) 管内側水流量 -------- Wt(kg/h)= 2000"},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_EQ(run.r.flags.sTF.view(), "2");
-                 EXPECT_EQ(run.r.flags.sTAPE.view(), "n");
-                 EXPECT_FLOAT_EQ(run.r.Tti, 20.0f);
-                 EXPECT_FLOAT_EQ(run.r.Wt, 2.0f);
-                 // The density in hand is the start value 1.293.
-                 EXPECT_NEAR(run.r.Vt, 2000.0 / 1.293, 0.05);
-             }},
-        {.name = "165 °C is refused",
-         .tubeKind = 3,
-         .entries = {{"EDIT130", "165"}},
-         .pauses = 1,
+         .check = [](const FlowRun& run) {
+             EXPECT_EQ(run.r.flags.sTF.view(), "2");
+             EXPECT_EQ(run.r.flags.sTAPE.view(), "n");
+             EXPECT_FLOAT_EQ(run.r.Tti, 20.0f);
+             EXPECT_FLOAT_EQ(run.r.Wt, 2.0f);
+             // The density in hand is the start value 1.293.
+             EXPECT_NEAR(run.r.Vt, 2000.0 / 1.293, 0.05);
+         }},
+        {.name = "165 °C is refused", .tubeKind = 3, .entries = {{"EDIT130", "165"}}, .pauses = 1,
          .shown = {"set the temperature(℃) 0<Tti<160"}},
-        {.name = "438 K is accepted",
-         .tubeKind = 3,
-         .si = true,
-         .entries = {{"EDIT130", "438"}, {"EDIT169", "0.55"}},
+        {.name = "438 K is accepted", .tubeKind = 3, .si = true, .entries = {{"EDIT130", "438"}, {"EDIT169", "0.55"}},
          .entry = RatingEntry::GivenLength,
          .shown = {"140) 管内入側温度 Tti(K)= 438", "141) 管内側水流量 -------- Wt(kg/s)= 0.55"},
          .notShown = {"set the temperature(K) 273<Tti<440"},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_FLOAT_EQ(run.r.Tti, 165.0f);
-                 EXPECT_NEAR(run.r.Wt, 1.98, 1e-5);
-             }},
-        {.name = "450 K is refused",
-         .tubeKind = 3,
-         .si = true,
-         .entries = {{"EDIT130", "450"}},
-         .pauses = 1,
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Tti, 165.0f);
+             EXPECT_NEAR(run.r.Wt, 1.98, 1e-5);
+         }},
+        {.name = "450 K is refused", .tubeKind = 3, .si = true, .entries = {{"EDIT130", "450"}}, .pauses = 1,
          .shown = {"set the temperature(K) 273<Tti<440"}},
-        {.name = "a temperature corrected during the pause is taken",
-         .tubeKind = 3,
-         .entries = {{"EDIT130", "170"}},
-         .atPause = {{"EDIT130", "90"}},
-         .entry = RatingEntry::GivenLength,
-         .pauses = 1,
+        {.name = "a temperature corrected during the pause is taken", .tubeKind = 3, .entries = {{"EDIT130", "170"}},
+         .atPause = {{"EDIT130", "90"}}, .entry = RatingEntry::GivenLength, .pauses = 1,
          .shown = {"set the temperature(℃) 0<Tti<160"},
          .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Tti, 90.0f); }},
-        {.name = "a zero flow leaves without a message",
-         .tubeKind = 3,
+        {.name = "a zero flow leaves without a message", .tubeKind = 3,
          .entries = {{"EDIT130", "20"}, {"EDIT169", "0"}}},
     };
     for (const Case& c : cases) expectFlows(c);
@@ -257,134 +224,75 @@ TEST(WaterInlet, FlowAndTemperatureRange) {
 
 TEST(FlowRoutes, EachProcessingNoTakesItsGivenValues) {
     const Case cases[] = {
-        {.name = "No. 1 with the shell outlet takes the shell flow",
-         .no = 1,
-         .givens = true,
-         .answers = {"1"},
+        {.name = "No. 1 with the shell outlet takes the shell flow", .no = 1, .givens = true, .answers = {"1"},
          .entry = RatingEntry::GivenShellFlow,
          .shown = {"1 or 2 ｦ ﾌﾟｯｼｭ ｼﾃ ｸﾀﾞｻｲ", "② (A) 次の何れかを指定して下さい", "<1> シェル出側温度  Tso(ﾟC )",
                    "<2> 管段数 及び 管長さ指定 Nv(-),TL(mm)", kShellOutletLine,
                    "⑩ ◇ シェル側ガス流量 -- 1) ノルマル流量 Vs(Nm3/h)", "2）重量流量 Ws(kg/h)         VANS= 2",
                    "⑭  → 重量流量 Ws(kg/h)= 3000"},
          .notShown = {kLengthLine},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_FLOAT_EQ(run.r.ChoiceA, 1.0f);
-                 EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
-                 EXPECT_FLOAT_EQ(run.r.TL, 2.0f);
-                 EXPECT_FLOAT_EQ(run.r.NV, run.r.Nv);
-                 EXPECT_FLOAT_EQ(run.r.Ws, 3000.0f);
-                 EXPECT_NEAR(run.r.Vs, 3000.0 / kAirDensity, 0.05);
-             }},
-        {.name = "No. 1 with rows and length takes the length",
-         .no = 1,
-         .givens = true,
-         .answers = {"2"},
-         .entry = RatingEntry::GivenLength,
-         .shown = {kLengthLine},
-         .notShown = {kShellOutletLine},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
-                 EXPECT_FLOAT_EQ(run.r.ChoiceA, 2.0f);
-             }},
-        {.name = "choice (A) is asked again after other answers",
-         .no = 2,
-         .givens = true,
-         .answers = {"3", "", "1"},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.ChoiceA, 1.0f);
+             EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
+             EXPECT_FLOAT_EQ(run.r.TL, 2.0f);
+             EXPECT_FLOAT_EQ(run.r.NV, run.r.Nv);
+             EXPECT_FLOAT_EQ(run.r.Ws, 3000.0f);
+             EXPECT_NEAR(run.r.Vs, 3000.0 / kAirDensity, 0.05);
+         }},
+        {.name = "No. 1 with rows and length takes the length", .no = 1, .givens = true, .answers = {"2"},
+         .entry = RatingEntry::GivenLength, .shown = {kLengthLine}, .notShown = {kShellOutletLine},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
+             EXPECT_FLOAT_EQ(run.r.ChoiceA, 2.0f);
+         }},
+        {.name = "choice (A) is asked again after other answers", .no = 2, .givens = true, .answers = {"3", "", "1"},
          .entry = RatingEntry::GivenTubeOutlet,
          .check = [](const FlowRun& run) { EXPECT_EQ(run.count("② (A) 次の何れかを指定して下さい"), 3); }},
         {.name = "choice (A) 00 leaves without a pause", .no = 2, .givens = true, .answers = {"00"}},
-        {.name = "No. 2 takes the tube outlet",
-         .no = 2,
-         .givens = true,
-         .answers = {"1"},
-         .entry = RatingEntry::GivenTubeOutlet,
-         .shown = {"⑧ ◇ 管内側出側温度-------------- Tto(ﾟC)= 60"},
+        {.name = "No. 2 takes the tube outlet", .no = 2, .givens = true, .answers = {"1"},
+         .entry = RatingEntry::GivenTubeOutlet, .shown = {"⑧ ◇ 管内側出側温度-------------- Tto(ﾟC)= 60"},
          .notShown = {"2）重量流量 Ws(kg/h)         VANS= 2"},
          .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Tto, 60.0f); }},
-        {.name = "No. 3 takes the shell outlet and the length",
-         .no = 3,
-         .givens = true,
-         .entry = RatingEntry::GivenShellFlow,
-         .shown = {kShellOutletLine, kLengthLine},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
-                 EXPECT_FLOAT_EQ(run.r.Ws, 3000.0f);
-             }},
-        {.name = "No. 4 takes the tube outlet and the length",
-         .no = 4,
-         .givens = true,
-         .entry = RatingEntry::GivenTubeOutlet,
-         .shown = {"⑧ ◇ 管内側出側温度-------------- Tto(ﾟC)= 60"},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
-                 EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
-             }},
-        {.name = "No. 5 takes the length",
-         .no = 5,
-         .givens = true,
-         .entry = RatingEntry::GivenLength,
-         .shown = {kLengthLine},
-         .notShown = {kShellOutletLine}},
-        {.name = "No. 6 takes the length",
-         .no = 6,
-         .givens = true,
-         .entry = RatingEntry::GivenLength,
-         .shown = {kLengthLine},
-         .notShown = {kShellOutletLine}},
-        {.name = "No. 7 takes the length",
-         .no = 7,
-         .givens = true,
-         .entry = RatingEntry::GivenLength,
-         .shown = {kLengthLine},
-         .notShown = {kShellOutletLine}},
+        {.name = "No. 3 takes the shell outlet and the length", .no = 3, .givens = true,
+         .entry = RatingEntry::GivenShellFlow, .shown = {kShellOutletLine, kLengthLine},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
+             EXPECT_FLOAT_EQ(run.r.Ws, 3000.0f);
+         }},
+        {.name = "No. 4 takes the tube outlet and the length", .no = 4, .givens = true,
+         .entry = RatingEntry::GivenTubeOutlet, .shown = {"⑧ ◇ 管内側出側温度-------------- Tto(ﾟC)= 60"},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
+             EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
+         }},
+        {.name = "No. 5 takes the length", .no = 5, .givens = true, .entry = RatingEntry::GivenLength,
+         .shown = {kLengthLine}, .notShown = {kShellOutletLine}},
+        {.name = "No. 6 takes the length", .no = 6, .givens = true, .entry = RatingEntry::GivenLength,
+         .shown = {kLengthLine}, .notShown = {kShellOutletLine}},
+        {.name = "No. 7 takes the length", .no = 7, .givens = true, .entry = RatingEntry::GivenLength,
+         .shown = {kLengthLine}, .notShown = {kShellOutletLine}},
         {.name = "a zero length leaves without a message", .entries = {{"EDIT157", "0"}}},
-        {.name = "SI shell outlet and normal volume flow",
-         .no = 3,
-         .si = true,
-         .givens = true,
-         .entries = {{"EDIT134", "373"}, {"EDIT172", "1"}, {"EDIT135", "1"}},
-         .entry = RatingEntry::GivenShellFlow,
+        {.name = "SI shell outlet and normal volume flow", .no = 3, .si = true, .givens = true,
+         .entries = {{"EDIT134", "373"}, {"EDIT172", "1"}, {"EDIT135", "1"}}, .entry = RatingEntry::GivenShellFlow,
          .shown = {"④ ◇ シェル側出側温度 --------Tso(K)= 373", "⑪  ◇ シェル側ガス流量 -- 1) ノルマル流量 Vs(Nm3/s)",
                    "2）重量流量 Ws(kg/s) 1", "⑬  → ノルマル流量 Vs(Nm3/s)= 1"},
-         .check =
-             [](const FlowRun& run) {
-                 EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
-                 EXPECT_FLOAT_EQ(run.r.Vs, 3600.0f);
-                 EXPECT_NEAR(run.r.Ws, 3600.0 * kAirDensity, 0.05);
-             }},
-        {.name = "SI shell mass flow",
-         .no = 3,
-         .si = true,
-         .givens = true,
-         .entries = {{"EDIT172", "2"}, {"EDIT170", "2"}},
-         .entry = RatingEntry::GivenShellFlow,
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
+             EXPECT_FLOAT_EQ(run.r.Vs, 3600.0f);
+             EXPECT_NEAR(run.r.Ws, 3600.0 * kAirDensity, 0.05);
+         }},
+        {.name = "SI shell mass flow", .no = 3, .si = true, .givens = true,
+         .entries = {{"EDIT172", "2"}, {"EDIT170", "2"}}, .entry = RatingEntry::GivenShellFlow,
          .shown = {"⑮  → 重量流量 Ws(kg/s)= 2"},
          .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Ws, 7200.0f); }},
-        {.name = "SI tube outlet",
-         .no = 4,
-         .si = true,
-         .givens = true,
-         .entries = {{"EDIT131", "333"}},
-         .entry = RatingEntry::GivenTubeOutlet,
-         .shown = {"⑨ ◇ 管内側出側温度-------------- Tto(K)= 333"},
+        {.name = "SI tube outlet", .no = 4, .si = true, .givens = true, .entries = {{"EDIT131", "333"}},
+         .entry = RatingEntry::GivenTubeOutlet, .shown = {"⑨ ◇ 管内側出側温度-------------- Tto(K)= 333"},
          .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Tto, 60.0f); }},
-        {.name = "an unknown shell flow kind is refused with a pause",
-         .no = 3,
-         .givens = true,
-         .entries = {{"EDIT172", "5"}},
-         .pauses = 1,
-         .shown = {"**** 1 or 2 を押して下さい"}},
-        {.name = "a zero shell volume flow leaves without a message",
-         .no = 3,
-         .givens = true,
+        {.name = "an unknown shell flow kind is refused with a pause", .no = 3, .givens = true,
+         .entries = {{"EDIT172", "5"}}, .pauses = 1, .shown = {"**** 1 or 2 を押して下さい"}},
+        {.name = "a zero shell volume flow leaves without a message", .no = 3, .givens = true,
          .entries = {{"EDIT172", "1"}, {"EDIT135", "0"}, {"EDIT170", "0"}}},
-        {.name = "a zero shell mass flow leaves without a message",
-         .no = 3,
-         .givens = true,
+        {.name = "a zero shell mass flow leaves without a message", .no = 3, .givens = true,
          .entries = {{"EDIT172", "2"}, {"EDIT135", "0"}, {"EDIT170", "0"}}},
     };
     for (const Case& c : cases) expectFlows(c);

@@ -75,8 +75,7 @@ TEST(ReviewList, ItemsOfEachTubeAndUnitSystem) {
         const char* absent;  // nullptr: nothing
     };
     const Case cases[] = {
-        {.name = "SI prints the values as typed",
-         .si = true,
+        {.name = "SI prints the values as typed", .si = true,
          .construction = join(testing::kRadialFinTube,
                               {{"EDIT20", " 116.3"}, {"EDIT19", " 395"}, {"EDIT21", " 0.0008598"}, {"EDIT22", " 0.00043"}}),
          .rows = {"     [5]  ﾌｨﾝ材熱伝導率------------------ Kf(W/mk)=116.3",
@@ -84,15 +83,12 @@ TEST(ReviewList, ItemsOfEachTubeAndUnitSystem) {
                   "     [7]  管内汚れ係数------------------ Rt(m2k/W)=.00086",
                   "     [8]  管外汚れ係数------------------ Rs(m2k/W)=.00043"},
          .absent = "kcal"},
-        {.name = "a plate fin omits the fin height",
-         .si = false,
+        {.name = "a plate fin omits the fin height", .si = false,
          .construction = {{"EDIT14", " 3"}, {"EDIT15", " 9"}, {"EDIT16", "   －"}, {"EDIT17", " 0.3"}, {"EDIT20", " 189"}},
          .rows = {" 　　[9] 　ﾌｨﾝﾋﾟｯﾁ(山数/ｲﾝﾁ)---------------- Fp(-)= 9",
                   "     [11]  ﾌｨﾝ肉厚------------------------- Ft(mm)= 0.30"},
          .absent = "[10]"},
-        {.name = "a bare tube shows its empty fin items",
-         .si = false,
-         .construction = {},
+        {.name = "a bare tube shows its empty fin items", .si = false, .construction = {},
          .rows = {" 　　[9] 　ﾌｨﾝﾋﾟｯﾁ(山数/ｲﾝﾁ)---------------- Fp(-)= 0",
                   "     [10]  ﾌｨﾝ高さ------------------------- Fh(mm)= 0.00",
                   "     [11]  ﾌｨﾝ肉厚------------------------- Ft(mm)= 0.00"},
@@ -227,10 +223,7 @@ TEST(ManualProperties, EachPhaseInBothUnitSystems) {
         EXPECT_EQ(r.hfg, 0.0f);
     };
     const Case cases[] = {
-        {.name = "liquid in old units",
-         .si = false,
-         .heatClass = "RADIO7",
-         .phase = "",
+        {.name = "liquid in old units", .si = false, .heatClass = "RADIO7", .phase = "",
          .runs = {{
              "", "", "",
              "     29)MANU1= 1",
@@ -253,23 +246,19 @@ TEST(ManualProperties, EachPhaseInBothUnitSystems) {
              "       <4> 動粘性係数....VIs(m2/h)= 0.022",
          }},
          .absent = nullptr,
-         .check =
-             [](const calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.Dt, 998.0f);
-                 EXPECT_FLOAT_EQ(r.Ct, 1.0f);
-                 EXPECT_FLOAT_EQ(r.Kt, 0.51f);
-                 EXPECT_FLOAT_EQ(r.VIt, 0.0036f);
-                 EXPECT_FLOAT_EQ(r.Ds, 1.17f);
-                 EXPECT_FLOAT_EQ(r.VIs, 0.022f);
-                 EXPECT_EQ(r.TubeHeatClass, 1.0f);
-                 EXPECT_EQ(r.flags.sCOND, "n");
-                 EXPECT_EQ(r.flags.sHUM, "3");
-                 EXPECT_TRUE(r.flags.sVAP.empty());
-             }},
-        {.name = "liquid in SI is echoed as typed, then converted",
-         .si = true,
-         .heatClass = "RADIO7",
-         .phase = "",
+         .check = [](const calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.Dt, 998.0f);
+             EXPECT_FLOAT_EQ(r.Ct, 1.0f);
+             EXPECT_FLOAT_EQ(r.Kt, 0.51f);
+             EXPECT_FLOAT_EQ(r.VIt, 0.0036f);
+             EXPECT_FLOAT_EQ(r.Ds, 1.17f);
+             EXPECT_FLOAT_EQ(r.VIs, 0.022f);
+             EXPECT_EQ(r.TubeHeatClass, 1.0f);
+             EXPECT_EQ(r.flags.sCOND, "n");
+             EXPECT_EQ(r.flags.sHUM, "3");
+             EXPECT_TRUE(r.flags.sVAP.empty());
+         }},
+        {.name = "liquid in SI is echoed as typed, then converted", .si = true, .heatClass = "RADIO7", .phase = "",
          .entries = {{"FORM5.EDIT142", "4.1868"}, {"FORM5.EDIT143", "0.5815"}, {"FORM5.EDIT144", "1E-6"},
                      {"FORM5.EDIT150", "1.0467"}, {"FORM5.EDIT151", "0.02326"}, {"FORM5.EDIT152", "5E-6"}},
          .runs = {{"      62) <1> 液比重 .......... Dtl(kg/m3)= 998",
@@ -281,27 +270,23 @@ TEST(ManualProperties, EachPhaseInBothUnitSystems) {
                    "       <3> 熱伝導率......Ks(W/mK)= 0.02326",
                    "       <4> 動粘性係数....VIs(m2/s)= 5E-06"}},
          .absent = nullptr,
-         .check =
-             [](const calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.Ct, 1.0f);
-                 EXPECT_FLOAT_EQ(r.Kt, 0.5f);
-                 EXPECT_FLOAT_EQ(r.VIt, 0.0036f);
-                 EXPECT_FLOAT_EQ(r.Dt, 998.0f);
-                 EXPECT_FLOAT_EQ(r.Cs, 0.25f);
-                 EXPECT_FLOAT_EQ(r.Ks, 0.02f);
-                 EXPECT_FLOAT_EQ(r.VIs, 0.018f);
-             }},
-        {.name = "condensing vapour in old units: no tape, no corrections",
-         .si = false,
-         .heatClass = "RADIO8",
+         .check = [](const calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.Ct, 1.0f);
+             EXPECT_FLOAT_EQ(r.Kt, 0.5f);
+             EXPECT_FLOAT_EQ(r.VIt, 0.0036f);
+             EXPECT_FLOAT_EQ(r.Dt, 998.0f);
+             EXPECT_FLOAT_EQ(r.Cs, 0.25f);
+             EXPECT_FLOAT_EQ(r.Ks, 0.02f);
+             EXPECT_FLOAT_EQ(r.VIs, 0.018f);
+         }},
+        {.name = "condensing vapour in old units: no tape, no corrections", .si = false, .heatClass = "RADIO8",
          .phase = "RADIO9",
          .entries = {{"MAINFORM.EDIT31", " 2"}, {"MAINFORM.EDIT32", " 1"}, {"MAINFORM.EDIT33", " 100"}},
-         .beforeTaking =
-             [](calc::Record& r) {
-                 EXPECT_EQ(r.flags.sTAPE, "y");
-                 r.FF = 0.8f;
-                 r.Fthe = 0.7f;
-             },
+         .beforeTaking = [](calc::Record& r) {
+             EXPECT_EQ(r.flags.sTAPE, "y");
+             r.FF = 0.8f;
+             r.Fthe = 0.7f;
+         },
          .runs = {{"     29)MANU1= 2",
                    "     31) 管内側伝熱形態の選定。",
                    "                   <1> 単一成分系飽和蒸気凝縮",
@@ -320,22 +305,18 @@ TEST(ManualProperties, EachPhaseInBothUnitSystems) {
                    "",
                    "       66) ○ 熱伝達率の強制指定 --- 1) 指定しない(計算から求める)。"}},
          .absent = nullptr,
-         .check =
-             [](const calc::Record& r) {
-                 EXPECT_EQ(r.flags.sVAP, "y");
-                 EXPECT_EQ(r.flags.sTAPE, "n");
-                 EXPECT_FALSE(calc::tapeFitted(r));
-                 EXPECT_EQ(r.FF, 1.0f);
-                 EXPECT_EQ(r.Fthe, 1.0f);
-                 EXPECT_FLOAT_EQ(r.hfg, 450.0f);
-                 EXPECT_FLOAT_EQ(r.Dsl, 958.4f);
-                 EXPECT_FLOAT_EQ(r.VItl, 0.0011f);
-                 EXPECT_FLOAT_EQ(r.Dt, 0.598f);
-             }},
-        {.name = "condensing vapour in SI",
-         .si = true,
-         .heatClass = "RADIO8",
-         .phase = "RADIO9",
+         .check = [](const calc::Record& r) {
+             EXPECT_EQ(r.flags.sVAP, "y");
+             EXPECT_EQ(r.flags.sTAPE, "n");
+             EXPECT_FALSE(calc::tapeFitted(r));
+             EXPECT_EQ(r.FF, 1.0f);
+             EXPECT_EQ(r.Fthe, 1.0f);
+             EXPECT_FLOAT_EQ(r.hfg, 450.0f);
+             EXPECT_FLOAT_EQ(r.Dsl, 958.4f);
+             EXPECT_FLOAT_EQ(r.VItl, 0.0011f);
+             EXPECT_FLOAT_EQ(r.Dt, 0.598f);
+         }},
+        {.name = "condensing vapour in SI", .si = true, .heatClass = "RADIO8", .phase = "RADIO9",
          .entries = {{"FORM5.EDIT140", "2093.4"}, {"FORM5.EDIT142", "2.0934"}, {"FORM5.EDIT143", "0.02326"},
                      {"FORM5.EDIT144", "2E-5"}, {"FORM5.EDIT146", "4.1868"}, {"FORM5.EDIT147", "0.6978"},
                      {"FORM5.EDIT164", "3E-7"}},
@@ -350,21 +331,17 @@ TEST(ManualProperties, EachPhaseInBothUnitSystems) {
                    "      56) <8> 凝縮液熱伝導率 ...... Ktl(W/mK)= 0.6978",
                    "      57) <9> 凝縮液動粘性係数 .... VItl(m2/s)= 3E-07"}},
          .absent = nullptr,
-         .check =
-             [](const calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.hfg, 500.0f);
-                 EXPECT_FLOAT_EQ(r.Ct, 0.5f);
-                 EXPECT_FLOAT_EQ(r.Kt, 0.02f);
-                 EXPECT_FLOAT_EQ(r.VIt, 0.072f);
-                 EXPECT_FLOAT_EQ(r.Dsl, 958.4f);  // densities as typed
-                 EXPECT_FLOAT_EQ(r.Ctl, 1.0f);
-                 EXPECT_FLOAT_EQ(r.Ktl, 0.6f);
-                 EXPECT_FLOAT_EQ(r.VItl, 0.00108f);
-             }},
-        {.name = "dry gas form in old units",
-         .si = false,
-         .heatClass = "RADIO8",
-         .phase = "RADIO9",
+         .check = [](const calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.hfg, 500.0f);
+             EXPECT_FLOAT_EQ(r.Ct, 0.5f);
+             EXPECT_FLOAT_EQ(r.Kt, 0.02f);
+             EXPECT_FLOAT_EQ(r.VIt, 0.072f);
+             EXPECT_FLOAT_EQ(r.Dsl, 958.4f);  // densities as typed
+             EXPECT_FLOAT_EQ(r.Ctl, 1.0f);
+             EXPECT_FLOAT_EQ(r.Ktl, 0.6f);
+             EXPECT_FLOAT_EQ(r.VItl, 0.00108f);
+         }},
+        {.name = "dry gas form in old units", .si = false, .heatClass = "RADIO8", .phase = "RADIO9",
          .entries = {{"FORM7.EDIT179", "2"}, {"FORM5.EDIT142", "0.25"}},
          .beforeTaking = [](calc::Record& r) { r.FF = 0.8f; },
          .runs = {{"                   <2> 乾きガス               2",
@@ -374,12 +351,8 @@ TEST(ManualProperties, EachPhaseInBothUnitSystems) {
                    "      43) <3> ガス熱伝導率....... Kt(kcal/mh℃)= 0.02",
                    "      44) <4> ガス動粘性係数..... VIt(m2/h)= 0.075",
                    ""}},
-         .absent = "凝縮潜熱",
-         .check = dryGas},
-        {.name = "dry gas form in SI",
-         .si = true,
-         .heatClass = "RADIO8",
-         .phase = "RADIO9",
+         .absent = "凝縮潜熱", .check = dryGas},
+        {.name = "dry gas form in SI", .si = true, .heatClass = "RADIO8", .phase = "RADIO9",
          .entries = {{"FORM7.EDIT179", "2"}, {"FORM5.EDIT142", "1.04670"}},
          .beforeTaking = [](calc::Record& r) { r.FF = 0.8f; },
          .runs = {{"                   <2> 乾きガス               2",
@@ -389,8 +362,7 @@ TEST(ManualProperties, EachPhaseInBothUnitSystems) {
                    "      60) <3> ガス熱伝導率....... Kt(W/mK)= 0.023",
                    "      61) <4> ガス動粘性係数..... VIt(m2/s)= 2.08E-05",
                    ""}},
-         .absent = "凝縮潜熱",
-         .check = dryGas},
+         .absent = "凝縮潜熱", .check = dryGas},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -532,10 +504,7 @@ TEST(ManualInlet, EchoAndFlowsOfEachFluid) {
         std::function<void(const calc::Record&)> check = {};
     };
     const Case cases[] = {
-        {.name = "liquid in old units",
-         .si = false,
-         .heatClass = "RADIO7",
-         .phase = "",
+        {.name = "liquid in old units", .si = false, .heatClass = "RADIO7", .phase = "",
          .page = "\n\n\n"
                  "   71)  ○ ｼｪﾙ入側温度 ------------ Tsi(ﾟc)= 200\n"
                  "\n"
@@ -544,23 +513,19 @@ TEST(ManualInlet, EchoAndFlowsOfEachFluid) {
                  "   75)　○ 管内側流体入り側温度 ---------- Tti(ﾟc)= 20\n"
                  "   79)　○ 管内側流体流量 ---------------- Wt(kg/h)= 2000\n"
                  "\n",
-         .check =
-             [](const calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.Tsi, 200.0f);
-                 EXPECT_FLOAT_EQ(r.T3, 200.0f);
-                 EXPECT_FLOAT_EQ(r.Tti, 20.0f);
-                 EXPECT_FLOAT_EQ(r.Ws, 2000.0f);
-                 EXPECT_FLOAT_EQ(r.Vsa, 2000.0f / 1.17f);
-                 EXPECT_FLOAT_EQ(r.WsCs, 2000.0f * 0.24f);
-                 EXPECT_FLOAT_EQ(r.Wt, 2000.0f);
-                 EXPECT_FLOAT_EQ(r.Wtt, 2.0f);
-                 EXPECT_FLOAT_EQ(r.WtCt, 2000.0f);
-                 EXPECT_FLOAT_EQ(r.Vta, 10000.1f);  // a liquid keeps the start value
-             }},
-        {.name = "gas in SI",
-         .si = true,
-         .heatClass = "RADIO8",
-         .phase = "RADIO9",
+         .check = [](const calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.Tsi, 200.0f);
+             EXPECT_FLOAT_EQ(r.T3, 200.0f);
+             EXPECT_FLOAT_EQ(r.Tti, 20.0f);
+             EXPECT_FLOAT_EQ(r.Ws, 2000.0f);
+             EXPECT_FLOAT_EQ(r.Vsa, 2000.0f / 1.17f);
+             EXPECT_FLOAT_EQ(r.WsCs, 2000.0f * 0.24f);
+             EXPECT_FLOAT_EQ(r.Wt, 2000.0f);
+             EXPECT_FLOAT_EQ(r.Wtt, 2.0f);
+             EXPECT_FLOAT_EQ(r.WtCt, 2000.0f);
+             EXPECT_FLOAT_EQ(r.Vta, 10000.1f);  // a liquid keeps the start value
+         }},
+        {.name = "gas in SI", .si = true, .heatClass = "RADIO8", .phase = "RADIO9",
          .page = "\n\n\n"
                  "   72)　○ ｼｪﾙ入側温度 ------------ Tsi(K)= 293\n"
                  "    74) ○ ｼｪﾙ入側流量 ------------ Ws(kg/s)= 1\n"
@@ -568,17 +533,16 @@ TEST(ManualInlet, EchoAndFlowsOfEachFluid) {
                  "   76)　○ 管内側流体入り側温度 ---------- Tti(K)= 373\n"
                  "   78)　○ 管内側ガス流量 ---------------- Wt(kg/s)= 0.025\n"
                  "\n",
-         .check =
-             [](const calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.Tsi, 20.0f);
-                 EXPECT_FLOAT_EQ(r.T3, 20.0f);
-                 EXPECT_FLOAT_EQ(r.Tti, 100.0f);
-                 EXPECT_FLOAT_EQ(r.Ws, 3600.0f);
-                 EXPECT_FLOAT_EQ(r.Wt, 90.0f);
-                 EXPECT_FLOAT_EQ(r.Vta, 90.0f / 0.598f);
-                 EXPECT_FLOAT_EQ(r.WtCt, 90.0f * r.Ct);
-                 EXPECT_FLOAT_EQ(r.WsCs, 3600.0f * r.Cs);
-             }},
+         .check = [](const calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.Tsi, 20.0f);
+             EXPECT_FLOAT_EQ(r.T3, 20.0f);
+             EXPECT_FLOAT_EQ(r.Tti, 100.0f);
+             EXPECT_FLOAT_EQ(r.Ws, 3600.0f);
+             EXPECT_FLOAT_EQ(r.Wt, 90.0f);
+             EXPECT_FLOAT_EQ(r.Vta, 90.0f / 0.598f);
+             EXPECT_FLOAT_EQ(r.WtCt, 90.0f * r.Ct);
+             EXPECT_FLOAT_EQ(r.WsCs, 3600.0f * r.Cs);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

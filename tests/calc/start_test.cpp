@@ -113,34 +113,28 @@ TEST(StartChecks, RefusalsAndPassesInTurn) {
         std::vector<Step> steps = {};
     };
     const Case cases[] = {
-        {.name = "several passes on both sides stop first; a later item is not looked at",
-         .pair = Pair::GasGas,
+        {.name = "several passes on both sides stop first; a later item is not looked at", .pair = Pair::GasGas,
          .steps = {{.entries = {{"EDIT24", " 2"}, {"EDIT25", " 2"}, {"EDIT10", ""}},
                     .page = "     管側１パス以上の場合、シェル側は１パス指定です。"},
                    {.entries = {{"EDIT25", " 1"}}, .page = "     管外直径が未登録"},
                    {.entries = {{"EDIT10", " 16"}}}}},
-        {.name = "a bare tube needs no fin data",
-         .pair = Pair::GasGas,
+        {.name = "a bare tube needs no fin data", .pair = Pair::GasGas,
          .steps = {{.entries = {{"EDIT15", ""}, {"EDIT16", ""}, {"EDIT17", ""}, {"EDIT20", ""}}}}},
-        {.name = "a plate fin needs its thickness but no height",
-         .pair = Pair::GasGas,
+        {.name = "a plate fin needs its thickness but no height", .pair = Pair::GasGas,
          .steps = {{.entries = {{"EDIT14", " 3"}, {"EDIT15", " 9"}, {"EDIT16", "   －"}, {"EDIT17", "   －"},
                                 {"EDIT20", " 189"}},
                     .page = "     ﾌｨﾝ肉厚が未登録"},
                    {.entries = {{"EDIT17", " 0.3"}}}}},
-        {.name = "tape data only with a tape",
-         .pair = Pair::GasGas,
+        {.name = "tape data only with a tape", .pair = Pair::GasGas,
          .steps = {{.entries = {{"EDIT32", ""}, {"EDIT33", ""}}},
                    {.entries = {{"EDIT31", " 2"}, {"EDIT32", " 1"}}, .page = "     ﾂｲｽﾄﾃｰﾌﾟのﾋﾟｯﾁ(節間長さ)が未登録"}}},
-        {.name = "codes that name nothing are refused as missing",
-         .pair = Pair::GasGas,
+        {.name = "codes that name nothing are refused as missing", .pair = Pair::GasGas,
          .steps = {{.entries = {{"EDIT18", " 3"}}, .page = "     管配列（三角 or 四角）の数値が未登録"},
                    {.entries = {{"EDIT18", " 2"}, {"EDIT23", " 4"}},
                     .page = "     直交流での流路ﾊﾟｽ形態（向流ﾊﾟｽ、並流ﾊﾟｽ）が未登録"},
                    {.entries = {{"EDIT23", " 1.5"}}, .page = "     直交流での流路ﾊﾟｽ形態（向流ﾊﾟｽ、並流ﾊﾟｽ）が未登録"},
                    {.entries = {{"EDIT23", " 3"}}}}},
-        {.name = "typed-in properties need the tube rows and columns",
-         .pair = Pair::Manual,
+        {.name = "typed-in properties need the tube rows and columns", .pair = Pair::Manual,
          .steps = {{.entries = {{"EDIT26", ""}, {"EDIT27", ""}},
                     .page = "  ★ 管段数を右欄『 伝熱管段数 』カラムに数値を入力してください。"},
                    {.entries = {{"EDIT26", " 10"}}, .page = "\n  ★ 管列数を右のカラムに入力して下さい。"},
@@ -184,33 +178,17 @@ TEST(StartFilm, ThicknessAndItsQuestion) {
     };
     const std::string question = "\n     このまま進める  y/n";
     const Case cases[] = {
-        {.name = "zero on a humid side becomes tiny with a notice",
-         .pair = Pair::HumidTubes,
+        {.name = "zero on a humid side becomes tiny with a notice", .pair = Pair::HumidTubes,
          .film = nullptr,  // "－" beside a gas shell
-         .Dcf = 1e-10f,
-         .waits = {kConfirmBox},
-         .lastPage = "\n\n\n\n\n     凝縮液膜厚さはゼロに設定されます。"},
-        {.name = "zero is not touched without a humid side",
-         .pair = Pair::GasGas,
-         .film = " 0",
-         .Dcf = 0.0f,
+         .Dcf = 1e-10f, .waits = {kConfirmBox}, .lastPage = "\n\n\n\n\n     凝縮液膜厚さはゼロに設定されます。"},
+        {.name = "zero is not touched without a humid side", .pair = Pair::GasGas, .film = " 0", .Dcf = 0.0f,
          .waits = {kConfirmBox}},
-        {.name = "a negative film is not questioned without a humid side",
-         .pair = Pair::GasGas,
-         .film = "-1",
-         .Dcf = -1.0f,
+        {.name = "a negative film is not questioned without a humid side", .pair = Pair::GasGas, .film = "-1",
+         .Dcf = -1.0f, .waits = {kConfirmBox}},
+        {.name = "a thick film goes on without a word", .pair = Pair::WaterHumidShell, .film = " 0.1", .Dcf = 0.1f,
          .waits = {kConfirmBox}},
-        {.name = "a thick film goes on without a word",
-         .pair = Pair::WaterHumidShell,
-         .film = " 0.1",
-         .Dcf = 0.1f,
-         .waits = {kConfirmBox}},
-        {.name = "a negative film needs an explicit yes",
-         .pair = Pair::HumidTubes,
-         .film = "-0.1",
-         .answers = {"Y", "yes", "y"},
-         .Dcf = -0.1f,
-         .waits = {"read", "read", "read", kConfirmBox},
+        {.name = "a negative film needs an explicit yes", .pair = Pair::HumidTubes, .film = "-0.1",
+         .answers = {"Y", "yes", "y"}, .Dcf = -0.1f, .waits = {"read", "read", "read", kConfirmBox},
          .lastPage = "\n\n\n\n" + question + question + question},
     };
     for (const Case& c : cases) {
@@ -402,76 +380,68 @@ TEST(StartConversion, EachTubeInEngineUnits) {
         std::function<void(Session&, calc::Record&)> check = {};
     };
     const Case cases[] = {
-        {.name = "bare tube in metres",
-         .si = false,
+        {.name = "bare tube in metres", .si = false,
          .construction = {{"EDIT31", " 2"}, {"EDIT32", " 1"}, {"EDIT33", " 100"}},
-         .check =
-             [](Session&, calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.DO, 0.016f);
-                 EXPECT_FLOAT_EQ(r.DI, 0.014f);
-                 EXPECT_FLOAT_EQ(r.PVY, 1.3f);
-                 EXPECT_FLOAT_EQ(r.PHX, 1.3f);
-                 EXPECT_FLOAT_EQ(r.Pv, 0.0208f);
-                 EXPECT_FLOAT_EQ(r.Ph, 0.0208f);
-                 EXPECT_FLOAT_EQ(r.TTh, 0.001f);
-                 EXPECT_FLOAT_EQ(r.TTP2, 0.2f);  // twice the pitch between nodes
-                 EXPECT_EQ(r.NV, 40.0f);
-                 EXPECT_EQ(r.Nv, 40.0f);
-                 EXPECT_EQ(r.Nh, 6.0f);
-                 EXPECT_EQ(r.PNt, 3.0f);
-                 EXPECT_EQ(r.PNs, 1.0f);
-                 // Old units are the engine's: conductivity and fouling as entered.
-                 EXPECT_FLOAT_EQ(r.Km, 395.0f);
-                 EXPECT_FLOAT_EQ(r.Rt, 0.0005f);
-                 EXPECT_FLOAT_EQ(r.Rs, 0.0005f);
-                 EXPECT_FLOAT_EQ(r.CFt, 1.0f);
-             }},
-        {.name = "radial-fin pitches on the fin tip",
-         .si = false,
+         .check = [](Session&, calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.DO, 0.016f);
+             EXPECT_FLOAT_EQ(r.DI, 0.014f);
+             EXPECT_FLOAT_EQ(r.PVY, 1.3f);
+             EXPECT_FLOAT_EQ(r.PHX, 1.3f);
+             EXPECT_FLOAT_EQ(r.Pv, 0.0208f);
+             EXPECT_FLOAT_EQ(r.Ph, 0.0208f);
+             EXPECT_FLOAT_EQ(r.TTh, 0.001f);
+             EXPECT_FLOAT_EQ(r.TTP2, 0.2f);  // twice the pitch between nodes
+             EXPECT_EQ(r.NV, 40.0f);
+             EXPECT_EQ(r.Nv, 40.0f);
+             EXPECT_EQ(r.Nh, 6.0f);
+             EXPECT_EQ(r.PNt, 3.0f);
+             EXPECT_EQ(r.PNs, 1.0f);
+             // Old units are the engine's: conductivity and fouling as entered.
+             EXPECT_FLOAT_EQ(r.Km, 395.0f);
+             EXPECT_FLOAT_EQ(r.Rt, 0.0005f);
+             EXPECT_FLOAT_EQ(r.Rs, 0.0005f);
+             EXPECT_FLOAT_EQ(r.CFt, 1.0f);
+         }},
+        {.name = "radial-fin pitches on the fin tip", .si = false,
          .construction = join(testing::kRadialFinTube, {{"EDIT13", " 1.5"}}),
-         .check =
-             [](Session& s, calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.Fh, 0.014f);
-                 EXPECT_FLOAT_EQ(r.FT, 0.0003f);
-                 EXPECT_FLOAT_EQ(r.FPI, 6.0f);
-                 EXPECT_FLOAT_EQ(r.Pv, 0.0208f);
-                 EXPECT_FLOAT_EQ(r.Ph, 0.024f);
-                 EXPECT_FLOAT_EQ(r.PvFin, 1.3f * 0.044f);
-                 EXPECT_FLOAT_EQ(r.PhFin, 1.5f * 0.044f);
-                 // After the gas dialogue the tip pitches are the ones rated.
-                 calc::settleTubePitches(s.app, r);
-                 EXPECT_FLOAT_EQ(r.Pv, 1.3f * 0.044f);
-                 EXPECT_FLOAT_EQ(r.Ph, 1.5f * 0.044f);
-                 EXPECT_FLOAT_EQ(r.Fh, 0.014f);
-             }},
-        {.name = "plate-fin equivalent height",
-         .si = false,
+         .check = [](Session& s, calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.Fh, 0.014f);
+             EXPECT_FLOAT_EQ(r.FT, 0.0003f);
+             EXPECT_FLOAT_EQ(r.FPI, 6.0f);
+             EXPECT_FLOAT_EQ(r.Pv, 0.0208f);
+             EXPECT_FLOAT_EQ(r.Ph, 0.024f);
+             EXPECT_FLOAT_EQ(r.PvFin, 1.3f * 0.044f);
+             EXPECT_FLOAT_EQ(r.PhFin, 1.5f * 0.044f);
+             // After the gas dialogue the tip pitches are the ones rated.
+             calc::settleTubePitches(s.app, r);
+             EXPECT_FLOAT_EQ(r.Pv, 1.3f * 0.044f);
+             EXPECT_FLOAT_EQ(r.Ph, 1.5f * 0.044f);
+             EXPECT_FLOAT_EQ(r.Fh, 0.014f);
+         }},
+        {.name = "plate-fin equivalent height", .si = false,
          .construction = {{"EDIT14", " 3"}, {"EDIT15", " 9"}, {"EDIT16", " 99"},  // replaced by the equivalent
                           {"EDIT17", " 0.3"}, {"EDIT20", " 189"}, {"EDIT10", " 25.4"}, {"EDIT12", " 2.0"},
                           {"EDIT13", " 2.0"}},
-         .check =
-             [](Session& s, calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.Pv, 0.0508f);
-                 EXPECT_FLOAT_EQ(r.Ph, 0.0508f);
-                 EXPECT_NEAR(r.Fh, 0.01597f, 1e-5f);
-                 EXPECT_NEAR(r.Fh, (std::sqrt(4.0 * 0.0508 * 0.0508 / 3.14) - 0.0254) / 2.0, 1e-6);
-                 EXPECT_EQ(r.PvFin, 0.0f);
-                 calc::settleTubePitches(s.app, r);
-                 EXPECT_FLOAT_EQ(r.Pv, 0.0508f);
-                 EXPECT_NEAR(r.Fh, 0.01597f, 1e-5f);
-             }},
-        {.name = "SI conductivities and fouling into engine units; lengths are mm in both",
-         .si = true,
+         .check = [](Session& s, calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.Pv, 0.0508f);
+             EXPECT_FLOAT_EQ(r.Ph, 0.0508f);
+             EXPECT_NEAR(r.Fh, 0.01597f, 1e-5f);
+             EXPECT_NEAR(r.Fh, (std::sqrt(4.0 * 0.0508 * 0.0508 / 3.14) - 0.0254) / 2.0, 1e-6);
+             EXPECT_EQ(r.PvFin, 0.0f);
+             calc::settleTubePitches(s.app, r);
+             EXPECT_FLOAT_EQ(r.Pv, 0.0508f);
+             EXPECT_NEAR(r.Fh, 0.01597f, 1e-5f);
+         }},
+        {.name = "SI conductivities and fouling into engine units; lengths are mm in both", .si = true,
          .construction = join(testing::kRadialFinTube,
                               {{"EDIT20", " 116.3"}, {"EDIT19", " 395"}, {"EDIT21", " 0.0008598"}, {"EDIT22", " 0.0005"}}),
-         .check =
-             [](Session&, calc::Record& r) {
-                 EXPECT_FLOAT_EQ(r.Kf, 100.0f);
-                 EXPECT_FLOAT_EQ(r.Km, 395.0f / 1.163f);
-                 EXPECT_FLOAT_EQ(r.Rt, 0.001f);
-                 EXPECT_FLOAT_EQ(r.Rs, 0.0005f / 0.8598f);
-                 EXPECT_FLOAT_EQ(r.DO, 0.016f);
-             }},
+         .check = [](Session&, calc::Record& r) {
+             EXPECT_FLOAT_EQ(r.Kf, 100.0f);
+             EXPECT_FLOAT_EQ(r.Km, 395.0f / 1.163f);
+             EXPECT_FLOAT_EQ(r.Rt, 0.001f);
+             EXPECT_FLOAT_EQ(r.Rs, 0.0005f / 0.8598f);
+             EXPECT_FLOAT_EQ(r.DO, 0.016f);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

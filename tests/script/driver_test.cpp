@@ -100,8 +100,7 @@ TEST(ScriptDriver, RunsEndWithTheirStatusAndTranscript) {
                    "show FORM4.BUTTON26\n"
                    "continue\n"
                    "show MAINFORM.NOSUCH\n",
-         .withWaits = true,
-         .status = kScriptBadLine,
+         .withWaits = true, .status = kScriptBadLine,
          .out = {"MAINFORM.EDIT24 \" 7 \"\n", "=== pause ===\nFORM4.BUTTON26 \"ＳＩ単位系\"\n> continue\n"},
          .err = {"line 6: unknown control \"MAINFORM.NOSUCH\""}},
         {.name = "unquoted text is the rest of the line",
@@ -109,8 +108,7 @@ TEST(ScriptDriver, RunsEndWithTheirStatusAndTranscript) {
                    "set MAINFORM.EDIT25\n"
                    "set MAINFORM.EDIT26 \"say \"\"hi\"\"\"\n"
                    "dump MAINFORM\n",
-         .withWaits = false,
-         .status = kScriptDone,
+         .withWaits = false, .status = kScriptDone,
          .out = {"EDIT24     edit    enabled  visible \"12 34\"", "EDIT25     edit    enabled  visible \"\"",
                  "EDIT26     edit    enabled  visible \"say \"hi\"\""}},
         {.name = "unusable controls are ignored as in the windows",
@@ -118,8 +116,7 @@ TEST(ScriptDriver, RunsEndWithTheirStatusAndTranscript) {
                    "set MAINFORM.EDIT10 16\n"
                    "click FORM5.BUTTON30\n"
                    "dump MAINFORM\n",
-         .withWaits = false,
-         .status = kScriptDone,
+         .withWaits = false, .status = kScriptDone,
          .out = {"=== click MAINFORM.BUTTON18 ignored (disabled) ===", "=== set MAINFORM.EDIT10 ignored (disabled) ===",
                  "=== click FORM5.BUTTON30 ignored (screen not shown) ===",
                  "EDIT10     edit    disabled visible \"\""}},
@@ -130,51 +127,34 @@ TEST(ScriptDriver, RunsEndWithTheirStatusAndTranscript) {
                    "type \" 1.5 \"\n"
                    "yes\n"
                    "dump MAINFORM\n",
-         .withWaits = true,
-         .status = kScriptDone,
+         .withWaits = true, .status = kScriptDone,
          .out = {"=== pane ===\nbefore pause\n=== pause ===\n> continue\n",
                  "=== pane ===\nbefore pause\nquestion ⇒\n=== read ===\n>  1.5 \n",
                  "=== Yes/No [ 見出し] 本当ですか？ ===\n> yes\n",
                  "EDIT24     edit    enabled  visible \"7\"",  // set while paused
                  "EDIT26     edit    enabled  visible \" 1.5 \"", "EDIT27     edit    enabled  visible \"Y\""}},
-        {.name = "no answers false",
-         .script = "click FORM4.BUTTON25\ncontinue\ntype x\nno\ndump MAINFORM\n",
-         .withWaits = true,
-         .status = kScriptDone,
-         .out = {"EDIT27     edit    enabled  visible \"N\""}},
-        {.name = "a pause the script does not answer",
-         .script = "click FORM4.BUTTON25\n",
-         .withWaits = true,
+        {.name = "no answers false", .script = "click FORM4.BUTTON25\ncontinue\ntype x\nno\ndump MAINFORM\n",
+         .withWaits = true, .status = kScriptDone, .out = {"EDIT27     edit    enabled  visible \"N\""}},
+        {.name = "a pause the script does not answer", .script = "click FORM4.BUTTON25\n", .withWaits = true,
          .status = kScriptUnansweredWait,
          .err = {"the program waits for the user to continue but the script has ended"}},
-        {.name = "a typed line the script does not give",
-         .script = "click FORM4.BUTTON25\ncontinue\n",
-         .withWaits = true,
-         .status = kScriptUnansweredWait,
+        {.name = "a typed line the script does not give", .script = "click FORM4.BUTTON25\ncontinue\n",
+         .withWaits = true, .status = kScriptUnansweredWait,
          .err = {"the program waits for a typed line but the script has ended"}},
         {.name = "a Yes/No box the script does not answer",
-         .script = "click FORM4.BUTTON25\ncontinue\ntype 1\n# only a comment\n",
-         .withWaits = true,
-         .status = kScriptUnansweredWait,
-         .err = {"the program waits for a Yes/No answer but the script has ended"}},
-        {.name = "an answer of the wrong kind",
-         .script = "click FORM4.BUTTON25\nyes\n",
-         .withWaits = true,
+         .script = "click FORM4.BUTTON25\ncontinue\ntype 1\n# only a comment\n", .withWaits = true,
+         .status = kScriptUnansweredWait, .err = {"the program waits for a Yes/No answer but the script has ended"}},
+        {.name = "an answer of the wrong kind", .script = "click FORM4.BUTTON25\nyes\n", .withWaits = true,
          .status = kScriptBadLine,
          .err = {"line 2: yes answers a Yes/No answer, but the program waits for the user to continue"}},
-        {.name = "too deep a nesting of waits is refused",
-         .script = tooDeep,
-         .withWaits = true,
-         .status = kScriptBadLine,
-         .err = {"too many waits inside one another"}},
+        {.name = "too deep a nesting of waits is refused", .script = tooDeep, .withWaits = true,
+         .status = kScriptBadLine, .err = {"too many waits inside one another"}},
         {.name = "closing the main window ends every wait",
          .script = "click FORM4.BUTTON26\n"
                    "click FORM4.BUTTON26\n"
                    "close\n"
                    "frobnicate\n",
-         .withWaits = true,
-         .status = kScriptDone,
-         .out = {"=== main window closed ==="}},
+         .withWaits = true, .status = kScriptDone, .out = {"=== main window closed ==="}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
