@@ -72,8 +72,8 @@ inline Path toGasShell(int tubeKind, int no, bool si = false) {
 inline Path toHumidShell(bool si = false) {
     return [=](Session& s) { openWaterTubesHumidShell(s, si); };
 }
-inline Path toManual(bool si, const char* heatClass, const char* phase) {
-    return [=](Session& s) { openManual(s, si, heatClass, phase); };
+inline Path toManual(bool si, const char* heatClass, const char* phase, const char* htc = "RADIO11") {
+    return [=](Session& s) { openManual(s, si, heatClass, phase, htc); };
 }
 
 // The fluid pairs the kind buttons offer (tubes / shell).
