@@ -214,7 +214,8 @@ TEST(KindButtons, EachKindPresetsAndOpensItsScreen) {
         {.name = "typed-in properties open FORM7 and never FORM6 (old units)", .path = toInput(false),
          .actions = {"BUTTON2", "BUTTON6", "BUTTON4"},
          .texts = {{"EDIT30", "4"}, {"EDIT29", "4"}, {"EDIT4", " 液or気体物性入力"}, {"EDIT8", " 気体の物性入力"},
-                   {"EDIT2", ""}, {"EDIT34", kDash}, {"FORM7.TEXT236", "（kcal/m2hC）"}, {"FORM7.TEXT237", "（kcal/m2hC）"}},
+                   {"EDIT2", ""}, {"EDIT34", kDash}, {"FORM7.TEXT236", "（kcal/m2hC）"},
+                   {"FORM7.TEXT237", "（kcal/m2hC）"}},
          .off = {"FORM5.BUTTON53", "FORM5.BUTTON54"}, .shown = {"FORM7"}, .hidden = {"FORM6", "FORM5"}},
         {.name = "a gas shell's film field: saturated tubes set it", .path = toInput(false),
          .actions = {"BUTTON1"},  // shell kind 2

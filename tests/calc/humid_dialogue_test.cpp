@@ -155,7 +155,8 @@ TEST(ShellGas, EachFormOnAGasOrCondensingShell) {
          .leavesAfterPauses = 1, .shown = {"//// シェル側が過飽和のため規定範囲内で再設定して下さい。////"}},
         {.name = "the low side's range follows saturation at its 20 °C inlet (humid tubes)", .pair = Pair::HumidTubes,
          .entries = {{"EDIT173", "2"}, {"EDIT171", "1"}, {"EDIT161", "1"}}, .stage = Stage::Shell,
-         .shown = {"91)【 シェル側(低温側) 】ｶﾞｽ物性値入力方式選択", "<< 管内凝縮計算のため、シェル側が低温側になります。>>",
+         .shown = {"91)【 シェル側(低温側) 】ｶﾞｽ物性値入力方式選択",
+                   "<< 管内凝縮計算のため、シェル側が低温側になります。>>",
                    "93)シェル入側ガス温度 T3(℃)= 20", "107)【 低温側 】シェル入側ガス温度 Tsi(℃)= 20", "T3= 20"},
          .check = [](const Dialogue& d) {
              const double x = xsat(20.0, kAirM);
@@ -178,7 +179,8 @@ TEST(ShellCondensing, EachWaterForm) {
     const Case cases[] = {
         {.name = "saturation temperature given", .pair = Pair::WaterHumidShell,
          .entries = {{"EDIT173", "2"}, {"EDIT171", "3"}, {"EDIT175", "50"}}, .stage = Stage::Shell,
-         .shown = {"96) ■ シェル側凝縮計算のためシェル側が高温側となるよう設定してください。", "<3> 入側飽和ガス温度(℃)",
+         .shown = {"96) ■ シェル側凝縮計算のためシェル側が高温側となるよう設定してください。",
+                   "<3> 入側飽和ガス温度(℃)",
                    "//// シェル入側設定温度異常 ?? Tsi(℃)= 50////"},
          .check = [](const Dialogue& d) {
              const double x = xsat(50.0, kAirM);
@@ -398,7 +400,8 @@ TEST(HumidTubes, EachFormOfTheCondensingTubes) {
     const Case cases[] = {
         {.name = "saturation temperature given", .pair = Pair::HumidTubes,
          .entries = join(saturated, {{"EDIT166", "3"}, {"EDIT177", "60"}}),
-         .shown = {"115)【 高温側 】管内側ガスの組成入力形態を選択して下さい。", "TWET= 3", "85) ● 管内飽和温度 Tti(℃)= 60"},
+         .shown = {"115)【 高温側 】管内側ガスの組成入力形態を選択して下さい。", "TWET= 3",
+                   "85) ● 管内飽和温度 Tti(℃)= 60"},
          .check = [](const Dialogue& d) {
              const double x = xsat(60.0, 0.622);
              EXPECT_NEAR(d.after(" XG="), x, 1e-4);

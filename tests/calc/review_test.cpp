@@ -76,15 +76,16 @@ TEST(ReviewList, ItemsOfEachTubeAndUnitSystem) {
     };
     const Case cases[] = {
         {.name = "SI prints the values as typed", .si = true,
-         .construction = join(testing::kRadialFinTube,
-                              {{"EDIT20", " 116.3"}, {"EDIT19", " 395"}, {"EDIT21", " 0.0008598"}, {"EDIT22", " 0.00043"}}),
+         .construction = join(testing::kRadialFinTube, {{"EDIT20", " 116.3"}, {"EDIT19", " 395"},
+                                                        {"EDIT21", " 0.0008598"}, {"EDIT22", " 0.00043"}}),
          .rows = {"     [5]  ﾌｨﾝ材熱伝導率------------------ Kf(W/mk)=116.3",
                   "     [6]  管材熱伝導率------------------- Km(W/mk)=395.0",
                   "     [7]  管内汚れ係数------------------ Rt(m2k/W)=.00086",
                   "     [8]  管外汚れ係数------------------ Rs(m2k/W)=.00043"},
          .absent = "kcal"},
         {.name = "a plate fin omits the fin height", .si = false,
-         .construction = {{"EDIT14", " 3"}, {"EDIT15", " 9"}, {"EDIT16", "   －"}, {"EDIT17", " 0.3"}, {"EDIT20", " 189"}},
+         .construction = {{"EDIT14", " 3"}, {"EDIT15", " 9"}, {"EDIT16", "   －"}, {"EDIT17", " 0.3"},
+                          {"EDIT20", " 189"}},
          .rows = {" 　　[9] 　ﾌｨﾝﾋﾟｯﾁ(山数/ｲﾝﾁ)---------------- Fp(-)= 9",
                   "     [11]  ﾌｨﾝ肉厚------------------------- Ft(mm)= 0.30"},
          .absent = "[10]"},
@@ -117,7 +118,7 @@ TEST(ReviewRows, EachTargetWithAndWithoutRows) {
     enum class Rows {
         Needed,    // missing rows stop the run
         Computed,  // set rows are released
-        Given,     // processing No. 7: rows not looked at without them
+        Given,     // processing No. 7, tried with its rows only
     };
     struct Case {
         int no;

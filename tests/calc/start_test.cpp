@@ -358,8 +358,9 @@ TEST(StartFlags, TubeFinArrangementAndTape) {
         SCOPED_TRACE(c.type);
         Session s;
         testing::ready(s, Pair::GasGas);
-        s.enter("MAINFORM", join(testing::kRadialFinTube, {{"EDIT14", c.type}, {"EDIT15", " 9"}, {"EDIT18", c.arrangement},
-                                                           {"EDIT31", c.tape}, {"EDIT32", " 1"}, {"EDIT33", " 100"}}));
+        s.enter("MAINFORM", join(testing::kRadialFinTube, {{"EDIT14", c.type}, {"EDIT15", " 9"},
+                                                           {"EDIT18", c.arrangement}, {"EDIT31", c.tape},
+                                                           {"EDIT32", " 1"}, {"EDIT33", " 100"}}));
         calc::Record r = started(s);
         EXPECT_EQ(r.flags.finned, c.finned);
         EXPECT_EQ(r.flags.sTUBE, c.tube);
@@ -433,8 +434,8 @@ TEST(StartConversion, EachTubeInEngineUnits) {
              EXPECT_NEAR(r.Fh, 0.01597f, 1e-5f);
          }},
         {.name = "SI conductivities and fouling into engine units; lengths are mm in both", .si = true,
-         .construction = join(testing::kRadialFinTube,
-                              {{"EDIT20", " 116.3"}, {"EDIT19", " 395"}, {"EDIT21", " 0.0008598"}, {"EDIT22", " 0.0005"}}),
+         .construction = join(testing::kRadialFinTube, {{"EDIT20", " 116.3"}, {"EDIT19", " 395"},
+                                                        {"EDIT21", " 0.0008598"}, {"EDIT22", " 0.0005"}}),
          .check = [](Session&, calc::Record& r) {
              EXPECT_FLOAT_EQ(r.Kf, 100.0f);
              EXPECT_FLOAT_EQ(r.Km, 395.0f / 1.163f);

@@ -210,7 +210,8 @@ TEST(UnitLabels, SiRewritesTemperaturesFlowsAndMoistureRows) {
     const Case cases[] = {
         {.name = "humid tubes; property units only for typed-in properties", .path = toHumidTubes(true),
          .texts = {{"TEXT170", " (K)"}, {"TEXT171", " (K)"}, {"TEXT172", " (Nm3/s)"}, {"TEXT173", " (kg/s)"},
-                   {"TEXT137", " (K)"}, {"TEXT146", " (kJ/kg)"}, {"TEXT188", "（kcal/kg℃）"}, {"TEXT187", "（ｋｇ/m3）"},
+                   {"TEXT137", " (K)"}, {"TEXT146", " (kJ/kg)"}, {"TEXT188", "（kcal/kg℃）"},
+                   {"TEXT187", "（ｋｇ/m3）"},
                    {"TEXT135", "（％）"}, {"EDIT133", "293"}}},  // the SI preset of the humid-tube button
         {.name = "typed-in properties", .path = toManual(true, "RADIO7", ""),
          .texts = {{"TEXT188", " (kJ/kgK)"}, {"TEXT189", " (W/mK)"}, {"TEXT190", " (m2/s)"}, {"TEXT192", "(kJ/kg)"},
