@@ -49,7 +49,7 @@ struct Dialogue : testing::CalcRun {
         shell();
         calc::tubeGasDialogue(s.app, r);
     }
-    // The rows of the page in view.
+    // The rows of the current page.
     std::vector<std::string> page() const { return testing::linesOf(s.app.pane.pageText()); }
 };
 
@@ -79,7 +79,7 @@ struct Case {
     bool si = false;
 };
 
-void run(const Case& c) {
+void expectDialogue(const Case& c) {
     SCOPED_TRACE(c.name);
     Dialogue d(c.pair, c.si);
     d.s.enter("FORM5", c.entries);
@@ -169,7 +169,7 @@ TEST(ShellGas, EachFormOnAGasOrCondensingShell) {
          .entries = {{"EDIT173", "1"}}, .stage = Stage::Shell, .leavesAfterPauses = 1,
          .shown = {"////  指定外です。再セット ////"}, .notShown = {"<3> 準標準空気呼出"}},
     };
-    for (const Case& c : cases) run(c);
+    for (const Case& c : cases) expectDialogue(c);
 }
 
 TEST(ShellCondensing, EachWaterForm) {
@@ -237,7 +237,7 @@ TEST(ShellCondensing, EachWaterForm) {
          .entries = {{"EDIT173", "2"}, {"EDIT171", "4"}, {"EDIT176", "5"}}, .stage = Stage::Shell,
          .leavesAfterPauses = 1, .shown = {"////  入力値が規程範囲を外れています。////"}},
     };
-    for (const Case& c : cases) run(c);
+    for (const Case& c : cases) expectDialogue(c);
 }
 
 TEST(ShellComposition, FullComposition) {
@@ -266,7 +266,7 @@ TEST(ShellComposition, FullComposition) {
              EXPECT_NEAR(d.after("《 "), dew(x, 18.0153 / mw), 0.01);
          }},
     };
-    for (const Case& c : cases) run(c);
+    for (const Case& c : cases) expectDialogue(c);
 }
 
 // ---- The question after a dew point above the shell inlet ------------------
@@ -392,7 +392,7 @@ TEST(TubeGas, EachFormBesideAGasShell) {
          .entries = air, .notStarting = {"113)"},
          .check = [](const Dialogue& d) { EXPECT_FLOAT_EQ(d.r.Tti, 20.0f); }},  // the inlet comes with the flows
     };
-    for (const Case& c : cases) run(c);
+    for (const Case& c : cases) expectDialogue(c);
 }
 
 TEST(HumidTubes, EachFormOfTheCondensingTubes) {
@@ -437,7 +437,7 @@ TEST(HumidTubes, EachFormOfTheCondensingTubes) {
                      {"EDIT136", "1"}, {"EDIT137", "20"}, {"EDIT138", "1"}},
          .leavesAfterPauses = 1, .shown = {"?? 管内側飽和水分濃度をｼｪﾙ側飽和水分濃度より高くｾｯﾄして下さい！。"}},
     };
-    for (const Case& c : cases) run(c);
+    for (const Case& c : cases) expectDialogue(c);
 }
 
 TEST(HumidTubes, EnthalpyOfTwoThousandIsAccepted) {
@@ -510,7 +510,7 @@ TEST(TubeBelowCondensingShell, InletAndWaterAgainstTheShell) {
              EXPECT_NEAR(d.after("■ 管内入り側温度は【 "), dew(m * 0.05 / 0.95, m), 0.01);
          }},
     };
-    for (const Case& c : cases) run(c);
+    for (const Case& c : cases) expectDialogue(c);
 }
 
 // ---- K displays ---------------------------------------------------------
@@ -544,7 +544,7 @@ TEST(HumidKelvin, LinesInKAndKilojoules) {
          },
          .si = true},
     };
-    for (const Case& c : cases) run(c);
+    for (const Case& c : cases) expectDialogue(c);
 }
 
 // ---- Through the calculate button ------------------------------------------
