@@ -381,32 +381,46 @@ TEST(ManualProperties, EachPhaseInBothUnitSystems) {
     }
 }
 
-TEST(ManualProperties, CodesOtherThanOneOrTwoLeaveWithANote) {
-    {
+TEST(ManualProperties, CodesOutsideTheirRangeLeave) {
+    struct Case {
+        const char* name;
+        const char* heatClass;
+        const char* phase;
+        Entries options;  // FORM7
+        std::vector<std::string> waits;
+        std::function<void(const std::string& page, const calc::Record&)> check;
+    };
+    const Case cases[] = {
+        {.name = "a heat class other than 1 or 2 leaves with a note", .heatClass = "RADIO7", .phase = "",
+         .options = {{"EDIT178", "3"}}, .waits = {"pause"},
+         .check = [](const std::string& page, const calc::Record&) {
+             EXPECT_EQ(page, "\n\n\n     29)MANU1= 3\n     1 or 2を入力して下さい");
+         }},
+        {.name = "no phase form leaves with a note", .heatClass = "RADIO8", .phase = "RADIO9",
+         .options = {{"EDIT179", ""}}, .waits = {"pause"},
+         .check = [](const std::string& page, const calc::Record& r) {
+             EXPECT_TRUE(hasRun(page, {"                   <2> 乾きガス               0", "", "",
+                                       "     1 or 2を入力して下さい"}))
+                 << page;
+             EXPECT_TRUE(r.flags.sVAP.empty());
+         }},
+        {.name = "a coefficient mode outside 1 to 4 leaves without a pause", .heatClass = "RADIO7", .phase = "",
+         .options = {{"EDIT180", "5"}}, .waits = {},
+         .check = [](const std::string& page, const calc::Record&) {
+             EXPECT_EQ(page.find("30)"), std::string::npos);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Session s;
-        testing::readyManual(s, false, "RADIO7");
-        s("FORM7.EDIT178").setText("3");
+        testing::readyManual(s, false, c.heatClass, c.phase);
+        s.enter("FORM7", c.options);
         calc::Record r = started(s);
         s.app.pane.clear();
-        s.platform.pausesAllowed = 1;
+        s.platform.pausesAllowed = static_cast<int>(c.waits.size());
         EXPECT_THROW(calc::takeManualProperties(s.app, r), LeaveCalculation);
-        EXPECT_EQ(s.platform.waits, std::vector<std::string>{"pause"});
-        EXPECT_EQ(s.app.pane.pageText(), "\n\n\n     29)MANU1= 3\n     1 or 2を入力して下さい");
-    }
-    {
-        Session s;
-        testing::readyManual(s, false, "RADIO8", "RADIO9");
-        s("FORM7.EDIT179").setText("");
-        calc::Record r = started(s);
-        s.app.pane.clear();
-        s.platform.pausesAllowed = 1;
-        EXPECT_THROW(calc::takeManualProperties(s.app, r), LeaveCalculation);
-        EXPECT_EQ(s.platform.waits, std::vector<std::string>{"pause"});
-        const std::string page = s.app.pane.pageText();
-        EXPECT_TRUE(hasRun(page, {"                   <2> 乾きガス               0", "", "",
-                                  "     1 or 2を入力して下さい"}))
-            << page;
-        EXPECT_TRUE(r.flags.sVAP.empty());
+        EXPECT_EQ(s.platform.waits, c.waits);
+        c.check(s.app.pane.pageText(), r);
     }
 }
 
@@ -463,17 +477,6 @@ TEST(ManualCoefficients, SiValuesAreTypedInWattsAndHeldInKcal) {
     EXPECT_FLOAT_EQ(r.HsUser, 50.0f);
     EXPECT_TRUE(calc::tubeCoefficientGiven(r));
     EXPECT_TRUE(calc::shellCoefficientGiven(r));
-}
-
-TEST(ManualCoefficients, ModeOutsideOneToFourLeavesWithoutAPause) {
-    Session s;
-    testing::readyManual(s, false, "RADIO7");
-    s("FORM7.EDIT180").setText("5");
-    calc::Record r = started(s);
-    s.app.pane.clear();
-    EXPECT_THROW(calc::takeManualProperties(s.app, r), LeaveCalculation);
-    EXPECT_TRUE(s.platform.waits.empty());
-    EXPECT_EQ(s.app.pane.pageText().find("30)"), std::string::npos);
 }
 
 // ---- Derived values --------------------------------------------------------------------
