@@ -1,4 +1,6 @@
-// cfhx: the windows by default; `--script FILE` runs a script headless.
+// cfhx: the windows by default; `--script FILE` runs a script headless and
+// `props` prints property values. Built without the windows (CFHX_GUI off)
+// only the headless modes are there.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -6,14 +8,20 @@
 #include <vector>
 
 #include "calc/props_command.h"
-#include "platform/qt/gui.h"
 #include "platform/script/driver.h"
+#ifdef CFHX_WITH_GUI
+#include "platform/qt/gui.h"
+#endif
 
 namespace {
 
 int usage() {
-    std::cerr << "usage: cfhx                       start the program\n"
-                 "       cfhx --script FILE [--date YY/MM/DD]\n"
+    std::cerr << "usage: "
+#ifdef CFHX_WITH_GUI
+                 "cfhx                       start the program\n"
+                 "       "
+#endif
+                 "cfhx --script FILE [--date YY/MM/DD]\n"
                  "                                  run a script of user actions headless (FILE - reads stdin)\n"
                  "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n";
     return 2;
@@ -50,5 +58,10 @@ int main(int argc, char** argv) {
         usage();
         return 0;
     }
+#ifdef CFHX_WITH_GUI
     return cfhx::runGui(argc, argv);
+#else
+    std::cerr << "cfhx: built without the windows; only the headless modes run\n";
+    return usage();
+#endif
 }

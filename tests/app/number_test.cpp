@@ -5,45 +5,27 @@
 namespace cfhx {
 namespace {
 
-TEST(ReadNumber, PlainAndBlankPrefixedNumbers) {
-    EXPECT_DOUBLE_EQ(readNumber(" 16"), 16.0);
-    EXPECT_DOUBLE_EQ(readNumber(" 0.0005"), 0.0005);
-    EXPECT_DOUBLE_EQ(readNumber("-2.5"), -2.5);
-    EXPECT_DOUBLE_EQ(readNumber("+3"), 3.0);
-    EXPECT_DOUBLE_EQ(readNumber(" 1E-6"), 1e-6);
-    EXPECT_DOUBLE_EQ(readNumber("6.11E-6"), 6.11e-6);
-    EXPECT_DOUBLE_EQ(readNumber(".025"), 0.025);
-    EXPECT_DOUBLE_EQ(readNumber("5."), 5.0);
-    EXPECT_DOUBLE_EQ(readNumber("\t 7"), 7.0);
-}
-
-TEST(ReadNumber, LongestNumericPrefixIsTaken) {
-    EXPECT_DOUBLE_EQ(readNumber("1.5abc"), 1.5);
-    EXPECT_DOUBLE_EQ(readNumber("1,000"), 1.0);
-    EXPECT_DOUBLE_EQ(readNumber("1e"), 1.0);
-    EXPECT_DOUBLE_EQ(readNumber("2e+"), 2.0);
-    EXPECT_DOUBLE_EQ(readNumber("3 4"), 3.0);
-    EXPECT_DOUBLE_EQ(readNumber("1.2.3"), 1.2);
-}
-
-TEST(ReadNumber, FullWidthFormsReadAsTheirAsciiTwins) {
-    EXPECT_DOUBLE_EQ(readNumber("１６"), 16.0);
-    EXPECT_DOUBLE_EQ(readNumber("　１２．５"), 12.5);
-    EXPECT_DOUBLE_EQ(readNumber("＋３"), 3.0);
-    EXPECT_DOUBLE_EQ(readNumber("1Ｅ3"), 1000.0);
-}
-
-TEST(ReadNumber, MarksAndEmptyTextsReadZero) {
-    for (const char* text : {"", "   ", "   －", "    －", "－", "  Rem.", "   Rem.", "    Sat.", "   sat.", "■",
-                             "abc", "-", "+", ".", "e5", "　"}) {
-        EXPECT_EQ(readNumber(text), 0.0) << '"' << text << '"';
-    }
-}
-
-TEST(ReadNumber, TextsBeyondTheRangeOfNumbersReadZero) {
-    EXPECT_EQ(readNumber("1e999"), 0.0);
-    EXPECT_EQ(readNumber("-1e999"), 0.0);
-    EXPECT_DOUBLE_EQ(readNumber("1e300"), 1e300);
+TEST(ReadNumber, TheLongestNumericPrefixOrZero) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {
+        // Plain and blank-prefixed numbers.
+        {" 16", 16.0}, {" 0.0005", 0.0005}, {"-2.5", -2.5}, {"+3", 3.0}, {" 1E-6", 1e-6}, {"6.11E-6", 6.11e-6},
+        {".025", 0.025}, {"5.", 5.0}, {"\t 7", 7.0},
+        // The longest numeric prefix is taken.
+        {"1.5abc", 1.5}, {"1,000", 1.0}, {"1e", 1.0}, {"2e+", 2.0}, {"3 4", 3.0}, {"1.2.3", 1.2},
+        // Full-width forms read as their ASCII twins.
+        {"１６", 16.0}, {"　１２．５", 12.5}, {"＋３", 3.0}, {"1Ｅ3", 1000.0},
+        // Marks and empty texts read zero.
+        {"", 0.0}, {"   ", 0.0}, {"   －", 0.0}, {"    －", 0.0}, {"－", 0.0}, {"  Rem.", 0.0}, {"   Rem.", 0.0},
+        {"    Sat.", 0.0}, {"   sat.", 0.0}, {"■", 0.0}, {"abc", 0.0}, {"-", 0.0}, {"+", 0.0}, {".", 0.0},
+        {"e5", 0.0}, {"　", 0.0},
+        // Texts beyond the range of numbers read zero.
+        {"1e999", 0.0}, {"-1e999", 0.0}, {"1e300", 1e300},
+    };
+    for (const Case& c : cases) EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "platform/program.h"
+#include "support/random_text.h"
 
 namespace cfhx {
 namespace {
@@ -32,12 +33,10 @@ struct RandomPlatform : Platform {
 };
 
 std::string randomText(std::mt19937& rng) {
-    static const char* pieces[] = {"",  " ",    "0",     "1",   "2",     "3",  "4",   "5",     "7",
-                                   "-", "1.5",  "1e-6",  "１６", "－",    "■",  "Rem.", "sat.", "9e9",
-                                   ".", "\xff", "\xe3\x81", "　", "abc", "1,5", "+3", "1e999", "\""};
-    std::string s;
-    int n = static_cast<int>(rng() % 4);
-    for (int i = 0; i < n; ++i) s += pieces[rng() % std::size(pieces)];
+    static const char* const pieces[] = {"",  " ",    "0",     "1",   "2",     "3",  "4",   "5",     "7",
+                                         "-", "1.5",  "1e-6",  "１６", "－",    "■",  "Rem.", "sat.", "9e9",
+                                         ".", "\xff", "\xe3\x81", "　", "abc", "1,5", "+3", "1e999", "\""};
+    std::string s = testing::randomText(rng, pieces, 0, 3);
     if (rng() % 50 == 0) s.assign(10000, '9');
     return s;
 }

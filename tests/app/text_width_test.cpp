@@ -9,14 +9,25 @@ namespace cfhx {
 namespace {
 
 TEST(TextWidth, CountsCodePage932Columns) {
-    EXPECT_EQ(textColumns(""), 0);
-    EXPECT_EQ(textColumns("NEXT"), 4);
-    EXPECT_EQ(textColumns("ｻﾝﾌﾟﾙ"), 5);          // half-width katakana
-    EXPECT_EQ(textColumns("物性値構成"), 10);
-    EXPECT_EQ(textColumns("－"), 2);
-    EXPECT_EQ(textColumns("ⅰ①≡～"), 8);          // NEC specials are double width
-    EXPECT_EQ(textColumns("　"), 2);              // full-width blank
-    EXPECT_EQ(textColumns(" ↓ ｻﾝﾌﾟﾙ値"), 11);
+    struct Case {
+        const char* text;
+        int columns;
+    };
+    const Case cases[] = {
+        {"", 0},
+        {"NEXT", 4},
+        {"ｻﾝﾌﾟﾙ", 5},  // half-width katakana
+        {"物性値構成", 10},
+        {"－", 2},
+        {"ⅰ①≡～", 8},  // NEC specials are double width
+        {"　", 2},      // full-width blank
+        {" ↓ ｻﾝﾌﾟﾙ値", 11},
+        {" xy う", 6},
+        // Stray bytes count as one column each.
+        {"\xff\xfe", 2},
+        {"\xe3\x81", 2},  // cut-off sequence
+    };
+    for (const Case& c : cases) EXPECT_EQ(textColumns(c.text), c.columns) << c.text;
 }
 
 TEST(TextWidth, WelcomeBoxLinesAreSixtyFourColumns) {
@@ -27,46 +38,29 @@ TEST(TextWidth, WelcomeBoxLinesAreSixtyFourColumns) {
     }
 }
 
-TEST(TextWidth, StrayBytesCountAsOneColumnEach) {
-    EXPECT_EQ(textColumns("\xff\xfe"), 2);
-    EXPECT_EQ(textColumns("\xe3\x81"), 2);  // cut-off sequence
-}
-
 TEST(TextWidth, OverwriteReplacesColumns) {
-    std::string line = "abcdef";
-    overwriteColumns(line, 2, "XY");
-    EXPECT_EQ(line, "abXYef");
-
-    line = "ab";
-    overwriteColumns(line, 5, "Z");
-    EXPECT_EQ(line, "ab   Z");
-
-    line = "abc";
-    overwriteColumns(line, 1, "");
-    EXPECT_EQ(line, "abc");
-}
-
-TEST(TextWidth, OverwriteSplittingAWideCharacterLeavesBlanks) {
-    std::string line = "あいう";
-    overwriteColumns(line, 1, "x");  // over the right half of あ
-    EXPECT_EQ(line, " xいう");
-
-    line = "あいう";
-    overwriteColumns(line, 0, "x");  // over the left half of あ
-    EXPECT_EQ(line, "x いう");
-
-    line = "あいう";
-    overwriteColumns(line, 1, "xy");  // the right half of い sticks out
-    EXPECT_EQ(line, " xy う");
-    EXPECT_EQ(textColumns(line), 6);
-
-    line = "あいう";
-    overwriteColumns(line, 1, "xyz");  // い wholly covered, う untouched
-    EXPECT_EQ(line, " xyzう");
-
-    line = "あいう";
-    overwriteColumns(line, 2, "か");
-    EXPECT_EQ(line, "あかう");
+    struct Case {
+        const char* line;
+        int column;
+        const char* text;
+        const char* want;
+    };
+    const Case cases[] = {
+        {"abcdef", 2, "XY", "abXYef"},
+        {"ab", 5, "Z", "ab   Z"},
+        {"abc", 1, "", "abc"},
+        // Splitting a wide character leaves blanks.
+        {"あいう", 1, "x", " xいう"},    // over the right half of あ
+        {"あいう", 0, "x", "x いう"},    // over the left half of あ
+        {"あいう", 1, "xy", " xy う"},   // the right half of い sticks out
+        {"あいう", 1, "xyz", " xyzう"},  // い wholly covered, う untouched
+        {"あいう", 2, "か", "あかう"},
+    };
+    for (const Case& c : cases) {
+        std::string line = c.line;
+        overwriteColumns(line, c.column, c.text);
+        EXPECT_EQ(line, c.want) << c.line << " at " << c.column << ": " << c.text;
+    }
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/frame_texts.h"
-#include "input/input_paths.h"
-#include "support/calc_pages.h"
+#include "support/input_paths.h"
+#include "support/pages.h"
 
 namespace cfhx {
 namespace {

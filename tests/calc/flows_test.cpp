@@ -5,62 +5,38 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
-#include <stdexcept>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/control_flow.h"
-#include "support/calc_pages.h"
 #include "calc/flows.h"
 #include "calc/humid_dialogue.h"
-#include "calc/start.h"
-#include "input/input_paths.h"
+#include "support/calc_run.h"
 
 namespace cfhx {
 namespace {
 
 using calc::RatingEntry;
-using testing::Session;
+using testing::Entries;
 
 // Normal density of dry standard air, kg/Nm3, from the component densities.
 constexpr double kAirDensity = 1.9643 * 0.0003 + 1.25 * 0.7902 + 1.4286 * 0.2095;
 
-using testing::PageLog;
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) out.push_back(l);
-    return out;
-}
-
 // A gas shell with dry air, gas (2) or water (3) in the tubes, processing
 // No. `no`, ready at the calculate button.
-struct FlowRun {
-    Session s;
-    PageLog log;
-    calc::Record r{};
-
+struct FlowRun : testing::CalcRun {
     FlowRun(int tubeKind, int no, bool si = false) {
-        testing::openGasShell(s, si, tubeKind, no);
-        s.click("MAINFORM.BUTTON22");
-        s.click("FORM5.BUTTON53");
-        s.click("FORM5.BUTTON30");
-        EXPECT_TRUE(s.enabled("MAINFORM.BUTTON9")) << s.text("FORM5.TEXT127");
+        testing::ready(s, tubeKind == 2 ? testing::Pair::GasGas : testing::Pair::WaterGas, si, no);
         set("EDIT173", "1");
         if (tubeKind == 2) set("EDIT158", "1");
     }
-    void set(const char* field, const char* text) { s(std::string("FORM5.") + field).setText(text); }
+    void set(const char* field, const char* text) { s.enter("FORM5", {{field, text}}); }
 
     // The start stage and the processing No., pages logged from there.
     void start() {
-        r = calc::freshRecord();
-        s.platform.yesNo.push_back(true);
-        calc::startCalculation(s.app, r);
-        s.platform.waits.clear();
-        s.app.pane.clear();
-        s.app.pane.setObserver(&log);
+        begin();
         calc::readProcessingNo(s.app, r);
     }
     // Up to the flows, for changes to the record before them.
@@ -73,29 +49,13 @@ struct FlowRun {
         dialogue();
         return calc::takeFlows(s.app, r);
     }
-    std::vector<std::string> lines() {
-        std::vector<std::string> all;
-        for (const std::string& p : log.pages)
-            for (std::string& l : linesOf(p)) all.push_back(l);
-        for (std::string& l : linesOf(s.app.pane.pageText())) all.push_back(l);
-        return all;
-    }
-    bool has(const std::string& line) {
-        const auto all = lines();
-        return std::find(all.begin(), all.end(), line) != all.end();
-    }
-    int count(const std::string& line) {
-        const auto all = lines();
-        return static_cast<int>(std::count(all.begin(), all.end(), line));
-    }
-    int pauses() const { return static_cast<int>(std::count(s.platform.waits.begin(), s.platform.waits.end(), "pause")); }
-    ~FlowRun() { s.app.pane.setObserver(nullptr); }
 };
 
 // ---- Processing No. --------------------------------------------------------
 
 TEST(ProcessingNo, OneToSixAreTakenAsTheirText) {
     for (int no = 1; no <= 6; ++no) {
+        SCOPED_TRACE(no);
         FlowRun run(2, no);
         run.start();
         EXPECT_EQ(run.r.flags.sPROC.view(), std::to_string(no));
@@ -121,154 +81,221 @@ TEST(ProcessingNo, SevenLeavesTheColumnsFieldBlankAfterTheRun) {
     EXPECT_EQ(run.s.text("MAINFORM.EDIT27"), "");
 }
 
-TEST(ProcessingNo, AnUnknownNumberPausesAndLeavesWhenUnchanged) {
-    FlowRun run(2, 1);
-    run.s("FORM6.EDIT167").setText("9");
-    run.s.platform.pausesAllowed = 1;
-    EXPECT_THROW(run.start(), LeaveCalculation);
-    EXPECT_EQ(run.pauses(), 1);
-}
-
-TEST(ProcessingNo, AnUnknownNumberCorrectedDuringThePauseIsTaken) {
-    FlowRun run(2, 1);
-    run.s("FORM6.EDIT167").setText("0");
-    run.s.platform.pausesAllowed = 1;
-    run.s.platform.whilePaused = [&] { run.s("FORM6.EDIT167").setText("4"); };
-    run.start();
-    EXPECT_EQ(run.pauses(), 1);
-    EXPECT_EQ(run.r.flags.sPROC.view(), "4");
-}
-
-// ---- Tube gas flow ---------------------------------------------------------
-
-TEST(TubeGasFlow, NormalVolumeFlowGivesTheMassFlow) {
-    FlowRun run(2, 5);
-    run.set("EDIT168", "1");
-    run.set("EDIT132", "500");
-    EXPECT_EQ(run.flows(), RatingEntry::GivenLength);
-    EXPECT_TRUE(run.has("129) 管内側ガス流量 --- 1) ノルマル流量 Vt(Nm3/h)"));
-    EXPECT_TRUE(run.has("　2）重量流量 Wt(kg/h)"));
-    EXPECT_TRUE(run.has("VSNX12= 1"));
-    EXPECT_TRUE(run.has("131)   → ノルマル流量 Vt(Nm3/h)= 500"));
-    EXPECT_FLOAT_EQ(run.r.Vt, 500.0f);
-    EXPECT_NEAR(run.r.Wt, 500.0 * kAirDensity, 1e-2);
-}
-
-TEST(TubeGasFlow, MassFlowGivesTheNormalVolumeFlow) {
-    FlowRun run(2, 5);
-    run.set("EDIT168", "2");
-    run.set("EDIT169", "1000");
-    run.flows();
-    EXPECT_TRUE(run.has("VSNX12= 2"));
-    EXPECT_TRUE(run.has("134)  → 重量流量 Wt(kg/h)= 1000"));
-    EXPECT_FLOAT_EQ(run.r.Wt, 1000.0f);
-    EXPECT_NEAR(run.r.Vt, 1000.0 / kAirDensity, 1e-2);
-}
-
-TEST(TubeGasFlow, SiFlowsArePerSecond) {
-    {
-        FlowRun run(2, 5, true);
-        run.set("EDIT168", "1");
-        run.set("EDIT132", "0.5");
-        run.flows();
-        EXPECT_TRUE(run.has("130) 管内側ガス流量 --- 1) ノルマル流量 Vt(Nm3/s)"));
-        EXPECT_TRUE(run.has("　2）重量流量 Wt(kg/s)"));
-        EXPECT_TRUE(run.has("132)   → ノルマル流量 Vt(Nm3/s)= 0.5"));
-        EXPECT_FLOAT_EQ(run.r.Vt, 1800.0f);
-    }
-    {
-        FlowRun run(2, 5, true);
-        run.set("EDIT168", "2");
-        run.set("EDIT169", "2");
-        run.flows();
-        EXPECT_TRUE(run.has("135)  → 重量流量 Wt(kg/s)= 2"));
-        EXPECT_FLOAT_EQ(run.r.Wt, 7200.0f);
-    }
-}
-
-TEST(TubeGasFlow, AnUnknownKindIsRefusedWithAPause) {
-    FlowRun run(2, 5);
-    run.set("EDIT168", "3");
-    run.s.platform.pausesAllowed = 1;
-    EXPECT_THROW(run.flows(), LeaveCalculation);
-    EXPECT_TRUE(run.has("//// 1 or 2 を押して下さい ////"));
-    EXPECT_EQ(run.pauses(), 1);
-}
-
-TEST(TubeGasFlow, ZeroFlowLeavesWithoutAMessage) {
-    for (const char* kind : {"1", "2"}) {
-        FlowRun run(2, 5);
-        run.set("EDIT168", kind);
-        run.set("EDIT132", "0");
-        run.set("EDIT169", "0");
-        EXPECT_THROW(run.flows(), LeaveCalculation);
-        EXPECT_EQ(run.pauses(), 0);
-        EXPECT_FALSE(run.has("TUBE LENGTH ----------------- TL(mm)= 1500"));
-    }
-}
-
-// ---- Water in the tubes ----------------------------------------------------
-
-TEST(WaterInlet, OldUnitsTakeTheFlowInTonnes) {
-    FlowRun run(3, 5);
-    run.set("EDIT130", "20");
-    run.set("EDIT169", "2000");
-    EXPECT_EQ(run.flows(), RatingEntry::GivenLength);
-    EXPECT_TRUE(run.has("139) 管内側水流量 -------- Wt(kg/h)= 2000"));
-    EXPECT_EQ(run.r.flags.sTF.view(), "2");
-    EXPECT_EQ(run.r.flags.sTAPE.view(), "n");
-    EXPECT_FLOAT_EQ(run.r.Tti, 20.0f);
-    EXPECT_FLOAT_EQ(run.r.Wt, 2.0f);
-    // The density in hand is the start value 1.293.
-    EXPECT_NEAR(run.r.Vt, 2000.0 / 1.293, 0.05);
-}
-
-TEST(WaterInlet, HotWaterIsRefusedInCelsiusAndAcceptedInKelvin) {
-    {
-        FlowRun run(3, 5);
-        run.set("EDIT130", "165");
+TEST(ProcessingNo, AnUnknownNumberPausesAndIsTakenWhenCorrected) {
+    struct Case {
+        const char* name;
+        const char* typed;
+        const char* corrected;  // during the pause; nullptr: unchanged
+    };
+    const Case cases[] = {
+        {.name = "unchanged: the run leaves", .typed = "9", .corrected = nullptr},
+        {.name = "corrected during the pause", .typed = "0", .corrected = "4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FlowRun run(2, 1);
+        run.s("FORM6.EDIT167").setText(c.typed);
         run.s.platform.pausesAllowed = 1;
-        EXPECT_THROW(run.flows(), LeaveCalculation);
-        EXPECT_TRUE(run.has("set the temperature(℃) 0<Tti<160"));
+        if (c.corrected) {
+            run.s.platform.whilePaused = [&] { run.s("FORM6.EDIT167").setText(c.corrected); };
+            run.start();
+            EXPECT_EQ(run.r.flags.sPROC.view(), c.corrected);
+        } else {
+            EXPECT_THROW(run.start(), LeaveCalculation);
+        }
         EXPECT_EQ(run.pauses(), 1);
     }
-    {
-        FlowRun run(3, 5, true);
-        run.set("EDIT130", "438");
-        run.set("EDIT169", "0.55");
-        run.flows();
-        EXPECT_TRUE(run.has("140) 管内入側温度 Tti(K)= 438"));
-        EXPECT_TRUE(run.has("141) 管内側水流量 -------- Wt(kg/s)= 0.55"));
-        EXPECT_FALSE(run.has("set the temperature(K) 273<Tti<440"));
-        EXPECT_FLOAT_EQ(run.r.Tti, 165.0f);
-        EXPECT_NEAR(run.r.Wt, 1.98, 1e-5);
-    }
-    {
-        FlowRun run(3, 5, true);
-        run.set("EDIT130", "450");
-        run.s.platform.pausesAllowed = 1;
+}
+
+// ---- Runs up to the flows ----------------------------------------------------
+
+// FORM5 entries over the samples, typed answers and corrections made at a
+// pause; the rating entry the flows reach (none: the run leaves), the
+// pauses on the way and what was printed.
+struct Case {
+    const char* name;
+    int tubeKind = 2;
+    int no = 5;
+    bool si = false;
+    bool givens = false;  // kGivens typed before `entries`
+    Entries entries = {};
+    std::vector<std::string> answers = {};
+    Entries atPause = {};
+    std::optional<RatingEntry> entry = {};
+    int pauses = 0;
+    std::vector<std::string> shown = {}, notShown = {};
+    std::function<void(const FlowRun&)> check = {};
+};
+
+// Outlets, length, shell flow kind 2 and its flow.
+const Entries kGivens = {
+    {"EDIT134", "100"}, {"EDIT131", "60"}, {"EDIT157", "1500"}, {"EDIT172", "2"}, {"EDIT170", "3000"}};
+
+void expectFlows(const Case& c) {
+    SCOPED_TRACE(c.name);
+    FlowRun run(c.tubeKind, c.no, c.si);
+    if (c.givens) run.s.enter("FORM5", kGivens);
+    run.s.enter("FORM5", c.entries);
+    run.s.platform.lines.assign(c.answers.begin(), c.answers.end());
+    run.s.platform.pausesAllowed = c.pauses;
+    if (!c.atPause.empty()) run.s.platform.whilePaused = [&] { run.s.enter("FORM5", c.atPause); };
+    if (c.entry) {
+        EXPECT_EQ(run.flows(), *c.entry);
+    } else {
         EXPECT_THROW(run.flows(), LeaveCalculation);
-        EXPECT_TRUE(run.has("set the temperature(K) 273<Tti<440"));
     }
+    EXPECT_EQ(run.pauses(), c.pauses);
+    for (const std::string& line : c.shown) EXPECT_TRUE(run.has(line)) << line;
+    for (const std::string& line : c.notShown) EXPECT_FALSE(run.has(line)) << line;
+    if (c.check) c.check(run);
 }
 
-TEST(WaterInlet, ATemperatureCorrectedDuringThePauseIsTaken) {
-    FlowRun run(3, 5);
-    run.set("EDIT130", "170");
-    run.s.platform.pausesAllowed = 1;
-    run.s.platform.whilePaused = [&] { run.set("EDIT130", "90"); };
-    EXPECT_EQ(run.flows(), RatingEntry::GivenLength);
-    EXPECT_TRUE(run.has("set the temperature(℃) 0<Tti<160"));
-    EXPECT_EQ(run.pauses(), 1);
-    EXPECT_FLOAT_EQ(run.r.Tti, 90.0f);
+const char* const kLengthLine = "TUBE LENGTH ----------------- TL(mm)= 1500";
+const char* const kShellOutletLine = "③ ◇ シェル側出側温度 --------Tso(ﾟc)= 100";
+
+TEST(TubeGasFlow, KindsUnitsAndRefusals) {
+    const Case cases[] = {
+        {.name = "a normal volume flow gives the mass flow", .entries = {{"EDIT168", "1"}, {"EDIT132", "500"}},
+         .entry = RatingEntry::GivenLength,
+         .shown = {"129) 管内側ガス流量 --- 1) ノルマル流量 Vt(Nm3/h)", "　2）重量流量 Wt(kg/h)", "VSNX12= 1",
+                   "131)   → ノルマル流量 Vt(Nm3/h)= 500"},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Vt, 500.0f);
+             EXPECT_NEAR(run.r.Wt, 500.0 * kAirDensity, 1e-2);
+         }},
+        {.name = "a mass flow gives the normal volume flow", .entries = {{"EDIT168", "2"}, {"EDIT169", "1000"}},
+         .entry = RatingEntry::GivenLength, .shown = {"VSNX12= 2", "134)  → 重量流量 Wt(kg/h)= 1000"},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Wt, 1000.0f);
+             EXPECT_NEAR(run.r.Vt, 1000.0 / kAirDensity, 1e-2);
+         }},
+        {.name = "an SI volume flow is per second", .si = true, .entries = {{"EDIT168", "1"}, {"EDIT132", "0.5"}},
+         .entry = RatingEntry::GivenLength,
+         .shown = {"130) 管内側ガス流量 --- 1) ノルマル流量 Vt(Nm3/s)", "　2）重量流量 Wt(kg/s)",
+                   "132)   → ノルマル流量 Vt(Nm3/s)= 0.5"},
+         .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Vt, 1800.0f); }},
+        {.name = "an SI mass flow is per second", .si = true, .entries = {{"EDIT168", "2"}, {"EDIT169", "2"}},
+         .entry = RatingEntry::GivenLength, .shown = {"135)  → 重量流量 Wt(kg/s)= 2"},
+         .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Wt, 7200.0f); }},
+        {.name = "an unknown kind is refused with a pause", .entries = {{"EDIT168", "3"}}, .pauses = 1,
+         .shown = {"//// 1 or 2 を押して下さい ////"}},
+        {.name = "a zero volume flow leaves without a message",
+         .entries = {{"EDIT168", "1"}, {"EDIT132", "0"}, {"EDIT169", "0"}}, .notShown = {kLengthLine}},
+        {.name = "a zero mass flow leaves without a message",
+         .entries = {{"EDIT168", "2"}, {"EDIT132", "0"}, {"EDIT169", "0"}}, .notShown = {kLengthLine}},
+    };
+    for (const Case& c : cases) expectFlows(c);
 }
 
-TEST(WaterInlet, ZeroFlowLeavesWithoutAMessage) {
-    FlowRun run(3, 5);
-    run.set("EDIT130", "20");
-    run.set("EDIT169", "0");
-    EXPECT_THROW(run.flows(), LeaveCalculation);
-    EXPECT_EQ(run.pauses(), 0);
+TEST(WaterInlet, FlowAndTemperatureRange) {
+    const Case cases[] = {
+        {.name = "old units take the flow in tonnes", .tubeKind = 3,
+         .entries = {{"EDIT130", "20"}, {"EDIT169", "2000"}}, .entry = RatingEntry::GivenLength,
+         .shown = {"139) 管内側水流量 -------- Wt(kg/h)= 2000"},
+         .check = [](const FlowRun& run) {
+             EXPECT_EQ(run.r.flags.sTF.view(), "2");
+             EXPECT_EQ(run.r.flags.sTAPE.view(), "n");
+             EXPECT_FLOAT_EQ(run.r.Tti, 20.0f);
+             EXPECT_FLOAT_EQ(run.r.Wt, 2.0f);
+             // The density in hand is the start value 1.293.
+             EXPECT_NEAR(run.r.Vt, 2000.0 / 1.293, 0.05);
+         }},
+        {.name = "165 °C is refused", .tubeKind = 3, .entries = {{"EDIT130", "165"}}, .pauses = 1,
+         .shown = {"set the temperature(℃) 0<Tti<160"}},
+        {.name = "438 K is accepted", .tubeKind = 3, .si = true, .entries = {{"EDIT130", "438"}, {"EDIT169", "0.55"}},
+         .entry = RatingEntry::GivenLength,
+         .shown = {"140) 管内入側温度 Tti(K)= 438", "141) 管内側水流量 -------- Wt(kg/s)= 0.55"},
+         .notShown = {"set the temperature(K) 273<Tti<440"},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Tti, 165.0f);
+             EXPECT_NEAR(run.r.Wt, 1.98, 1e-5);
+         }},
+        {.name = "450 K is refused", .tubeKind = 3, .si = true, .entries = {{"EDIT130", "450"}}, .pauses = 1,
+         .shown = {"set the temperature(K) 273<Tti<440"}},
+        {.name = "a temperature corrected during the pause is taken", .tubeKind = 3, .entries = {{"EDIT130", "170"}},
+         .atPause = {{"EDIT130", "90"}}, .entry = RatingEntry::GivenLength, .pauses = 1,
+         .shown = {"set the temperature(℃) 0<Tti<160"},
+         .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Tti, 90.0f); }},
+        {.name = "a zero flow leaves without a message", .tubeKind = 3,
+         .entries = {{"EDIT130", "20"}, {"EDIT169", "0"}}},
+    };
+    for (const Case& c : cases) expectFlows(c);
+}
+
+TEST(FlowRoutes, EachProcessingNoTakesItsGivenValues) {
+    const Case cases[] = {
+        {.name = "No. 1 with the shell outlet takes the shell flow", .no = 1, .givens = true, .answers = {"1"},
+         .entry = RatingEntry::GivenShellFlow,
+         .shown = {"1 or 2 ｦ ﾌﾟｯｼｭ ｼﾃ ｸﾀﾞｻｲ", "② (A) 次の何れかを指定して下さい", "<1> シェル出側温度  Tso(ﾟC )",
+                   "<2> 管段数 及び 管長さ指定 Nv(-),TL(mm)", kShellOutletLine,
+                   "⑩ ◇ シェル側ガス流量 -- 1) ノルマル流量 Vs(Nm3/h)", "2）重量流量 Ws(kg/h)         VANS= 2",
+                   "⑭  → 重量流量 Ws(kg/h)= 3000"},
+         .notShown = {kLengthLine},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.ChoiceA, 1.0f);
+             EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
+             EXPECT_FLOAT_EQ(run.r.TL, 2.0f);
+             EXPECT_FLOAT_EQ(run.r.NV, run.r.Nv);
+             EXPECT_FLOAT_EQ(run.r.Ws, 3000.0f);
+             EXPECT_NEAR(run.r.Vs, 3000.0 / kAirDensity, 0.05);
+         }},
+        {.name = "No. 1 with rows and length takes the length", .no = 1, .givens = true, .answers = {"2"},
+         .entry = RatingEntry::GivenLength, .shown = {kLengthLine}, .notShown = {kShellOutletLine},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
+             EXPECT_FLOAT_EQ(run.r.ChoiceA, 2.0f);
+         }},
+        {.name = "choice (A) is asked again after other answers", .no = 2, .givens = true, .answers = {"3", "", "1"},
+         .entry = RatingEntry::GivenTubeOutlet,
+         .check = [](const FlowRun& run) { EXPECT_EQ(run.count("② (A) 次の何れかを指定して下さい"), 3); }},
+        {.name = "choice (A) 00 leaves without a pause", .no = 2, .givens = true, .answers = {"00"}},
+        {.name = "No. 2 takes the tube outlet", .no = 2, .givens = true, .answers = {"1"},
+         .entry = RatingEntry::GivenTubeOutlet, .shown = {"⑧ ◇ 管内側出側温度-------------- Tto(ﾟC)= 60"},
+         .notShown = {"2）重量流量 Ws(kg/h)         VANS= 2"},
+         .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Tto, 60.0f); }},
+        {.name = "No. 3 takes the shell outlet and the length", .no = 3, .givens = true,
+         .entry = RatingEntry::GivenShellFlow, .shown = {kShellOutletLine, kLengthLine},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
+             EXPECT_FLOAT_EQ(run.r.Ws, 3000.0f);
+         }},
+        {.name = "No. 4 takes the tube outlet and the length", .no = 4, .givens = true,
+         .entry = RatingEntry::GivenTubeOutlet, .shown = {"⑧ ◇ 管内側出側温度-------------- Tto(ﾟC)= 60"},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
+             EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
+         }},
+        {.name = "No. 5 takes the length", .no = 5, .givens = true, .entry = RatingEntry::GivenLength,
+         .shown = {kLengthLine}, .notShown = {kShellOutletLine}},
+        {.name = "No. 6 takes the length", .no = 6, .givens = true, .entry = RatingEntry::GivenLength,
+         .shown = {kLengthLine}, .notShown = {kShellOutletLine}},
+        {.name = "No. 7 takes the length", .no = 7, .givens = true, .entry = RatingEntry::GivenLength,
+         .shown = {kLengthLine}, .notShown = {kShellOutletLine}},
+        {.name = "a zero length leaves without a message", .entries = {{"EDIT157", "0"}}},
+        {.name = "SI shell outlet and normal volume flow", .no = 3, .si = true, .givens = true,
+         .entries = {{"EDIT134", "373"}, {"EDIT172", "1"}, {"EDIT135", "1"}}, .entry = RatingEntry::GivenShellFlow,
+         .shown = {"④ ◇ シェル側出側温度 --------Tso(K)= 373", "⑪  ◇ シェル側ガス流量 -- 1) ノルマル流量 Vs(Nm3/s)",
+                   "2）重量流量 Ws(kg/s) 1", "⑬  → ノルマル流量 Vs(Nm3/s)= 1"},
+         .check = [](const FlowRun& run) {
+             EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
+             EXPECT_FLOAT_EQ(run.r.Vs, 3600.0f);
+             EXPECT_NEAR(run.r.Ws, 3600.0 * kAirDensity, 0.05);
+         }},
+        {.name = "SI shell mass flow", .no = 3, .si = true, .givens = true,
+         .entries = {{"EDIT172", "2"}, {"EDIT170", "2"}}, .entry = RatingEntry::GivenShellFlow,
+         .shown = {"⑮  → 重量流量 Ws(kg/s)= 2"},
+         .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Ws, 7200.0f); }},
+        {.name = "SI tube outlet", .no = 4, .si = true, .givens = true, .entries = {{"EDIT131", "333"}},
+         .entry = RatingEntry::GivenTubeOutlet, .shown = {"⑨ ◇ 管内側出側温度-------------- Tto(K)= 333"},
+         .check = [](const FlowRun& run) { EXPECT_FLOAT_EQ(run.r.Tto, 60.0f); }},
+        {.name = "an unknown shell flow kind is refused with a pause", .no = 3, .givens = true,
+         .entries = {{"EDIT172", "5"}}, .pauses = 1, .shown = {"**** 1 or 2 を押して下さい"}},
+        {.name = "a zero shell volume flow leaves without a message", .no = 3, .givens = true,
+         .entries = {{"EDIT172", "1"}, {"EDIT135", "0"}, {"EDIT170", "0"}}},
+        {.name = "a zero shell mass flow leaves without a message", .no = 3, .givens = true,
+         .entries = {{"EDIT172", "2"}, {"EDIT135", "0"}, {"EDIT170", "0"}}},
+    };
+    for (const Case& c : cases) expectFlows(c);
 }
 
 // ---- Derived start values --------------------------------------------------
@@ -325,185 +352,16 @@ TEST(FlowStartValues, ParallelPassesWithOneTubePassDrawANotice) {
 // ---- Latent heat -----------------------------------------------------------
 
 TEST(FlowLatentHeat, HumidTubesTakeTheLengthWhateverTheNumber) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s.click("MAINFORM.BUTTON22");
-    s.click("FORM5.BUTTON53");
-    s.click("FORM5.BUTTON30");
-    ASSERT_TRUE(s.enabled("MAINFORM.BUTTON9")) << s.text("FORM5.TEXT127");
-    s("FORM5.EDIT157").setText("1200");
-    calc::Record r = calc::freshRecord();
-    s.platform.yesNo.push_back(true);
-    calc::startCalculation(s.app, r);
-    calc::shellGasDialogue(s.app, r);
-    calc::tubeGasDialogue(s.app, r);
-    EXPECT_EQ(calc::takeFlows(s.app, r), RatingEntry::GivenLength);
-    EXPECT_EQ(r.flags.sCOND.view(), "y");
-    EXPECT_FLOAT_EQ(r.TL, 1.2f);
-    EXPECT_EQ(std::count(s.platform.waits.begin(), s.platform.waits.end(), "read"), 0);  // no choice (A)
-}
-
-// ---- Routes by processing No. ---------------------------------------------
-
-void givens(FlowRun& run) {
-    run.set("EDIT134", "100");
-    run.set("EDIT131", "60");
-    run.set("EDIT157", "1500");
-    run.set("EDIT172", "2");
-    run.set("EDIT170", "3000");
-}
-
-TEST(FlowRoutes, NumberOneWithTheShellOutletTakesTheShellFlow) {
-    FlowRun run(2, 1);
-    givens(run);
-    run.s.platform.lines = {"1"};
-    EXPECT_EQ(run.flows(), RatingEntry::GivenShellFlow);
-    EXPECT_TRUE(run.has("1 or 2 ｦ ﾌﾟｯｼｭ ｼﾃ ｸﾀﾞｻｲ"));
-    EXPECT_TRUE(run.has("② (A) 次の何れかを指定して下さい"));
-    EXPECT_TRUE(run.has("<1> シェル出側温度  Tso(ﾟC )"));
-    EXPECT_TRUE(run.has("<2> 管段数 及び 管長さ指定 Nv(-),TL(mm)"));
-    EXPECT_TRUE(run.has("③ ◇ シェル側出側温度 --------Tso(ﾟc)= 100"));
-    EXPECT_TRUE(run.has("⑩ ◇ シェル側ガス流量 -- 1) ノルマル流量 Vs(Nm3/h)"));
-    EXPECT_TRUE(run.has("2）重量流量 Ws(kg/h)         VANS= 2"));
-    EXPECT_TRUE(run.has("⑭  → 重量流量 Ws(kg/h)= 3000"));
-    EXPECT_FALSE(run.has("TUBE LENGTH ----------------- TL(mm)= 1500"));
-    EXPECT_FLOAT_EQ(run.r.ChoiceA, 1.0f);
-    EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
-    EXPECT_FLOAT_EQ(run.r.TL, 2.0f);
-    EXPECT_FLOAT_EQ(run.r.NV, run.r.Nv);
-    EXPECT_FLOAT_EQ(run.r.Ws, 3000.0f);
-    EXPECT_NEAR(run.r.Vs, 3000.0 / kAirDensity, 0.05);
-}
-
-TEST(FlowRoutes, NumberOneWithRowsAndLengthTakesTheLength) {
-    FlowRun run(2, 1);
-    givens(run);
-    run.s.platform.lines = {"2"};
-    EXPECT_EQ(run.flows(), RatingEntry::GivenLength);
-    EXPECT_TRUE(run.has("TUBE LENGTH ----------------- TL(mm)= 1500"));
-    EXPECT_FALSE(run.has("③ ◇ シェル側出側温度 --------Tso(ﾟc)= 100"));
-    EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
-    EXPECT_FLOAT_EQ(run.r.ChoiceA, 2.0f);
-}
-
-TEST(FlowRoutes, ChoiceAAsksAgainAndLeavesOnDoubleZero) {
-    {
-        FlowRun run(2, 2);
-        givens(run);
-        run.s.platform.lines = {"3", "", "1"};
-        EXPECT_EQ(run.flows(), RatingEntry::GivenTubeOutlet);
-        EXPECT_EQ(run.count("② (A) 次の何れかを指定して下さい"), 3);
-    }
-    {
-        FlowRun run(2, 2);
-        givens(run);
-        run.s.platform.lines = {"00"};
-        EXPECT_THROW(run.flows(), LeaveCalculation);
-        EXPECT_EQ(run.pauses(), 0);
-    }
-}
-
-TEST(FlowRoutes, NumberTwoTakesTheTubeOutlet) {
-    FlowRun run(2, 2);
-    givens(run);
-    run.s.platform.lines = {"1"};
-    EXPECT_EQ(run.flows(), RatingEntry::GivenTubeOutlet);
-    EXPECT_TRUE(run.has("⑧ ◇ 管内側出側温度-------------- Tto(ﾟC)= 60"));
-    EXPECT_FLOAT_EQ(run.r.Tto, 60.0f);
-    EXPECT_FALSE(run.has("2）重量流量 Ws(kg/h)         VANS= 2"));
-}
-
-TEST(FlowRoutes, NumbersThreeAndFourTakeOutletAndLength) {
-    {
-        FlowRun run(2, 3);
-        givens(run);
-        EXPECT_EQ(run.flows(), RatingEntry::GivenShellFlow);
-        EXPECT_TRUE(run.has("③ ◇ シェル側出側温度 --------Tso(ﾟc)= 100"));
-        EXPECT_TRUE(run.has("TUBE LENGTH ----------------- TL(mm)= 1500"));
-        EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
-        EXPECT_FLOAT_EQ(run.r.Ws, 3000.0f);
-    }
-    {
-        FlowRun run(2, 4);
-        givens(run);
-        EXPECT_EQ(run.flows(), RatingEntry::GivenTubeOutlet);
-        EXPECT_TRUE(run.has("⑧ ◇ 管内側出側温度-------------- Tto(ﾟC)= 60"));
-        EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
-        EXPECT_FLOAT_EQ(run.r.TL, 1.5f);
-    }
-}
-
-TEST(FlowRoutes, NumbersFiveSixAndSevenTakeTheLength) {
-    for (int no : {5, 6, 7}) {
-        FlowRun run(2, no);
-        givens(run);
-        EXPECT_EQ(run.flows(), RatingEntry::GivenLength) << no;
-        EXPECT_TRUE(run.has("TUBE LENGTH ----------------- TL(mm)= 1500"));
-        EXPECT_FALSE(run.has("③ ◇ シェル側出側温度 --------Tso(ﾟc)= 100"));
-    }
-}
-
-TEST(FlowRoutes, ZeroLengthLeavesWithoutAMessage) {
-    FlowRun run(2, 5);
-    run.set("EDIT157", "0");
-    EXPECT_THROW(run.flows(), LeaveCalculation);
-    EXPECT_EQ(run.pauses(), 0);
-}
-
-TEST(FlowRoutes, SiOutletTemperaturesAndShellFlows) {
-    {
-        FlowRun run(2, 3, true);
-        givens(run);
-        run.set("EDIT134", "373");
-        run.set("EDIT172", "1");
-        run.set("EDIT135", "1");
-        run.flows();
-        EXPECT_TRUE(run.has("④ ◇ シェル側出側温度 --------Tso(K)= 373"));
-        EXPECT_TRUE(run.has("⑪  ◇ シェル側ガス流量 -- 1) ノルマル流量 Vs(Nm3/s)"));
-        EXPECT_TRUE(run.has("2）重量流量 Ws(kg/s) 1"));
-        EXPECT_TRUE(run.has("⑬  → ノルマル流量 Vs(Nm3/s)= 1"));
-        EXPECT_FLOAT_EQ(run.r.Tso, 100.0f);
-        EXPECT_FLOAT_EQ(run.r.Vs, 3600.0f);
-        EXPECT_NEAR(run.r.Ws, 3600.0 * kAirDensity, 0.05);
-    }
-    {
-        FlowRun run(2, 3, true);
-        givens(run);
-        run.set("EDIT172", "2");
-        run.set("EDIT170", "2");
-        run.flows();
-        EXPECT_TRUE(run.has("⑮  → 重量流量 Ws(kg/s)= 2"));
-        EXPECT_FLOAT_EQ(run.r.Ws, 7200.0f);
-    }
-    {
-        FlowRun run(2, 4, true);
-        givens(run);
-        run.set("EDIT131", "333");
-        run.flows();
-        EXPECT_TRUE(run.has("⑨ ◇ 管内側出側温度-------------- Tto(K)= 333"));
-        EXPECT_FLOAT_EQ(run.r.Tto, 60.0f);
-    }
-}
-
-TEST(FlowRoutes, ShellFlowRefusalsAndZeroFlows) {
-    {
-        FlowRun run(2, 3);
-        givens(run);
-        run.set("EDIT172", "5");
-        run.s.platform.pausesAllowed = 1;
-        EXPECT_THROW(run.flows(), LeaveCalculation);
-        EXPECT_TRUE(run.has("**** 1 or 2 を押して下さい"));
-        EXPECT_EQ(run.pauses(), 1);
-    }
-    for (const char* kind : {"1", "2"}) {
-        FlowRun run(2, 3);
-        givens(run);
-        run.set("EDIT172", kind);
-        run.set("EDIT135", "0");
-        run.set("EDIT170", "0");
-        EXPECT_THROW(run.flows(), LeaveCalculation);
-        EXPECT_EQ(run.pauses(), 0);
-    }
+    testing::CalcRun run;
+    testing::ready(run.s, testing::Pair::HumidTubes);
+    run.s.enter("FORM5", {{"EDIT157", "1200"}});
+    run.begin();
+    calc::shellGasDialogue(run.s.app, run.r);
+    calc::tubeGasDialogue(run.s.app, run.r);
+    EXPECT_EQ(calc::takeFlows(run.s.app, run.r), RatingEntry::GivenLength);
+    EXPECT_EQ(run.r.flags.sCOND.view(), "y");
+    EXPECT_FLOAT_EQ(run.r.TL, 1.2f);
+    EXPECT_EQ(std::count(run.s.platform.waits.begin(), run.s.platform.waits.end(), "read"), 0);  // no choice (A)
 }
 
 }  // namespace

@@ -5,15 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "input/input_paths.h"
+#include "support/input_paths.h"
 
 namespace cfhx {
 namespace {
 
+using testing::Entries;
+using testing::Path;
 using testing::Session;
+using testing::toGasShell;
+using testing::toHumidShell;
+using testing::toHumidTubes;
+using testing::toManual;
 
 std::string f5(Session& s, const char* control) { return s.text(std::string("FORM5.") + control); }
-void set5(Session& s, const char* control, const char* text) { s(std::string("FORM5.") + control).setText(text); }
 
 // Presses OK expecting exactly one refusal with `message`.
 void expectRefused(Session& s, const std::string& message, bool paused = true) {
@@ -38,215 +43,139 @@ void expectAccepted(Session& s) {
     EXPECT_FALSE(s.enabled("FORM5.BUTTON30"));
 }
 
-TEST(Form5Checks, HumidTubesGasShellInOrder) {
+// Actions on FORM5 ("CONTROL" clicks, "CONTROL=TEXT" types, or
+// "SCREEN.CONTROL"), then FORM5's OK: refused with `refused` (after a pause
+// unless `paused` is false) or, without a message, accepted; then the FORM5
+// texts the press leaves.
+struct Press {
+    std::vector<std::string> actions = {};
+    const char* refused = nullptr;
+    bool paused = true;
+    Entries texts = {};
+};
+
+struct Case {
+    const char* name;
+    Path path;
+    std::vector<Press> presses;
+};
+
+void expectPresses(const Case& c) {
+    SCOPED_TRACE(c.name);
     Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s.click("FORM5.RADIO5");
-    expectRefused(s, "★ シェル側水分量を設定してください。！");
-    s.click("FORM5.RADIO4");
-    s("FORM5.EDIT173").setText("");
-    expectRefused(s, "★ シェル側組成組み合わせが未設定です。！");
-    s.click("FORM5.RADIO4");
-    expectRefused(s, "★ 管内側組成の組み合わせが未定です。！");
-    s.click("FORM5.RADIO2");
-    set5(s, "EDIT168", "");
-    expectRefused(s, "★ 管内側流量（容積or重量）が未定です。！", false);
-    s.click("FORM5.BUTTON41");
-    expectRefused(s, "★ 管内側重量流量が未定です。！");
-    set5(s, "EDIT169", "800");
-    expectRefused(s, "★ 管長さが未定です。！");
-    set5(s, "EDIT157", "1500");
-    set5(s, "EDIT172", "");
-    expectRefused(s, "★ シェル側流量（容積or重量）が未定です。！");
-    s.click("FORM5.BUTTON42");
-    expectRefused(s, "★ シェル側流量が未定です。！");
-    s.click("FORM5.BUTTON43");
-    expectRefused(s, "★ シェル側重量流量が未定です。！");
-    set5(s, "EDIT170", "1000");
-    expectRefused(s, "★ 管内側組成の組み合わせが未定です。！");
-    // A failed check keeps every entry.
-    EXPECT_EQ(f5(s, "EDIT169"), "800");
-    EXPECT_EQ(f5(s, "EDIT157"), "1500");
-    s.click("FORM5.BUTTON29");
-    set5(s, "EDIT139", "0.01");
-    expectAccepted(s);
+    c.path(s);
+    for (size_t k = 0; k < c.presses.size(); ++k) {
+        SCOPED_TRACE("press " + std::to_string(k + 1));
+        const Press& press = c.presses[k];
+        for (const std::string& action : press.actions) EXPECT_TRUE(s.act("FORM5", action)) << action;
+        if (press.refused) {
+            expectRefused(s, press.refused, press.paused);
+        } else {
+            expectAccepted(s);
+        }
+        for (const auto& [control, text] : press.texts) EXPECT_EQ(f5(s, control.c_str()), text) << control;
+    }
 }
 
-TEST(Form5Checks, GasShellTemperatureRules) {
-    // Gas in the tubes, No. 2, Tti 20, Tsi 200, Tso 100, Tto 250.
-    Session s;
-    testing::openGasShell(s, false, 2, 2);
-    s.click("FORM5.BUTTON53");
-    set5(s, "EDIT130", "20");
-    set5(s, "EDIT133", "200");
-    set5(s, "EDIT134", "100");
-    set5(s, "EDIT131", "250");
-    expectRefused(s, "★ 管出側温度設定が不正です。！");
-    set5(s, "EDIT134", "10");
-    expectRefused(s, "★ シェル出側温度設定が不正です。！");
-    EXPECT_EQ(f5(s, "EDIT131"), "250");
-
-    // No. 1 leaves the tube outlet alone and needs no length.
-    Session t;
-    testing::openGasShell(t, false, 2, 1);
-    t.click("FORM5.BUTTON53");
-    t("FORM5.EDIT131").setText("250");
-    EXPECT_EQ(f5(t, "EDIT157"), "－");
-    expectAccepted(t);
-
-    // Tube side hotter; Tsi = Tti counts as a hotter shell side.
-    Session u;
-    testing::openGasShell(u, false, 3, 4);
-    u.click("FORM5.BUTTON53");
-    set5(u, "EDIT130", "80");
-    set5(u, "EDIT133", "30");
-    set5(u, "EDIT134", "50");
-    set5(u, "EDIT131", "20");
-    expectRefused(u, "★ 管出側温度設定が不正です。！");
-    set5(u, "EDIT133", "80");
-    set5(u, "EDIT134", "81");
-    expectRefused(u, "★ シェル出側温度設定が不正です。！");
-    set5(u, "EDIT134", "80");
-    set5(u, "EDIT131", "80");
-    expectAccepted(u);
-
-    // No. 5 has no temperature rules.
-    Session v;
-    testing::openGasShell(v, false, 2, 5);
-    v.click("FORM5.BUTTON53");
-    set5(v, "EDIT133", "-40");
-    expectAccepted(v);
+TEST(Form5Checks, EachItemInItsOrderForEachPair) {
+    const Case cases[] = {
+        {.name = "humid tubes, gas shell; a failed check keeps every entry", .path = toHumidTubes(),
+         .presses = {{.actions = {"RADIO5"}, .refused = "★ シェル側水分量を設定してください。！"},
+                     {.actions = {"RADIO4", "EDIT173="}, .refused = "★ シェル側組成組み合わせが未設定です。！"},
+                     {.actions = {"RADIO4"}, .refused = "★ 管内側組成の組み合わせが未定です。！"},
+                     {.actions = {"RADIO2", "EDIT168="}, .refused = "★ 管内側流量（容積or重量）が未定です。！",
+                      .paused = false},
+                     {.actions = {"BUTTON41"}, .refused = "★ 管内側重量流量が未定です。！"},
+                     {.actions = {"EDIT169=800"}, .refused = "★ 管長さが未定です。！"},
+                     {.actions = {"EDIT157=1500", "EDIT172="}, .refused = "★ シェル側流量（容積or重量）が未定です。！"},
+                     {.actions = {"BUTTON42"}, .refused = "★ シェル側流量が未定です。！"},
+                     {.actions = {"BUTTON43"}, .refused = "★ シェル側重量流量が未定です。！"},
+                     {.actions = {"EDIT170=1000"}, .refused = "★ 管内側組成の組み合わせが未定です。！",
+                      .texts = {{"EDIT169", "800"}, {"EDIT157", "1500"}}},
+                     {.actions = {"BUTTON29", "EDIT139=0.01"}}}},
+        {.name = "gas tubes, No. 2: Tti 20, Tsi 200, Tso 100, Tto 250", .path = toGasShell(2, 2),
+         .presses = {{.actions = {"BUTTON53", "EDIT130=20", "EDIT133=200", "EDIT134=100", "EDIT131=250"},
+                      .refused = "★ 管出側温度設定が不正です。！"},
+                     {.actions = {"EDIT134=10"}, .refused = "★ シェル出側温度設定が不正です。！",
+                      .texts = {{"EDIT131", "250"}}}}},
+        {.name = "No. 1 leaves the tube outlet alone and needs no length", .path = toGasShell(2, 1),
+         .presses = {{.actions = {"BUTTON53", "EDIT131=250"}, .texts = {{"EDIT157", "－"}}}}},
+        {.name = "tube side hotter; Tsi = Tti counts as a hotter shell side", .path = toGasShell(3, 4),
+         .presses = {{.actions = {"BUTTON53", "EDIT130=80", "EDIT133=30", "EDIT134=50", "EDIT131=20"},
+                      .refused = "★ 管出側温度設定が不正です。！"},
+                     {.actions = {"EDIT133=80", "EDIT134=81"}, .refused = "★ シェル出側温度設定が不正です。！"},
+                     {.actions = {"EDIT134=80", "EDIT131=80"}}}},
+        {.name = "No. 5 has no temperature rules", .path = toGasShell(2, 5),
+         .presses = {{.actions = {"BUTTON53", "EDIT133=-40"}}}},
+        {.name = "gas tubes, No. 3: composition and flows", .path = toGasShell(2, 3),
+         .presses = {{.refused = "★ シェル側組成組み合わせが未設定です。！"},
+                     {.actions = {"RADIO4"}, .refused = "★ 管内側組成の組み合わせが未定です。！"},
+                     {.actions = {"RADIO1"}, .refused = "★ 管内側流量の選択が未定です。！"},
+                     {.actions = {"BUTTON40"}, .refused = "★ シェル側流量の選択が未定です。！"},
+                     {.actions = {"BUTTON43"}, .refused = "★ 管長さが未定です。！"},
+                     {.actions = {"EDIT157=900"}, .refused = "★ 管内側流量の選択が未定です。！"},
+                     {.actions = {"EDIT132=300"}, .refused = "★ シェル側流量の選択が未定です。！"},
+                     // Tsi 15 >= Tti 0, Tso between them.
+                     {.actions = {"EDIT170=300", "EDIT134=15", "EDIT133=15"}}}},
+        {.name = "water tubes, No. 2: the tube flow only; water needs no tube composition", .path = toGasShell(3, 2),
+         .presses = {{.actions = {"RADIO4"}, .refused = "★ 管内側流量の選択が未定です。！"},
+                     {.actions = {"BUTTON41"}, .refused = "★ 管内側流量の選択が未定です。！"},
+                     {.actions = {"EDIT169=100"}}}},
+        {.name = "water tubes, humid shell; a shell volume flow is enough on its own", .path = toHumidShell(),
+         .presses = {{.refused = "★ シェル側組成組み合わせが未設定です。！"},
+                     {.actions = {"RADIO5", "EDIT168="}, .refused = "★ 管内側流量が未定です。！"},
+                     {.actions = {"BUTTON41"}, .refused = "★ 管内側重量流量が未定です。！"},
+                     {.actions = {"EDIT169=100"}, .refused = "★ 管長さが未定です。！"},
+                     {.actions = {"EDIT157=1000", "BUTTON42"}, .refused = "★ シェル側流量（容積）が未定です。！"},
+                     {.actions = {"EDIT172="}, .refused = "★ シェル側流量が未定です。！"},
+                     {.actions = {"BUTTON43"}, .refused = "★ シェル側重量流量が未定です。！"},
+                     {.actions = {"BUTTON42", "EDIT135=500"}}}},
+        {.name = "condensing typed-in properties: flows, properties, temperatures, latent data",
+         .path = toManual(false, "RADIO8", "RADIO9"),
+         .presses = {{.refused = "★ 管内側流量が未定です。！"},
+                     {.actions = {"BUTTON41"}, .refused = "★ 管内側重量流量が未定です。！"},
+                     {.actions = {"EDIT169=200"}, .refused = "★ 管長さが未定です。！"},
+                     {.actions = {"EDIT157=1500"}, .refused = "★ シェル側流量が未定です。！"},
+                     {.actions = {"BUTTON43"}, .refused = "★ シェル側重量流量が未定です。！"},
+                     {.actions = {"EDIT170=4000"}, .refused = "★ 管内側密度が未定です。！"},
+                     {.actions = {"EDIT141=1"}, .refused = "★ 管内側比熱が未定です。！"},
+                     {.actions = {"EDIT142=1"}, .refused = "★ 管内側熱伝導率が未定です。！"},
+                     {.actions = {"EDIT143=1"}, .refused = "★ 管内側動粘性係数が未定です。！"},
+                     {.actions = {"EDIT144=1"}, .refused = "★ シェル側密度が未定です。！"},
+                     {.actions = {"EDIT149=1"}, .refused = "★ シェル側比熱が未定です。！"},
+                     {.actions = {"EDIT150=1"}, .refused = "★ シェル側熱伝導率が未定です。！"},
+                     {.actions = {"EDIT151=1"}, .refused = "★ シェル側動粘性係数が未定です。！"},
+                     // Condensation needs the tube side hotter; equal is refused.
+                     {.actions = {"EDIT152=1", "EDIT130=50", "EDIT133=50"},
+                      .refused = "★ 管外又は管内側温度設定が不正です。管内凝縮温度が管外側温度より低く設定されています。！"},
+                     {.actions = {"EDIT130=100"}, .refused = "★ 管内側潜熱が未定です。！"},
+                     {.actions = {"EDIT140=1"}, .refused = "★ 管内側液相液密度が未定です。！"},
+                     {.actions = {"EDIT145=1"}, .refused = "★ 管内側液相比熱が未定です。！"},
+                     {.actions = {"EDIT146=1"}, .refused = "★ 管内側液相熱伝導率が未定です。！"},
+                     {.actions = {"EDIT147=1"}, .refused = "★ 管内側液相動粘性係数が未定です。！"},
+                     {.actions = {"EDIT164=1"}}}},
+        {.name = "evaporation needs the shell side hotter", .path = toManual(false, "RADIO8", "RADIO10"),
+         .presses = {{.actions = {"BUTTON53", "EDIT133=100"},
+                      .refused = "★ 管外又は管内側温度設定が不正です。管内蒸発温度が管外側温度より高く設定されています。！"},
+                     {.actions = {"EDIT133=101"}}}},
+        {.name = "a sensible fluid stops after the properties", .path = toManual(false, "RADIO7", ""),
+         .presses = {{.actions = {"BUTTON53", "EDIT133=-5"}}}},
+        {.name = "options changed after their OK are checked again", .path = toManual(false, "RADIO7", ""),
+         .presses = {{.actions = {"BUTTON53", "BUTTON55", "MAINFORM.BUTTON4",
+                                  "FORM7.RADIO8",  // latent now, without condensation or evaporation
+                                  "MAINFORM.BUTTON27"},
+                      .refused = "<蒸発>又は<凝縮>の選択が未設定。",
+                      .texts = {{"EDIT141", "998"}}}}},
+    };
+    for (const Case& c : cases) expectPresses(c);
 }
 
-TEST(Form5Checks, GasShellCompositionAndFlowsByProcessingNo) {
+TEST(Form5Checks, ARefusalAfterFormSixLeavesItClosedAndTheConfirmButtonOn) {
     Session s;
     testing::openGasShell(s, false, 2, 3);
     expectRefused(s, "★ シェル側組成組み合わせが未設定です。！");
     EXPECT_FALSE(s.shown("FORM6"));
     EXPECT_TRUE(s.enabled("MAINFORM.BUTTON27"));
-    s.click("FORM5.RADIO4");
-    expectRefused(s, "★ 管内側組成の組み合わせが未定です。！");
-    s.click("FORM5.RADIO1");
-    expectRefused(s, "★ 管内側流量の選択が未定です。！");
-    s.click("FORM5.BUTTON40");
-    expectRefused(s, "★ シェル側流量の選択が未定です。！");
-    s.click("FORM5.BUTTON43");
-    expectRefused(s, "★ 管長さが未定です。！");
-    set5(s, "EDIT157", "900");
-    expectRefused(s, "★ 管内側流量の選択が未定です。！");
-    set5(s, "EDIT132", "300");
-    expectRefused(s, "★ シェル側流量の選択が未定です。！");
-    set5(s, "EDIT170", "300");
-    set5(s, "EDIT134", "15");  // Tsi 15 >= Tti 0, Tso between them
-    set5(s, "EDIT133", "15");
-    expectAccepted(s);
-
-    // No. 2 checks the tube flow only; water needs no tube composition.
-    Session t;
-    testing::openGasShell(t, false, 3, 2);
-    t.click("FORM5.RADIO4");
-    expectRefused(t, "★ 管内側流量の選択が未定です。！");
-    t.click("FORM5.BUTTON41");
-    expectRefused(t, "★ 管内側流量の選択が未定です。！");
-    set5(t, "EDIT169", "100");
-    expectAccepted(t);
-}
-
-TEST(Form5Checks, WaterTubesHumidShell) {
-    Session s;
-    testing::openWaterTubesHumidShell(s, false);
-    expectRefused(s, "★ シェル側組成組み合わせが未設定です。！");
-    s.click("FORM5.RADIO5");
-    set5(s, "EDIT168", "");
-    expectRefused(s, "★ 管内側流量が未定です。！");
-    s.click("FORM5.BUTTON41");
-    expectRefused(s, "★ 管内側重量流量が未定です。！");
-    set5(s, "EDIT169", "100");
-    expectRefused(s, "★ 管長さが未定です。！");
-    set5(s, "EDIT157", "1000");
-    s.click("FORM5.BUTTON42");
-    expectRefused(s, "★ シェル側流量（容積）が未定です。！");
-    set5(s, "EDIT172", "");
-    expectRefused(s, "★ シェル側流量が未定です。！");
-    s.click("FORM5.BUTTON43");
-    expectRefused(s, "★ シェル側重量流量が未定です。！");
-    // A volume flow on the shell side is enough on its own.
-    s.click("FORM5.BUTTON42");
-    set5(s, "EDIT135", "500");
-    expectAccepted(s);
-}
-
-TEST(Form5Checks, ManualPropertiesInOrder) {
-    Session s;
-    testing::openManual(s, false, "RADIO8", "RADIO9");
-    ASSERT_TRUE(s.shown("FORM5"));
-    expectRefused(s, "★ 管内側流量が未定です。！");
-    s.click("FORM5.BUTTON41");
-    expectRefused(s, "★ 管内側重量流量が未定です。！");
-    set5(s, "EDIT169", "200");
-    expectRefused(s, "★ 管長さが未定です。！");
-    set5(s, "EDIT157", "1500");
-    expectRefused(s, "★ シェル側流量が未定です。！");
-    s.click("FORM5.BUTTON43");
-    expectRefused(s, "★ シェル側重量流量が未定です。！");
-    set5(s, "EDIT170", "4000");
-    const char* tube[] = {"EDIT141", "EDIT142", "EDIT143", "EDIT144"};
-    const char* shell[] = {"EDIT149", "EDIT150", "EDIT151", "EDIT152"};
-    const char* tubeMessages[] = {"★ 管内側密度が未定です。！", "★ 管内側比熱が未定です。！",
-                                  "★ 管内側熱伝導率が未定です。！", "★ 管内側動粘性係数が未定です。！"};
-    const char* shellMessages[] = {"★ シェル側密度が未定です。！", "★ シェル側比熱が未定です。！",
-                                   "★ シェル側熱伝導率が未定です。！", "★ シェル側動粘性係数が未定です。！"};
-    for (int k = 0; k < 4; ++k) {
-        expectRefused(s, tubeMessages[k]);
-        set5(s, tube[k], "1");
-    }
-    for (int k = 0; k < 4; ++k) {
-        expectRefused(s, shellMessages[k]);
-        set5(s, shell[k], "1");
-    }
-    // Condensation needs the tube side hotter; equal is refused.
-    set5(s, "EDIT130", "50");
-    set5(s, "EDIT133", "50");
-    expectRefused(s, "★ 管外又は管内側温度設定が不正です。管内凝縮温度が管外側温度より低く設定されています。！");
-    set5(s, "EDIT130", "100");
-    const char* latent[] = {"EDIT140", "EDIT145", "EDIT146", "EDIT147", "EDIT164"};
-    const char* latentMessages[] = {"★ 管内側潜熱が未定です。！", "★ 管内側液相液密度が未定です。！",
-                                    "★ 管内側液相比熱が未定です。！", "★ 管内側液相熱伝導率が未定です。！",
-                                    "★ 管内側液相動粘性係数が未定です。！"};
-    for (int k = 0; k < 5; ++k) {
-        expectRefused(s, latentMessages[k]);
-        set5(s, latent[k], "1");
-    }
-    expectAccepted(s);
-}
-
-TEST(Form5Checks, EvaporationNeedsTheShellSideHotter) {
-    Session s;
-    testing::openManual(s, false, "RADIO8", "RADIO10");
-    s.click("FORM5.BUTTON53");
-    set5(s, "EDIT133", "100");
-    expectRefused(s, "★ 管外又は管内側温度設定が不正です。管内蒸発温度が管外側温度より高く設定されています。！");
-    set5(s, "EDIT133", "101");
-    expectAccepted(s);
-
-    // A sensible fluid stops after the properties.
-    Session t;
-    testing::openManual(t, false, "RADIO7", "");
-    t.click("FORM5.BUTTON53");
-    set5(t, "EDIT133", "-5");
-    expectAccepted(t);
-}
-
-TEST(Form5Checks, OptionsChangedAfterTheirOkAreCheckedAgain) {
-    Session s;
-    testing::openManual(s, false, "RADIO7", "");
-    s.click("FORM5.BUTTON53");
-    s.click("FORM5.BUTTON55");
-    s.click("MAINFORM.BUTTON4");
-    s.click("FORM7.RADIO8");  // latent now, without condensation or evaporation
-    ASSERT_TRUE(s.click("MAINFORM.BUTTON27"));
-    expectRefused(s, "<蒸発>又は<凝縮>の選択が未設定。");
-    EXPECT_EQ(f5(s, "EDIT141"), "998");
 }
 
 // Dry air left by a gas pair is no composition for a saturated humid gas:

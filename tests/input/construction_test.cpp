@@ -3,20 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "support/pages.h"
 #include "support/session.h"
 
 namespace cfhx {
 namespace {
 
+using testing::Entries;
+using testing::pageLines;
 using testing::Session;
-
-std::vector<std::string> page(Session& s) {
-    std::vector<std::string> out;
-    for (uint64_t l = s.app.pane.pageTop(); l < s.app.pane.endLine(); ++l) out.push_back(s.app.pane.line(l));
-    return out;
-}
 
 std::string field(Session& s, int n) { return s.text("MAINFORM.EDIT" + std::to_string(n)); }
 
@@ -89,132 +87,84 @@ TEST(ConstructionClear, EmptiesOrBlanksEveryRowAndAsksForValues) {
     ASSERT_TRUE(s.click("MAINFORM.BUTTON23"));
     for (int n : {10, 11, 12, 13, 14, 15, 18, 21, 22, 23, 25}) EXPECT_EQ(field(s, n), "") << n;
     for (int n : {16, 17, 19, 20, 24, 26, 27, 31, 32, 33, 34}) EXPECT_EQ(field(s, n), " ") << n;
-    auto lines = page(s);
+    auto lines = pageLines(s.app.pane);
     ASSERT_EQ(lines.size(), 9u);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(lines[i], "");
     EXPECT_EQ(lines[8], "       　★ 右のカラムに数値を入力してください ⇒ ");
 }
 
-TEST(FinButtons, NoFinsMarksTheFinRows) {
-    Session s;
-    s.openInput(false);
-    s.click("MAINFORM.BUTTON11");  // radial from nothing: no question
-    s.click("MAINFORM.BUTTON10");
-    EXPECT_EQ(field(s, 14), " 1");
-    for (int n : {15, 16, 17}) EXPECT_EQ(field(s, n), "    －");
-    EXPECT_EQ(field(s, 20), "  　－");
-    EXPECT_EQ(s.app.pane.pageRows(), 0u);
-}
-
-TEST(FinButtons, RadialFromBareAsksAndYesWritesTheSample) {
-    Session s;
-    s.openInput(false);
-    s.click("MAINFORM.BUTTON22");
-    s.platform.yesNo.push_back(true);
-    s.click("MAINFORM.BUTTON11");
-    ASSERT_EQ(s.platform.waits.size(), 1u);
-    EXPECT_EQ(s.platform.waits[0], "yesno: ラジアルフィン寸法サンプル値の復活|サンプル値を復活しますか？");
-    EXPECT_EQ(field(s, 14), " 2");
-    EXPECT_EQ(field(s, 15), " 6");
-    EXPECT_EQ(field(s, 16), " 14");
-    EXPECT_EQ(field(s, 17), " 0.3");
-    EXPECT_EQ(field(s, 20), " 189");
-    EXPECT_EQ(s.app.pane.pageRows(), 0u);
-}
-
-TEST(FinButtons, RadialFromBareAnsweredNoAsksForDimensions) {
-    Session s;
-    s.openInput(false);
-    s.click("MAINFORM.BUTTON22");
-    s.platform.yesNo.push_back(false);
-    s.click("MAINFORM.BUTTON11");
-    for (int n : {15, 16, 17, 20}) EXPECT_EQ(field(s, n), " ") << n;
-    auto lines = page(s);
-    ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[6], " ");
-    EXPECT_EQ(lines[7], "     set the radial fin dimentions。");
-}
-
-TEST(FinButtons, RadialFromPlateAsksNothing) {
-    Session s;
-    s.openInput(false);
-    s("MAINFORM.EDIT14").setText("3");
-    s.click("MAINFORM.BUTTON11");
-    EXPECT_TRUE(s.platform.waits.empty());
-    EXPECT_EQ(field(s, 14), " 2");
-    for (int n : {15, 16, 17, 20}) EXPECT_EQ(field(s, n), " ") << n;
-    EXPECT_EQ(page(s).back(), "     set the radial fin dimentions。");
-}
-
-TEST(FinButtons, RadialAgainOffersToRestoreTheSample) {
-    Session s;
-    s.openInput(false);
-    s("MAINFORM.EDIT14").setText(" 2");
-    s.platform.yesNo = {false, true};
-    s.click("MAINFORM.BUTTON11");
-    EXPECT_EQ(page(s), std::vector<std::string>{"     伝熱管のラジアルフィン寸法を登録して下さい。"});
-    for (int n : {15, 16, 17, 20}) EXPECT_EQ(field(s, n), " ") << n;
-    s.click("MAINFORM.BUTTON11");
-    EXPECT_EQ(field(s, 16), " 14");
-    EXPECT_EQ(s.platform.waits.size(), 2u);
-}
-
-TEST(FinButtons, PlateAgainAsksToQuoteTheSample) {
-    Session s;
-    s.openInput(false);
-    s("MAINFORM.EDIT14").setText("3");
-    s("MAINFORM.EDIT16").setText("12");
-    s.platform.yesNo = {true, false};
-    s.click("MAINFORM.BUTTON12");
-    EXPECT_EQ(s.platform.waits[0], "yesno: プレートフィン寸法サンプル値の設定|サンプル値を引用しますか？");
-    EXPECT_EQ(field(s, 15), " 9");
-    EXPECT_EQ(field(s, 16), "   －");
-    EXPECT_EQ(field(s, 17), " 0.3");
-    EXPECT_EQ(field(s, 20), " 189");
-    s.click("MAINFORM.BUTTON12");
-    for (int n : {15, 17, 20}) EXPECT_EQ(field(s, n), " ") << n;
-    EXPECT_EQ(field(s, 16), "   －");
-}
-
-TEST(FinButtons, PlateFromRadialCallsUpTheSample) {
-    Session s;
-    s.openInput(false);
-    s("MAINFORM.EDIT14").setText("2");
-    s.platform.yesNo.push_back(false);
-    s.click("MAINFORM.BUTTON12");
-    EXPECT_EQ(s.platform.waits[0], "yesno: プレートフィン寸法サンプル値の呼び出し|サンプル値を引用しますか？");
-    EXPECT_EQ(field(s, 14), " 3");
-    EXPECT_EQ(field(s, 16), "   －");
-    auto lines = page(s);
-    ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[7], "     伝熱管のプレートフィン数、肉厚を登録して下さい。");
-}
-
-TEST(FinButtons, PlateFromNoTypeAsksNothing) {
-    Session s;
-    s.openInput(false);
-    s.click("MAINFORM.BUTTON12");
-    EXPECT_TRUE(s.platform.waits.empty());
-    EXPECT_EQ(field(s, 16), "   －");
-    EXPECT_EQ(field(s, 15), " ");
-}
-
-TEST(TapeButtons, PresentAsksForThicknessAndPitch) {
-    Session s;
-    s.openInput(false);
-    s.click("MAINFORM.BUTTON14");
-    EXPECT_EQ(field(s, 31), " 2");
-    EXPECT_EQ(field(s, 32), " ");
-    EXPECT_EQ(field(s, 33), " ");
-    auto lines = page(s);
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[5], "    ツイストテープの肉厚及び捻りピッチをセットして下さい。");
-    EXPECT_EQ(lines[6], "  ");
-    s.click("MAINFORM.BUTTON13");
-    EXPECT_EQ(field(s, 31), " 1");
-    EXPECT_EQ(field(s, 32), "   －");
-    EXPECT_EQ(field(s, 33), "   －");
-    EXPECT_EQ(s.app.pane.pageRows(), 0u);
+TEST(FinAndTapeButtons, QuestionsFieldsAndPage) {
+    struct Case {
+        const char* name;
+        bool sample = false;  // the construction sample first
+        Entries entries = {};      // MAINFORM
+        std::vector<bool> answers = {};
+        std::vector<const char*> clicks = {};  // MAINFORM
+        std::vector<std::pair<int, const char*>> fields = {};  // MAINFORM.EDITn
+        int waits = -1;                  // how many; -1: not counted
+        const char* firstWait = nullptr;
+        int rows = -1;                   // rows of the page; -1: not counted
+        std::vector<std::string> tail = {};   // its last rows
+    };
+    const char* const kDash = "    －";
+    const char* const kRadialAsked = "     set the radial fin dimentions。";
+    const Case cases[] = {
+        {.name = "no fins marks the fin rows (radial from nothing asks nothing)", .clicks = {"BUTTON11", "BUTTON10"},
+         .fields = {{14, " 1"}, {15, kDash}, {16, kDash}, {17, kDash}, {20, "  　－"}}, .rows = 0},
+        {.name = "radial from bare asks, and Yes writes the sample", .sample = true, .answers = {true},
+         .clicks = {"BUTTON11"}, .fields = {{14, " 2"}, {15, " 6"}, {16, " 14"}, {17, " 0.3"}, {20, " 189"}},
+         .waits = 1, .firstWait = "yesno: ラジアルフィン寸法サンプル値の復活|サンプル値を復活しますか？", .rows = 0},
+        {.name = "radial from bare answered No asks for the dimensions", .sample = true, .answers = {false},
+         .clicks = {"BUTTON11"}, .fields = {{15, " "}, {16, " "}, {17, " "}, {20, " "}}, .rows = 8,
+         .tail = {" ", kRadialAsked}},
+        {.name = "radial from plate asks nothing", .entries = {{"EDIT14", "3"}}, .clicks = {"BUTTON11"},
+         .fields = {{14, " 2"}, {15, " "}, {16, " "}, {17, " "}, {20, " "}}, .waits = 0, .tail = {kRadialAsked}},
+        {.name = "radial again offers the sample; No asks for the dimensions", .entries = {{"EDIT14", " 2"}},
+         .answers = {false}, .clicks = {"BUTTON11"}, .fields = {{15, " "}, {16, " "}, {17, " "}, {20, " "}}, .rows = 1,
+         .tail = {"     伝熱管のラジアルフィン寸法を登録して下さい。"}},
+        {.name = "radial again, then Yes restores the sample", .entries = {{"EDIT14", " 2"}}, .answers = {false, true},
+         .clicks = {"BUTTON11", "BUTTON11"}, .fields = {{16, " 14"}}, .waits = 2},
+        {.name = "plate again asks to quote the sample; Yes quotes it", .entries = {{"EDIT14", "3"}, {"EDIT16", "12"}},
+         .answers = {true}, .clicks = {"BUTTON12"}, .fields = {{15, " 9"}, {16, "   －"}, {17, " 0.3"}, {20, " 189"}},
+         .firstWait = "yesno: プレートフィン寸法サンプル値の設定|サンプル値を引用しますか？"},
+        {.name = "plate again answered No empties the plate rows", .entries = {{"EDIT14", "3"}, {"EDIT16", "12"}},
+         .answers = {true, false}, .clicks = {"BUTTON12", "BUTTON12"},
+         .fields = {{15, " "}, {16, "   －"}, {17, " "}, {20, " "}}},
+        {.name = "plate from radial calls up the sample", .entries = {{"EDIT14", "2"}}, .answers = {false},
+         .clicks = {"BUTTON12"}, .fields = {{14, " 3"}, {16, "   －"}},
+         .firstWait = "yesno: プレートフィン寸法サンプル値の呼び出し|サンプル値を引用しますか？", .rows = 8,
+         .tail = {"     伝熱管のプレートフィン数、肉厚を登録して下さい。"}},
+        {.name = "plate from no type asks nothing", .clicks = {"BUTTON12"}, .fields = {{16, "   －"}, {15, " "}},
+         .waits = 0},
+        {.name = "a tape asks for its thickness and pitch", .clicks = {"BUTTON14"},
+         .fields = {{31, " 2"}, {32, " "}, {33, " "}}, .rows = 7,
+         .tail = {"    ツイストテープの肉厚及び捻りピッチをセットして下さい。", "  "}},
+        {.name = "no tape marks the tape rows", .clicks = {"BUTTON14", "BUTTON13"},
+         .fields = {{31, " 1"}, {32, "   －"}, {33, "   －"}}, .rows = 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session s;
+        s.openInput(false);
+        if (c.sample) s.click("MAINFORM.BUTTON22");
+        s.enter("MAINFORM", c.entries);
+        s.platform.yesNo.assign(c.answers.begin(), c.answers.end());
+        for (const char* button : c.clicks) s.click(std::string("MAINFORM.") + button);
+        for (const auto& [n, text] : c.fields) EXPECT_EQ(field(s, n), text) << "EDIT" << n;
+        if (c.waits >= 0) {
+            EXPECT_EQ(s.platform.waits.size(), static_cast<size_t>(c.waits));
+        }
+        if (c.firstWait) {
+            ASSERT_FALSE(s.platform.waits.empty());
+            EXPECT_EQ(s.platform.waits[0], c.firstWait);
+        }
+        const auto rows = pageLines(s.app.pane);
+        if (c.rows >= 0) {
+            EXPECT_EQ(rows.size(), static_cast<size_t>(c.rows));
+        }
+        ASSERT_GE(rows.size(), c.tail.size());
+        EXPECT_EQ(std::vector<std::string>(rows.end() - c.tail.size(), rows.end()), c.tail);
+    }
 }
 
 }  // namespace

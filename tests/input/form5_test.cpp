@@ -3,135 +3,97 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "input/input_paths.h"
+#include "support/screen_state.h"
 
 namespace cfhx {
 namespace {
 
+using testing::Entries;
+using testing::Path;
 using testing::Session;
+using testing::toGasShell;
+using testing::toHumidShell;
+using testing::toHumidTubes;
+using testing::toManual;
 
 std::string f5(Session& s, const char* control) { return s.text(std::string("FORM5.") + control); }
 bool on(Session& s, const char* control) { return s.enabled(std::string("FORM5.") + control); }
 
+using Case = testing::ScreenState;
+void expectScreen(const Case& c) { testing::expectState(c, "FORM5"); }
+
+const char* const kDash = "    －";
+
 // ---- Composition choice ---------------------------------------------------
 
-TEST(Composition, DryAirOnAGasTubeIsSensible) {
-    Session s;
-    testing::openGasShell(s, false, 2, 5);
-    ASSERT_TRUE(s.click("FORM5.RADIO1"));
-    EXPECT_EQ(f5(s, "EDIT158"), "1");
-    EXPECT_EQ(f5(s, "TEXT127"), "　管内側ガスに標準空気（ドライ）を選択しましたので、顕熱計算となります。");
-    for (const char* b : {"BUTTON28", "BUTTON29", "BUTTON46", "BUTTON47"}) {
-        EXPECT_FALSE(on(s, b)) << b;
-        EXPECT_EQ(f5(s, b), "") << b;
-    }
-    for (const char* e : {"EDIT138", "EDIT139", "EDIT177", "EDIT174"}) {
-        EXPECT_EQ(f5(s, e), "    －") << e;
-        EXPECT_FALSE(on(s, e)) << e;
-    }
-    EXPECT_EQ(f5(s, "EDIT136"), "0.03");
-    EXPECT_EQ(f5(s, "EDIT137"), "20.95");
-    EXPECT_EQ(f5(s, "EDIT156"), "  Rem.");
-}
-
-TEST(Composition, ShellDryAirWithWaterTubesWritesNoMessage) {
-    Session s;
-    testing::openGasShell(s, false, 3, 5);
-    s.click("FORM5.RADIO4");
-    EXPECT_EQ(f5(s, "EDIT173"), "1");
-    EXPECT_EQ(f5(s, "TEXT127"), "");
-    EXPECT_EQ(f5(s, "EDIT161"), "    －");
-}
-
-TEST(Composition, AirWithMoistureOnAHumidTubeOffersEveryRow) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s("FORM5.EDIT174").setText("55");
-    ASSERT_TRUE(s.click("FORM5.RADIO2"));
-    EXPECT_EQ(f5(s, "EDIT158"), "2");
-    EXPECT_EQ(f5(s, "TEXT127"), "　標準空気の成分と混合されます。");
-    for (const char* b : {"BUTTON28", "BUTTON29", "BUTTON46", "BUTTON47"}) {
-        EXPECT_EQ(f5(s, b), "■") << b;
-        EXPECT_TRUE(on(s, b)) << b;
-    }
-    for (const char* e : {"EDIT138", "EDIT139", "EDIT177", "EDIT174"}) {
-        EXPECT_EQ(f5(s, e), "") << e;
-        EXPECT_TRUE(on(s, e)) << e;
-    }
-}
-
-TEST(Composition, AirWithMoistureOnAGasSideOffersVolumeAndHumidityOnly) {
-    Session s;
-    testing::openGasShell(s, false, 2, 5);
-    s.click("FORM5.RADIO5");
-    EXPECT_EQ(f5(s, "EDIT173"), "2");
-    EXPECT_EQ(f5(s, "TEXT127"), "　シェル側水分量は標準空気の成分と均一に混合されます。");
-    EXPECT_EQ(f5(s, "BUTTON44"), "■");
-    EXPECT_EQ(f5(s, "BUTTON45"), "■");
-    EXPECT_FALSE(on(s, "EDIT161"));
-    EXPECT_FALSE(on(s, "EDIT162"));
-    EXPECT_FALSE(on(s, "BUTTON48"));
-    EXPECT_EQ(f5(s, "EDIT175"), "    －");
-    EXPECT_EQ(f5(s, "EDIT176"), "    －");
-    EXPECT_TRUE(on(s, "RADIO4"));  // gas on both sides: dry air stays offered
-}
-
-TEST(Composition, AirWithMoistureOnAHumidShellTakesAwayDryAir) {
-    Session s;
-    testing::openWaterTubesHumidShell(s, false);
-    s.click("FORM5.RADIO5");
-    EXPECT_FALSE(on(s, "RADIO4"));
-    for (const char* e : {"EDIT161", "EDIT162", "EDIT175", "EDIT176"}) EXPECT_FALSE(on(s, e)) << e;
-    EXPECT_EQ(f5(s, "TEXT127"), "　シェル側水分量は標準空気の成分と均一に混合されます。");
-}
-
-TEST(Composition, FullCompositionAsksForOxygenAndCarbonDioxide) {
-    Session s;
-    testing::openGasShell(s, false, 2, 5);
-    s.click("FORM5.RADIO3");
-    EXPECT_EQ(f5(s, "EDIT158"), "3");
-    EXPECT_EQ(f5(s, "EDIT136"), "");
-    EXPECT_EQ(f5(s, "EDIT137"), "");
-    EXPECT_EQ(f5(s, "EDIT156"), "   Rem.");
-    EXPECT_EQ(f5(s, "BUTTON28"), "■");
-    EXPECT_FALSE(on(s, "EDIT138"));
-    EXPECT_FALSE(on(s, "BUTTON29"));
-    EXPECT_EQ(f5(s, "TEXT127"), "　 管内側 O2、CO2を登録して下さい。N2はH2O、O2、CO2の残分として登録されます。");
-
-    s("FORM5.EDIT163").setText("x");
-    s.click("FORM5.RADIO6");
-    EXPECT_EQ(f5(s, "EDIT163"), "x");  // the shell N2 field is left alone
-    EXPECT_TRUE(on(s, "EDIT159"));
+TEST(Composition, EachChoiceOnEachSide) {
+    const Case cases[] = {
+        {.name = "dry air on a gas tube is sensible", .path = toGasShell(2, 5), .actions = {"RADIO1"},
+         .texts = {{"EDIT158", "1"},
+                   {"TEXT127", "　管内側ガスに標準空気（ドライ）を選択しましたので、顕熱計算となります。"},
+                   {"BUTTON28", ""}, {"BUTTON29", ""}, {"BUTTON46", ""}, {"BUTTON47", ""},
+                   {"EDIT138", kDash}, {"EDIT139", kDash}, {"EDIT177", kDash}, {"EDIT174", kDash},
+                   {"EDIT136", "0.03"}, {"EDIT137", "20.95"}, {"EDIT156", "  Rem."}},
+         .off = {"BUTTON28", "BUTTON29", "BUTTON46", "BUTTON47", "EDIT138", "EDIT139", "EDIT177", "EDIT174"}},
+        {.name = "shell dry air with water tubes writes no message", .path = toGasShell(3, 5), .actions = {"RADIO4"},
+         .texts = {{"EDIT173", "1"}, {"TEXT127", ""}, {"EDIT161", kDash}}},
+        {.name = "air with moisture on a humid tube offers every row", .path = toHumidTubes(),
+         .actions = {"EDIT174=55", "RADIO2"},
+         .texts = {{"EDIT158", "2"}, {"TEXT127", "　標準空気の成分と混合されます。"},
+                   {"BUTTON28", "■"}, {"BUTTON29", "■"}, {"BUTTON46", "■"}, {"BUTTON47", "■"},
+                   {"EDIT138", ""}, {"EDIT139", ""}, {"EDIT177", ""}, {"EDIT174", ""}},
+         .on = {"BUTTON28", "BUTTON29", "BUTTON46", "BUTTON47", "EDIT138", "EDIT139", "EDIT177", "EDIT174"}},
+        {.name = "air with moisture on a gas side offers volume and humidity only", .path = toGasShell(2, 5),
+         .actions = {"RADIO5"},
+         .texts = {{"EDIT173", "2"}, {"TEXT127", "　シェル側水分量は標準空気の成分と均一に混合されます。"},
+                   {"BUTTON44", "■"}, {"BUTTON45", "■"}, {"EDIT175", kDash}, {"EDIT176", kDash}},
+         .on = {"RADIO4"},  // gas on both sides: dry air stays offered
+         .off = {"EDIT161", "EDIT162", "BUTTON48"}},
+        {.name = "air with moisture on a humid shell takes away dry air", .path = toHumidShell(), .actions = {"RADIO5"},
+         .texts = {{"TEXT127", "　シェル側水分量は標準空気の成分と均一に混合されます。"}},
+         .off = {"RADIO4", "EDIT161", "EDIT162", "EDIT175", "EDIT176"}},
+        {.name = "a full composition asks for oxygen and carbon dioxide", .path = toGasShell(2, 5),
+         .actions = {"RADIO3"},
+         .texts = {{"EDIT158", "3"}, {"EDIT136", ""}, {"EDIT137", ""}, {"EDIT156", "   Rem."}, {"BUTTON28", "■"},
+                   {"TEXT127", "　 管内側 O2、CO2を登録して下さい。N2はH2O、O2、CO2の残分として登録されます。"}},
+         .off = {"EDIT138", "BUTTON29"}},
+        {.name = "a full shell composition leaves the shell N2 field alone", .path = toGasShell(2, 5),
+         .actions = {"RADIO3", "EDIT163=x", "RADIO6"}, .texts = {{"EDIT163", "x"}}, .on = {"EDIT159"}},
+    };
+    for (const Case& c : cases) expectScreen(c);
 }
 
 // ---- Moisture entry modes -----------------------------------------------
 
-TEST(Moisture, ModeButtonsMarkTheChosenRow) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s.click("FORM5.RADIO2");
-    s("FORM5.EDIT177").setText("60");
-    s("FORM5.EDIT139").setText("0.2");
-    s.click("FORM5.BUTTON28");
-    EXPECT_EQ(f5(s, "EDIT166"), "1");
-    EXPECT_EQ(f5(s, "BUTTON28"), "■");
-    EXPECT_EQ(f5(s, "BUTTON29"), "");
-    EXPECT_TRUE(on(s, "BUTTON29"));  // still there to change the mode
-    EXPECT_TRUE(on(s, "EDIT138"));
-    EXPECT_EQ(f5(s, "EDIT139"), "");
-    EXPECT_FALSE(on(s, "EDIT139"));
-    EXPECT_EQ(f5(s, "EDIT177"), "60");  // modes 1 and 2 keep the saturation rows
-    EXPECT_FALSE(on(s, "EDIT177"));
-    EXPECT_EQ(f5(s, "EDIT130"), "    Sat.");
-    EXPECT_EQ(f5(s, "TEXT127"), "　管内の入側水分量を容積％(V/V)として入力して下さい。");
-
-    s.click("FORM5.BUTTON46");
-    EXPECT_EQ(f5(s, "EDIT166"), "3");
-    EXPECT_EQ(f5(s, "EDIT130"), "   Sat.");
-    EXPECT_FALSE(on(s, "EDIT130"));
-    EXPECT_EQ(f5(s, "EDIT177"), "");
-    EXPECT_TRUE(on(s, "EDIT177"));
+TEST(Moisture, ModeButtonsMarkTheirRows) {
+    const Case cases[] = {
+        {.name = "volume mode of a humid tube; modes 1 and 2 keep the saturation rows", .path = toHumidTubes(),
+         .actions = {"RADIO2", "EDIT177=60", "EDIT139=0.2", "BUTTON28"},
+         .texts = {{"EDIT166", "1"}, {"BUTTON28", "■"}, {"BUTTON29", ""}, {"EDIT139", ""}, {"EDIT177", "60"},
+                   {"EDIT130", "    Sat."}, {"TEXT127", "　管内の入側水分量を容積％(V/V)として入力して下さい。"}},
+         .on = {"BUTTON29", "EDIT138"},  // still there to change the mode
+         .off = {"EDIT139", "EDIT177"}},
+        {.name = "saturation-temperature mode of a humid tube", .path = toHumidTubes(),
+         .actions = {"RADIO2", "EDIT177=60", "EDIT139=0.2", "BUTTON28", "BUTTON46"},
+         .texts = {{"EDIT166", "3"}, {"EDIT130", "   Sat."}, {"EDIT177", ""}}, .on = {"EDIT177"}, .off = {"EDIT130"}},
+        {.name = "volume mode of a gas tube marks the other rows; its inlet is entered", .path = toGasShell(2, 5),
+         .actions = {"RADIO2", "EDIT130=20", "BUTTON28"},
+         .texts = {{"EDIT139", kDash}, {"EDIT177", kDash}, {"EDIT174", kDash}, {"EDIT130", "20"}}},
+        {.name = "volume mode of a humid shell", .path = toHumidShell(), .actions = {"RADIO5", "BUTTON44"},
+         .texts = {{"EDIT133", "   Sat."}, {"TEXT127", "　シェル入側の水分量を容積％(V/V)として入力して下さい。"}}},
+        {.name = "humidity mode of a humid shell", .path = toHumidShell(),
+         .actions = {"RADIO5", "BUTTON44", "BUTTON45"}, .texts = {{"EDIT133", "    Sat."}}},
+        {.name = "saturation-temperature mode of a humid shell", .path = toHumidShell(),
+         .actions = {"RADIO5", "BUTTON44", "BUTTON45", "EDIT161=3", "BUTTON48"},
+         .texts = {{"EDIT171", "3"}, {"EDIT161", ""}}, .off = {"EDIT133"}},
+        {.name = "shell volume mode beside a humid tube blanks the shell inlet", .path = toHumidTubes(),
+         .actions = {"RADIO5", "EDIT133=20", "BUTTON44"}, .texts = {{"EDIT133", " "}, {"EDIT175", kDash}}},
+        {.name = "shell humidity mode beside a humid tube", .path = toHumidTubes(),
+         .actions = {"RADIO5", "EDIT133=20", "BUTTON44", "BUTTON45"}, .texts = {{"EDIT133", ""}}},
+    };
+    for (const Case& c : cases) expectScreen(c);
 }
 
 TEST(Moisture, EnthalpyModeAlwaysMarksTheTubeInlet) {
@@ -143,120 +105,74 @@ TEST(Moisture, EnthalpyModeAlwaysMarksTheTubeInlet) {
     EXPECT_EQ(f5(s, "EDIT130"), "   Sat.");
 }
 
-TEST(Moisture, GasTubeVolumeModeMarksTheOtherRows) {
-    Session s;
-    testing::openGasShell(s, false, 2, 5);
-    s.click("FORM5.RADIO2");
-    s("FORM5.EDIT130").setText("20");
-    s.click("FORM5.BUTTON28");
-    for (const char* e : {"EDIT139", "EDIT177", "EDIT174"}) EXPECT_EQ(f5(s, e), "    －") << e;
-    EXPECT_EQ(f5(s, "EDIT130"), "20");  // a gas tube inlet is entered, not derived
-}
-
-TEST(Moisture, ShellModesOfAHumidShell) {
-    Session s;
-    testing::openWaterTubesHumidShell(s, false);
-    s.click("FORM5.RADIO5");
-    s.click("FORM5.BUTTON44");
-    EXPECT_EQ(f5(s, "EDIT133"), "   Sat.");
-    EXPECT_EQ(f5(s, "TEXT127"), "　シェル入側の水分量を容積％(V/V)として入力して下さい。");
-    s.click("FORM5.BUTTON45");
-    EXPECT_EQ(f5(s, "EDIT133"), "    Sat.");
-    s("FORM5.EDIT161").setText("3");
-    s.click("FORM5.BUTTON48");
-    EXPECT_EQ(f5(s, "EDIT171"), "3");
-    EXPECT_EQ(f5(s, "EDIT161"), "");
-    EXPECT_FALSE(on(s, "EDIT133"));
-}
-
-TEST(Moisture, ShellVolumeModeBesideAHumidTubeBlanksTheShellInlet) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s.click("FORM5.RADIO5");
-    s("FORM5.EDIT133").setText("20");
-    s.click("FORM5.BUTTON44");
-    EXPECT_EQ(f5(s, "EDIT133"), " ");
-    EXPECT_EQ(f5(s, "EDIT175"), "    －");
-    s.click("FORM5.BUTTON45");
-    EXPECT_EQ(f5(s, "EDIT133"), "");
-}
-
 // ---- Flow kinds ------------------------------------------------------------
 
 TEST(FlowKinds, EachButtonOpensItsFieldAndMarksTheOther) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s.click("FORM5.BUTTON40");
-    EXPECT_EQ(f5(s, "EDIT168"), "1");
-    EXPECT_EQ(f5(s, "BUTTON40"), "■");
-    EXPECT_EQ(f5(s, "BUTTON41"), "");
-    EXPECT_TRUE(on(s, "EDIT132"));
-    EXPECT_EQ(f5(s, "EDIT169"), "   　－");
-    EXPECT_FALSE(on(s, "EDIT169"));
-    s.click("FORM5.BUTTON41");
-    EXPECT_EQ(f5(s, "EDIT168"), "2");
-    EXPECT_EQ(f5(s, "EDIT132"), "   　－");
-    EXPECT_TRUE(on(s, "EDIT169"));
-    EXPECT_EQ(f5(s, "TEXT127"),
-              "　管内側流体の重量流量（kg/h）を入力して下さい。シェル側の入力が終了したら管長さを入力して下さい。");
-    s.click("FORM5.BUTTON42");
-    EXPECT_EQ(f5(s, "EDIT172"), "1");
-    EXPECT_EQ(f5(s, "EDIT170"), " 　  －");
-    EXPECT_EQ(f5(s, "TEXT127"),
-              "　シェル側流体の体積流量（Nm3/h）を入力して下さい。管内側の入力が終了した管長さを入力して下さい。");
-    s.click("FORM5.BUTTON43");
-    EXPECT_EQ(f5(s, "EDIT135"), "  　 －");
-    EXPECT_EQ(f5(s, "EDIT172"), "2");
+    const Case cases[] = {
+        {.name = "tube volume flow", .path = toHumidTubes(), .actions = {"BUTTON40"},
+         .texts = {{"EDIT168", "1"}, {"BUTTON40", "■"}, {"BUTTON41", ""}, {"EDIT169", "   　－"}}, .on = {"EDIT132"},
+         .off = {"EDIT169"}},
+        {.name = "tube mass flow", .path = toHumidTubes(), .actions = {"BUTTON40", "BUTTON41"},
+         .texts = {{"EDIT168", "2"}, {"EDIT132", "   　－"},
+                   {"TEXT127", "　管内側流体の重量流量（kg/h）を入力して下さい。シェル側の入力が終了したら管長さを入力して下さい。"}},
+         .on = {"EDIT169"}},
+        {.name = "shell volume flow", .path = toHumidTubes(), .actions = {"BUTTON40", "BUTTON41", "BUTTON42"},
+         .texts = {{"EDIT172", "1"}, {"EDIT170", " 　  －"},
+                   {"TEXT127", "　シェル側流体の体積流量（Nm3/h）を入力して下さい。管内側の入力が終了した管長さを入力して下さい。"}}},
+        {.name = "shell mass flow", .path = toHumidTubes(), .actions = {"BUTTON40", "BUTTON41", "BUTTON42", "BUTTON43"},
+         .texts = {{"EDIT135", "  　 －"}, {"EDIT172", "2"}}},
+    };
+    for (const Case& c : cases) expectScreen(c);
 }
 
 // ---- Preparation per pair ----------------------------------------------------
 
-TEST(Preparation, HumidTubesGasShell) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    EXPECT_TRUE(s.shown("FORM5"));
-    EXPECT_FALSE(on(s, "RADIO1"));
-    EXPECT_EQ(f5(s, "EDIT130"), "   sat.");
-    EXPECT_FALSE(on(s, "EDIT130"));
-    EXPECT_EQ(f5(s, "EDIT131"), "    －");
-    EXPECT_EQ(f5(s, "EDIT134"), "    －");
-    EXPECT_TRUE(on(s, "EDIT133"));
-    EXPECT_EQ(f5(s, "EDIT168"), "2");
-    EXPECT_EQ(f5(s, "EDIT172"), "2");
-    for (const char* b : {"BUTTON40", "BUTTON41", "BUTTON42", "BUTTON43"}) EXPECT_EQ(f5(s, b), "■") << b;
-    EXPECT_TRUE(on(s, "EDIT169"));
-    EXPECT_TRUE(on(s, "EDIT157"));
-    // Correlation properties: the typed-in fields are closed.
-    EXPECT_EQ(f5(s, "EDIT141"), "      －");
-    EXPECT_FALSE(on(s, "EDIT141"));
-    EXPECT_FALSE(on(s, "TEXT177"));
-    // Step-1 confirmation starts with the tube side.
-    EXPECT_TRUE(on(s, "BUTTON50"));
-    EXPECT_FALSE(on(s, "BUTTON51"));
+TEST(Preparation, EachPairOpensItsRows) {
+    const Case cases[] = {
+        {.name = "humid tubes, gas shell; the typed-in property fields closed; step 1 starts with the tubes",
+         .path = toHumidTubes(),
+         .texts = {{"EDIT130", "   sat."}, {"EDIT131", kDash}, {"EDIT134", kDash}, {"EDIT168", "2"}, {"EDIT172", "2"},
+                   {"BUTTON40", "■"}, {"BUTTON41", "■"}, {"BUTTON42", "■"}, {"BUTTON43", "■"},
+                   {"EDIT141", "      －"}},
+         .on = {"EDIT133", "EDIT169", "EDIT157", "BUTTON50"},
+         .off = {"RADIO1", "EDIT130", "EDIT141", "TEXT177", "BUTTON51"}},
+        // A full shell composition: the gas beside condensing tubes keeps the
+        // standard CO2 and O2 on reset; gas beside gas tubes has them emptied.
+        {.name = "a full shell composition starts empty", .path = toHumidTubes(), .actions = {"RADIO6"},
+         .texts = {{"EDIT159", ""}}},
+        {.name = "a full shell composition beside humid tubes keeps standard air", .path = toHumidTubes(),
+         .actions = {"RADIO6", "BUTTON54"},
+         .texts = {{"EDIT173", "3"}, {"EDIT159", "0.03"}, {"EDIT160", "20.95"}, {"BUTTON44", "■"}, {"BUTTON45", ""},
+                   {"EDIT162", kDash}}},
+        {.name = "a full shell composition beside gas tubes is emptied", .path = toGasShell(2, 5),
+         .actions = {"RADIO6", "BUTTON54"}, .texts = {{"EDIT173", "3"}, {"EDIT159", ""}, {"EDIT160", ""}}},
+        {.name = "water tubes never offer a volume flow (gas shell)", .path = toGasShell(3, 5),
+         .texts = {{"BUTTON40", ""}, {"BUTTON41", "■"}}, .off = {"BUTTON40"}},
+        {.name = "water tubes never offer a volume flow (humid shell)", .path = toHumidShell(),
+         .texts = {{"BUTTON40", ""}, {"BUTTON42", "■"}, {"EDIT134", kDash}}, .on = {"BUTTON51"},
+         .off = {"EDIT133", "RADIO4", "BUTTON50"}},
+        {.name = "sensible typed-in properties: no latent rows", .path = toManual(false, "RADIO7", ""),
+         .texts = {{"EDIT140", "      －"}, {"EDIT148", "－"}, {"BUTTON41", "■"}, {"EDIT168", ""}},
+         .on = {"EDIT141", "EDIT152", "TEXT177"}, .off = {"EDIT140", "RADIO2", "BUTTON40"}},
+        {.name = "condensing typed-in properties open the latent rows", .path = toManual(false, "RADIO8", "RADIO9"),
+         .texts = {{"EDIT148", "－"}, {"EDIT153", "－"}, {"EDIT154", "－"}, {"EDIT155", "－"}, {"EDIT165", "－"}},
+         .on = {"EDIT140", "EDIT145", "EDIT146", "EDIT147", "EDIT164"},
+         .off = {"EDIT148", "EDIT153", "EDIT154", "EDIT155", "EDIT165"}},
+        {.name = "reset empties what was entered", .path = toHumidTubes(),
+         .actions = {"EDIT157=1200", "EDIT169=5", "BUTTON54"}, .texts = {{"EDIT157", ""}, {"EDIT169", ""}}},
+    };
+    for (const Case& c : cases) expectScreen(c);
 }
 
-// A full shell composition: the gas beside condensing tubes keeps the
-// standard CO2 and O2 on reset; gas beside gas tubes has them emptied.
-TEST(Preparation, FullShellCompositionBesideHumidTubesKeepsStandardAir) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s.click("FORM5.RADIO6");
-    ASSERT_EQ(f5(s, "EDIT159"), "");
-    s.click("FORM5.BUTTON54");
-    EXPECT_EQ(f5(s, "EDIT173"), "3");
-    EXPECT_EQ(f5(s, "EDIT159"), "0.03");
-    EXPECT_EQ(f5(s, "EDIT160"), "20.95");
-    EXPECT_EQ(f5(s, "BUTTON44"), "■");
-    EXPECT_EQ(f5(s, "BUTTON45"), "");
-    EXPECT_EQ(f5(s, "EDIT162"), "    －");
-
-    Session t;
-    testing::openGasShell(t, false, 2, 5);
-    t.click("FORM5.RADIO6");
-    t.click("FORM5.BUTTON54");
-    EXPECT_EQ(f5(t, "EDIT173"), "3");
-    EXPECT_EQ(f5(t, "EDIT159"), "");
-    EXPECT_EQ(f5(t, "EDIT160"), "");
+TEST(Preparation, FormFiveIsShownForEachPair) {
+    const Path paths[] = {toHumidTubes(), toManual(false, "RADIO7", ""), toManual(false, "RADIO8", "RADIO9")};
+    for (const Path& path : paths) {
+        Session s;
+        path(s);
+        EXPECT_TRUE(s.shown("FORM5"));
+        s.click("FORM5.BUTTON54");  // reset keeps it
+        EXPECT_TRUE(s.shown("FORM5"));
+    }
 }
 
 TEST(Preparation, ProcessingNoDecidesOutletsAndShellFlow) {
@@ -288,190 +204,59 @@ TEST(Preparation, ProcessingNoDecidesOutletsAndShellFlow) {
     }
 }
 
-TEST(Preparation, WaterTubesNeverOfferAVolumeFlow) {
-    Session s;
-    testing::openGasShell(s, false, 3, 5);
-    EXPECT_EQ(f5(s, "BUTTON40"), "");
-    EXPECT_FALSE(on(s, "BUTTON40"));
-    EXPECT_EQ(f5(s, "BUTTON41"), "■");
-    Session t;
-    testing::openWaterTubesHumidShell(t, false);
-    EXPECT_EQ(f5(t, "BUTTON40"), "");
-    EXPECT_EQ(f5(t, "BUTTON42"), "■");
-    EXPECT_EQ(f5(t, "EDIT134"), "    －");
-    EXPECT_FALSE(on(t, "EDIT133"));
-    EXPECT_FALSE(on(t, "RADIO4"));
-    EXPECT_FALSE(on(t, "BUTTON50"));
-    EXPECT_TRUE(on(t, "BUTTON51"));
-}
-
-TEST(Preparation, ManualPropertiesOpenTheLatentRowsOnlyForAPhaseChange) {
-    Session s;
-    testing::openManual(s, false, "RADIO7", "");
-    ASSERT_TRUE(s.shown("FORM5"));
-    EXPECT_TRUE(on(s, "EDIT141"));
-    EXPECT_TRUE(on(s, "EDIT152"));
-    EXPECT_EQ(f5(s, "EDIT140"), "      －");
-    EXPECT_FALSE(on(s, "EDIT140"));
-    EXPECT_EQ(f5(s, "EDIT148"), "－");
-    EXPECT_TRUE(on(s, "TEXT177"));
-    EXPECT_FALSE(on(s, "RADIO2"));
-    EXPECT_FALSE(on(s, "BUTTON40"));
-    EXPECT_EQ(f5(s, "BUTTON41"), "■");
-    EXPECT_EQ(f5(s, "EDIT168"), "");
-
-    Session t;
-    testing::openManual(t, false, "RADIO8", "RADIO9");
-    ASSERT_TRUE(t.shown("FORM5"));
-    for (const char* e : {"EDIT140", "EDIT145", "EDIT146", "EDIT147", "EDIT164"}) EXPECT_TRUE(on(t, e)) << e;
-    for (const char* e : {"EDIT148", "EDIT153", "EDIT154", "EDIT155", "EDIT165"}) {
-        EXPECT_EQ(f5(t, e), "－") << e;
-        EXPECT_FALSE(on(t, e)) << e;
-    }
-}
-
-TEST(Preparation, ResetEmptiesWhatWasEntered) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s("FORM5.EDIT157").setText("1200");
-    s("FORM5.EDIT169").setText("5");
-    s.click("FORM5.BUTTON54");
-    EXPECT_EQ(f5(s, "EDIT157"), "");
-    EXPECT_EQ(f5(s, "EDIT169"), "");
-    EXPECT_TRUE(s.shown("FORM5"));
-}
-
 // ---- Unit labels -------------------------------------------------------------
 
 TEST(UnitLabels, SiRewritesTemperaturesFlowsAndMoistureRows) {
-    Session s;
-    testing::openHumidTubesGasShell(s, true);
-    EXPECT_EQ(f5(s, "TEXT170"), " (K)");
-    EXPECT_EQ(f5(s, "TEXT171"), " (K)");
-    EXPECT_EQ(f5(s, "TEXT172"), " (Nm3/s)");
-    EXPECT_EQ(f5(s, "TEXT173"), " (kg/s)");
-    EXPECT_EQ(f5(s, "TEXT137"), " (K)");
-    EXPECT_EQ(f5(s, "TEXT146"), " (kJ/kg)");
-    EXPECT_EQ(f5(s, "TEXT188"), "（kcal/kg℃）");  // property units only for typed-in properties
-    EXPECT_EQ(f5(s, "TEXT187"), "（ｋｇ/m3）");
-    EXPECT_EQ(f5(s, "TEXT135"), "（％）");
-    EXPECT_EQ(f5(s, "EDIT133"), "293");  // the SI preset of the humid-tube button
-
-    Session t;
-    testing::openManual(t, true, "RADIO7", "");
-    EXPECT_EQ(f5(t, "TEXT188"), " (kJ/kgK)");
-    EXPECT_EQ(f5(t, "TEXT189"), " (W/mK)");
-    EXPECT_EQ(f5(t, "TEXT190"), " (m2/s)");
-    EXPECT_EQ(f5(t, "TEXT192"), "(kJ/kg)");
-    EXPECT_EQ(f5(t, "TEXT196"), " (m2/s)");
-    EXPECT_EQ(f5(t, "TEXT193"), "（ｋｇ/ｍ3）");
-    EXPECT_EQ(f5(t, "TEXT191"), "（ｋｇ/Cm3）");
+    const Case cases[] = {
+        {.name = "humid tubes; property units only for typed-in properties", .path = toHumidTubes(true),
+         .texts = {{"TEXT170", " (K)"}, {"TEXT171", " (K)"}, {"TEXT172", " (Nm3/s)"}, {"TEXT173", " (kg/s)"},
+                   {"TEXT137", " (K)"}, {"TEXT146", " (kJ/kg)"}, {"TEXT188", "（kcal/kg℃）"},
+                   {"TEXT187", "（ｋｇ/m3）"},
+                   {"TEXT135", "（％）"}, {"EDIT133", "293"}}},  // the SI preset of the humid-tube button
+        {.name = "typed-in properties", .path = toManual(true, "RADIO7", ""),
+         .texts = {{"TEXT188", " (kJ/kgK)"}, {"TEXT189", " (W/mK)"}, {"TEXT190", " (m2/s)"}, {"TEXT192", "(kJ/kg)"},
+                   {"TEXT196", " (m2/s)"}, {"TEXT193", "（ｋｇ/ｍ3）"}, {"TEXT191", "（ｋｇ/Cm3）"}}},
+    };
+    for (const Case& c : cases) expectScreen(c);
 }
 
 // ---- Sample values -------------------------------------------------------------
 
-TEST(Samples, HumidTubesKeepAFullComposition) {
-    Session s;
-    testing::openHumidTubesGasShell(s, false);
-    s.click("FORM5.RADIO3");
-    s.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(s, "EDIT158"), "3");
-    EXPECT_EQ(f5(s, "EDIT136"), "");
-    EXPECT_EQ(f5(s, "EDIT137"), "");
-    EXPECT_EQ(f5(s, "EDIT166"), "1");
-    EXPECT_EQ(f5(s, "EDIT138"), "20");
-    EXPECT_EQ(f5(s, "EDIT139"), "    －");
-    EXPECT_EQ(f5(s, "EDIT130"), "   sat.");
-    EXPECT_EQ(f5(s, "EDIT173"), "1");  // no shell composition yet: dry air
-    EXPECT_EQ(f5(s, "EDIT133"), "20");
-    EXPECT_EQ(f5(s, "EDIT157"), "1500");
-    EXPECT_EQ(f5(s, "EDIT169"), "1000");
-    EXPECT_EQ(f5(s, "EDIT170"), "2000");
-    // Samples do not touch the calculate button; main buttons 1-8 wait.
-    EXPECT_FALSE(s.enabled("MAINFORM.BUTTON9"));
-    EXPECT_FALSE(s.enabled("MAINFORM.BUTTON4"));
-}
-
-TEST(Samples, GasBothSidesInSiWithNo5) {
-    Session s;
-    testing::openGasShell(s, true, 2, 5);
-    s.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(s, "TEXT127"), "★ シェル側/管内側共に乾き空気です");
-    EXPECT_EQ(f5(s, "EDIT130"), "293");
-    EXPECT_EQ(f5(s, "EDIT133"), "473");
-    EXPECT_EQ(f5(s, "EDIT169"), "0.55");
-    EXPECT_EQ(f5(s, "EDIT170"), "0.55");
-    EXPECT_EQ(f5(s, "EDIT131"), "－");
-    EXPECT_EQ(f5(s, "EDIT134"), "－");
-    EXPECT_EQ(f5(s, "EDIT158"), "1");
-    EXPECT_EQ(f5(s, "EDIT173"), "1");
-}
-
-TEST(Samples, GasBothSidesFollowTheProcessingNo) {
-    Session s;
-    testing::openGasShell(s, false, 2, 2);
-    s.click("FORM5.RADIO2");
-    s.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(s, "EDIT158"), "2");
-    EXPECT_EQ(f5(s, "EDIT138"), "0.1");
-    EXPECT_EQ(f5(s, "EDIT131"), "100");
-    EXPECT_EQ(f5(s, "EDIT134"), "100");
-    EXPECT_EQ(f5(s, "EDIT157"), "－");
-    EXPECT_FALSE(on(s, "EDIT157"));
-    EXPECT_EQ(f5(s, "EDIT170"), "－");
-    EXPECT_FALSE(on(s, "BUTTON43"));
-    EXPECT_EQ(f5(s, "EDIT169"), "2000");
-
-    Session t;
-    testing::openGasShell(t, true, 2, 3);
-    t.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(t, "EDIT131"), "");  // gas tubes, No. 3: the outlet is solved for
-    EXPECT_EQ(f5(t, "EDIT134"), "373");
-    EXPECT_EQ(f5(t, "EDIT169"), "0.4");
-    EXPECT_EQ(f5(t, "EDIT157"), "1500");
-}
-
-TEST(Samples, WaterTubesFollowTheProcessingNo) {
-    Session t;
-    testing::openGasShell(t, true, 3, 6);
-    t.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(t, "TEXT127"), "　管内側水を選択しましたので、顕熱計算となります。");
-    EXPECT_EQ(f5(t, "EDIT130"), "293");
-    EXPECT_EQ(f5(t, "EDIT133"), "473");
-    EXPECT_EQ(f5(t, "EDIT131"), "    －");
-    EXPECT_EQ(f5(t, "EDIT134"), "373");
-    EXPECT_EQ(f5(t, "EDIT169"), "0.55");
-    EXPECT_EQ(f5(t, "EDIT135"), "－");
-}
-
-TEST(Samples, ManualPropertySets) {
-    Session liquid;
-    testing::openManual(liquid, false, "RADIO7", "");
-    liquid.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(liquid, "EDIT141"), "998");
-    EXPECT_EQ(f5(liquid, "EDIT152"), "0.022");
-    EXPECT_EQ(f5(liquid, "EDIT130"), "20");
-    EXPECT_EQ(f5(liquid, "EDIT133"), "200");
-    EXPECT_EQ(f5(liquid, "EDIT169"), "2000");
-    EXPECT_EQ(f5(liquid, "EDIT140"), "      －");
-
-    Session gasSi;
-    testing::openManual(gasSi, true, "RADIO8", "RADIO10");
-    gasSi.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(gasSi, "EDIT142"), "2");
-    EXPECT_EQ(f5(gasSi, "EDIT140"), "2260");
-    EXPECT_EQ(f5(gasSi, "EDIT164"), "3.05E-7");
-    EXPECT_EQ(f5(gasSi, "EDIT130"), "373");
-    EXPECT_EQ(f5(gasSi, "EDIT133"), "473");  // evaporation: the shell side is the hotter one
-    EXPECT_EQ(f5(gasSi, "EDIT169"), ".025");
-    EXPECT_EQ(f5(gasSi, "EDIT170"), "1");
-
-    Session condensing;
-    testing::openManual(condensing, false, "RADIO8", "RADIO9");
-    condensing.click("FORM5.BUTTON53");
-    EXPECT_EQ(f5(condensing, "EDIT133"), "20");
-    EXPECT_EQ(f5(condensing, "EDIT141"), "0.598");
-    EXPECT_EQ(f5(condensing, "EDIT145"), "958.4");
+TEST(Samples, EachPairAndProcessingNo) {
+    const Case cases[] = {
+        {.name = "humid tubes keep a full composition; no shell composition yet: dry air", .path = toHumidTubes(),
+         .actions = {"RADIO3", "BUTTON53"},
+         .texts = {{"EDIT158", "3"}, {"EDIT136", ""}, {"EDIT137", ""}, {"EDIT166", "1"}, {"EDIT138", "20"},
+                   {"EDIT139", kDash}, {"EDIT130", "   sat."}, {"EDIT173", "1"}, {"EDIT133", "20"},
+                   {"EDIT157", "1500"}, {"EDIT169", "1000"}, {"EDIT170", "2000"}},
+         // Samples do not touch the calculate button; main buttons 1-8 wait.
+         .off = {"MAINFORM.BUTTON9", "MAINFORM.BUTTON4"}},
+        {.name = "gas on both sides in SI with No. 5", .path = toGasShell(2, 5, true), .actions = {"BUTTON53"},
+         .texts = {{"TEXT127", "★ シェル側/管内側共に乾き空気です"}, {"EDIT130", "293"}, {"EDIT133", "473"},
+                   {"EDIT169", "0.55"}, {"EDIT170", "0.55"}, {"EDIT131", "－"}, {"EDIT134", "－"}, {"EDIT158", "1"},
+                   {"EDIT173", "1"}}},
+        {.name = "gas on both sides with No. 2", .path = toGasShell(2, 2), .actions = {"RADIO2", "BUTTON53"},
+         .texts = {{"EDIT158", "2"}, {"EDIT138", "0.1"}, {"EDIT131", "100"}, {"EDIT134", "100"}, {"EDIT157", "－"},
+                   {"EDIT170", "－"}, {"EDIT169", "2000"}},
+         .off = {"EDIT157", "BUTTON43"}},
+        {.name = "gas on both sides in SI with No. 3: the tube outlet is solved for", .path = toGasShell(2, 3, true),
+         .actions = {"BUTTON53"},
+         .texts = {{"EDIT131", ""}, {"EDIT134", "373"}, {"EDIT169", "0.4"}, {"EDIT157", "1500"}}},
+        {.name = "water tubes in SI with No. 6", .path = toGasShell(3, 6, true), .actions = {"BUTTON53"},
+         .texts = {{"TEXT127", "　管内側水を選択しましたので、顕熱計算となります。"}, {"EDIT130", "293"},
+                   {"EDIT133", "473"}, {"EDIT131", kDash}, {"EDIT134", "373"}, {"EDIT169", "0.55"},
+                   {"EDIT135", "－"}}},
+        {.name = "typed-in liquid", .path = toManual(false, "RADIO7", ""), .actions = {"BUTTON53"},
+         .texts = {{"EDIT141", "998"}, {"EDIT152", "0.022"}, {"EDIT130", "20"}, {"EDIT133", "200"},
+                   {"EDIT169", "2000"}, {"EDIT140", "      －"}}},
+        {.name = "typed-in evaporating gas in SI: the shell side is the hotter one",
+         .path = toManual(true, "RADIO8", "RADIO10"), .actions = {"BUTTON53"},
+         .texts = {{"EDIT142", "2"}, {"EDIT140", "2260"}, {"EDIT164", "3.05E-7"}, {"EDIT130", "373"},
+                   {"EDIT133", "473"}, {"EDIT169", ".025"}, {"EDIT170", "1"}}},
+        {.name = "typed-in condensing vapour", .path = toManual(false, "RADIO8", "RADIO9"), .actions = {"BUTTON53"},
+         .texts = {{"EDIT133", "20"}, {"EDIT141", "0.598"}, {"EDIT145", "958.4"}}},
+    };
+    for (const Case& c : cases) expectScreen(c);
 }
 
 // ---- Step-1 confirmation -------------------------------------------------------

@@ -2,13 +2,13 @@
 // nothing breaks, and a refused check leaves every entry as it was typed.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "input/input_paths.h"
+#include "support/input_paths.h"
+#include "support/random_text.h"
 
 namespace cfhx {
 namespace {
@@ -16,13 +16,10 @@ namespace {
 using testing::Session;
 
 std::string randomText(std::mt19937& rng) {
-    static const char* pieces[] = {"",   " ",  "0",   "1",    "2",   "-5",   "20",   "1500", "1e-6", "１６",
-                                   "－", "■",  "Rem.", "sat.", "9e9", ".",    "\xff", "　",   "abc",  "1,5",
-                                   "+3", "1e999", "-0", "nan", "inf", "0x10", "\"",   "Ｓａｔ．"};
-    std::string s;
-    int n = static_cast<int>(rng() % 3) + 1;
-    for (int i = 0; i < n; ++i) s += pieces[rng() % std::size(pieces)];
-    return s;
+    static const char* const pieces[] = {"",   " ",  "0",   "1",    "2",   "-5",   "20",   "1500", "1e-6", "１６",
+                                         "－", "■",  "Rem.", "sat.", "9e9", ".",    "\xff", "　",   "abc",  "1,5",
+                                         "+3", "1e999", "-0", "nan", "inf", "0x10", "\"",   "Ｓａｔ．"};
+    return testing::randomText(rng, pieces, 1, 3);
 }
 
 // Texts of every edit field of a screen, hidden ones included.
@@ -48,22 +45,20 @@ void fillScreen(Session& s, const char* screen, std::mt19937& rng) {
     }
 }
 
-const std::function<void(Session&, bool)> kPaths[] = {
-    [](Session& s, bool si) { testing::openHumidTubesGasShell(s, si); },
-    [](Session& s, bool si) { testing::openGasShell(s, si, 2, 2); },
-    [](Session& s, bool si) { testing::openGasShell(s, si, 3, 7); },
-    [](Session& s, bool si) { testing::openWaterTubesHumidShell(s, si); },
-    [](Session& s, bool si) { testing::openManual(s, si, "RADIO8", "RADIO10", "RADIO13"); },
-};
+// The ways to FORM5 in one unit system.
+std::vector<testing::Path> paths(bool si) {
+    return {testing::toHumidTubes(si), testing::toGasShell(2, 2, si), testing::toGasShell(3, 7, si),
+            testing::toHumidShell(si), testing::toManual(si, "RADIO8", "RADIO10", "RADIO13")};
+}
 
 TEST(RandomEntry, RefusedChecksKeepEveryEntry) {
     std::mt19937 rng(20261208);
     int refused = 0, accepted = 0;
-    for (const auto& open : kPaths) {
+    for (size_t path = 0; path < paths(false).size(); ++path) {
         for (bool si : {false, true}) {
             Session s;
             s.platform.pausesAllowed = 1 << 20;
-            open(s, si);
+            paths(si)[path](s);
             for (int round = 0; round < 40; ++round) {
                 if (!s.shown("FORM5")) s.click("MAINFORM.BUTTON27");
                 ASSERT_TRUE(s.shown("FORM5"));

@@ -10,7 +10,7 @@
 
 #include "app/frame_texts.h"
 #include "app/pane.h"
-#include "gui_support.h"
+#include "support/gui_support.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pane_view.h"
 

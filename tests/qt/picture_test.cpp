@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "gui_support.h"
+#include "support/gui_support.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures.h"
 

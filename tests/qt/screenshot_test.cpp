@@ -12,7 +12,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include "gui_support.h"
+#include "support/gui_support.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/control_flow.h"
-#include "gui_support.h"
+#include "support/gui_support.h"
 #include "platform/qt/pane_panel.h"
 
 namespace cfhx::qt {

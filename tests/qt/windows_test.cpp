@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/text_width.h"
-#include "gui_support.h"
+#include "support/gui_support.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"

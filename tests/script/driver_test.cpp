@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "platform/script/driver.h"
@@ -70,41 +71,98 @@ TEST(ScriptDriver, SetClickAndDump) {
     EXPECT_TRUE(r.out.ends_with("\n=== end of script ===\n"));
 }
 
-TEST(ScriptDriver, ShowPrintsOneControlEvenDuringAWait) {
-    ScriptRun r = run("set MAINFORM.EDIT24 \" 7 \"\n"
-                      "show MAINFORM.EDIT24\n"
-                      "click FORM4.BUTTON26\n"
-                      "show FORM4.BUTTON26\n"
-                      "continue\n"
-                      "show MAINFORM.NOSUCH\n",
-                      true);
-    EXPECT_EQ(r.status, kScriptBadLine);
-    EXPECT_NE(r.out.find("MAINFORM.EDIT24 \" 7 \"\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("=== pause ===\nFORM4.BUTTON26 \"ＳＩ単位系\"\n> continue\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.err.find("line 6: unknown control \"MAINFORM.NOSUCH\""), std::string::npos) << r.err;
+// Each piece must stand in `text` after the one before it.
+void expectInOrder(const std::string& text, const std::vector<std::string>& pieces) {
+    size_t at = 0;
+    for (const std::string& piece : pieces) {
+        const size_t found = text.find(piece, at);
+        ASSERT_NE(found, std::string::npos) << piece << "\n--- transcript ---\n" << text;
+        at = found;
+    }
 }
 
-TEST(ScriptDriver, UnquotedTextIsTheRestOfTheLine) {
-    ScriptRun r = run("set MAINFORM.EDIT24 12 34   \r\n"
-                "set MAINFORM.EDIT25\n"
-                "set MAINFORM.EDIT26 \"say \"\"hi\"\"\"\n"
-                "dump MAINFORM\n");
-    EXPECT_EQ(r.status, kScriptDone) << r.err;
-    EXPECT_NE(r.out.find("EDIT24     edit    enabled  visible \"12 34\""), std::string::npos);
-    EXPECT_NE(r.out.find("EDIT25     edit    enabled  visible \"\""), std::string::npos);
-    EXPECT_NE(r.out.find("EDIT26     edit    enabled  visible \"say \"hi\"\""), std::string::npos);
-}
-
-TEST(ScriptDriver, UnusableControlsAreIgnoredLikeInTheWindows) {
-    ScriptRun r = run("click MAINFORM.BUTTON18\n"
-                "set MAINFORM.EDIT10 16\n"
-                "click FORM5.BUTTON30\n"
-                "dump MAINFORM\n");
-    EXPECT_EQ(r.status, kScriptDone) << r.err;
-    EXPECT_NE(r.out.find("=== click MAINFORM.BUTTON18 ignored (disabled) ==="), std::string::npos);
-    EXPECT_NE(r.out.find("=== set MAINFORM.EDIT10 ignored (disabled) ==="), std::string::npos);
-    EXPECT_NE(r.out.find("=== click FORM5.BUTTON30 ignored (screen not shown) ==="), std::string::npos);
-    EXPECT_NE(r.out.find("EDIT10     edit    disabled visible \"\""), std::string::npos);
+TEST(ScriptDriver, RunsEndWithTheirStatusAndTranscript) {
+    struct Case {
+        const char* name;
+        std::string script = {};
+        bool withWaits;
+        int status;
+        std::vector<std::string> out = {};  // in this order
+        std::vector<std::string> err = {};
+    };
+    std::string tooDeep = {};
+    for (int i = 0; i < 200; ++i) tooDeep += "click FORM4.BUTTON26\n";
+    const Case cases[] = {
+        {.name = "show prints one control, even during a wait",
+         .script = "set MAINFORM.EDIT24 \" 7 \"\n"
+                   "show MAINFORM.EDIT24\n"
+                   "click FORM4.BUTTON26\n"
+                   "show FORM4.BUTTON26\n"
+                   "continue\n"
+                   "show MAINFORM.NOSUCH\n",
+         .withWaits = true, .status = kScriptBadLine,
+         .out = {"MAINFORM.EDIT24 \" 7 \"\n", "=== pause ===\nFORM4.BUTTON26 \"ＳＩ単位系\"\n> continue\n"},
+         .err = {"line 6: unknown control \"MAINFORM.NOSUCH\""}},
+        {.name = "unquoted text is the rest of the line",
+         .script = "set MAINFORM.EDIT24 12 34   \r\n"
+                   "set MAINFORM.EDIT25\n"
+                   "set MAINFORM.EDIT26 \"say \"\"hi\"\"\"\n"
+                   "dump MAINFORM\n",
+         .withWaits = false, .status = kScriptDone,
+         .out = {"EDIT24     edit    enabled  visible \"12 34\"", "EDIT25     edit    enabled  visible \"\"",
+                 "EDIT26     edit    enabled  visible \"say \"hi\"\""}},
+        {.name = "unusable controls are ignored as in the windows",
+         .script = "click MAINFORM.BUTTON18\n"
+                   "set MAINFORM.EDIT10 16\n"
+                   "click FORM5.BUTTON30\n"
+                   "dump MAINFORM\n",
+         .withWaits = false, .status = kScriptDone,
+         .out = {"=== click MAINFORM.BUTTON18 ignored (disabled) ===", "=== set MAINFORM.EDIT10 ignored (disabled) ===",
+                 "=== click FORM5.BUTTON30 ignored (screen not shown) ===",
+                 "EDIT10     edit    disabled visible \"\""}},
+        {.name = "waits are answered in order and shown in the transcript",
+         .script = "click FORM4.BUTTON25\n"
+                   "set MAINFORM.EDIT24 7\n"
+                   "continue\n"
+                   "type \" 1.5 \"\n"
+                   "yes\n"
+                   "dump MAINFORM\n",
+         .withWaits = true, .status = kScriptDone,
+         .out = {"=== pane ===\nbefore pause\n=== pause ===\n> continue\n",
+                 "=== pane ===\nbefore pause\nquestion ⇒\n=== read ===\n>  1.5 \n",
+                 "=== Yes/No [ 見出し] 本当ですか？ ===\n> yes\n",
+                 "EDIT24     edit    enabled  visible \"7\"",  // set while paused
+                 "EDIT26     edit    enabled  visible \" 1.5 \"", "EDIT27     edit    enabled  visible \"Y\""}},
+        {.name = "no answers false", .script = "click FORM4.BUTTON25\ncontinue\ntype x\nno\ndump MAINFORM\n",
+         .withWaits = true, .status = kScriptDone, .out = {"EDIT27     edit    enabled  visible \"N\""}},
+        {.name = "a pause the script does not answer", .script = "click FORM4.BUTTON25\n", .withWaits = true,
+         .status = kScriptUnansweredWait,
+         .err = {"the program waits for the user to continue but the script has ended"}},
+        {.name = "a typed line the script does not give", .script = "click FORM4.BUTTON25\ncontinue\n",
+         .withWaits = true, .status = kScriptUnansweredWait,
+         .err = {"the program waits for a typed line but the script has ended"}},
+        {.name = "a Yes/No box the script does not answer",
+         .script = "click FORM4.BUTTON25\ncontinue\ntype 1\n# only a comment\n", .withWaits = true,
+         .status = kScriptUnansweredWait, .err = {"the program waits for a Yes/No answer but the script has ended"}},
+        {.name = "an answer of the wrong kind", .script = "click FORM4.BUTTON25\nyes\n", .withWaits = true,
+         .status = kScriptBadLine,
+         .err = {"line 2: yes answers a Yes/No answer, but the program waits for the user to continue"}},
+        {.name = "too deep a nesting of waits is refused", .script = tooDeep, .withWaits = true,
+         .status = kScriptBadLine, .err = {"too many waits inside one another"}},
+        {.name = "closing the main window ends every wait",
+         .script = "click FORM4.BUTTON26\n"
+                   "click FORM4.BUTTON26\n"
+                   "close\n"
+                   "frobnicate\n",
+         .withWaits = true, .status = kScriptDone, .out = {"=== main window closed ==="}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScriptRun r = run(c.script, c.withWaits);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        expectInOrder(r.out, c.out);
+        for (const std::string& message : c.err) EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
 }
 
 TEST(ScriptDriver, MalformedLinesStopWithTheirLineNumber) {
@@ -136,63 +194,6 @@ TEST(ScriptDriver, MalformedLinesStopWithTheirLineNumber) {
     }
 }
 
-TEST(ScriptDriver, WaitsAreAnsweredInOrderAndShownInTheTranscript) {
-    ScriptRun r = run("click FORM4.BUTTON25\n"
-                "set MAINFORM.EDIT24 7\n"
-                "continue\n"
-                "type \" 1.5 \"\n"
-                "yes\n"
-                "dump MAINFORM\n",
-                true);
-    ASSERT_EQ(r.status, kScriptDone) << r.err;
-    const char* inOrder[] = {
-        "=== pane ===\nbefore pause\n=== pause ===\n> continue\n",
-        "=== pane ===\nbefore pause\nquestion ⇒\n=== read ===\n>  1.5 \n",
-        "=== Yes/No [ 見出し] 本当ですか？ ===\n> yes\n",
-        "EDIT24     edit    enabled  visible \"7\"",  // set while paused
-        "EDIT26     edit    enabled  visible \" 1.5 \"",
-        "EDIT27     edit    enabled  visible \"Y\"",
-    };
-    size_t at = 0;
-    for (const char* piece : inOrder) {
-        size_t found = r.out.find(piece, at);
-        ASSERT_NE(found, std::string::npos) << piece << "\n--- transcript ---\n" << r.out;
-        at = found;
-    }
-}
-
-TEST(ScriptDriver, NoAnswerGivesFalse) {
-    ScriptRun r = run("click FORM4.BUTTON25\ncontinue\ntype x\nno\ndump MAINFORM\n", true);
-    ASSERT_EQ(r.status, kScriptDone) << r.err;
-    EXPECT_NE(r.out.find("EDIT27     edit    enabled  visible \"N\""), std::string::npos);
-}
-
-TEST(ScriptDriver, AWaitTheScriptDoesNotAnswerIsAnError) {
-    struct Case {
-        const char* script;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"click FORM4.BUTTON25\n", "the program waits for the user to continue but the script has ended"},
-        {"click FORM4.BUTTON25\ncontinue\n", "the program waits for a typed line but the script has ended"},
-        {"click FORM4.BUTTON25\ncontinue\ntype 1\n# only a comment\n",
-         "the program waits for a Yes/No answer but the script has ended"},
-    };
-    for (const Case& c : cases) {
-        ScriptRun r = run(c.script, true);
-        EXPECT_EQ(r.status, kScriptUnansweredWait) << c.script;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-    }
-}
-
-TEST(ScriptDriver, AnAnswerOfTheWrongKindIsAnError) {
-    ScriptRun r = run("click FORM4.BUTTON25\nyes\n", true);
-    EXPECT_EQ(r.status, kScriptBadLine);
-    EXPECT_NE(r.err.find("line 2: yes answers a Yes/No answer, but the program waits for the user to continue"),
-              std::string::npos)
-        << r.err;
-}
-
 TEST(ScriptDriver, ClicksDuringAWaitNest) {
     ScriptRun r = run("click FORM4.BUTTON26\n"
                 "click FORM4.BUTTON26\n"
@@ -205,24 +206,6 @@ TEST(ScriptDriver, ClicksDuringAWaitNest) {
     size_t pauses = 0;
     for (size_t p = r.out.find("=== pause ==="); p != std::string::npos; p = r.out.find("=== pause ===", p + 1)) ++pauses;
     EXPECT_EQ(pauses, 3u);
-}
-
-TEST(ScriptDriver, TooDeepANestingOfWaitsIsRefused) {
-    std::string script;
-    for (int i = 0; i < 200; ++i) script += "click FORM4.BUTTON26\n";
-    ScriptRun r = run(script, true);
-    EXPECT_EQ(r.status, kScriptBadLine);
-    EXPECT_NE(r.err.find("too many waits inside one another"), std::string::npos) << r.err;
-}
-
-TEST(ScriptDriver, ClosingTheMainWindowEndsEveryWait) {
-    ScriptRun r = run("click FORM4.BUTTON26\n"
-                "click FORM4.BUTTON26\n"
-                "close\n"
-                "frobnicate\n",
-                true);
-    EXPECT_EQ(r.status, kScriptDone) << r.err;
-    EXPECT_NE(r.out.find("=== main window closed ==="), std::string::npos);
 }
 
 }  // namespace

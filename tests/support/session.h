@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
@@ -14,6 +15,15 @@
 #include "platform/program.h"
 
 namespace cfhx::testing {
+
+// Texts typed into the fields of one screen: {control, text}.
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// `first`, then `then` typed over it.
+inline Entries join(Entries first, const Entries& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
 
 struct QueuedPlatform : Platform {
     std::deque<std::string> lines;     // answers to readLine
@@ -63,6 +73,27 @@ public:
     bool click(std::string_view name) {
         size_t dot = name.find('.');
         return cfhx::click(app, name.substr(0, dot), name.substr(dot + 1));
+    }
+    // Types each text into its field of `screen`, or, without a screen,
+    // into the field named "SCREEN.CONTROL".
+    void enter(std::string_view screen, const Entries& entries) {
+        for (const auto& [control, text] : entries) app[screen][control].setText(text);
+    }
+    void enter(const Entries& entries) {
+        for (const auto& [name, text] : entries) (*this)(name).setText(text);
+    }
+    // One user action on `screen`: "CONTROL" clicks it, "CONTROL=TEXT" types
+    // TEXT into it; "SCREEN.CONTROL" names a control of another screen.
+    bool act(std::string_view screen, std::string_view action) {
+        const size_t eq = action.find('=');
+        const std::string name = qualified(screen, action.substr(0, eq));
+        if (eq == std::string_view::npos) return click(name);
+        (*this)(name).setText(action.substr(eq + 1));
+        return true;
+    }
+    static std::string qualified(std::string_view screen, std::string_view control) {
+        if (control.find('.') != std::string_view::npos) return std::string(control);
+        return std::string(screen) + "." + std::string(control);
     }
     std::string text(std::string_view name) { return (*this)(name).text(); }
     bool enabled(std::string_view name) { return (*this)(name).enabled(); }
