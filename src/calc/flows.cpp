@@ -12,14 +12,13 @@
 #include "calc/numeric_guard.h"
 #include "calc/review.h"
 #include "calc/start.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
 
 namespace T = flows_texts;
 
-constexpr float kKelvin = 273.0f;
-constexpr float kSecondsPerHour = 3600.0f;
 // Water inlet limits, °C and K.
 constexpr float kWaterLow = 0.0f, kWaterHigh = 160.0f;
 constexpr float kWaterLowK = 273.0f, kWaterHighK = 440.0f;

@@ -10,14 +10,13 @@
 #include "calc/humid_gas.h"
 #include "calc/numeric_guard.h"
 #include "calc/start.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
 
 namespace T = humid_texts;
 
-constexpr float kKelvin = 273.0f;
-constexpr float kKjPerKcal = 4.1868f;
 constexpr float kShellWaterWeight = 18.0153f;
 constexpr float kWaterWeight = 18.0f;
 // Saturation temperatures closer than this draw a warning, °C.

@@ -9,17 +9,13 @@
 #include "calc/numeric_guard.h"
 #include "calc/review_texts.h"
 #include "calc/start.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
 
 namespace T = review_texts;
 
-// Engine units per SI unit of the typed-in properties.
-constexpr float kJoulePerCal = 4.1868f;  // kJ/kgK -> kcal/kg°C, kJ/kg -> kcal/kg
-constexpr float kWattPerKcalH = 1.163f;  // W/mK -> kcal/mh°C, W/m2K -> kcal/m2h°C
-constexpr float kSecondsPerHour = 3600.0f;
-constexpr float kKelvin = 273.0f;
 // Molecular-weight ratio water/gas assumed for typed-in fluids.
 constexpr float kWaterGasRatio = 0.622f;
 
@@ -45,8 +41,8 @@ float echo(App& app, std::string_view label, std::string_view screen, std::strin
 // Specific heat, conductivity and kinematic viscosity typed in SI, to
 // kcal/kg℃, kcal/mh℃ and m2/h.
 void toInternalUnits(float& c, float& k, float& vi) {
-    c /= kJoulePerCal;
-    k /= kWattPerKcalH;
+    c /= kKjPerKcal;
+    k /= kWmkPerKcalMhC;
     vi *= kSecondsPerHour;
 }
 
@@ -90,7 +86,7 @@ void takeTubeGas(App& app, Record& r) {
         r.Ktl = echo(app, V[7], "FORM5", "EDIT147");
         r.VItl = echo(app, V[8], "FORM5", "EDIT164");
         if (si(r)) {
-            r.hfg /= kJoulePerCal;
+            r.hfg /= kKjPerKcal;
             toInternalUnits(r.Ctl, r.Ktl, r.VItl);
         }
     } else {

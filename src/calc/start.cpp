@@ -9,6 +9,7 @@
 #include "calc/heat_transfer.h"
 #include "calc/numeric_guard.h"
 #include "calc/start_texts.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
@@ -17,11 +18,6 @@ namespace T = start_texts;
 
 // Film thickness below which a humid side needs the user's word (mm).
 constexpr float kThinnestFilm = 1e-10f;
-
-// kcal/mh°C per W/mK and m2h°C/kcal per m2K/W, the inverses of the output
-// conversion.
-constexpr float kWattPerKcalH = 1.163f;
-constexpr float kFoulingSiPerOld = 0.8598f;
 
 [[noreturn]] void refuse(App& app, int indent, std::string_view message) {
     printIndented(app.pane, indent, message);
@@ -253,8 +249,8 @@ void convertConstruction(App& app, Record& r) {
 
     // SI entries of the column in the engine's units.
     if (r.flags.LangUnitMode == "JSI") {
-        r.Km /= kWattPerKcalH;
-        r.Kf /= kWattPerKcalH;
+        r.Km /= kWmkPerKcalMhC;
+        r.Kf /= kWmkPerKcalMhC;
         r.Rt /= kFoulingSiPerOld;
         r.Rs /= kFoulingSiPerOld;
     }
