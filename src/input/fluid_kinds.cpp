@@ -66,7 +66,7 @@ void BUTTON2_ON(App& app) {
     openKindGuidance(app, {K::kHeading2});
     writeKindLabels(app, {{2, K::kLabelGas}, {6, K::kLabelGas}}, true);
     ScreenRef main = app["MAINFORM"];
-    bool shellWasGas = shellFluidKind(app) == 2;
+    bool shellWasGas = shellFluidKind(app) == FluidKind::Gas;
     main["EDIT30"].setText("2");
     main["EDIT29"].setText("");
     main["BUTTON5"].disable();
@@ -118,10 +118,10 @@ void BUTTON5_ON(App& app) {
     openKindGuidance(app, {K::kHeading5});
     writeKindLabels(app, {{5, K::kLabelHumid}}, false);
     ScreenRef main = app["MAINFORM"];
-    int tube = tubeFluidKind(app);
+    const FluidKind tube = tubeFluidKind(app);
     main["EDIT29"].setText("1");
     main["EDIT34"].setText(K::kFilmZero);
-    if (tube == 2 || tube == 3) {
+    if (tube == FluidKind::Gas || tube == FluidKind::Water) {
         for (int k : {1, 2, 3, 5, 6}) main[buttonName(k)].disable();
     }
     // Prepared first: the new kind leaves the confirmation button off.
@@ -140,20 +140,20 @@ void BUTTON6_ON(App& app) {
     openKindGuidance(app, {});
     writeKindLabels(app, {{6, K::kLabelGas}}, false);
     ScreenRef main = app["MAINFORM"];
-    int tube = tubeFluidKind(app);
+    const FluidKind tube = tubeFluidKind(app);
     main["EDIT29"].setText("2");
     main["EDIT34"].setText(K::kNotApplicable);
-    if (tube == 1) {
+    if (tube == FluidKind::HumidGas) {
         // Prepared first: the new kind leaves the confirmation button off.
         prepareForm5(app, Form5Opening::Reset);
         // The SI inlet preset of button 1 outlives the preparation.
         if (siUnits(app)) app["FORM5"]["EDIT133"].setText(K::kSIPresetInlet);
     }
     requireConfirmation(app);
-    if (tube == 2 || tube == 3) {
+    if (tube == FluidKind::Gas || tube == FluidKind::Water) {
         app["FORM6"].show();
         app["FORM5"].hide();
-    } else if (tube == 1) {
+    } else if (tube == FluidKind::HumidGas) {
         for (int k : {1, 2, 3, 5, 6}) main[buttonName(k)].disable();
     }
 }

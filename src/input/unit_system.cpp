@@ -8,8 +8,8 @@ namespace {
 
 void chooseUnits(App& app, const char* unitCode) {
     ScreenRef main = app["MAINFORM"];
-    main["EDIT128"].setText(unitCode);
-    app.UnitFlag = main["EDIT128"].number() == 3 ? "1" : "2";
+    main[kMain.unitCode].setText(unitCode);
+    app.UnitFlag = main[kMain.unitCode].number() == 3 ? UnitFlag::Si : UnitFlag::Old;
     main["BUTTON18"].enable();
     writeConstructionLabels(app);
 }
