@@ -17,11 +17,15 @@ constexpr Code decode(float code, int first, int last) {
     }
     return static_cast<Code>(-1);
 }
+// The number a record holds for a named value.
+template <class Code>
+constexpr float codeOf(Code value) {
+    return static_cast<float>(static_cast<int>(value));
+}
 
 // TubeFluidKind (1-4) and ShellFluidKind (1, 2, 4); 0 before a choice.
 enum class FluidKind { None = 0, HumidGas = 1, Gas = 2, Water = 3, Manual = 4 };
 inline constexpr FluidKind fluidKind(float code) { return decode<FluidKind>(code, 0, 4); }
-inline constexpr float codeOf(FluidKind k) { return static_cast<float>(static_cast<int>(k)); }
 
 // UnitCode of FORM4: the language and unit mode of the run.
 enum class UnitCode { ESI = 1, E = 2, JSI = 3, J = 4 };
@@ -69,6 +73,10 @@ inline constexpr HeatClass heatClass(float code) { return decode<HeatClass>(code
 // vapour in the tubes.
 enum class TubeGasForm { CondensingVapour = 1, DryGas = 2 };
 inline constexpr TubeGasForm tubeGasForm(float code) { return decode<TubeGasForm>(code, 1, 2); }
+
+// ChoiceA: how a rating of processing No. 1-4 is set up.
+enum class ChoiceA { ShellOutletGiven = 1, RowsAndLengthGiven = 2 };
+inline constexpr ChoiceA choiceA(float code) { return decode<ChoiceA>(code, 1, 2); }
 
 // Tube type of the construction column.
 enum class TubeType { Bare = 1, RadialFin = 2, PlateFin = 3 };

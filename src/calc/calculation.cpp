@@ -72,7 +72,7 @@ void runCalculation(App& app) {
     calc::tubeGasDialogue(app, r);
     calc::takeFlows(app, r);
     // The rating iteration is not in yet: the run leaves through the common return path.
-    throw LeaveCalculation{};
+    calc::leave();
 }
 
 void commonReturnPath(App& app) {

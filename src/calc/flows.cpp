@@ -48,8 +48,8 @@ void takeTubeOutlet(App& app, Record& r) {
     app.pane.clear();
 }
 
-// Choice (A): 1 shell outlet given, 2 rows and length given; "00" leaves.
-int askChoiceA(App& app, Record& r) {
+// Choice (A): the shell outlet given, or the rows and length; "00" leaves.
+ChoiceA askChoiceA(App& app, Record& r) {
     Pane& p = app.pane;
     for (;;) {
         p.print(T::kPush1or2);
@@ -57,8 +57,8 @@ int askChoiceA(App& app, Record& r) {
         p.print(si(r) ? T::kChoiceA1Si : T::kChoiceA1);
         p.print(T::kChoiceA2);
         const std::string answer = app.readLine();
-        if (answer == T::kChoiceA1Reply) return 1;
-        if (answer == T::kChoiceA2Reply) return 2;
+        if (answer == T::kChoiceA1Reply) return ChoiceA::ShellOutletGiven;
+        if (answer == T::kChoiceA2Reply) return ChoiceA::RowsAndLengthGiven;
         if (answer == T::kChoiceALeave) leave();
     }
 }
@@ -195,8 +195,8 @@ RatingEntry takeFlows(App& app, Record& r) {
     }
 
     if (oneOf(f.sPROC, Proc::Length, Proc::LengthAndShellFlow)) {
-        r.ChoiceA = static_cast<float>(askChoiceA(app, r));
-        if (r.ChoiceA == 2.0f) {
+        r.ChoiceA = codeOf(askChoiceA(app, r));
+        if (choiceA(r.ChoiceA) == ChoiceA::RowsAndLengthGiven) {
             takeTubeLength(app, r);
             return RatingEntry::GivenLength;
         }

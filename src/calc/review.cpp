@@ -169,10 +169,15 @@ void reviewSettings(App& app, Record& r) {
     p.print();
 
     const float target = r.ProcessingNo;
-    const bool rowsGiven = target == 1.0f || target == 2.0f || target == 5.0f || target == 6.0f;
-    const bool rowsComputed = target == 3.0f || target == 4.0f;
-    if (target >= 1.0f && target <= 4.0f) r.ChoiceA = 1.0f;
-    if (target == 5.0f || target == 6.0f) r.ChoiceA = 2.0f;
+    using enum ProcessingNo;
+    const ProcessingNo no = processingNo(target);
+    const bool rowsGiven = no == Length || no == LengthAndShellFlow || no == Outlets || no == OutletAndShellFlow;
+    const bool rowsComputed = no == Rows || no == RowsAndShellFlow;
+    // Nos. 1-4 are set up from a given shell outlet, 5 and 6 from given rows and length.
+    if (target >= codeOf(Length) && target <= codeOf(RowsAndShellFlow)) {
+        r.ChoiceA = codeOf(ChoiceA::ShellOutletGiven);
+    }
+    if (no == Outlets || no == OutletAndShellFlow) r.ChoiceA = codeOf(ChoiceA::RowsAndLengthGiven);
     if (rowsGiven && r.Nv == 0.0f) {
         p.print(T::kSetRows);
         app.pause();

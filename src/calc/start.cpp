@@ -26,7 +26,7 @@ constexpr float kThinnestFilm = 1e-10f;
 [[noreturn]] void refuse(App& app, int indent, std::string_view message) {
     printIndented(app.pane, indent, message);
     app.pause();
-    throw LeaveCalculation{};
+    leave();
 }
 
 bool manualSide(const Record& r) { return tubeFluid(r) == FluidKind::Manual || shellFluid(r) == FluidKind::Manual; }
@@ -46,7 +46,7 @@ void checkFilmThickness(App& app, Record& r) {
         if (answer == YesNo::Yes) return;
         if (answer == YesNo::No) {
             app.pause();
-            throw LeaveCalculation{};
+            leave();
         }
     }
 }
@@ -171,8 +171,8 @@ void confirmPreliminaryData(App& app) {
         app.pane.clear();
         return;
     }
-    enableRange(app["MAINFORM"], "BUTTON", 1, 8, false);
-    throw LeaveCalculation{};
+    enableRange(app[kMain.screen], "BUTTON", 1, 8, false);
+    leave();
 }
 
 void deriveModeFlags(Record& r) {
