@@ -790,7 +790,9 @@ void tubeDescription(Tube& t) {
             p.print(T::kTubeOpt3);
             p.print(line(std::string(13, ' '), c));
             const Composition chosen = composition(c);
-            if (chosen == Composition::DryAir || chosen == Composition::AirWithMoisture || chosen == Composition::Full) break;
+            const bool offered = chosen == Composition::DryAir || chosen == Composition::AirWithMoisture ||
+                                 chosen == Composition::Full;
+            if (offered) break;
             p.print(T::kTubeChoose13);
             c = readAgain(app, kTubeSide.compositionCode, c);
         }

@@ -126,8 +126,9 @@ void readInputFields(App& app, Record& r) {
     r.PhaseChangeChosen = readField(app, O.screen, O.phaseChangeChosen);
     r.HtcMode = readField(app, O.screen, O.htcMode);
     r.PhaseChangeKind = readField(app, O.screen, O.phaseChangeKind);
-    takeEvaporationInputs(r, readField(app, O.screen, O.evaporationPressure), readField(app, O.screen, O.surfaceTension),
-                          unitCode(r.UnitCode) == UnitCode::JSI);
+    const float pressure = readField(app, O.screen, O.evaporationPressure);
+    const float tension = readField(app, O.screen, O.surfaceTension);
+    takeEvaporationInputs(r, pressure, tension, unitCode(r.UnitCode) == UnitCode::JSI);
 }
 
 void checkConstruction(App& app, Record& r) {
@@ -279,7 +280,9 @@ void settleTubePitches(App& app, Record& r) {
         r.Pv = r.PvFin;
         r.Ph = r.PhFin;
     }
-    if (r.flags.sTUBE == Tube::Finned && r.flags.sFIN == Fin::Plate) r.Fh = plateFinEquivalentHeight(app, r.Pv, r.Ph, r.DO);
+    if (r.flags.sTUBE == Tube::Finned && r.flags.sFIN == Fin::Plate) {
+        r.Fh = plateFinEquivalentHeight(app, r.Pv, r.Ph, r.DO);
+    }
 }
 
 void markComputedRows(App& app) {

@@ -53,7 +53,8 @@ void BUTTON39_ON(App& app) {
     if (outlets) {
         for (const Form5Side* side : {&kTubeSide, &kShellSide}) {
             // Water has no volume flow to offer.
-            if (!(side == &kTubeSide && tubeFluidKind(app) == FluidKind::Water)) f[side->volumeButton].setText(T::kMark);
+            const bool waterTubes = side == &kTubeSide && tubeFluidKind(app) == FluidKind::Water;
+            if (!waterTubes) f[side->volumeButton].setText(T::kMark);
             f[side->massButton].setText(T::kMark);
         }
     }
