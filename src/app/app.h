@@ -46,6 +46,11 @@ void registerProcedure(App& app, std::string_view screen, std::string_view contr
 inline int codeIn(App& app, std::string_view screen, std::string_view field) {
     return static_cast<int>(app[screen][field].number());
 }
+// A code written into its hidden field as its whole number.
+template <class Code>
+void writeCode(ControlRef field, Code value) {
+    field.setText(std::to_string(static_cast<int>(value)));
+}
 inline FluidKind tubeFluidKind(App& app) { return FluidKind{codeIn(app, kMain.screen, kMain.tubeFluidKind)}; }
 inline FluidKind shellFluidKind(App& app) { return FluidKind{codeIn(app, kMain.screen, kMain.shellFluidKind)}; }
 inline UnitCode unitCode(App& app) { return UnitCode{codeIn(app, kMain.screen, kMain.unitCode)}; }

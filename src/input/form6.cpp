@@ -13,7 +13,7 @@ namespace {
 
 template <ProcessingNo No>
 void chooseProcessingNo(App& app) {
-    app[kProcessing.screen][kProcessing.processingNo].setText(std::to_string(static_cast<int>(No)));
+    writeCode(app[kProcessing.screen][kProcessing.processingNo], No);
     applyProcessingNo(app, No);
 }
 
