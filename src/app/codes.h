@@ -17,6 +17,7 @@ constexpr Code decode(float code, int first, int last) {
     }
     return static_cast<Code>(-1);
 }
+
 // The number a record holds for a named value.
 template <class Code>
 constexpr float codeOf(Code value) {
