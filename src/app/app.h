@@ -8,8 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "app/codes.h"
 #include "app/pane.h"
 #include "app/platform.h"
+#include "app/screen_fields.h"
 #include "app/screens.h"
 
 namespace cfhx {
@@ -24,7 +26,7 @@ struct App {
     Pane pane;
     Platform& platform;
 
-    std::string UnitFlag;  // "1" SI, "2" old engineering units
+    std::string UnitFlag;  // UnitFlag::Si or UnitFlag::Old
     bool ended = false;    // the program has been asked to end
     // The record of the last calculation that reached its result (a
     // calc::Record), kept for the result output and the menu.
@@ -43,12 +45,23 @@ struct App {
 
 void registerProcedure(App& app, std::string_view screen, std::string_view control, Procedure proc);
 
-// Selection codes, read from their hidden fields each time.
-inline int tubeFluidKind(App& app) { return static_cast<int>(app["MAINFORM"]["EDIT30"].number()); }
-inline int shellFluidKind(App& app) { return static_cast<int>(app["MAINFORM"]["EDIT29"].number()); }
-inline int unitCode(App& app) { return static_cast<int>(app["MAINFORM"]["EDIT128"].number()); }
-inline bool siUnits(App& app) { return unitCode(app) == 3; }
-inline int processingNo(App& app) { return static_cast<int>(app["FORM6"]["EDIT167"].number()); }
+// Selection codes, read from their hidden fields each time; the whole part
+// of the number is the code.
+inline int codeIn(App& app, std::string_view screen, std::string_view field) {
+    return static_cast<int>(app[screen][field].number());
+}
+// A code written into its hidden field as its whole number.
+template <class Code>
+void writeCode(ControlRef field, Code value) {
+    field.setText(std::to_string(static_cast<int>(value)));
+}
+inline FluidKind tubeFluidKind(App& app) { return FluidKind{codeIn(app, kMain.screen, kMain.tubeFluidKind)}; }
+inline FluidKind shellFluidKind(App& app) { return FluidKind{codeIn(app, kMain.screen, kMain.shellFluidKind)}; }
+inline UnitCode unitCode(App& app) { return UnitCode{codeIn(app, kMain.screen, kMain.unitCode)}; }
+inline bool siUnits(App& app) { return unitCode(app) == UnitCode::JSI; }
+inline ProcessingNo processingNo(App& app) {
+    return ProcessingNo{codeIn(app, kProcessing.screen, kProcessing.processingNo)};
+}
 
 // The frame's own procedures: NEXT, the fluid-kind buttons, the close
 // buttons and the confirmation button.

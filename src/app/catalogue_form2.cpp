@@ -18,38 +18,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/catalogue_controls.h"
+
 namespace cfhx {
+
+using namespace catalogue;
+
 namespace {
-
-ControlDef make(ControlKind kind, std::string name, std::string text, int x, int y, int w, int h) {
-    ControlDef c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.text = std::move(text);
-    c.x = x;
-    c.y = y;
-    c.w = w;
-    c.h = h;
-    return c;
-}
-
-ControlDef label(std::string name, std::string text, int x, int y, int w) {
-    return make(ControlKind::Label, std::move(name), std::move(text), x, y, w, 16);
-}
-
-ControlDef edit(std::string name, std::string text, int x, int y, int w) {
-    return make(ControlKind::Edit, std::move(name), std::move(text), x, y, w, 18);
-}
-
-// Appends a frame followed by its members.
-void addFramed(std::vector<ControlDef>& list, ControlDef group, std::vector<ControlDef> members) {
-    const std::string name = group.name;
-    list.push_back(std::move(group));
-    for (ControlDef& m : members) {
-        m.group = name;
-        list.push_back(std::move(m));
-    }
-}
 
 struct Stream {
     const char* group;

@@ -6,24 +6,11 @@
 #include <string>
 #include <utility>
 
+#include "app/catalogue_controls.h"
+
 namespace cfhx {
-namespace {
 
-ControlDef make(ControlKind kind, std::string name, std::string text, int x, int y, int w, int h,
-                std::string group = {}) {
-    ControlDef c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.text = std::move(text);
-    c.x = x;
-    c.y = y;
-    c.w = w;
-    c.h = h;
-    c.group = std::move(group);
-    return c;
-}
-
-}  // namespace
+using namespace catalogue;
 
 ScreenDef form4Screen() {
     ScreenDef s;

@@ -30,110 +30,64 @@
 #include <utility>
 #include <vector>
 
+#include "app/catalogue_controls.h"
+#include "app/form5_fields.h"
+
 namespace cfhx {
+
+using namespace catalogue;
+
 namespace {
 
-ControlDef make(ControlKind kind, std::string name, std::string text, int x, int y, int w, int h) {
-    ControlDef c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.text = std::move(text);
-    c.x = x;
-    c.y = y;
-    c.w = w;
-    c.h = h;
-    return c;
-}
-
-ControlDef label(std::string name, std::string text, int x, int y, int w, int h = 16) {
-    return make(ControlKind::Label, std::move(name), std::move(text), x, y, w, h);
-}
-
-ControlDef edit(std::string name, int x, int y, int w, int h = 18) {
-    return make(ControlKind::Edit, std::move(name), "", x, y, w, h);
-}
-
-ControlDef button(std::string name, std::string text, int x, int y, int w, int h = 24) {
-    return make(ControlKind::Button, std::move(name), std::move(text), x, y, w, h);
-}
+constexpr int kButtonHeight = 24;
 
 // The small caption-less mode buttons ("■" written at run time).
-ControlDef markButton(std::string name, int x, int y) {
-    return make(ControlKind::Button, std::move(name), "", x, y, 16, 16);
-}
+ControlDef markButton(std::string name, int x, int y) { return button(std::move(name), "", x, y, 16, 16); }
 
-ControlDef option(std::string name, std::string text, int x, int y, int w) {
-    return make(ControlKind::Option, std::move(name), std::move(text), x, y, w, 18);
-}
-
-ControlDef frame(std::string name, std::string text, int x, int y, int w, int h) {
-    return make(ControlKind::Group, std::move(name), std::move(text), x, y, w, h);
-}
-
-ControlDef hidden(ControlDef c) {
-    c.visible = false;
-    return c;
-}
-
-// Appends a frame followed by its members.
-void addFramed(std::vector<ControlDef>& list, ControlDef group, std::vector<ControlDef> members) {
-    const std::string name = group.name;
-    list.push_back(std::move(group));
-    for (ControlDef& m : members) {
-        m.group = name;
-        list.push_back(std::move(m));
-    }
-}
-
-struct MoistureSide {
+struct MoistureFrame {
     const char* group;
     const char* caption;
-    const char* options[3];
-    const char* compositionCode;
-    const char* moistureCode;
-    const char* buttons[4];
-    const char* fields[4];
     int labelBase;  // four row labels, then four unit labels
 };
 
-void addMoisture(std::vector<ControlDef>& c, const MoistureSide& side, int top) {
+void addMoisture(std::vector<ControlDef>& c, const MoistureFrame& frameOf, const Form5Side& side, int top) {
     static const char* const rowLabels[] = {"水分容積率", "絶対湿度", "湿り 飽和温度", "湿りｴﾝﾀﾙﾋﾟｰ"};
     static const char* const units[] = {"（％）", "（kg./kg）", "(℃)", "(kcal/kg)"};
     static const char* const choices[] = {"標準空気（ドライ）", "標準空気と水分混合", "全成分登録"};
     std::vector<ControlDef> m;
     for (int k = 0; k < 3; ++k) m.push_back(option(side.options[k], choices[k], 34, top + 20 + 22 * k, 128));
-    m.push_back(hidden(edit(side.compositionCode, 34, top + 90, 28)));
-    m.push_back(hidden(edit(side.moistureCode, 66, top + 90, 28)));
+    m.push_back(hidden(edit(side.compositionCode, "", 34, top + 90, 28)));
+    m.push_back(hidden(edit(side.moistureCode, "", 66, top + 90, 28)));
     for (int k = 0; k < 4; ++k) {
         const int y = top + 20 + 22 * k;
-        m.push_back(markButton(side.buttons[k], 172, y + 1));
-        m.push_back(label("TEXT" + std::to_string(side.labelBase + k), rowLabels[k], 192, y + 1, 84));
-        m.push_back(edit(side.fields[k], 280, y, 70));
-        m.push_back(label("TEXT" + std::to_string(side.labelBase + 4 + k), units[k], 354, y + 1, 72));
+        m.push_back(markButton(side.moistureButtons[k], 172, y + 1));
+        m.push_back(label("TEXT" + std::to_string(frameOf.labelBase + k), rowLabels[k], 192, y + 1, 84));
+        m.push_back(edit(side.moistureFields[k], "", 280, y, 70));
+        m.push_back(label("TEXT" + std::to_string(frameOf.labelBase + 4 + k), units[k], 354, y + 1, 72));
     }
-    addFramed(c, frame(side.group, side.caption, 24, top, 410, 118), std::move(m));
+    addFramed(c, frame(frameOf.group, frameOf.caption, 24, top, 410, 118), std::move(m));
 }
 
-struct CompositionSide {
+struct CompositionFrame {
     const char* group;
     const char* caption;
-    const char* fields[3];  // CO2, O2, N2
     int labels[3];
     int units[3];
     int left;
 };
 
-void addComposition(std::vector<ControlDef>& c, const CompositionSide& side) {
+void addComposition(std::vector<ControlDef>& c, const CompositionFrame& frameOf, const Form5Side& side) {
     static const char* const gases[] = {"CO2", "O2", "N2"};
+    const char* const fields[] = {side.co2, side.o2, side.n2};
     const int top = 276;
     std::vector<ControlDef> m;
     for (int k = 0; k < 3; ++k) {
         const int y = top + 20 + 22 * k;
-        m.push_back(label("TEXT" + std::to_string(side.labels[k]), gases[k], side.left + 10, y + 1, 36));
-        m.push_back(edit(side.fields[k], side.left + 50, y, 76));
-        m.push_back(label("TEXT" + std::to_string(side.units[k]), "（％）", side.left + 130, y + 1, 40));
+        m.push_back(label("TEXT" + std::to_string(frameOf.labels[k]), gases[k], frameOf.left + 10, y + 1, 36));
+        m.push_back(edit(fields[k], "", frameOf.left + 50, y, 76));
+        m.push_back(label("TEXT" + std::to_string(frameOf.units[k]), "（％）", frameOf.left + 130, y + 1, 40));
     }
-    addFramed(c, frame(side.group, side.caption, side.left, top, 200, 88), std::move(m));
+    addFramed(c, frame(frameOf.group, frameOf.caption, frameOf.left, top, 200, 88), std::move(m));
 }
 
 // Step-2 columns.
@@ -150,7 +104,7 @@ constexpr int kUnitW = 84;
 
 ScreenDef form5Screen() {
     ScreenDef s;
-    s.name = "FORM5";
+    s.name = kForm5.screen;
     s.title = "【　主要項目入力　】";
     s.width = 900;
     s.height = 550;
@@ -160,22 +114,20 @@ ScreenDef form5Screen() {
     c.push_back(label("TEXT126", "Step 1", 24, 6, 44));
     c.push_back(label("TEXT129", "【　相関式物性値組成入力 】", 72, 6, 170));
 
-    addMoisture(c, {"GROUP2", "【 管内側水分量の選択  】", {"RADIO1", "RADIO2", "RADIO3"}, "EDIT158", "EDIT166",
-                    {"BUTTON28", "BUTTON29", "BUTTON46", "BUTTON47"}, {"EDIT138", "EDIT139", "EDIT177", "EDIT174"},
-                    131},
-                26);
-    addMoisture(c, {"GROUP3", "【 シェル側水分量の選択 】", {"RADIO4", "RADIO5", "RADIO6"}, "EDIT173", "EDIT171",
-                    {"BUTTON44", "BUTTON45", "BUTTON48", "BUTTON49"}, {"EDIT161", "EDIT162", "EDIT175", "EDIT176"},
-                    139},
-                150);
+    addMoisture(c, {.group = "GROUP2", .caption = "【 管内側水分量の選択  】", .labelBase = 131}, kTubeSide, 26);
+    addMoisture(c, {.group = "GROUP3", .caption = "【 シェル側水分量の選択 】", .labelBase = 139}, kShellSide, 150);
     // Step-1 confirmation buttons at the left edge, beside their frames.
     c.push_back(markButton("BUTTON50", 4, 78));
     c.push_back(markButton("BUTTON51", 4, 202));
 
-    addComposition(c, {"GROUP4", "【 管内側ｶﾞｽ組成 】", {"EDIT136", "EDIT137", "EDIT156"}, {147, 148, 149},
-                       {150, 151, 152}, 24});
-    addComposition(c, {"GROUP8", "【 シェル側ｶﾞｽ組成 】", {"EDIT159", "EDIT160", "EDIT163"}, {153, 154, 155},
-                       {160, 161, 162}, 234});
+    addComposition(c,
+                   {.group = "GROUP4", .caption = "【 管内側ｶﾞｽ組成 】", .labels = {147, 148, 149},
+                    .units = {150, 151, 152}, .left = 24},
+                   kTubeSide);
+    addComposition(c,
+                   {.group = "GROUP8", .caption = "【 シェル側ｶﾞｽ組成 】", .labels = {153, 154, 155},
+                    .units = {160, 161, 162}, .left = 234},
+                   kShellSide);
 
     // ---- Step 2: temperatures, flows, length -----------------------------
     c.push_back(label("TEXT130", "Step 2", 448, 6, 44));
@@ -187,35 +139,35 @@ ScreenDef form5Screen() {
             label("TEXT164", "　シェル側", kShellX, top + 18, kFieldW),
 
             label("TEXT165", "入側流体温度", kLabelX, row(0) + 1, 120),
-            edit("EDIT130", kTubeX, row(0), kFieldW),
-            edit("EDIT133", kShellX, row(0), kFieldW),
+            edit(kTubeSide.inlet, "", kTubeX, row(0), kFieldW),
+            edit(kShellSide.inlet, "", kShellX, row(0), kFieldW),
             label("TEXT170", "（℃）", kUnitX, row(0) + 1, kUnitW),
 
             label("TEXT166", "出側流体温度", kLabelX, row(1) + 1, 120),
-            edit("EDIT131", kTubeX, row(1), kFieldW),
-            edit("EDIT134", kShellX, row(1), kFieldW),
+            edit(kTubeSide.outlet, "", kTubeX, row(1), kFieldW),
+            edit(kShellSide.outlet, "", kShellX, row(1), kFieldW),
             label("TEXT171", "（℃）", kUnitX, row(1) + 1, kUnitW),
 
             label("TEXT167", "体積流量", kLabelX, row(2) + 1, 120),
-            markButton("BUTTON40", kTubeButtonX, row(2) + 1),
-            edit("EDIT132", kTubeX, row(2), kFieldW),
-            markButton("BUTTON42", kShellButtonX, row(2) + 1),
-            edit("EDIT135", kShellX, row(2), kFieldW),
+            markButton(kTubeSide.volumeButton, kTubeButtonX, row(2) + 1),
+            edit(kTubeSide.volumeField, "", kTubeX, row(2), kFieldW),
+            markButton(kShellSide.volumeButton, kShellButtonX, row(2) + 1),
+            edit(kShellSide.volumeField, "", kShellX, row(2), kFieldW),
             label("TEXT172", "(Nm3/h)", kUnitX, row(2) + 1, kUnitW),
 
             label("TEXT168", "重量流量", kLabelX, row(3) + 1, 120),
-            markButton("BUTTON41", kTubeButtonX, row(3) + 1),
-            edit("EDIT169", kTubeX, row(3), kFieldW),
-            markButton("BUTTON43", kShellButtonX, row(3) + 1),
-            edit("EDIT170", kShellX, row(3), kFieldW),
+            markButton(kTubeSide.massButton, kTubeButtonX, row(3) + 1),
+            edit(kTubeSide.massField, "", kTubeX, row(3), kFieldW),
+            markButton(kShellSide.massButton, kShellButtonX, row(3) + 1),
+            edit(kShellSide.massField, "", kShellX, row(3), kFieldW),
             label("TEXT173", "（kg/h）", kUnitX, row(3) + 1, kUnitW),
 
             label("TEXT169", "伝熱管長さ", kLabelX, row(4) + 1, 120),
-            edit("EDIT157", kTubeX, row(4), kFieldW),
+            edit(kForm5.tubeLength, "", kTubeX, row(4), kFieldW),
             label("TEXT174", "（ｍｍ）", kUnitX, row(4) + 1, kUnitW),
             // Flow-kind codes.
-            hidden(edit("EDIT168", kShellX, row(4), 36)),
-            hidden(edit("EDIT172", kShellX + 40, row(4), 36)),
+            hidden(edit(kTubeSide.flowKind, "", kShellX, row(4), 36)),
+            hidden(edit(kShellSide.flowKind, "", kShellX + 40, row(4), 36)),
         };
         addFramed(c, frame("GROUP11", "【　主要項目入力　】", 448, top, 444, 158), std::move(m));
     }
@@ -229,17 +181,21 @@ ScreenDef form5Screen() {
             const char* shell;
             const char* unit;
         };
+        const PropertyFields& tp = kTubeSide.properties;
+        const PropertyFields& sp = kShellSide.properties;
+        const LatentFields& tl = kTubeSide.latent;
+        const LatentFields& sl = kShellSide.latent;
         const Row rows[] = {
-            {"密度 ・・・・・・", "EDIT141", "EDIT149", "（ｋｇ/m3）"},
-            {"比熱 ・・・・・・・", "EDIT142", "EDIT150", "（kcal/kg℃）"},
-            {"熱伝導率・・・", "EDIT143", "EDIT151", "（kcal/mh℃）"},
-            {"動粘性係数", "EDIT144", "EDIT152", "（m2/h）"},
-            {"圧力 ・・・・・・", "EDIT190", "EDIT191", "（ｋｇ/Cm3）"},
-            {"凝縮or蒸発潜熱 ・・・・・", "EDIT140", "EDIT148", "（kcal/kg）"},
-            {"液相部密度 ・・・・・", "EDIT145", "EDIT153", "（ｋｇ/ｍ3）"},
-            {"液相部比熱 ・・・・・", "EDIT146", "EDIT154", "（kcal/kg℃）"},
-            {"液相部熱伝導率・・", "EDIT147", "EDIT155", "（kcal/mh℃）"},
-            {"液相部動粘性係数", "EDIT164", "EDIT165", "（m2/h）"},
+            {"密度 ・・・・・・", tp.density, sp.density, "（ｋｇ/m3）"},
+            {"比熱 ・・・・・・・", tp.specificHeat, sp.specificHeat, "（kcal/kg℃）"},
+            {"熱伝導率・・・", tp.conductivity, sp.conductivity, "（kcal/mh℃）"},
+            {"動粘性係数", tp.viscosity, sp.viscosity, "（m2/h）"},
+            {"圧力 ・・・・・・", kTubeSide.pressure, kShellSide.pressure, "（ｋｇ/Cm3）"},
+            {"凝縮or蒸発潜熱 ・・・・・", tl.latentHeat, sl.latentHeat, "（kcal/kg）"},
+            {"液相部密度 ・・・・・", tl.liquidDensity, sl.liquidDensity, "（ｋｇ/ｍ3）"},
+            {"液相部比熱 ・・・・・", tl.liquidSpecificHeat, sl.liquidSpecificHeat, "（kcal/kg℃）"},
+            {"液相部熱伝導率・・", tl.liquidConductivity, sl.liquidConductivity, "（kcal/mh℃）"},
+            {"液相部動粘性係数", tl.liquidViscosity, sl.liquidViscosity, "（m2/h）"},
         };
         std::vector<ControlDef> m = {
             label("TEXT175", "　 管内側", kTubeX, top + 18, kFieldW),
@@ -249,8 +205,8 @@ ScreenDef form5Screen() {
         for (const Row& r : rows) {
             const int y = top + 36 + 22 * k;
             m.push_back(label("TEXT" + std::to_string(177 + k), r.text, kLabelX, y + 1, 150));
-            m.push_back(edit(r.tube, kTubeX, y, kFieldW));
-            m.push_back(edit(r.shell, kShellX, y, kFieldW));
+            m.push_back(edit(r.tube, "", kTubeX, y, kFieldW));
+            m.push_back(edit(r.shell, "", kShellX, y, kFieldW));
             m.push_back(label("TEXT" + std::to_string(187 + k), r.unit, kUnitX, y + 1, kUnitW));
             ++k;
         }
@@ -259,9 +215,10 @@ ScreenDef form5Screen() {
 
     // ---- Bottom: message line, sample values, close, OK ------------------
     c.push_back(label("TEXT125", "メッセージ", 24, 462, 66));
-    c.push_back(label("TEXT127", "", 94, 460, 798, 20));
+    c.push_back(label(kForm5.message, "", 94, 460, 798, 20));
     addFramed(c, frame("GROUP7", "サンプル値", 24, 488, 150, 52),
-              {button("BUTTON53", "開く", 34, 508, 60), button("BUTTON54", "閉じる", 102, 508, 62)});
+              {button("BUTTON53", "開く", 34, 508, 60, kButtonHeight),
+               button("BUTTON54", "閉じる", 102, 508, 62, kButtonHeight)});
     c.push_back(button("BUTTON55", "ウィンドウを閉じる", 624, 510, 140, 26));
     c.push_back(button("BUTTON30", "O K", 776, 510, 116, 26));
 

@@ -18,28 +18,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/catalogue_controls.h"
+
 namespace cfhx {
+
+using namespace catalogue;
+
 namespace {
-
-ControlDef make(ControlKind kind, std::string name, std::string text, int x, int y, int w, int h) {
-    ControlDef c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.text = std::move(text);
-    c.x = x;
-    c.y = y;
-    c.w = w;
-    c.h = h;
-    return c;
-}
-
-ControlDef label(std::string name, std::string text, int x, int y, int w, int h = 16) {
-    return make(ControlKind::Label, std::move(name), std::move(text), x, y, w, h);
-}
-
-ControlDef button(std::string name, std::string text, int x, int y, int w, int h) {
-    return make(ControlKind::Button, std::move(name), std::move(text), x, y, w, h);
-}
 
 std::string textName(int n) { return "TEXT" + std::to_string(n); }
 

@@ -9,41 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/catalogue_controls.h"
+
 namespace cfhx {
-namespace {
 
-ControlDef make(ControlKind kind, std::string name, std::string text, int x, int y, int w, int h,
-                std::string group = {}) {
-    ControlDef c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.text = std::move(text);
-    c.x = x;
-    c.y = y;
-    c.w = w;
-    c.h = h;
-    c.group = std::move(group);
-    return c;
-}
-
-ControlDef label(std::string name, std::string text, int x, int y, int w, int h = 16) {
-    return make(ControlKind::Label, std::move(name), std::move(text), x, y, w, h);
-}
-
-ControlDef edit(std::string name, std::string text, int x, int y, int w) {
-    return make(ControlKind::Edit, std::move(name), std::move(text), x, y, w, 18);
-}
-
-ControlDef option(std::string name, std::string text, int x, int y, int w, std::string group) {
-    return make(ControlKind::Option, std::move(name), std::move(text), x, y, w, 18, std::move(group));
-}
-
-ControlDef hidden(ControlDef c) {
-    c.visible = false;
-    return c;
-}
-
-}  // namespace
+using namespace catalogue;
 
 ScreenDef form7Screen() {
     ScreenDef s;

@@ -23,38 +23,14 @@
 #include <utility>
 #include <vector>
 
+#include "app/catalogue_controls.h"
+
 namespace cfhx {
+
+using namespace catalogue;
+
 namespace {
-
-ControlDef make(ControlKind kind, std::string name, std::string text, int x, int y, int w, int h) {
-    ControlDef c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.text = std::move(text);
-    c.x = x;
-    c.y = y;
-    c.w = w;
-    c.h = h;
-    return c;
-}
-
-ControlDef label(std::string name, std::string text, int x, int y, int w, int h = 16) {
-    return make(ControlKind::Label, std::move(name), std::move(text), x, y, w, h);
-}
-
-ControlDef edit(std::string name, std::string text, int x, int y, int w, int h = 18) {
-    return make(ControlKind::Edit, std::move(name), std::move(text), x, y, w, h);
-}
-
-ControlDef button(std::string name, std::string text, int x, int y, int w, int h = 22) {
-    return make(ControlKind::Button, std::move(name), std::move(text), x, y, w, h);
-}
-
-ControlDef hidden(ControlDef c) {
-    c.visible = false;
-    return c;
-}
-
+constexpr int kButtonHeight = 22;
 }  // namespace
 
 ScreenDef mainformScreen() {
@@ -92,8 +68,8 @@ ScreenDef mainformScreen() {
     }
 
     // Top right: NEXT, calculation button, date, code fields.
-    c.push_back(button("BUTTON18", " NEXT ", 640, 4, 56));
-    c.push_back(button("BUTTON9", "主要条件登録", 700, 4, 126));
+    c.push_back(button("BUTTON18", " NEXT ", 640, 4, 56, kButtonHeight));
+    c.push_back(button("BUTTON9", "主要条件登録", 700, 4, 126, kButtonHeight));
     c.push_back(edit("EDIT9", "", 740, 30, 86));
     c.push_back(hidden(label("TEXT64", "３ ：Ｓ Ｉ単位　 ４： 工学単位", 536, 30, 184)));
     c.push_back(hidden(edit("EDIT128", "3", 640, 30, 30)));
@@ -102,8 +78,8 @@ ScreenDef mainformScreen() {
 
     // Sample values for the construction column.
     c.push_back(label("TEXT63", " ↓ ｻﾝﾌﾟﾙ値", 640, 58, 70));
-    c.push_back(button("BUTTON22", "開く", 712, 54, 54));
-    c.push_back(button("BUTTON23", "閉る", 770, 54, 54));
+    c.push_back(button("BUTTON22", "開く", 712, 54, 54, kButtonHeight));
+    c.push_back(button("BUTTON23", "閉る", 770, 54, 54, kButtonHeight));
 
     // Construction column: field at x 536, its label to the right. The
     // labels are rewritten for the chosen unit system; these are the
@@ -153,7 +129,7 @@ ScreenDef mainformScreen() {
     c.push_back(button("BUTTON14", " 2:有り", 746, 384, 62, 16));
 
     // Data check button (caption written at run time) and correction factors.
-    c.push_back(button("BUTTON27", "", 536, 452, 200));
+    c.push_back(button("BUTTON27", "", 536, 452, 200, kButtonHeight));
     c.push_back(label("TEXT41", "管内熱伝達率補正係数", 536, 480, 124));
     c.push_back(edit("EDIT186", " 1.0", 664, 480, 52, 16));
     c.push_back(label("TEXT251", "管外熱伝達率補正係数", 536, 498, 124));

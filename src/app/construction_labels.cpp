@@ -40,7 +40,7 @@ constexpr LabelRow kConstructionLabels[] = {
 }  // namespace
 
 void writeConstructionLabels(App& app) {
-    const bool oldUnits = app.UnitFlag == "2";
+    const bool oldUnits = app.UnitFlag == UnitFlag::Old;
     ScreenRef main = app["MAINFORM"];
     for (const LabelRow& row : kConstructionLabels) {
         main[row.label].setText(oldUnits && row.old ? row.old : row.si);

@@ -6,6 +6,6 @@ namespace cfhx {
 struct App;
 
 // Writes every construction label; the four conductivity and fouling rows
-// take their SI texts unless `UnitFlag` is "2".
+// take their SI texts unless `UnitFlag` is UnitFlag::Old.
 void writeConstructionLabels(App& app);
 }  // namespace cfhx

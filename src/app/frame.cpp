@@ -17,7 +17,7 @@ std::string editName(int n) { return "EDIT" + std::to_string(n); }
 void printWelcome(App& app) {
     Pane& pane = app.pane;
     for (const auto& l : T::kWelcomeHead) printIndented(pane, l.indent, l.text);
-    const auto& units = app.UnitFlag == "1" ? T::kWelcomeUnitsSI : T::kWelcomeUnitsOld;
+    const auto& units = app.UnitFlag == UnitFlag::Si ? T::kWelcomeUnitsSI : T::kWelcomeUnitsOld;
     printIndented(pane, units.indent, units.text);
     printIndented(pane, T::kWelcomeSpacer.indent, T::kWelcomeSpacer.text);
     for (std::string_view l : T::kWelcomeBox) printIndented(pane, T::kBoxIndent, l);
@@ -29,7 +29,7 @@ void BUTTON18_ON(App& app) {
     if (main["EDIT24"].number() > 1) main["EDIT25"].setText(" 1");
     if (main["EDIT25"].number() > 1) main["EDIT24"].setText(" 1");
 
-    app.UnitFlag = main["EDIT128"].number() == 3 ? "1" : "2";
+    app.UnitFlag = main[kMain.unitCode].number() == 3 ? UnitFlag::Si : UnitFlag::Old;
 
     main["BUTTON22"].enable();
     main["BUTTON23"].enable();
@@ -55,19 +55,22 @@ void BUTTON18_ON(App& app) {
     main["TEXT1"].setText(T::kTubeRow);
     main["TEXT2"].setText(T::kShellRow);
 
-    int tube = tubeFluidKind(app);
-    int shell = shellFluidKind(app);
-    if (tube >= 1 && tube <= 4) main[editName(tube)].setText(T::kNextTubeLabels[tube - 1]);
-    if (shell == 1) main["EDIT5"].setText(T::kNextShellHumid);
-    if (shell == 2) main["EDIT6"].setText(T::kNextShellGas);
-    if (shell == 4) main["EDIT8"].setText(T::kNextShellGas);
-    if (tube == 0) {
+    using enum FluidKind;
+    const FluidKind tube = tubeFluidKind(app);
+    const FluidKind shell = shellFluidKind(app);
+    // The tube kind labels are EDIT1-EDIT4 in the order of the kinds.
+    const int tubeLabel = static_cast<int>(tube);
+    if (tubeLabel >= 1 && tubeLabel <= 4) main[editName(tubeLabel)].setText(T::kNextTubeLabels[tubeLabel - 1]);
+    if (shell == HumidGas) main["EDIT5"].setText(T::kNextShellHumid);
+    if (shell == Gas) main["EDIT6"].setText(T::kNextShellGas);
+    if (shell == Manual) main["EDIT8"].setText(T::kNextShellGas);
+    if (tube == None) {
         for (int k = 1; k <= 4; ++k) main[editName(k)].setText(T::kNextTubeLabels[k - 1]);
     }
-    if (shell == 0) {
+    if (shell == None) {
         main["EDIT5"].setText(T::kNextShellHumid);
         main["EDIT6"].setText(T::kNextShellGasUnset);
-        main["EDIT8"].setText(tube == 2 || tube == 3 ? "" : T::kNextShellGasUnset);
+        main["EDIT8"].setText(tube == Gas || tube == Water ? "" : T::kNextShellGasUnset);
     }
 
     writeConstructionLabels(app);

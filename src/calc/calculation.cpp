@@ -1,13 +1,17 @@
 #include "calc/calculation.h"
 
 #include "app/app.h"
+#include "app/codes.h"
 #include "app/control_flow.h"
+#include "app/form5_fields.h"
 #include "app/frame_texts.h"
+#include "app/screen_fields.h"
 #include "calc/flows.h"
 #include "calc/rating.h"
 #include "calc/humid_dialogue.h"
 #include "calc/numeric_guard.h"
 #include "calc/review.h"
+#include "calc/stage.h"
 #include "calc/start.h"
 
 namespace cfhx {
@@ -16,7 +20,7 @@ namespace cfhx {
 // editable while the calculation runs.
 void handOver(App& app) {
     app.pane.clear();
-    ScreenRef main = app["MAINFORM"];
+    ScreenRef main = app[kMain.screen];
     main["BUTTON22"].enable();
     main["BUTTON23"].enable();
     enableRange(main, "BUTTON", 1, 14, false);
@@ -30,46 +34,47 @@ void handOver(App& app) {
 calc::Record runCalculation(App& app, const calc::PassLimits& limits) {
     calc::Record r = calc::freshRecord();
     calc::startCalculation(app, r);
-    if (!(r.flags.sHUM == "1" || r.flags.sHUM == "2") && r.ShellFluidKind != 4.0f) calc::readProcessingNo(app, r);
+    const bool humid = r.flags.sHUM == Hum::Shell || r.flags.sHUM == Hum::Tube;
+    if (!humid && calc::shellFluid(r) != FluidKind::Manual) calc::readProcessingNo(app, r);
     app.pane.clear();
     calc::reviewSettings(app, r);
     calc::markComputedRows(app);
     calc::printArrangementHeading(app, r);
-    if (r.flags.sPROP == "2") {
-        r.flags.sCOND = "n";
+    if (r.flags.sPROP == Prop::TypedIn) {
+        r.flags.sCOND = YesNo::No;
         calc::takeManualProperties(app, r);
         app.pane.clear();
     } else {
         calc::ModeFlags& f = r.flags;
-        if (f.sFLOW == "1" || f.sFLOW == "2") {
-            f.sHUM = "3";
+        if (f.sFLOW == Flow::Cross || f.sFLOW == Flow::Parallel) {
+            f.sHUM = Hum::None;
         } else {
             app.pane.clear();
             printEmptyLines(app.pane, 2);
         }
-        if (f.sHUM == "3") f.sCOND = "n";
-        if (f.sHUM == "1" || f.sHUM == "2") {
-            f.sCOND = "y";
-            f.sFLOW = "3";
+        if (f.sHUM == Hum::None) f.sCOND = YesNo::No;
+        if (f.sHUM == Hum::Shell || f.sHUM == Hum::Tube) {
+            f.sCOND = YesNo::Yes;
+            f.sFLOW = Flow::CounterLmtd;
         }
         calc::shellGasDialogue(app, r);
     }
     calc::tubeGasDialogue(app, r);
     const calc::RatingEntry entry = calc::takeFlows(app, r);
     calc::runRating(app, r, entry, limits);
-    if (r.flags.sCOND == "y") calc::latentCaseEffectiveness(app, r);
+    if (r.flags.sCOND == YesNo::Yes) calc::latentCaseEffectiveness(app, r);
     return r;
 }
 
 void commonReturnPath(App& app) {
     app.pane.clear();
-    app["FORM5"].hide();
-    ScreenRef main = app["MAINFORM"];
+    app[kForm5.screen].hide();
+    ScreenRef main = app[kMain.screen];
     main["BUTTON27"].enable();
     main["BUTTON27"].setText(frame_texts::kConfirmAfterRun);
-    const int no = processingNo(app);
-    if (no == 3 || no == 4) main["EDIT26"].setText("");
-    if (no == 7) main["EDIT27"].setText("");
+    const ProcessingNo no = processingNo(app);
+    if (no == ProcessingNo::Rows || no == ProcessingNo::RowsAndShellFlow) main[kMain.tubeRows].setText("");
+    if (no == ProcessingNo::Columns) main[kMain.tubeColumns].setText("");
     for (int n = 97; n <= 127; ++n) main["EDIT" + std::to_string(n)].setText("");
     // Input is open again for a new entry and a recalculation.
     enableRange(main, "BUTTON", 1, 4, true);

@@ -32,6 +32,10 @@ inline constexpr string_view kChoiceA = "② (A) 次の何れかを指定して�
 inline constexpr string_view kChoiceA1 = "<1> シェル出側温度  Tso(ﾟC )";
 inline constexpr string_view kChoiceA1Si = "<1> シェル出側温度  Tso(K)";
 inline constexpr string_view kChoiceA2 = "<2> 管段数 及び 管長さ指定 Nv(-),TL(mm)";
+// Replies to choice (A): <1>, <2>, or "00" to leave the run.
+inline constexpr string_view kChoiceA1Reply = "1";
+inline constexpr string_view kChoiceA2Reply = "2";
+inline constexpr string_view kChoiceALeave = "00";
 inline constexpr string_view kTsoEcho = "③ ◇ シェル側出側温度 --------Tso(ﾟc)=";
 inline constexpr string_view kTsoEchoSi = "④ ◇ シェル側出側温度 --------Tso(K)=";
 inline constexpr string_view kTLEcho = "TUBE LENGTH ----------------- TL(mm)=";

@@ -4,21 +4,23 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "app/codes.h"
 #include "app/control_flow.h"
+#include "app/form5_fields.h"
 #include "app/mask.h"
 #include "calc/humid_dialogue_texts.h"
 #include "calc/humid_gas.h"
 #include "calc/numeric_guard.h"
 #include "calc/numeric_pane.h"
+#include "calc/stage.h"
 #include "calc/start.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
 
 namespace T = humid_texts;
 
-constexpr float kKelvin = 273.0f;
-constexpr float kKjPerKcal = 4.1868f;
 constexpr float kShellWaterWeight = 18.0153f;
 constexpr float kWaterWeight = 18.0f;
 // Saturation temperatures closer than this draw a warning, °C.
@@ -27,12 +29,6 @@ constexpr float kHighestTubeSaturation = 96.0f;
 // Columns of the shell results block's heading line.
 constexpr size_t kShellBlockWidth = 47;
 
-bool si(const Record& r) { return r.flags.LangUnitMode == "JSI"; }
-std::string num(float v) { return freeNumber(v); }
-
-float field(App& app, std::string_view control) { return readField(app, "FORM5", control); }
-
-[[noreturn]] void leave() { throw LeaveCalculation{}; }
 [[noreturn]] void refuse(App& app, std::string_view message) {
     app.pane.print(message);
     app.pause();
@@ -63,8 +59,7 @@ void printStandardAir(Pane& p) {
     p.print();
     p.print(T::kDryBase);
     p.print(std::string(50, '-'));
-    p.print(std::string(T::kDryCO2) + num(0.03f) + std::string(T::kDryN2) + num(79.02f) + std::string(T::kDryO2) +
-            num(20.95f));
+    p.print(line(T::kDryAir, 0.03f, 79.02f, 20.95f));
     p.print(std::string(50, '-'));
     p.print(T::kAddWater);
     printEmptyLines(p, 2);
@@ -114,16 +109,14 @@ struct Shell {
 float temperatureFromEnthalpy(App& app, const Record& r, bool tube, float T0) {
     Pane& p = app.pane;
     const float hmin = enthalpyLowerLimit(T0);
-    float H2 = field(app, tube ? "EDIT174" : "EDIT176");
+    float H2 = field(app, (tube ? kTubeSide : kShellSide).moistureFields.saturatedEnthalpy);
     if (si(r)) {
-        p.print(std::string(tube ? T::kTubeEnthalpyRangeSi : T::kShellEnthalpyRangeSi) + num(hmin * kKjPerKcal) +
-                std::string(T::kEnthalpyRangeEndSi));
-        p.print(std::string(T::kH2EntrySi) + num(H2));
+        p.print(line(tube ? T::kTubeEnthalpyRangeSi : T::kShellEnthalpyRangeSi, hmin * kKjPerKcal));
+        p.print(line(T::kH2EntrySi, H2));
         H2 /= kKjPerKcal;
     } else {
-        p.print(std::string(tube ? T::kTubeEnthalpyRange : T::kShellEnthalpyRange) + num(hmin) +
-                std::string(T::kEnthalpyRangeEnd));
-        p.print(std::string(T::kH2Entry) + num(H2));
+        p.print(line(tube ? T::kTubeEnthalpyRange : T::kShellEnthalpyRange, hmin));
+        p.print(line(T::kH2Entry, H2));
     }
     if (H2 <= hmin) {
         p.clear();
@@ -156,23 +149,23 @@ Next shellFinish(Shell& s) {
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
-    const float water = r.flags.sSF == "3" ? 0.0f : 100.0f * checkedDiv(r.XA, r.XA + r.MS, "XA+MS");
+    const float water = r.flags.sSF == GasForm::DryAir ? 0.0f : 100.0f * checkedDiv(r.XA, r.XA + r.MS, "XA+MS");
     airWithWater(app, water, s.pct);
-    if (!(r.flags.sHUM == "3")) {
+    if (r.flags.sHUM != Hum::None) {
         if (water > kMaxWaterContent) refuse(app, T::kShellTooLarge);
-        if (!(r.flags.sHUM == "2") && water <= kMinWaterContent) refuse(app, T::kShellReviewHumidity);
+        if (r.flags.sHUM != Hum::Tube && water <= kMinWaterContent) refuse(app, T::kShellReviewHumidity);
     }
     s.dew = dewOf(app, r.XA, r.MS);
     p.clear();
     printEmptyLines(p, 7);
-    if (!(r.flags.sSF == "3")) {
+    if (r.flags.sSF != GasForm::DryAir) {
         if (si(r))
             p.printMasked(T::kShellDewSi, {s.dew + kKelvin});
         else
-            p.print(std::string(T::kShellDew) + num(s.dew) + std::string(T::kShellDewUnit));
+            p.print(line(T::kShellDew, s.dew));
     }
     printShellTable(s);
-    if (r.flags.sSF == "3") {
+    if (r.flags.sSF == GasForm::DryAir) {
         shellDryBase(s);
         return Next::Step1;
     }
@@ -185,15 +178,15 @@ Next shellFromHumidity(Shell& s) {
     Record& r = s.r;
     r.Vxa = moleFraction(r.XA, r.MS);
     printStandardAir(s.app.pane);
-    s.app.pane.print(std::string(T::kMoleFraction) + num(r.Vxa * 100.0f) + std::string(T::kCloseParen));
+    s.app.pane.print(line(T::kMoleFraction, r.Vxa * 100.0f));
     return shellFinish(s);
 }
 
 // B2 step 5.
 Next shellHumidityForm(Shell& s) {
     Record& r = s.r;
-    r.XA = field(s.app, "EDIT162");
-    s.app.pane.print(std::string(T::kXA) + num(r.XA));
+    r.XA = field(s.app, kShellSide.moistureFields.absoluteHumidity);
+    s.app.pane.print(line(T::kXA, r.XA));
     return shellFromHumidity(s);
 }
 
@@ -204,9 +197,9 @@ Next shellMoleForm(Shell& s, float vmax) {
     Pane& p = app.pane;
     p.clear();
     printEmptyLines(p, 4);
-    p.print(std::string(T::kVxaRange) + num(vmax) + std::string(T::kVxaRangeEnd));
-    float v = field(app, "EDIT161");
-    p.print(std::string(T::kVxaEntry) + num(v));
+    p.print(line(T::kVxaRange, vmax));
+    float v = field(app, kShellSide.moistureFields.volumePercent);
+    p.print(line(T::kVxaEntry, v));
     if (v == 0.0f) leave();
     printStandardAir(p);
     if (vmax < v) {
@@ -219,7 +212,7 @@ Next shellMoleForm(Shell& s, float vmax) {
     } else {
         r.XA = humidityFromMoleFraction(v / 100.0f, r.MS);
         p.print();
-        p.print(std::string(T::kAbsHumidity) + num(r.XA) + std::string(T::kCloseParen));
+        p.print(line(T::kAbsHumidity, r.XA));
     }
     r.Vxa = v / 100.0f;
     return shellFinish(s);
@@ -230,25 +223,26 @@ Next shellMoistAir(Shell& s) {
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
-    if (r.flags.sHUM == "2") {
+    if (r.flags.sHUM == Hum::Tube) {
         p.print();
         p.print(T::kShellLowSide);
     }
-    if (!(r.flags.sHUM == "3")) {
-        p.print(std::string(si(r) ? T::kT3Si : T::kT3) + num(shown(r, r.T3)));
+    if (r.flags.sHUM != Hum::None) {
+        p.print(line(si(r) ? T::kT3Si : T::kT3, shown(r, r.T3)));
         r.Tsi = r.T3;
     }
     p.print();
     p.print(T::kShellMoistureChoice);
     p.print(T::kShellMoistureOpt2);
     float vmax = kSaturationCeiling;
-    if (r.flags.sHUM == "3") {
+    if (r.flags.sHUM == Hum::None) {
         vmax = kSaturationCeiling;
     } else if (r.T3 <= kSaturationCeiling) {
         vmax = 100.0f * moleFraction(saturatedHumidity(r.T3, r.MS), r.MS);
     }
-    if (r.ShellMoistureMode == 1.0f) return shellMoleForm(s, vmax);
-    if (r.ShellMoistureMode == 2.0f) return shellHumidityForm(s);
+    const MoistureMode mode = moistureMode(r.ShellMoistureMode);
+    if (mode == MoistureMode::VolumePercent) return shellMoleForm(s, vmax);
+    if (mode == MoistureMode::AbsoluteHumidity) return shellHumidityForm(s);
     // No form of that number: refused rather than asked again unchanged.
     p.print();
     refuse(app, T::kNotOffered);
@@ -264,17 +258,16 @@ Next shellCondensing(Shell& s) {
     p.print(T::kShellInletOpt1);
     p.print(T::kShellInletOpt2);
     p.print(si(r) ? T::kShellInletOpt3Si : T::kShellInletOpt3);
-    p.print(num(r.ShellMoistureMode));
-    const float mode = r.ShellMoistureMode;
-    if (mode == 1.0f) return shellMoleForm(s, kSaturationCeiling);
-    if (mode == 2.0f) return shellHumidityForm(s);
-    if (mode == 3.0f) {
-        const float entered = field(app, "EDIT175");
+    p.print(freeNumber(r.ShellMoistureMode));
+    const MoistureMode mode = moistureMode(r.ShellMoistureMode);
+    if (mode == MoistureMode::VolumePercent) return shellMoleForm(s, kSaturationCeiling);
+    if (mode == MoistureMode::AbsoluteHumidity) return shellHumidityForm(s);
+    if (mode == MoistureMode::SaturationTemperature) {
+        const float entered = field(app, kShellSide.moistureFields.saturationTemperature);
         const float Ts = celsius(r, entered);
         p.clear();
         printEmptyLines(p, 4);
-        p.print(std::string(si(r) ? T::kShellSatNoticeSi : T::kShellSatNotice) + num(entered) +
-                std::string(T::kShellSatNoticeEnd));
+        p.print(line(si(r) ? T::kShellSatNoticeSi : T::kShellSatNotice, entered));
         r.T3 = Ts;
         r.TsatS = Ts;
         s.satEntered = true;
@@ -291,8 +284,8 @@ Next shellCondensing(Shell& s) {
         if (r.XA > kMaxHumidity) refuse(app, T::kShellTooLargeSat);
         return shellFromHumidity(s);
     }
-    if (mode == 4.0f) {
-        const float Ts = temperatureFromEnthalpy(app, r, false, celsius(r, field(app, "EDIT130")));
+    if (mode == MoistureMode::Enthalpy) {
+        const float Ts = temperatureFromEnthalpy(app, r, false, celsius(r, field(app, kTubeSide.inlet)));
         r.Tsi = Ts;
         r.T3 = Ts;
         r.XA = saturatedHumidity(Ts, r.MS);
@@ -310,23 +303,24 @@ void shellComposition(Shell& s) {
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
-    float co2 = field(app, "EDIT159");
-    p.print(std::string(T::kShellCO2) + num(co2));
+    const Form5Side& side = kShellSide;
+    float co2 = field(app, side.co2);
+    p.print(line(T::kShellCO2, co2));
     float o2 = 0.0f, h2o = 0.0f;
     if (co2 != 100.0f) {
         if (co2 > 100.0f) p.print(T::kShellCO2Over);
-        o2 = field(app, "EDIT160");
-        p.print(std::string(T::kShellO2) + num(o2));
+        o2 = field(app, side.o2);
+        p.print(line(T::kShellO2, o2));
         if (o2 == 100.0f) {
             co2 = 0.0f;
         } else {
             if (co2 + o2 > 100.0f) p.print(T::kShellCO2O2Over);
-            h2o = field(app, "EDIT161");
-            p.print(std::string(T::kShellH2O) + num(h2o));
+            h2o = field(app, side.moistureFields.volumePercent);
+            p.print(line(T::kShellH2O, h2o));
             while (co2 + o2 + h2o > 100.0f) {
                 p.print(T::kShellH2OOver);
-                h2o = readAgain(app, "EDIT161", h2o);
-                p.print(std::string(T::kShellH2O) + num(h2o));
+                h2o = readAgain(app, side.moistureFields.volumePercent, h2o);
+                p.print(line(T::kShellH2O, h2o));
             }
         }
     }
@@ -339,10 +333,10 @@ void shellComposition(Shell& s) {
     p.clear();
     printEmptyLines(p, 5);
     p.print(T::kShellBoxTop);
-    p.print(std::string(T::kBoxCO2) + num(co2));
-    p.print(std::string(T::kBoxO2) + num(o2));
-    p.print(std::string(T::kBoxH2O) + num(h2o));
-    p.print(std::string(T::kBoxN2) + num(n2));
+    p.print(line(T::kBoxCO2, co2));
+    p.print(line(T::kBoxO2, o2));
+    p.print(line(T::kBoxH2O, h2o));
+    p.print(line(T::kBoxN2, n2));
     p.print(T::kShellBoxFoot);
     if (h2o == 0.0f) {
         p.clear();
@@ -361,9 +355,11 @@ struct ShellFields {
     bool operator==(const ShellFields&) const = default;
 };
 ShellFields shellFields(App& app) {
-    return {{field(app, "EDIT133"), field(app, "EDIT173"), field(app, "EDIT171"), field(app, "EDIT159"),
-             field(app, "EDIT160"), field(app, "EDIT161"), field(app, "EDIT162"), field(app, "EDIT175"),
-             field(app, "EDIT176")}};
+    const Form5Side& S = kShellSide;
+    const MoistureRows& m = S.moistureFields;
+    return {{field(app, S.inlet), field(app, S.compositionCode), field(app, S.moistureCode), field(app, S.co2),
+             field(app, S.o2), field(app, m.volumePercent), field(app, m.absoluteHumidity),
+             field(app, m.saturationTemperature), field(app, m.saturatedEnthalpy)}};
 }
 
 // B5 step 2: the typed choice after a dew point above the inlet
@@ -375,15 +371,15 @@ bool askShellAgain(Shell& s) {
         p.print(std::string(66, '/'));
         p.print(T::kShellDewFrame1);
         p.print(T::kShellDewFrame2);
-        p.print(std::string(T::kShellDewRangeOpen) + num(shown(s.r, s.dew)) + std::string(T::kShellDewRangeEnd));
+        p.print(line(T::kShellDewRange, shown(s.r, s.dew)));
         p.print(std::string(66, '/'));
         p.print(T::kAgain);
         p.print(T::kAgainOpt1);
         p.print(T::kAgainOpt2);
         const std::string answer = app.readLine();
         p.clear();
-        if (answer == "1") return true;
-        if (answer == "2") return false;
+        if (answer == T::kAgainMoistureReply) return true;
+        if (answer == T::kAgainInletReply) return false;
     }
 }
 
@@ -391,18 +387,18 @@ bool askShellAgain(Shell& s) {
 void printShellInlet(Shell& s) {
     Record& r = s.r;
     Pane& p = s.app.pane;
-    const float entered = field(s.app, "EDIT133");
+    const float entered = field(s.app, kShellSide.inlet);
     r.T3 = celsius(r, entered);
-    const bool low = r.flags.sHUM == "2";
+    const bool low = r.flags.sHUM == Hum::Tube;
     if (si(r)) {
-        if (low) p.print(std::string(T::kShellLowTsiSi) + num(entered));
+        if (low) p.print(line(T::kShellLowTsiSi, entered));
     } else if (low) {
-        p.print(std::string(T::kShellLowTsi) + num(entered));
+        p.print(line(T::kShellLowTsi, entered));
         p.clear();
         printEmptyLines(p, 3);
-        p.print(std::string(T::kT3Echo) + num(entered));
+        p.print(line(T::kT3Echo, entered));
     } else {
-        p.print(std::string(T::kShellTsi) + num(entered));
+        p.print(line(T::kShellTsi, entered));
     }
     r.Tsi = r.T3;
 }
@@ -413,10 +409,10 @@ bool shellInletAndResults(Shell& s, Next from) {
     Record& r = s.r;
     Pane& p = app.pane;
     const bool water = s.pct[kH2O] != 0.0f;
-    if (from == Next::Step1 || !water || r.flags.sSF == "3" || r.flags.sHUM == "2") {
+    if (from == Next::Step1 || !water || r.flags.sSF == GasForm::DryAir || r.flags.sHUM == Hum::Tube) {
         for (;;) {
             printShellInlet(s);
-            if (!(r.flags.sHUM == "2" && water)) break;
+            if (!(r.flags.sHUM == Hum::Tube && water)) break;
             r.XA = humidityFromMoleFraction(r.Vxa, r.MS);
             s.dew = dewOf(app, r.XA, r.MS);
             if (s.dew < r.Tsi) break;
@@ -428,21 +424,21 @@ bool shellInletAndResults(Shell& s, Next from) {
             if (shellFields(app) == before) leave();
             if (restart) return false;
         }
-        if (r.flags.sSF == "3") r.flags.sSF = "1";
+        if (r.flags.sSF == GasForm::DryAir) r.flags.sSF = GasForm::Composition;
     } else {
         // Step 4: the fractions as printed.
-        if (!(r.flags.sSF == "1") && s.pct[kH2O] <= 0.0f) refuse(app, T::kShellNeedWater);
+        if (r.flags.sSF != GasForm::Composition && s.pct[kH2O] <= 0.0f) refuse(app, T::kShellNeedWater);
     }
     fractionsOf(s.pct, r.shellWet);
-    if (water && !(r.flags.sHUM == "2")) {
+    if (water && r.flags.sHUM != Hum::Tube) {
         r.XA = humidityFromMoleFraction(r.Vxa, r.MS);
         s.dew = dewOf(app, r.XA, r.MS);
-        if (r.TubeFluidKind == 1.0f || r.ShellFluidKind == 1.0f) {
-            r.flags.sCOND = "y";
+        if (humidSide(r)) {
+            r.flags.sCOND = YesNo::Yes;
         } else {
-            p.print(std::string(T::kShellTsiRangeOpen) + num(shown(r, s.dew)) + std::string(T::kShellTsiRangeEnd));
-            const float entered = field(app, "EDIT133");
-            p.print(std::string(si(r) ? T::kShellTsi112 : T::kShellTsi111) + num(entered));
+            p.print(line(T::kShellTsiRange, shown(r, s.dew)));
+            const float entered = field(app, kShellSide.inlet);
+            p.print(line(si(r) ? T::kShellTsi112 : T::kShellTsi111, entered));
             r.T3 = celsius(r, entered);
             r.Tsi = r.T3;
             if (r.Tsi <= s.dew) refuse(app, T::kShellSupersaturated);
@@ -452,17 +448,17 @@ bool shellInletAndResults(Shell& s, Next from) {
 
     // B6.
     r.Dns = normalDensity(r.shellWet);
-    if (r.flags.sHUM == "1") {
+    if (r.flags.sHUM == Hum::Shell) {
         r.Dcf *= 0.001f;
         const float Ts = dewOf(app, r.XA, r.MS);
         p.printAt(15, 10, T::kShellBlockTop);
         if (si(r))
             p.printAt(16, 10, formatMasked(T::kShellBlockTsSi, {Ts + kKelvin}));
         else
-            p.printAt(16, 10, std::string(T::kShellBlockTs) + num(Ts) + std::string(T::kCelsiusUnit));
-        p.printAt(17, 10, std::string(T::kShellBlockXA) + num(r.XA) + std::string(T::kPerDryGas));
-        p.printAt(18, 10, std::string(T::kShellBlockDns) + num(r.Dns) + std::string(T::kPerNm3));
-        p.printAt(19, 10, std::string(T::kShellBlockMS) + num(r.MS) + std::string(T::kAirReference));
+            p.printAt(16, 10, line(T::kShellBlockTs, Ts));
+        p.printAt(17, 10, line(T::kShellBlockXA, r.XA));
+        p.printAt(18, 10, line(T::kShellBlockDns, r.Dns));
+        p.printAt(19, 10, line(T::kShellBlockMS, r.MS));
         p.printAt(20, 10, std::string(kShellBlockWidth, '='));
         r.TdewS = Ts;
         r.Tsi = s.satEntered ? r.T3 : Ts;
@@ -474,42 +470,42 @@ bool shellInletAndResults(Shell& s, Next from) {
 bool shellOnce(App& app, Record& r) {
     Pane& p = app.pane;
     Shell s{app, r};
-    r.ShellGasComposition = field(app, "EDIT173");
-    r.ShellMoistureMode = field(app, "EDIT171");
-    r.T3 = celsius(r, field(app, "EDIT133"));
+    r.ShellGasComposition = field(app, kShellSide.compositionCode);
+    r.ShellMoistureMode = field(app, kShellSide.moistureCode);
+    r.T3 = celsius(r, field(app, kShellSide.inlet));
     r.Tsi = r.T3;
     p.print();
     p.print(std::string(13, ' '));
     printEmptyLines(p, 4);
     p.print();
-    p.print(r.flags.sHUM == "2" ? T::kShellLowHeading : T::kShellHighHeading);
+    p.print(r.flags.sHUM == Hum::Tube ? T::kShellLowHeading : T::kShellHighHeading);
     p.print(T::kShellOpt1);
     p.print(T::kShellOpt2);
-    if (!(r.flags.sHUM == "1")) p.print(T::kShellOpt3);
+    if (r.flags.sHUM != Hum::Shell) p.print(T::kShellOpt3);
     printEmptyLines(p, 3);
-    p.print(std::string(T::kRSWET) + num(r.ShellGasComposition));
+    p.print(line(T::kRSWET, r.ShellGasComposition));
 
-    const float code = r.ShellGasComposition;
-    if (code == 1.0f) r.flags.sSF = "3";
-    else if (code == 2.0f) r.flags.sSF = "2";
-    else if (code == 3.0f) r.flags.sSF = "1";
+    const Composition code = composition(r.ShellGasComposition);
+    if (code == Composition::DryAir) r.flags.sSF = GasForm::DryAir;
+    else if (code == Composition::AirWithMoisture) r.flags.sSF = GasForm::AirWithMoisture;
+    else if (code == Composition::Full) r.flags.sSF = GasForm::Composition;
     else r.flags.sSF = "";
 
     Next next;
-    if (r.flags.sSF == "1") {
+    if (r.flags.sSF == GasForm::Composition) {
         shellComposition(s);
-        next = s.pct[kH2O] != 0.0f && !(r.flags.sHUM == "2") ? Next::Step4 : Next::Step1;
-    } else if (r.flags.sSF == "2") {
+        next = s.pct[kH2O] != 0.0f && r.flags.sHUM != Hum::Tube ? Next::Step4 : Next::Step1;
+    } else if (r.flags.sSF == GasForm::AirWithMoisture) {
         loadStandardAir(r.shellDry);
         printStandardAir(p);
         r.MS = waterWeightRatio(r.shellDry, kWaterWeight);
-        if (r.ShellFluidKind == 1.0f) {
-            r.flags.sHUM = "1";
+        if (shellFluid(r) == FluidKind::HumidGas) {
+            r.flags.sHUM = Hum::Shell;
             next = shellCondensing(s);
         } else {
             next = shellMoistAir(s);
         }
-    } else if (r.flags.sSF == "3" && !(r.flags.sHUM == "1")) {
+    } else if (r.flags.sSF == GasForm::DryAir && r.flags.sHUM != Hum::Shell) {
         r.XA = 0.0f;
         r.Vxa = 0.0f;
         loadStandardAir(r.shellDry);
@@ -542,16 +538,16 @@ bool tubeAirTable(Tube& t) {
     Record& r = t.r;
     Pane& p = app.pane;
     t.dew = dewOf(app, r.XG, r.MT);
-    if (!(r.flags.sHUM == "3") && t.pct[kH2O] > kMaxWaterContent) {
+    if (r.flags.sHUM != Hum::None && t.pct[kH2O] > kMaxWaterContent) {
         p.print(T::kTubeOverRange);
         return false;
     }
     p.clear();
-    if (!(r.flags.sTGAS == "3")) {
+    if (r.flags.sTGAS != GasForm::DryAir) {
         if (si(r))
             p.printMasked(T::kTubeDewSi, {t.dew + kKelvin});
         else
-            p.print(std::string(T::kTubeDew) + num(t.dew) + std::string(T::kTubeDewUnit));
+            p.print(line(T::kTubeDew, t.dew));
     }
     p.print(T::kTubeTableTop);
     p.printMasked(T::kTubeTableLine, {t.pct[kCO2], t.pct[kN2], t.pct[kO2], t.pct[kH2O]});
@@ -566,15 +562,16 @@ void tubeMoleForm(Tube& t, bool rangeLine) {
     Record& r = t.r;
     Pane& p = app.pane;
     const float shellPct = r.Vxa * 100.0f;
-    auto rangeText = [&] { p.print(std::string(T::kVHRange) + num(shellPct) + std::string(T::kVHRangeEnd)); };
+    auto rangeText = [&] { p.print(line(T::kVHRange, shellPct)); };
     if (rangeLine) rangeText();
-    float v = field(app, "EDIT138");
-    p.print(std::string(T::kVn) + num(v));
+    const MoistureRows& rows = kTubeSide.moistureFields;
+    float v = field(app, rows.volumePercent);
+    p.print(line(T::kVn, v));
     if (v == 0.0f) leave();
-    while (r.flags.sHUM == "1" && shellPct < v) {
+    while (r.flags.sHUM == Hum::Shell && shellPct < v) {
         rangeText();
-        v = readAgain(app, "EDIT138", v);
-        p.print(std::string(T::kVn) + num(v));
+        v = readAgain(app, rows.volumePercent, v);
+        p.print(line(T::kVn, v));
         if (v == 0.0f) leave();
     }
     if (v > kMaxWaterContent) refuse(app, T::kOverRange);
@@ -609,13 +606,14 @@ void tubeHumidityForm(Tube& t, bool rangeLine) {
     Record& r = t.r;
     Pane& p = app.pane;
     auto entry = [&](float x) {
-        if (rangeLine) p.print(std::string(T::kXGRange) + num(r.XA) + std::string(T::kXGRangeEnd));
-        p.print(std::string(T::kXGEntry) + num(x));
+        if (rangeLine) p.print(line(T::kXGRange, r.XA));
+        p.print(line(T::kXGEntry, x));
     };
-    float x = field(app, "EDIT139");
+    const char* control = kTubeSide.moistureFields.absoluteHumidity;
+    float x = field(app, control);
     entry(x);
-    while (rangeLine && r.flags.sHUM == "1" && r.XA < x) {
-        x = readAgain(app, "EDIT139", x);
+    while (rangeLine && r.flags.sHUM == Hum::Shell && r.XA < x) {
+        x = readAgain(app, control, x);
         entry(x);
     }
     r.XG = x;
@@ -627,8 +625,8 @@ void tubeSaturationForm(Tube& t) {
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
-    const float entered = field(app, "EDIT177");
-    p.print(std::string(si(r) ? T::kTubeSatTempSi : T::kTubeSatTemp) + num(entered));
+    const float entered = field(app, kTubeSide.moistureFields.saturationTemperature);
+    p.print(line(si(r) ? T::kTubeSatTempSi : T::kTubeSatTemp, entered));
     const float Ts = celsius(r, entered);
     if (r.Tsi > Ts) refuse(app, T::kTubeSatBelow);
     if (Ts > kHighestTubeSaturation) refuse(app, T::kTubeSatAbove);
@@ -636,9 +634,7 @@ void tubeSaturationForm(Tube& t) {
     const float pvs = saturationPressure(Ts);
     const float H2 = saturatedEnthalpy(Ts, r.XG, 0.24f);
     p.clear();
-    p.print(std::string(T::kSatTti) + num(Ts) + std::string(T::kSatTtix) + num(t.lastIterated) +
-            std::string(T::kSatXG) + num(r.XG) + std::string(T::kSatPG1) + num(pvs) + std::string(T::kSatH2) +
-            num(H2) + std::string(T::kSatEnd));
+    p.print(line(T::kSaturationLine, Ts, t.lastIterated, r.XG, pvs, H2));
     r.Tti = Ts;
 }
 
@@ -648,37 +644,38 @@ void tubeComposition(Tube& t) {
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
-    float co2 = field(app, "EDIT136");
-    p.print(std::string(T::kTubeCO2) + num(co2));
+    const Form5Side& side = kTubeSide;
+    float co2 = field(app, side.co2);
+    p.print(line(T::kTubeCO2, co2));
     while (co2 > 100.0f) {
         p.print(T::kTubeCO2Over);
-        co2 = readAgain(app, "EDIT136", co2);
-        p.print(std::string(T::kTubeCO2) + num(co2));
+        co2 = readAgain(app, side.co2, co2);
+        p.print(line(T::kTubeCO2, co2));
     }
     float o2 = 0.0f, h2o = 0.0f;
     if (co2 != 100.0f) {
-        o2 = field(app, "EDIT137");
-        p.print(std::string(T::kTubeO2) + num(o2));
+        o2 = field(app, side.o2);
+        p.print(line(T::kTubeO2, o2));
         while (o2 != 100.0f && co2 + o2 > 100.0f) {
             p.print(T::kTubeCO2O2Over);
-            o2 = readAgain(app, "EDIT137", o2);
-            p.print(std::string(T::kTubeO2) + num(o2));
+            o2 = readAgain(app, side.o2, o2);
+            p.print(line(T::kTubeO2, o2));
         }
         if (o2 == 100.0f) {
             co2 = 0.0f;
         } else {
-            h2o = field(app, "EDIT138");
-            p.print(std::string(T::kTubeH2O) + num(h2o));
+            h2o = field(app, side.moistureFields.volumePercent);
+            p.print(line(T::kTubeH2O, h2o));
             while (h2o >= 100.0f || co2 + o2 + h2o > 100.0f) {
                 p.print(h2o >= 100.0f ? T::kTubeH2OOver : T::kTubeSumOver);
-                h2o = readAgain(app, "EDIT138", h2o);
-                p.print(std::string(T::kTubeH2O) + num(h2o));
+                h2o = readAgain(app, side.moistureFields.volumePercent, h2o);
+                p.print(line(T::kTubeH2O, h2o));
             }
         }
     }
     r.VH = h2o / 100.0f;
-    if (r.flags.sHUM == "1" && r.Vxa <= r.VH) printSlashFrame(app, T::kShellMustBeWetter);
-    if (r.flags.sHUM == "2" && r.Vxa >= r.VH) printSlashFrame(app, T::kTubeMustBeWetter);
+    if (r.flags.sHUM == Hum::Shell && r.Vxa <= r.VH) printSlashFrame(app, T::kShellMustBeWetter);
+    if (r.flags.sHUM == Hum::Tube && r.Vxa >= r.VH) printSlashFrame(app, T::kTubeMustBeWetter);
     const float n2 = (co2 == 100.0f || o2 == 100.0f) ? 0.0f : 100.0f - co2 - o2 - h2o;
     t.pct[kCO2] = co2;
     t.pct[kO2] = o2;
@@ -690,10 +687,10 @@ void tubeComposition(Tube& t) {
     r.MT = waterWeightRatio(r.tubeDry, kWaterWeight);
     p.clear();
     p.print(T::kTubeBoxRule);
-    p.print(std::string(T::kBoxCO2) + num(co2));
-    p.print(std::string(T::kBoxO2) + num(o2));
-    p.print(std::string(T::kBoxH2O) + num(h2o));
-    p.print(std::string(T::kBoxN2) + num(n2));
+    p.print(line(T::kBoxCO2, co2));
+    p.print(line(T::kBoxO2, o2));
+    p.print(line(T::kBoxH2O, h2o));
+    p.print(line(T::kBoxN2, n2));
     p.print(T::kTubeBoxRule);
 }
 
@@ -703,20 +700,20 @@ bool tubeCondensingWater(Tube& t) {
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
-    r.TubeMoistureMode = field(app, "EDIT166");
+    r.TubeMoistureMode = field(app, kTubeSide.moistureCode);
     p.print(T::kTube117);
     p.print(T::kTube117Opt12);
     p.print(si(r) ? T::kTube117Opt34Si : T::kTube117Opt34);
-    p.print(std::string(T::kTWET) + num(r.TubeMoistureMode));
-    const float mode = r.TubeMoistureMode;
-    if (mode == 1.0f) {
+    p.print(line(T::kTWET, r.TubeMoistureMode));
+    const MoistureMode mode = moistureMode(r.TubeMoistureMode);
+    if (mode == MoistureMode::VolumePercent) {
         tubeMoleForm(t, false);
-    } else if (mode == 2.0f) {
+    } else if (mode == MoistureMode::AbsoluteHumidity) {
         tubeHumidityForm(t, false);
-    } else if (mode == 3.0f) {
+    } else if (mode == MoistureMode::SaturationTemperature) {
         tubeSaturationForm(t);
         tubeFromHumidity(t);
-    } else if (mode == 4.0f) {
+    } else if (mode == MoistureMode::Enthalpy) {
         const float Ts = temperatureFromEnthalpy(app, r, true, r.Tsi);
         t.lastIterated = Ts;
         r.Tti = Ts;
@@ -734,13 +731,14 @@ bool tubeMoistAir(Tube& t) {
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
-    r.TubeMoistureMode = field(app, "EDIT166");
+    r.TubeMoistureMode = field(app, kTubeSide.moistureCode);
     p.print(T::kTube116);
     p.print(T::kTube116Opt1);
-    p.print(std::string(T::kTube116Opt2) + num(r.TubeMoistureMode));
-    if (r.TubeMoistureMode == 1.0f) {
-        tubeMoleForm(t, r.flags.sHUM == "1");
-    } else if (r.TubeMoistureMode == 2.0f) {
+    p.print(line(T::kTube116Opt2, r.TubeMoistureMode));
+    const MoistureMode mode = moistureMode(r.TubeMoistureMode);
+    if (mode == MoistureMode::VolumePercent) {
+        tubeMoleForm(t, r.flags.sHUM == Hum::Shell);
+    } else if (mode == MoistureMode::AbsoluteHumidity) {
         tubeHumidityForm(t, true);
     } else {
         p.print(T::kTube116Wrong);
@@ -756,8 +754,9 @@ struct MoistureFields {
     bool operator==(const MoistureFields&) const = default;
 };
 MoistureFields moistureFields(App& app) {
-    return {{field(app, "EDIT166"), field(app, "EDIT138"), field(app, "EDIT139"), field(app, "EDIT177"),
-             field(app, "EDIT174")}};
+    const MoistureRows& m = kTubeSide.moistureFields;
+    return {{field(app, kTubeSide.moistureCode), field(app, m.volumePercent), field(app, m.absoluteHumidity),
+             field(app, m.saturationTemperature), field(app, m.saturatedEnthalpy)}};
 }
 
 // C1 to C8 for a tube gas.
@@ -765,60 +764,63 @@ void tubeDescription(Tube& t) {
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
-    r.TubeGasComposition = field(app, "EDIT158");
-    const float code = r.TubeGasComposition;
+    r.TubeGasComposition = field(app, kTubeSide.compositionCode);
+    const Composition code = composition(r.TubeGasComposition);
     bool standardAirWithWater = false;
-    if (r.TubeFluidKind == 1.0f) {
+    if (tubeFluid(r) == FluidKind::HumidGas) {
         p.clear();
         p.print(T::kTubeHighHeading);
         p.print(T::kTubeOpt1);
         p.print(T::kTubeOpt2);
-        if (code == 3.0f) {
-            r.flags.sTF = "5";
-        } else if (code == 2.0f) {
-            r.flags.sTF = "4";
+        if (code == Composition::Full) {
+            r.flags.sTF = TubeMethod::Composition;
+        } else if (code == Composition::AirWithMoisture) {
+            r.flags.sTF = TubeMethod::AirWithMoisture;
             standardAirWithWater = true;
         } else {
             p.print(T::kTubeChoice12);
             leave();
         }
     } else {
-        float c = code;
+        float c = r.TubeGasComposition;
         for (;;) {
             p.clear();
-            p.print(r.flags.sHUM == "1" ? T::kTubeLowHeading : T::kTubeHeading);
+            p.print(r.flags.sHUM == Hum::Shell ? T::kTubeLowHeading : T::kTubeHeading);
             p.print(T::kTubeOpt1b);
             p.print(T::kTubeOpt2b);
             p.print(T::kTubeOpt3);
-            p.print(std::string(13, ' ') + num(c));
-            if (c == 1.0f || c == 2.0f || c == 3.0f) break;
+            p.print(line(std::string(13, ' '), c));
+            const Composition chosen = composition(c);
+            const bool offered = chosen == Composition::DryAir || chosen == Composition::AirWithMoisture ||
+                                 chosen == Composition::Full;
+            if (offered) break;
             p.print(T::kTubeChoose13);
-            c = readAgain(app, "EDIT158", c);
+            c = readAgain(app, kTubeSide.compositionCode, c);
         }
         r.TubeGasComposition = c;
-        if (c == 1.0f) {
-            r.flags.sTGAS = "3";
-            r.flags.sTF = "5";
+        if (composition(c) == Composition::DryAir) {
+            r.flags.sTGAS = GasForm::DryAir;
+            r.flags.sTF = TubeMethod::Composition;
             r.XG = 0.0f;
             r.VH = 0.0f;
             tubeWetFromAir(t, 0.0f);
             tubeAirTable(t);
             return;
         }
-        if (c == 2.0f) {
-            r.flags.sTGAS = "2";
-            r.flags.sTF = "4";
+        if (composition(c) == Composition::AirWithMoisture) {
+            r.flags.sTGAS = GasForm::AirWithMoisture;
+            r.flags.sTF = TubeMethod::AirWithMoisture;
             standardAirWithWater = true;
         } else {
-            r.flags.sTGAS = "1";
-            r.flags.sTF = "5";
+            r.flags.sTGAS = GasForm::Composition;
+            r.flags.sTF = TubeMethod::Composition;
         }
     }
     if (!standardAirWithWater) {
         tubeComposition(t);
         return;
     }
-    const bool condensing = r.TubeFluidKind == 1.0f;
+    const bool condensing = tubeFluid(r) == FluidKind::HumidGas;
     for (;;) {
         const MoistureFields before = moistureFields(app);
         if (condensing ? tubeCondensingWater(t) : tubeMoistAir(t)) return;
@@ -833,7 +835,7 @@ void tubeResults(Tube& t) {
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
-    if (r.flags.sTGAS == "3") {
+    if (r.flags.sTGAS == GasForm::DryAir) {
         for (int c = 0; c < kComponents; ++c) r.tubeWet[c] = r.tubeDry[c];
     } else {
         fractionsOf(t.pct, r.tubeWet);
@@ -845,20 +847,20 @@ void tubeResults(Tube& t) {
         t.dew = dewOf(app, r.XG, r.MT);
     }
     r.Dn = normalDensity(r.tubeWet);
-    if (r.flags.sTGAS == "3") r.flags.sTGAS = "1";
+    if (r.flags.sTGAS == GasForm::DryAir) r.flags.sTGAS = GasForm::Composition;
     r.XG = humidityFromMoleFraction(r.VH, r.MT);
     r.TdewT = t.dew;
-    if (r.flags.sHUM == "2") {
+    if (r.flags.sHUM == Hum::Tube) {
         const float Ts = dewOf(app, r.XG, r.MT);
         const std::string dash(47, '-');
         p.printAt(14, 10, dash);
         if (si(r))
             p.printAt(15, 10, formatMasked(T::kTubeBlockTsSi, {Ts + kKelvin}));
         else
-            p.printAt(15, 10, std::string(T::kTubeBlockTs) + num(Ts) + std::string(T::kCelsiusUnit));
-        p.printAt(16, 10, std::string(T::kTubeBlockXG) + num(r.XG) + std::string(T::kPerDryGas));
-        p.printAt(17, 10, std::string(T::kTubeBlockDn) + num(r.Dn) + std::string(T::kPerNm3));
-        p.printAt(18, 10, std::string(T::kTubeBlockMT) + num(r.MT) + std::string(T::kAirReference));
+            p.printAt(15, 10, line(T::kTubeBlockTs, Ts));
+        p.printAt(16, 10, line(T::kTubeBlockXG, r.XG));
+        p.printAt(17, 10, line(T::kTubeBlockDn, r.Dn));
+        p.printAt(18, 10, line(T::kTubeBlockMT, r.MT));
         p.printAt(19, 10, dash);
         r.Dcf *= 0.001f;
         r.Tti = Ts;
@@ -871,19 +873,17 @@ void tubeInlet(Tube& t) {
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
-    const float entered = field(app, "EDIT130");
-    if (r.flags.sHUM == "2") return;
-    if (r.flags.sHUM == "1") {
+    const float entered = field(app, kTubeSide.inlet);
+    if (r.flags.sHUM == Hum::Tube) return;
+    if (r.flags.sHUM == Hum::Shell) {
         printEmptyLines(p, 2);
-        p.print(std::string(T::kShellSatT3) + num(shown(r, r.TdewS)) + std::string(T::kCloseParen));
-        if (r.flags.sTF == "5") {
-            const std::string_view end = si(r) ? T::kKelvinRangeEnd : T::kCelsiusRangeEnd;
+        p.print(line(T::kShellSatT3, shown(r, r.TdewS)));
+        if (r.flags.sTF == TubeMethod::Composition) {
             if (r.VH == 0.0f || t.dew >= r.Tsi)
-                p.print(std::string(T::kTtiBelowOpen) + num(shown(r, r.Tsi)) + std::string(end));
+                p.print(line(si(r) ? T::kTtiBelowSi : T::kTtiBelow, shown(r, r.Tsi)));
             else
-                p.print(std::string(T::kTtiRangeOpen) + num(shown(r, t.dew)) + std::string(T::kTtiBetween) +
-                        num(shown(r, r.Tsi)) + std::string(T::kCelsiusRangeEnd));
-            p.print(std::string(si(r) ? T::kTti18Si : T::kTti18) + num(entered));
+                p.print(line(T::kTtiRange, shown(r, t.dew), shown(r, r.Tsi)));
+            p.print(line(si(r) ? T::kTti18Si : T::kTti18, entered));
             r.Tti = celsius(r, entered);
             p.clear();
             if (r.VH != 0.0f && t.dew > r.Tti) {
@@ -892,42 +892,39 @@ void tubeInlet(Tube& t) {
             }
             return;
         }
-        const std::string_view end = si(r) ? T::kKelvinRangeEnd : T::kCelsiusRangeEnd;
-        p.print(std::string(T::kTtiRangeOpenTight) + num(shown(r, t.dew)) + std::string(T::kTtiBetween) +
-                num(shown(r, r.TdewS)) + std::string(end));
+        p.print(line(si(r) ? T::kTtiRangeTightSi : T::kTtiRangeTight, shown(r, t.dew), shown(r, r.TdewS)));
         if (r.TdewS <= t.dew) printSlashFrame(app, T::kShellMustBeWetter);
         if (r.TdewS - t.dew < kCloseSaturation) {
             p.print();
             p.print(T::kSaturationClose);
             p.print();
         }
-        p.print(std::string(si(r) ? T::kTti124 : T::kTti123) + num(entered));
+        p.print(line(si(r) ? T::kTti124 : T::kTti123, entered));
         r.Tti = celsius(r, entered);
         if (t.dew > r.Tti) {
             p.print();
             p.print(T::kCheck);
             p.print();
-            refuse(app, std::string(T::kTtiTooLow) + num(shown(r, t.dew)) + std::string(T::kTtiTooLowEnd));
+            refuse(app, line(T::kTtiTooLow, shown(r, t.dew)));
         }
         return;
     }
     p.print();
-    p.print(std::string(si(r) ? T::kTti127 : T::kTti126) + num(entered));
+    p.print(line(si(r) ? T::kTti127 : T::kTti126, entered));
     r.Tti = celsius(r, entered);
     if (t.dew > r.Tti) {
         p.print();
         p.print(T::kCheck);
         p.print();
-        refuse(app, std::string(si(r) ? T::kTtiMismatchSi : T::kTtiMismatch) + num(t.dew) +
-                        std::string(T::kTtiMismatchEnd));
+        refuse(app, line(si(r) ? T::kTtiMismatchSi : T::kTtiMismatch, t.dew));
     }
 }
 
 // C11: latent heat must flow from the condensing side.
 void latentHeatCondition(App& app, const Record& r) {
     Pane& p = app.pane;
-    const bool tubeOff = r.flags.sHUM == "2" && r.Tti < r.Tsi;
-    const bool shellOff = r.flags.sHUM == "1" && r.Tsi < r.Tti;
+    const bool tubeOff = r.flags.sHUM == Hum::Tube && r.Tti < r.Tsi;
+    const bool shellOff = r.flags.sHUM == Hum::Shell && r.Tsi < r.Tti;
     if (!tubeOff && !shellOff) return;
     const std::string_view rule = tubeOff ? T::kLatentRuleTube : T::kLatentRuleShell;
     p.print(rule);
@@ -946,12 +943,12 @@ void shellGasDialogue(App& app, Record& r) {
 }
 
 void tubeGasDialogue(App& app, Record& r) {
-    if (r.flags.sPROP == "2") return;  // the typed-in inlet settings come with the flows
+    if (r.flags.sPROP == Prop::TypedIn) return;  // the typed-in inlet settings come with the flows
     loadStandardAir(r.tubeDry);
     r.MT = waterWeightRatio(r.tubeDry, kWaterWeight);
     settleTubePitches(app, r);
-    if (r.TubeFluidKind == 1.0f) r.flags.sHUM = "2";
-    if (r.TubeFluidKind == 3.0f) return;  // water: its inlet comes with the flows
+    if (tubeFluid(r) == FluidKind::HumidGas) r.flags.sHUM = Hum::Tube;
+    if (tubeFluid(r) == FluidKind::Water) return;  // water: its inlet comes with the flows
     Tube t{app, r};
     t.dew = 0.0f;
     tubeDescription(t);

@@ -4,101 +4,92 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "app/codes.h"
 #include "app/control_flow.h"
-#include "app/mask.h"
+#include "app/form5_fields.h"
+#include "app/screen_fields.h"
 #include "calc/numeric_guard.h"
 #include "calc/review_texts.h"
+#include "calc/stage.h"
 #include "calc/start.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
 
 namespace T = review_texts;
 
-// Engine units per SI unit of the typed-in properties.
-constexpr float kJoulePerCal = 4.1868f;  // kJ/kgK -> kcal/kg°C, kJ/kg -> kcal/kg
-constexpr float kWattPerKcalH = 1.163f;  // W/mK -> kcal/mh°C, W/m2K -> kcal/m2h°C
-constexpr float kSecondsPerHour = 3600.0f;
-constexpr float kKelvin = 273.0f;
 // Molecular-weight ratio water/gas assumed for typed-in fluids.
 constexpr float kWaterGasRatio = 0.622f;
 
-bool si(const Record& r) { return r.flags.LangUnitMode == "JSI"; }
-
-void printValue(App& app, std::string_view label, float value) {
-    app.pane.print(std::string(label) + freeNumber(value));
-}
-
-// Reads a field, prints its line with the value as entered and returns it.
-float echo(App& app, std::string_view label, std::string_view screen, std::string_view control) {
-    const float v = readField(app, screen, control);
-    printValue(app, label, v);
-    return v;
-}
+// An option of FORM7 as a number.
+float option(App& app, const char* control) { return readField(app, kOptions.screen, control); }
 
 [[noreturn]] void refuseCode(App& app) {
     app.pane.print(T::kOneOrTwo);
     app.pause();
-    throw LeaveCalculation{};
+    leave();
 }
 
 // Specific heat, conductivity and kinematic viscosity typed in SI, to
 // kcal/kg℃, kcal/mh℃ and m2/h.
 void toInternalUnits(float& c, float& k, float& vi) {
-    c /= kJoulePerCal;
-    k /= kWattPerKcalH;
+    c /= kKjPerKcal;
+    k /= kWmkPerKcalMhC;
     vi *= kSecondsPerHour;
 }
 
 void takeTubeLiquid(App& app, Record& r) {
     const auto& L = si(r) ? T::kLiquidSi : T::kLiquid;
     app.pane.print(T::kLiquidHeading);
-    r.Dt = echo(app, L[0], "FORM5", "EDIT141");
-    r.Ct = echo(app, L[1], "FORM5", "EDIT142");
-    r.Kt = echo(app, L[2], "FORM5", "EDIT143");
-    r.VIt = echo(app, L[3], "FORM5", "EDIT144");
+    const PropertyFields& P = kTubeSide.properties;
+    r.Dt = echo(app, L[0], field(app, P.density));
+    r.Ct = echo(app, L[1], field(app, P.specificHeat));
+    r.Kt = echo(app, L[2], field(app, P.conductivity));
+    r.VIt = echo(app, L[3], field(app, P.viscosity));
     if (si(r)) toInternalUnits(r.Ct, r.Kt, r.VIt);
 }
 
 void takeTubeGas(App& app, Record& r) {
-    const float form = readField(app, "FORM7", "EDIT179");
     app.pane.print(T::kFormHeading);
     app.pane.print(T::kFormVapour);
-    printValue(app, T::kFormGas, form);
+    const TubeGasForm form = tubeGasForm(echo(app, T::kFormGas, option(app, kOptions.phaseChangeChosen)));
     app.pane.print();
-    if (form == 1.0f) {
-        r.flags.sVAP = "y";
-        r.flags.sTAPE = "n";
+    if (form == TubeGasForm::CondensingVapour) {
+        r.flags.sVAP = YesNo::Yes;
+        r.flags.sTAPE = YesNo::No;
         r.Fthe = r.FF = 1.0f;
-    } else if (form == 2.0f) {
-        r.flags.sVAP = "n";
+    } else if (form == TubeGasForm::DryGas) {
+        r.flags.sVAP = YesNo::No;
     } else {
         app.pane.print();
         refuseCode(app);
     }
 
-    if (form == 1.0f) {
+    const PropertyFields& P = kTubeSide.properties;
+    if (form == TubeGasForm::CondensingVapour) {
         const auto& V = si(r) ? T::kVapourSi : T::kVapour;
-        r.hfg = echo(app, V[0], "FORM5", "EDIT140");
-        r.Dt = echo(app, V[1], "FORM5", "EDIT141");
-        r.Ct = echo(app, V[2], "FORM5", "EDIT142");
-        r.Kt = echo(app, V[3], "FORM5", "EDIT143");
-        r.VIt = echo(app, V[4], "FORM5", "EDIT144");
+        const LatentFields& L = kTubeSide.latent;
+        r.hfg = echo(app, V[0], field(app, L.latentHeat));
+        r.Dt = echo(app, V[1], field(app, P.density));
+        r.Ct = echo(app, V[2], field(app, P.specificHeat));
+        r.Kt = echo(app, V[3], field(app, P.conductivity));
+        r.VIt = echo(app, V[4], field(app, P.viscosity));
         app.pane.print();
-        r.Dsl = echo(app, V[5], "FORM5", "EDIT145");
-        r.Ctl = echo(app, V[6], "FORM5", "EDIT146");
-        r.Ktl = echo(app, V[7], "FORM5", "EDIT147");
-        r.VItl = echo(app, V[8], "FORM5", "EDIT164");
+        r.Dsl = echo(app, V[5], field(app, L.liquidDensity));
+        r.Ctl = echo(app, V[6], field(app, L.liquidSpecificHeat));
+        r.Ktl = echo(app, V[7], field(app, L.liquidConductivity));
+        r.VItl = echo(app, V[8], field(app, L.liquidViscosity));
         if (si(r)) {
-            r.hfg /= kJoulePerCal;
+            r.hfg /= kKjPerKcal;
             toInternalUnits(r.Ctl, r.Ktl, r.VItl);
         }
     } else {
         const auto& G = si(r) ? T::kGasSi : T::kGas;
-        r.Dt = echo(app, G[0], "FORM5", "EDIT141");
-        r.Ct = echo(app, G[1], "FORM5", "EDIT142");
-        r.Kt = echo(app, G[2], "FORM5", "EDIT143");
-        r.VIt = echo(app, G[3], "FORM5", "EDIT144");
+        r.Dt = echo(app, G[0], field(app, P.density));
+        r.Ct = echo(app, G[1], field(app, P.specificHeat));
+        r.Kt = echo(app, G[2], field(app, P.conductivity));
+        r.VIt = echo(app, G[3], field(app, P.viscosity));
     }
     if (si(r)) toInternalUnits(r.Ct, r.Kt, r.VIt);
 }
@@ -107,21 +98,22 @@ void takeTubeGas(App& app, Record& r) {
 // shell's.
 void takeGivenCoefficients(App& app, Record& r) {
     app.pane.print();
-    r.HtcMode = readField(app, "FORM7", "EDIT180");
+    r.HtcMode = option(app, kOptions.htcMode);
     app.pane.print(T::kHtcMode[0]);
     app.pane.print(T::kHtcMode[1]);
     app.pane.print(T::kHtcMode[2]);
-    printValue(app, T::kHtcMode[3], r.HtcMode);
+    echo(app, T::kHtcMode[3], r.HtcMode);
     app.pane.print();
-    const float mode = r.HtcMode;
-    if (mode != 1.0f && mode != 2.0f && mode != 3.0f && mode != 4.0f) throw LeaveCalculation{};
-    if (mode == 2.0f || mode == 4.0f) {
-        r.HtUser = echo(app, si(r) ? T::kHtUserSi : T::kHtUser, "FORM7", "EDIT181");
+    const HtcMode mode = htcMode(r.HtcMode);
+    using enum HtcMode;
+    if (mode != BothComputed && mode != TubeGiven && mode != ShellGiven && mode != BothGiven) leave();
+    if (mode == TubeGiven || mode == BothGiven) {
+        r.HtUser = echo(app, si(r) ? T::kHtUserSi : T::kHtUser, option(app, kOptions.tubeCoefficient));
         if (si(r)) r.HtUser /= kWattPerKcalH;
         app.pane.print();
     }
-    if (mode == 3.0f || mode == 4.0f) {
-        r.HsUser = echo(app, si(r) ? T::kHsUserSi : T::kHsUser, "FORM7", "EDIT182");
+    if (mode == ShellGiven || mode == BothGiven) {
+        r.HsUser = echo(app, si(r) ? T::kHsUserSi : T::kHsUser, option(app, kOptions.shellCoefficient));
         if (si(r)) r.HsUser /= kWattPerKcalH;
     }
 }
@@ -130,10 +122,11 @@ void takeShellFluid(App& app, Record& r) {
     const auto& S = si(r) ? T::kShellSi : T::kShell;
     app.pane.print();
     app.pane.print(T::kShellHeading);
-    r.Ds = echo(app, S[0], "FORM5", "EDIT149");
-    r.Cs = echo(app, S[1], "FORM5", "EDIT150");
-    r.Ks = echo(app, S[2], "FORM5", "EDIT151");
-    r.VIs = echo(app, S[3], "FORM5", "EDIT152");
+    const PropertyFields& P = kShellSide.properties;
+    r.Ds = echo(app, S[0], field(app, P.density));
+    r.Cs = echo(app, S[1], field(app, P.specificHeat));
+    r.Ks = echo(app, S[2], field(app, P.conductivity));
+    r.VIs = echo(app, S[3], field(app, P.viscosity));
     if (si(r)) toInternalUnits(r.Cs, r.Ks, r.VIs);
     // The bare-bank Prandtl number Cs·Ds·VIs/Ks (density included, as the
     // correlations form it), the same at the wall; the diffusivity.
@@ -146,62 +139,67 @@ void takeShellFluid(App& app, Record& r) {
 
 void reviewSettings(App& app, Record& r) {
     Pane& p = app.pane;
-    auto main = [&](std::string_view control) { return static_cast<double>(readField(app, "MAINFORM", control)); };
+    const MainFields& M = kMain;
+    auto main = [&](const char* control) { return static_cast<double>(readField(app, M.screen, control)); };
 
     printEmptyLines(p, 4);
     p.print(T::kTitle);
     p.print(T::kRuleTop);
     p.print();
-    p.printMasked(T::kDo, {main("EDIT10")});
-    p.printMasked(T::kDi, {main("EDIT11")});
-    p.printMasked(T::kPvDo, {main("EDIT12")});
-    p.printMasked(T::kPhDo, {main("EDIT13")});
+    p.printMasked(T::kDo, {main(M.outerDiameter)});
+    p.printMasked(T::kDi, {main(M.innerDiameter)});
+    p.printMasked(T::kPvDo, {main(M.rowPitchRatio)});
+    p.printMasked(T::kPhDo, {main(M.columnPitchRatio)});
     // Conductivities and fouling as typed, whatever the engine holds.
     if (si(r)) {
-        p.printMasked(T::kKfSi, {main("EDIT20")});
-        p.printMasked(T::kKmSi, {main("EDIT19")});
-        p.printMasked(T::kRtSi, {main("EDIT21")});
-        p.printMasked(T::kRsSi, {main("EDIT22")});
+        p.printMasked(T::kKfSi, {main(M.finConductivity)});
+        p.printMasked(T::kKmSi, {main(M.tubeConductivity)});
+        p.printMasked(T::kRtSi, {main(M.tubeFouling)});
+        p.printMasked(T::kRsSi, {main(M.shellFouling)});
     } else {
-        p.print(std::string(T::kKf) + freeNumber(main("EDIT20")));
-        p.print(std::string(T::kKm) + freeNumber(main("EDIT19")));
-        p.print(std::string(T::kRt) + freeNumber(main("EDIT21")));
-        p.print(std::string(T::kRs) + freeNumber(main("EDIT22")));
+        p.print(line(T::kKf, main(M.finConductivity)));
+        p.print(line(T::kKm, main(M.tubeConductivity)));
+        p.print(line(T::kRt, main(M.tubeFouling)));
+        p.print(line(T::kRs, main(M.shellFouling)));
     }
-    p.print(std::string(T::kFp) + freeNumber(main("EDIT15")));
-    if (tubeKind(r) != TubeKind::PlateFin) p.printMasked(T::kFh, {main("EDIT16")});
-    p.printMasked(T::kFt, {main("EDIT17")});
+    p.print(line(T::kFp, main(M.finsPerInch)));
+    if (tubeKind(r) != TubeKind::PlateFin) p.printMasked(T::kFh, {main(M.finHeight)});
+    p.printMasked(T::kFt, {main(M.finThickness)});
     p.print(T::kRuleBottom);
     p.print();
 
     const float target = r.ProcessingNo;
-    const bool rowsGiven = target == 1.0f || target == 2.0f || target == 5.0f || target == 6.0f;
-    const bool rowsComputed = target == 3.0f || target == 4.0f;
-    if (target >= 1.0f && target <= 4.0f) r.ChoiceA = 1.0f;
-    if (target == 5.0f || target == 6.0f) r.ChoiceA = 2.0f;
+    using enum ProcessingNo;
+    const ProcessingNo no = processingNo(target);
+    const bool rowsGiven = no == Length || no == LengthAndShellFlow || no == Outlets || no == OutletAndShellFlow;
+    const bool rowsComputed = no == Rows || no == RowsAndShellFlow;
+    // Nos. 1-4 are set up from a given shell outlet, 5 and 6 from given rows and length.
+    if (target >= codeOf(Length) && target <= codeOf(RowsAndShellFlow)) {
+        r.ChoiceA = codeOf(ChoiceA::ShellOutletGiven);
+    }
+    if (no == Outlets || no == OutletAndShellFlow) r.ChoiceA = codeOf(ChoiceA::RowsAndLengthGiven);
     if (rowsGiven && r.Nv == 0.0f) {
         p.print(T::kSetRows);
         app.pause();
-        throw LeaveCalculation{};
+        leave();
     }
     if (rowsComputed && r.Nv != 0.0f) p.print(T::kRowsReleased);
 }
 
 void takeManualProperties(App& app, Record& r) {
     printEmptyLines(app.pane, 3);
-    r.TubeHeatClass = readField(app, "FORM7", "EDIT178");
-    printValue(app, T::kMediumCode, r.TubeHeatClass);
-    if (r.TubeHeatClass == 1.0f) {
+    r.TubeHeatClass = echo(app, T::kMediumCode, option(app, kOptions.heatClass));
+    if (heatClass(r.TubeHeatClass) == HeatClass::Sensible) {
         takeTubeLiquid(app, r);
-    } else if (r.TubeHeatClass == 2.0f) {
+    } else if (heatClass(r.TubeHeatClass) == HeatClass::Latent) {
         takeTubeGas(app, r);
     } else {
         refuseCode(app);
     }
 
     // Sensible on both sides.
-    r.flags.sHUM = "3";
-    r.flags.sCOND = "n";
+    r.flags.sHUM = Hum::None;
+    r.flags.sCOND = YesNo::No;
     takeGivenCoefficients(app, r);
 
     r.MT = kWaterGasRatio;
@@ -212,34 +210,34 @@ void takeManualProperties(App& app, Record& r) {
 void takeManualInletSettings(App& app, Record& r) {
     Pane& p = app.pane;
     const bool s = si(r);
-    r.Tti = readField(app, "FORM5", "EDIT130");
-    r.Tsi = readField(app, "FORM5", "EDIT133");
+    r.Tti = field(app, kTubeSide.inlet);
+    r.Tsi = field(app, kShellSide.inlet);
     printEmptyLines(p, 3);
 
-    printValue(app, s ? T::kTsiSi : T::kTsi, r.Tsi);
+    echo(app, s ? T::kTsiSi : T::kTsi, r.Tsi);
     if (s) r.Tsi -= kKelvin;
     r.T3 = r.Tsi;
 
     if (!s) p.print();
-    r.Ws = echo(app, s ? T::kWsSi : T::kWs, "FORM5", "EDIT170");
+    r.Ws = echo(app, s ? T::kWsSi : T::kWs, field(app, kShellSide.massField));
     if (s) r.Ws *= kSecondsPerHour;
-    if (r.Ws == 0.0f) throw LeaveCalculation{};
+    if (r.Ws == 0.0f) leave();
     r.Vsa = checkedDiv(r.Ws, r.Ds, "Ds");
     r.WsCs = checkedFinite(r.Ws * r.Cs, "Ws*Cs");
 
     p.print();
-    printValue(app, s ? T::kTtiSi : T::kTti, r.Tti);
+    echo(app, s ? T::kTtiSi : T::kTti, r.Tti);
     if (s) r.Tti -= kKelvin;
 
-    if (r.TubeHeatClass == 1.0f) {
-        r.Wt = echo(app, s ? T::kWtLiquidSi : T::kWtLiquid, "FORM5", "EDIT169");
+    if (heatClass(r.TubeHeatClass) == HeatClass::Sensible) {
+        r.Wt = echo(app, s ? T::kWtLiquidSi : T::kWtLiquid, field(app, kTubeSide.massField));
         if (s) r.Wt *= kSecondsPerHour;
-        if (r.Wt == 0.0f) throw LeaveCalculation{};
+        if (r.Wt == 0.0f) leave();
         r.Wtt = r.Wt / 1000.0f;
     } else {
-        r.Wt = echo(app, s ? T::kWtGasSi : T::kWtGas, "FORM5", "EDIT169");
+        r.Wt = echo(app, s ? T::kWtGasSi : T::kWtGas, field(app, kTubeSide.massField));
         if (s) r.Wt *= kSecondsPerHour;
-        if (r.Wt == 0.0f) throw LeaveCalculation{};
+        if (r.Wt == 0.0f) leave();
         r.Vta = checkedDiv(r.Wt, r.Dt, "Dt");
     }
     r.WtCt = checkedFinite(r.Wt * r.Ct, "Wt*Ct");

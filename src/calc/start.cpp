@@ -5,10 +5,15 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "app/codes.h"
 #include "app/control_flow.h"
+#include "app/form5_fields.h"
+#include "app/screen_fields.h"
 #include "calc/heat_transfer.h"
 #include "calc/numeric_guard.h"
+#include "calc/stage.h"
 #include "calc/start_texts.h"
+#include "calc/units.h"
 
 namespace cfhx::calc {
 namespace {
@@ -18,19 +23,13 @@ namespace T = start_texts;
 // Film thickness below which a humid side needs the user's word (mm).
 constexpr float kThinnestFilm = 1e-10f;
 
-// kcal/mh°C per W/mK and m2h°C/kcal per m2K/W, the inverses of the output
-// conversion.
-constexpr float kWattPerKcalH = 1.163f;
-constexpr float kFoulingSiPerOld = 0.8598f;
-
 [[noreturn]] void refuse(App& app, int indent, std::string_view message) {
     printIndented(app.pane, indent, message);
     app.pause();
-    throw LeaveCalculation{};
+    leave();
 }
 
-bool humidSide(const Record& r) { return r.TubeFluidKind == 1.0f || r.ShellFluidKind == 1.0f; }
-bool manualSide(const Record& r) { return r.TubeFluidKind == 4.0f || r.ShellFluidKind == 4.0f; }
+bool manualSide(const Record& r) { return tubeFluid(r) == FluidKind::Manual || shellFluid(r) == FluidKind::Manual; }
 
 // A zero film on a humid side becomes a tiny one; one not above that
 // needs an explicit "y".
@@ -44,10 +43,10 @@ void checkFilmThickness(App& app, Record& r) {
     for (;;) {
         printIndented(app.pane, T::kIndent, T::kFilmGoOn);
         const std::string answer = app.readLine();
-        if (answer == "y") return;
-        if (answer == "n") {
+        if (answer == YesNo::Yes) return;
+        if (answer == YesNo::No) {
             app.pause();
-            throw LeaveCalculation{};
+            leave();
         }
     }
 }
@@ -63,86 +62,90 @@ float readField(App& app, std::string_view screen, std::string_view control) {
 }
 
 void readInputFields(App& app, Record& r) {
-    r.UnitCode = readField(app, "MAINFORM", "EDIT128");
-    r.TubeFluidKind = readField(app, "MAINFORM", "EDIT30");
-    r.ShellFluidKind = readField(app, "MAINFORM", "EDIT29");
+    const MainFields& M = kMain;
+    r.UnitCode = readField(app, M.screen, M.unitCode);
+    r.TubeFluidKind = readField(app, M.screen, M.tubeFluidKind);
+    r.ShellFluidKind = readField(app, M.screen, M.shellFluidKind);
 
     // Construction column, mm and codes as entered.
-    r.DO = readField(app, "MAINFORM", "EDIT10");
-    r.DI = readField(app, "MAINFORM", "EDIT11");
-    r.PVY = readField(app, "MAINFORM", "EDIT12");
-    r.PHX = readField(app, "MAINFORM", "EDIT13");
-    r.TubeType = readField(app, "MAINFORM", "EDIT14");
-    r.FPI = readField(app, "MAINFORM", "EDIT15");
-    r.Fh = readField(app, "MAINFORM", "EDIT16");
-    r.FT = readField(app, "MAINFORM", "EDIT17");
-    r.ArrangementCode = readField(app, "MAINFORM", "EDIT18");
-    r.Km = readField(app, "MAINFORM", "EDIT19");
-    r.Kf = readField(app, "MAINFORM", "EDIT20");
-    r.Rt = readField(app, "MAINFORM", "EDIT21");
-    r.Rs = readField(app, "MAINFORM", "EDIT22");
-    r.FlowPattern = readField(app, "MAINFORM", "EDIT23");
-    r.PNt = readField(app, "MAINFORM", "EDIT24");
-    r.PNs = readField(app, "MAINFORM", "EDIT25");
-    r.Nv = readField(app, "MAINFORM", "EDIT26");
-    r.Nh = readField(app, "MAINFORM", "EDIT27");
-    r.TapeCode = readField(app, "MAINFORM", "EDIT31");
-    r.TTh = readField(app, "MAINFORM", "EDIT32");
-    r.TTP2 = readField(app, "MAINFORM", "EDIT33");  // pitch between nodes until converted
-    r.Dcf = readField(app, "MAINFORM", "EDIT34");
-    r.CFt = readField(app, "MAINFORM", "EDIT186");
-    r.CFs = readField(app, "MAINFORM", "EDIT187");
+    r.DO = readField(app, M.screen, M.outerDiameter);
+    r.DI = readField(app, M.screen, M.innerDiameter);
+    r.PVY = readField(app, M.screen, M.rowPitchRatio);
+    r.PHX = readField(app, M.screen, M.columnPitchRatio);
+    r.TubeType = readField(app, M.screen, M.tubeType);
+    r.FPI = readField(app, M.screen, M.finsPerInch);
+    r.Fh = readField(app, M.screen, M.finHeight);
+    r.FT = readField(app, M.screen, M.finThickness);
+    r.ArrangementCode = readField(app, M.screen, M.arrangement);
+    r.Km = readField(app, M.screen, M.tubeConductivity);
+    r.Kf = readField(app, M.screen, M.finConductivity);
+    r.Rt = readField(app, M.screen, M.tubeFouling);
+    r.Rs = readField(app, M.screen, M.shellFouling);
+    r.FlowPattern = readField(app, M.screen, M.flowPattern);
+    r.PNt = readField(app, M.screen, M.tubePasses);
+    r.PNs = readField(app, M.screen, M.shellPasses);
+    r.Nv = readField(app, M.screen, M.tubeRows);
+    r.Nh = readField(app, M.screen, M.tubeColumns);
+    r.TapeCode = readField(app, M.screen, M.tapeCode);
+    r.TTh = readField(app, M.screen, M.tapeThickness);
+    r.TTP2 = readField(app, M.screen, M.tapePitch);  // pitch between nodes until converted
+    r.Dcf = readField(app, M.screen, M.filmThickness);
+    r.CFt = readField(app, M.screen, M.tubeCorrection);
+    r.CFs = readField(app, M.screen, M.shellCorrection);
 
-    r.SummaryTti = readField(app, "FORM2", "EDIT47");
-    r.SummaryTsi = readField(app, "FORM2", "EDIT49");
+    r.SummaryTti = readField(app, kSummary.screen, kSummary.tubeInlet);
+    r.SummaryTsi = readField(app, kSummary.screen, kSummary.shellInlet);
 
     // FORM5: codes, temperatures, flows, length, moisture.
-    r.TubeFlowKind = readField(app, "FORM5", "EDIT168");
-    r.ShellFlowKind = readField(app, "FORM5", "EDIT172");
-    r.TubeGasComposition = readField(app, "FORM5", "EDIT158");
-    r.ShellGasComposition = readField(app, "FORM5", "EDIT173");
-    r.TubeMoistureMode = readField(app, "FORM5", "EDIT166");
-    r.ShellMoistureMode = readField(app, "FORM5", "EDIT171");
-    r.Tti = readField(app, "FORM5", "EDIT130");
-    r.Tsi = readField(app, "FORM5", "EDIT133");
-    r.Tto = readField(app, "FORM5", "EDIT131");
-    r.Tso = readField(app, "FORM5", "EDIT134");
-    r.TsatS = readField(app, "FORM5", "EDIT175");
-    r.Wt = readField(app, "FORM5", "EDIT169");
-    r.Ws = readField(app, "FORM5", "EDIT170");
-    r.Vt = readField(app, "FORM5", "EDIT132");
-    r.Vs = readField(app, "FORM5", "EDIT135");
-    r.TL = readField(app, "FORM5", "EDIT157");
-    r.Vxa = readField(app, "FORM5", "EDIT161");
-    r.XG = readField(app, "FORM5", "EDIT139");
-    r.VH = readField(app, "FORM5", "EDIT138");
+    r.TubeFlowKind = field(app, kTubeSide.flowKind);
+    r.ShellFlowKind = field(app, kShellSide.flowKind);
+    r.TubeGasComposition = field(app, kTubeSide.compositionCode);
+    r.ShellGasComposition = field(app, kShellSide.compositionCode);
+    r.TubeMoistureMode = field(app, kTubeSide.moistureCode);
+    r.ShellMoistureMode = field(app, kShellSide.moistureCode);
+    r.Tti = field(app, kTubeSide.inlet);
+    r.Tsi = field(app, kShellSide.inlet);
+    r.Tto = field(app, kTubeSide.outlet);
+    r.Tso = field(app, kShellSide.outlet);
+    r.TsatS = field(app, kShellSide.moistureFields.saturationTemperature);
+    r.Wt = field(app, kTubeSide.massField);
+    r.Ws = field(app, kShellSide.massField);
+    r.Vt = field(app, kTubeSide.volumeField);
+    r.Vs = field(app, kShellSide.volumeField);
+    r.TL = field(app, kForm5.tubeLength);
+    r.Vxa = field(app, kShellSide.moistureFields.volumePercent);
+    r.XG = field(app, kTubeSide.moistureFields.absoluteHumidity);
+    r.VH = field(app, kTubeSide.moistureFields.volumePercent);
 
-    r.ProcessingNo = readField(app, "FORM6", "EDIT167");
+    r.ProcessingNo = readField(app, kProcessing.screen, kProcessing.processingNo);
 
     // FORM7 options; the refrigerant pressure and surface tension go into
     // kgf/cm2 and kgf/m at once.
-    r.TubeHeatClass = readField(app, "FORM7", "EDIT178");
-    r.PhaseChangeChosen = readField(app, "FORM7", "EDIT179");
-    r.HtcMode = readField(app, "FORM7", "EDIT180");
-    r.PhaseChangeKind = readField(app, "FORM7", "EDIT183");
-    takeEvaporationInputs(r, readField(app, "FORM7", "EDIT184"), readField(app, "FORM7", "EDIT185"), r.UnitCode == 3.0f);
+    const OptionFields& O = kOptions;
+    r.TubeHeatClass = readField(app, O.screen, O.heatClass);
+    r.PhaseChangeChosen = readField(app, O.screen, O.phaseChangeChosen);
+    r.HtcMode = readField(app, O.screen, O.htcMode);
+    r.PhaseChangeKind = readField(app, O.screen, O.phaseChangeKind);
+    const float pressure = readField(app, O.screen, O.evaporationPressure);
+    const float tension = readField(app, O.screen, O.surfaceTension);
+    takeEvaporationInputs(r, pressure, tension, unitCode(r.UnitCode) == UnitCode::JSI);
 }
 
 void checkConstruction(App& app, Record& r) {
     app.pane.clear();
     printEmptyLines(app.pane, 5);
     const int in = T::kIndent;
-    const bool finned = r.TubeType != 1.0f;
+    const bool finned = tubeType(r.TubeType) != TubeType::Bare;
 
     if (r.PNt > 1.0f && r.PNs > 1.0f) refuse(app, in, T::kPassesBothSides);
-    if (r.TubeFluidKind == 0.0f) refuse(app, in, T::kNoFluidName);
-    if (r.ShellFluidKind == 0.0f) refuse(app, in, T::kNoFluidName);
+    if (tubeFluid(r) == FluidKind::None) refuse(app, in, T::kNoFluidName);
+    if (shellFluid(r) == FluidKind::None) refuse(app, in, T::kNoFluidName);
     if (r.DO == 0.0f) refuse(app, in, T::kNoOuterDiameter);
     if (r.DI == 0.0f) refuse(app, in, T::kNoInnerDiameter);
     if (r.PVY == 0.0f) refuse(app, in, T::kNoRowPitch);
     if (r.PHX == 0.0f) refuse(app, in, T::kNoColumnPitch);
     if (finned && r.FPI == 0.0f) refuse(app, in, T::kNoFinsPerInch);
-    if (finned && r.TubeType != 3.0f && r.Fh == 0.0f) refuse(app, in, T::kNoFinHeight);
+    if (finned && tubeType(r.TubeType) != TubeType::PlateFin && r.Fh == 0.0f) refuse(app, in, T::kNoFinHeight);
     if (finned && r.FT == 0.0f) refuse(app, in, T::kNoFinThickness);
     // A code that names no arrangement is as unregistered as none.
     if (r.ArrangementCode != 1.0f && r.ArrangementCode != 2.0f) refuse(app, in, T::kNoArrangement);
@@ -169,69 +172,72 @@ void confirmPreliminaryData(App& app) {
         app.pane.clear();
         return;
     }
-    enableRange(app["MAINFORM"], "BUTTON", 1, 8, false);
-    throw LeaveCalculation{};
+    enableRange(app[kMain.screen], "BUTTON", 1, 8, false);
+    leave();
 }
 
 void deriveModeFlags(Record& r) {
     ModeFlags& f = r.flags;
-    if (r.UnitCode == 1.0f) f.LangUnitMode = "ESI";
-    if (r.UnitCode == 2.0f) f.LangUnitMode = "E";
-    if (r.UnitCode == 3.0f) f.LangUnitMode = "JSI";
-    if (r.UnitCode == 4.0f) f.LangUnitMode = "J";
+    const UnitCode units = unitCode(r.UnitCode);
+    if (units == UnitCode::ESI) f.LangUnitMode = Lang::ESI;
+    if (units == UnitCode::E) f.LangUnitMode = Lang::E;
+    if (units == UnitCode::JSI) f.LangUnitMode = Lang::JSI;
+    if (units == UnitCode::J) f.LangUnitMode = Lang::J;
 
-    if (r.FlowPattern == 1.0f) f.sFLOW = "1";
-    if (r.FlowPattern == 2.0f) f.sFLOW = "2";
-    if (r.FlowPattern == 3.0f) f.sFLOW = "3";
+    if (r.FlowPattern == 1.0f) f.sFLOW = Flow::Cross;
+    if (r.FlowPattern == 2.0f) f.sFLOW = Flow::Parallel;
+    if (r.FlowPattern == 3.0f) f.sFLOW = Flow::CounterLmtd;
     // A humid side is rated on the counter-flow LMTD.
-    if (humidSide(r)) f.sFLOW = "3";
-    if (f.sFLOW == "3") {
-        f.sCOND = "y";
-        f.sHUM = "1";
+    if (humidSide(r)) f.sFLOW = Flow::CounterLmtd;
+    if (f.sFLOW == Flow::CounterLmtd) {
+        f.sCOND = YesNo::Yes;
+        f.sHUM = Hum::Shell;
     }
 
-    const float tube = r.TubeFluidKind, shell = r.ShellFluidKind;
-    if (tube == 1.0f && shell == 2.0f) {
-        f.sHUM = "2";
-        f.sCOND = "y";
-    } else if (tube == 2.0f && shell == 1.0f) {
-        f.sHUM = "1";
-        f.sCOND = "y";
-    } else if (tube == 2.0f && shell == 2.0f) {
-        f.sHUM = "3";
-        f.sCOND = "n";
-    } else if (tube == 3.0f && shell == 1.0f) {
-        f.sHUM = "1";
-        f.sCOND = "y";
-        f.sTGAS = "1";
-    } else if (tube == 3.0f && shell == 2.0f) {
-        f.sHUM = "3";
-        f.sCOND = "n";
-        f.sTGAS = "1";
-    } else if (tube == 4.0f && shell == 4.0f) {
-        f.sHUM = "3";
-        f.sCOND = "n";
+    const FluidKind tube = tubeFluid(r), shell = shellFluid(r);
+    using enum FluidKind;
+    if (tube == HumidGas && shell == Gas) {
+        f.sHUM = Hum::Tube;
+        f.sCOND = YesNo::Yes;
+    } else if (tube == Gas && shell == HumidGas) {
+        f.sHUM = Hum::Shell;
+        f.sCOND = YesNo::Yes;
+    } else if (tube == Gas && shell == Gas) {
+        f.sHUM = Hum::None;
+        f.sCOND = YesNo::No;
+    } else if (tube == Water && shell == HumidGas) {
+        f.sHUM = Hum::Shell;
+        f.sCOND = YesNo::Yes;
+        f.sTGAS = GasForm::Composition;
+    } else if (tube == Water && shell == Gas) {
+        f.sHUM = Hum::None;
+        f.sCOND = YesNo::No;
+        f.sTGAS = GasForm::Composition;
+    } else if (tube == Manual && shell == Manual) {
+        f.sHUM = Hum::None;
+        f.sCOND = YesNo::No;
     }
 
-    if (r.ArrangementCode == 1.0f) f.arrangement = "1";
-    if (r.ArrangementCode == 2.0f) f.arrangement = "2";
+    if (r.ArrangementCode == 1.0f) f.arrangement = Arrangement::Triangular;
+    if (r.ArrangementCode == 2.0f) f.arrangement = Arrangement::Square;
 
-    if (r.TubeType == 1.0f) {
-        f.finned = "n";
-        f.sTUBE = "1";
-    } else if (r.TubeType == 2.0f) {
-        f.finned = "y";
-        f.sTUBE = "2";
-        f.sFIN = "1";
-    } else if (r.TubeType == 3.0f) {
-        f.finned = "y";
-        f.sFIN = "2";
+    const TubeType type = tubeType(r.TubeType);
+    if (type == TubeType::Bare) {
+        f.finned = YesNo::No;
+        f.sTUBE = Tube::Bare;
+    } else if (type == TubeType::RadialFin) {
+        f.finned = YesNo::Yes;
+        f.sTUBE = Tube::Finned;
+        f.sFIN = Fin::Radial;
+    } else if (type == TubeType::PlateFin) {
+        f.finned = YesNo::Yes;
+        f.sFIN = Fin::Plate;
     }
 
-    if (r.TapeCode == 1.0f) f.sTAPE = "n";
-    if (r.TapeCode == 2.0f) f.sTAPE = "y";
+    if (r.TapeCode == 1.0f) f.sTAPE = YesNo::No;
+    if (r.TapeCode == 2.0f) f.sTAPE = YesNo::Yes;
 
-    f.sPROP = manualSide(r) ? "2" : "1";
+    f.sPROP = manualSide(r) ? Prop::TypedIn : Prop::Correlations;
 }
 
 void convertConstruction(App& app, Record& r) {
@@ -244,17 +250,17 @@ void convertConstruction(App& app, Record& r) {
     r.FT /= 1000.0f;
     r.Pv = checkedFinite(r.PVY * r.DO, "Pv");
     r.Ph = checkedFinite(r.PHX * r.DO, "Ph");
-    if (r.flags.sFIN == "1") {
+    if (r.flags.sFIN == Fin::Radial) {
         const float tip = checkedFinite(r.DO + 2.0f * r.Fh, "Df");
         r.PvFin = checkedFinite(r.PVY * tip, "Pv");
         r.PhFin = checkedFinite(r.PHX * tip, "Ph");
     }
-    if (r.flags.sFIN == "2") r.Fh = plateFinEquivalentHeight(r.Pv, r.Ph, r.DO);
+    if (r.flags.sFIN == Fin::Plate) r.Fh = plateFinEquivalentHeight(r.Pv, r.Ph, r.DO);
 
     // SI entries of the column in the engine's units.
-    if (r.flags.LangUnitMode == "JSI") {
-        r.Km /= kWattPerKcalH;
-        r.Kf /= kWattPerKcalH;
+    if (si(r)) {
+        r.Km /= kWmkPerKcalMhC;
+        r.Kf /= kWmkPerKcalMhC;
         r.Rt /= kFoulingSiPerOld;
         r.Rs /= kFoulingSiPerOld;
     }
@@ -269,25 +275,29 @@ void startCalculation(App& app, Record& r) {
 }
 
 void settleTubePitches(App& app, Record& r) {
-    if (!(r.flags.finned == "y")) r.flags.sTUBE = "1";
-    if (r.flags.sTUBE == "2" && r.flags.sFIN == "1") {
+    if (r.flags.finned != YesNo::Yes) r.flags.sTUBE = Tube::Bare;
+    if (r.flags.sTUBE == Tube::Finned && r.flags.sFIN == Fin::Radial) {
         r.Pv = r.PvFin;
         r.Ph = r.PhFin;
     }
-    if (r.flags.sTUBE == "2" && r.flags.sFIN == "2") r.Fh = plateFinEquivalentHeight(r.Pv, r.Ph, r.DO);
+    if (r.flags.sTUBE == Tube::Finned && r.flags.sFIN == Fin::Plate) {
+        r.Fh = plateFinEquivalentHeight(r.Pv, r.Ph, r.DO);
+    }
 }
 
 void markComputedRows(App& app) {
-    const int no = processingNo(app);
-    if (no == 3 || no == 4) app["MAINFORM"]["EDIT26"].setText(T::kComputedRows);
+    const ProcessingNo no = processingNo(app);
+    if (no == ProcessingNo::Rows || no == ProcessingNo::RowsAndShellFlow) {
+        app[kMain.screen][kMain.tubeRows].setText(T::kComputedRows);
+    }
 }
 
 void printArrangementHeading(App& app, const Record& r) {
     const Flag& flow = r.flags.sFLOW;
-    printEmptyLines(app.pane, flow == "3" ? 2 : 1);
-    if (flow == "1") app.pane.print(T::kHeadingCross);
-    if (flow == "2") app.pane.print(T::kHeadingParallel);
-    if (flow == "3") app.pane.print(T::kHeadingCounter);
+    printEmptyLines(app.pane, flow == Flow::CounterLmtd ? 2 : 1);
+    if (flow == Flow::Cross) app.pane.print(T::kHeadingCross);
+    if (flow == Flow::Parallel) app.pane.print(T::kHeadingParallel);
+    if (flow == Flow::CounterLmtd) app.pane.print(T::kHeadingCounter);
     printEmptyLines(app.pane, 3);
 }
 

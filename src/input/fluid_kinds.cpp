@@ -51,8 +51,8 @@ void BUTTON1_ON(App& app) {
     openKindGuidance(app, {K::kHeading1[0], K::kHeading1[1]});
     writeKindLabels(app, {{1, K::kLabelHumid}, {6, K::kLabelGas}}, true);
     ScreenRef main = app["MAINFORM"];
-    main["EDIT30"].setText("1");
-    main["EDIT29"].setText("2");
+    writeCode(main[kMain.tubeFluidKind], FluidKind::HumidGas);
+    writeCode(main[kMain.shellFluidKind], FluidKind::Gas);
     main["EDIT34"].setText(K::kFilmZero);
     main["BUTTON6"].enable();
     main["BUTTON5"].disable();
@@ -66,9 +66,9 @@ void BUTTON2_ON(App& app) {
     openKindGuidance(app, {K::kHeading2});
     writeKindLabels(app, {{2, K::kLabelGas}, {6, K::kLabelGas}}, true);
     ScreenRef main = app["MAINFORM"];
-    bool shellWasGas = shellFluidKind(app) == 2;
-    main["EDIT30"].setText("2");
-    main["EDIT29"].setText("");
+    bool shellWasGas = shellFluidKind(app) == FluidKind::Gas;
+    writeCode(main[kMain.tubeFluidKind], FluidKind::Gas);
+    main[kMain.shellFluidKind].setText("");
     main["BUTTON5"].disable();
     main["BUTTON6"].enable();
     main["EDIT5"].enable();
@@ -79,8 +79,8 @@ void BUTTON3_ON(App& app) {
     openKindGuidance(app, {K::kHeading3});
     writeKindLabels(app, {{3, K::kLabelWater}, {5, K::kLabelHumid}, {6, K::kLabelGas}}, true);
     ScreenRef main = app["MAINFORM"];
-    main["EDIT30"].setText("3");
-    main["EDIT29"].setText("");
+    writeCode(main[kMain.tubeFluidKind], FluidKind::Water);
+    main[kMain.shellFluidKind].setText("");
     main["BUTTON5"].enable();
     main["BUTTON6"].enable();
     main["EDIT5"].enable();
@@ -97,8 +97,8 @@ void BUTTON4_ON(App& app) {
     writeKindLabels(app, {{4, K::kLabelManualTube}, {8, K::kLabelManualShell}}, true);
     app.pane.clear();
     ScreenRef main = app["MAINFORM"];
-    main["EDIT30"].setText("4");
-    main["EDIT29"].setText("4");
+    writeCode(main[kMain.tubeFluidKind], FluidKind::Manual);
+    writeCode(main[kMain.shellFluidKind], FluidKind::Manual);
     main["EDIT34"].setText(K::kNotApplicable);
     main["BUTTON9"].disable();
     ScreenRef form5 = app["FORM5"];
@@ -118,10 +118,10 @@ void BUTTON5_ON(App& app) {
     openKindGuidance(app, {K::kHeading5});
     writeKindLabels(app, {{5, K::kLabelHumid}}, false);
     ScreenRef main = app["MAINFORM"];
-    int tube = tubeFluidKind(app);
-    main["EDIT29"].setText("1");
+    const FluidKind tube = tubeFluidKind(app);
+    writeCode(main[kMain.shellFluidKind], FluidKind::HumidGas);
     main["EDIT34"].setText(K::kFilmZero);
-    if (tube == 2 || tube == 3) {
+    if (tube == FluidKind::Gas || tube == FluidKind::Water) {
         for (int k : {1, 2, 3, 5, 6}) main[buttonName(k)].disable();
     }
     // Prepared first: the new kind leaves the confirmation button off.
@@ -140,20 +140,20 @@ void BUTTON6_ON(App& app) {
     openKindGuidance(app, {});
     writeKindLabels(app, {{6, K::kLabelGas}}, false);
     ScreenRef main = app["MAINFORM"];
-    int tube = tubeFluidKind(app);
-    main["EDIT29"].setText("2");
+    const FluidKind tube = tubeFluidKind(app);
+    writeCode(main[kMain.shellFluidKind], FluidKind::Gas);
     main["EDIT34"].setText(K::kNotApplicable);
-    if (tube == 1) {
+    if (tube == FluidKind::HumidGas) {
         // Prepared first: the new kind leaves the confirmation button off.
         prepareForm5(app, Form5Opening::Reset);
         // The SI inlet preset of button 1 outlives the preparation.
         if (siUnits(app)) app["FORM5"]["EDIT133"].setText(K::kSIPresetInlet);
     }
     requireConfirmation(app);
-    if (tube == 2 || tube == 3) {
+    if (tube == FluidKind::Gas || tube == FluidKind::Water) {
         app["FORM6"].show();
         app["FORM5"].hide();
-    } else if (tube == 1) {
+    } else if (tube == FluidKind::HumidGas) {
         for (int k : {1, 2, 3, 5, 6}) main[buttonName(k)].disable();
     }
 }

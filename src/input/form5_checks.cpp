@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "app/frame_texts.h"
-#include "input/form5_fields.h"
+#include "input/form5_side.h"
 #include "input/form5_texts.h"
 #include "input/procedures.h"
 
@@ -30,7 +30,7 @@ void require(App& app, bool ok, std::string_view message) {
 }
 
 double value(App& app, const char* field) { return form5(app)[field].number(); }
-double length(App& app) { return value(app, "EDIT157"); }
+double length(App& app) { return value(app, kForm5.tubeLength); }
 
 // The flow of a side in the kind chosen (volume for 1, mass otherwise).
 double flowValue(App& app, const Form5Side& side) {
@@ -58,16 +58,17 @@ void checkHumidTubeGasShell(App& app) {
     require(app, !(shellKind == 1 && value(app, kShellSide.volumeField) == 0), T::kShellFlowUnset);
     require(app, !(shellKind == 2 && value(app, kShellSide.massField) == 0), T::kShellMassFlowUnset);
     bool moisture = false;
-    for (const char* f : kTubeSide.moistureFields) moisture = moisture || value(app, f) != 0;
+    for (const char* f : kTubeSide.moistureFields.all()) moisture = moisture || value(app, f) != 0;
     require(app, moisture, T::kTubeCompositionUnset);
 }
 
 // Outlet temperatures must lie between the inlets; Tsi = Tti counts as a
 // hotter shell side. The tube outlet is not checked where it is solved for.
-void checkTemperatures(App& app, int no) {
+void checkTemperatures(App& app, ProcessingNo no) {
     const double tti = value(app, kTubeSide.inlet), tto = value(app, kTubeSide.outlet);
     const double tsi = value(app, kShellSide.inlet), tso = value(app, kShellSide.outlet);
-    const bool tubeOutletGiven = !(no == 1 || no == 3 || no == 6 || no == 7);
+    using enum ProcessingNo;
+    const bool tubeOutletGiven = !(no == Length || no == Rows || no == OutletAndShellFlow || no == Columns);
     const double hot = tsi >= tti ? tsi : tti;
     const double cold = tsi >= tti ? tti : tsi;
     require(app, !(tso > hot || tso < cold), T::kShellOutletWrong);
@@ -77,12 +78,12 @@ void checkTemperatures(App& app, int no) {
 // Gas or water in the tubes, gas outside.
 void checkGasShell(App& app) {
     requireShellMoisture(app);
-    const int no = processingNo(app);
-    if (no != 5) checkTemperatures(app, no);
+    const ProcessingNo no = processingNo(app);
+    if (no != ProcessingNo::Outlets) checkTemperatures(app, no);
     app["MAINFORM"]["BUTTON27"].enable();
     app["FORM6"].hide();
     require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
-    if (tubeFluidKind(app) == 2) require(app, composition(app, kTubeSide) != 0, T::kTubeCompositionUnset);
+    if (tubeFluidKind(app) == FluidKind::Gas) require(app, composition(app, kTubeSide) != 0, T::kTubeCompositionUnset);
 
     const bool tubeKind = flowKind(app, kTubeSide) != 0;
     const bool shellKind = flowKind(app, kShellSide) != 0;
@@ -92,17 +93,17 @@ void checkGasShell(App& app) {
     auto tubeFlow = [&] { require(app, flowValue(app, kTubeSide) != 0, T::kTubeFlowChoiceUnset); };
     auto shellFlow = [&] { require(app, flowValue(app, kShellSide) != 0, T::kShellFlowChoiceUnset); };
     switch (no) {
-        case 1:
+        case ProcessingNo::Length:
             tubeChosen(), shellChosen(), tubeFlow(), shellFlow();
             break;
-        case 2:
+        case ProcessingNo::LengthAndShellFlow:
             tubeChosen(), tubeFlow();
             break;
-        case 4:
-        case 6:
+        case ProcessingNo::RowsAndShellFlow:
+        case ProcessingNo::OutletAndShellFlow:
             tubeChosen(), shellChosen(), lengthGiven(), tubeFlow();
             break;
-        default:  // 3, 5, 7
+        default:  // rows, outlets, columns
             tubeChosen(), shellChosen(), lengthGiven(), tubeFlow(), shellFlow();
             break;
     }
@@ -161,16 +162,17 @@ void checkManual(App& app) {
 }
 
 void BUTTON30_ON(App& app) {
-    const int tube = tubeFluidKind(app);
-    const int shell = shellFluidKind(app);
+    using enum FluidKind;
+    const FluidKind tube = tubeFluidKind(app);
+    const FluidKind shell = shellFluidKind(app);
     try {
-        if (tube == 1 && shell == 2) {
+        if (tube == HumidGas && shell == Gas) {
             checkHumidTubeGasShell(app);
-        } else if ((tube == 2 || tube == 3) && shell == 2) {
+        } else if ((tube == Gas || tube == Water) && shell == Gas) {
             checkGasShell(app);
-        } else if (tube == 3 && shell == 1) {
+        } else if (tube == Water && shell == HumidGas) {
             checkWaterTubeHumidShell(app);
-        } else if (tube == 4 && shell == 4) {
+        } else if (tube == Manual && shell == Manual) {
             checkManual(app);
         } else {
             // A pair the kind buttons are not meant to leave: never accepted.

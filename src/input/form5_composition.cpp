@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/app.h"
-#include "input/form5_fields.h"
+#include "input/form5_side.h"
 #include "input/form5_texts.h"
 #include "input/procedures.h"
 
@@ -22,10 +22,10 @@ void chooseDryAir(App& app, const Form5Side& side) {
     ScreenRef f = form5(app);
     f[side.compositionCode].setText("1");
     for (const char* b : side.moistureButtons) f[b].disable();
-    if (sideKind(app, side) != 2) return;
+    if (sideKind(app, side) != FluidKind::Gas) return;
     if (isTube(side)) {
         form5Message(app, T::kTubeDryAir);
-    } else if (tubeFluidKind(app) != 3) {
+    } else if (tubeFluidKind(app) != FluidKind::Water) {
         form5Message(app, T::kShellDryAir);
     }
     for (int k = 0; k < 4; ++k) withdrawRow(app, side, k);
@@ -34,20 +34,22 @@ void chooseDryAir(App& app, const Form5Side& side) {
 
 // "標準空気と水分混合"
 void chooseAirWithMoisture(App& app, const Form5Side& side) {
-    const int kind = sideKind(app, side);
-    if (kind != 1 && kind != 2) return;  // water and typed-in properties have no gas description
+    const FluidKind kind = sideKind(app, side);
+    // Water and typed-in properties have no gas description.
+    if (kind != FluidKind::HumidGas && kind != FluidKind::Gas) return;
     ScreenRef f = form5(app);
     f[side.compositionCode].setText("2");
 
     // An inlet taken from an entered saturation temperature.
-    if (isTube(side) && kind == 1 && moistureMode(app, kTubeSide) == 3) {
-        f[kTubeSide.inlet].setText(f[kTubeSide.moistureFields[2]].text());
+    const bool humid = kind == FluidKind::HumidGas;
+    if (isTube(side) && humid && moistureMode(app, kTubeSide) == 3) {
+        f[kTubeSide.inlet].setText(f[kTubeSide.moistureFields.saturationTemperature].text());
     }
-    if ((!isTube(side) || kind == 1) && moistureMode(app, kShellSide) == 3) {
-        f[kShellSide.inlet].setText(f[kShellSide.moistureFields[2]].text());
+    if ((!isTube(side) || humid) && moistureMode(app, kShellSide) == 3) {
+        f[kShellSide.inlet].setText(f[kShellSide.moistureFields.saturationTemperature].text());
     }
 
-    if (kind == 1) {
+    if (humid) {
         for (int k = 0; k < 4; ++k) {
             ControlRef field = f[side.moistureFields[k]];
             const bool enabled = isTube(side) ? (k == 0 ? field.enabled() : true) : false;
@@ -61,26 +63,26 @@ void chooseAirWithMoisture(App& app, const Form5Side& side) {
         withdrawRow(app, side, 3);
         if (isTube(side)) {
             form5Message(app, T::kTubeGasMixed);
-        } else if (tubeFluidKind(app) != 3) {
+        } else if (tubeFluidKind(app) != FluidKind::Water) {
             form5Message(app, T::kShellMixed);
         }
     }
     writeStandardAir(app, side);
 
     if (!isTube(side)) {
-        if (kind == 1) f["RADIO4"].disable();
-        if (kind == 2 && tubeFluidKind(app) == 2) f["RADIO4"].enable();
+        if (humid) f[kShellSide.options[0]].disable();
+        if (kind == FluidKind::Gas && tubeFluidKind(app) == FluidKind::Gas) f[kShellSide.options[0]].enable();
     }
 }
 
 // "全成分登録"
 void chooseFullComposition(App& app, const Form5Side& side) {
-    const int kind = sideKind(app, side);
-    if (kind != 1 && kind != 2) return;
+    const FluidKind kind = sideKind(app, side);
+    if (kind != FluidKind::HumidGas && kind != FluidKind::Gas) return;
     ScreenRef f = form5(app);
     f[side.compositionCode].setText("3");
     if (isTube(side) && moistureMode(app, side) == 3) {
-        f[side.inlet].setText(f[side.moistureFields[2]].text());
+        f[side.inlet].setText(f[side.moistureFields.saturationTemperature].text());
     }
     offerRow(app, side, 0, false);
     for (int k = 1; k < 4; ++k) withdrawRow(app, side, k);
@@ -127,9 +129,9 @@ void chooseMoistureMode(App& app, const Form5Side& side, int m) {
     form5Message(app, (isTube(side) ? T::kTubeMoisture : T::kShellMoisture)[m - 1]);
 
     ScreenRef f = form5(app);
-    const bool humidHere = sideKind(app, side) == 1;
-    const bool gasHere = sideKind(app, side) == 2;
-    const bool humidOpposite = (isTube(side) ? shellFluidKind(app) : tubeFluidKind(app)) == 1;
+    const bool humidHere = sideKind(app, side) == FluidKind::HumidGas;
+    const bool gasHere = sideKind(app, side) == FluidKind::Gas;
+    const bool humidOpposite = (isTube(side) ? shellFluidKind(app) : tubeFluidKind(app)) == FluidKind::HumidGas;
     const InletMark& mark = (isTube(side) ? kTubeInletMarks : kShellInletMarks)[m - 1];
     ControlRef inlet = f[side.inlet];
     if (humidHere || mark.anyFluid) {
@@ -184,7 +186,7 @@ void BUTTON43_ON(App& app) {
 
 bool allMoistureEmpty(App& app, const Form5Side& side) {
     ScreenRef f = form5(app);
-    for (const char* field : side.moistureFields) {
+    for (const char* field : side.moistureFields.all()) {
         if (f[field].number() != 0) return false;
     }
     return true;
@@ -205,22 +207,22 @@ void markHumidInlet(App& app, const Form5Side& side, int comp) {
     ControlRef inlet = f[side.inlet];
     if (comp == 1) inlet.setText("");
     if (comp == 2 || (isTube(side) && comp == 3)) inlet.setText(T::kSatEntered);
-    if (moistureMode(app, side) == 3) inlet.setText(f[side.moistureFields[2]].text());
+    if (moistureMode(app, side) == 3) inlet.setText(f[side.moistureFields.saturationTemperature].text());
 }
 
 bool confirmTubeSide(App& app) {
     const int comp = composition(app, kTubeSide);
     switch (tubeFluidKind(app)) {
-        case 1:
+        case FluidKind::HumidGas:
             markHumidInlet(app, kTubeSide, comp);
             if (comp == 0) return refuse(app, T::kTubeHumidUnset);
             if (comp == 3 && moistureValue(app, kTubeSide, 0) == 0) return refuse(app, T::kTubeVolumeUnset);
             if (allMoistureEmpty(app, kTubeSide)) return refuse(app, T::kTubeHumidNoMoisture);
-            if (shellFluidKind(app) == 1) {
+            if (shellFluidKind(app) == FluidKind::HumidGas) {
                 for (int k : {2, 3}) setField(app, kShellSide.moistureFields[k], T::kHumidShellRowNone, false);
             }
             return true;
-        case 2:
+        case FluidKind::Gas:
             if (comp == 0) return refuse(app, T::kTubeGasUnset);
             if (comp == 1) return true;
             if (comp == 3 && moistureValue(app, kTubeSide, 0) == 0) return refuse(app, T::kTubeVolumeUnset);
@@ -234,13 +236,13 @@ bool confirmTubeSide(App& app) {
 }
 
 bool confirmShellSide(App& app) {
-    const int kind = shellFluidKind(app);
-    if (kind != 1 && kind != 2) return true;
+    const FluidKind kind = shellFluidKind(app);
+    if (kind != FluidKind::HumidGas && kind != FluidKind::Gas) return true;
     const int comp = composition(app, kShellSide);
     if (comp == 0) return refuse(app, T::kShellUnset);
-    if (kind == 1) {
+    if (kind == FluidKind::HumidGas) {
         markHumidInlet(app, kShellSide, comp);
-        form5(app)["RADIO4"].disable();
+        form5(app)[kShellSide.options[0]].disable();
     }
     if (comp == 1) return true;
     if (comp == 3 && moistureValue(app, kShellSide, 0) == 0) return refuse(app, T::kShellVolumeUnset);

@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "app/frame_texts.h"
-#include "input/form5_fields.h"
+#include "input/form5_side.h"
 #include "input/form5_texts.h"
 #include "input/procedures.h"
 
@@ -84,8 +84,8 @@ void enablePropertyLabels(App& app, bool on) {
 
 void closePropertyFields(App& app) {
     for (const Form5Side* side : {&kTubeSide, &kShellSide}) {
-        for (const char* c : side->properties) setField(app, c, T::kPropertyNone, false);
-        for (const char* c : side->latent) setField(app, c, T::kPropertyNone, false);
+        for (const char* c : side->properties.all()) setField(app, c, T::kPropertyNone, false);
+        for (const char* c : side->latent.all()) setField(app, c, T::kPropertyNone, false);
     }
     enablePropertyLabels(app, false);
 }
@@ -95,11 +95,11 @@ bool latentFluidWithPhaseChange(App& app) { return tubeHeatClass(app) == 2 && ph
 void openPropertyFields(App& app) {
     enablePropertyLabels(app, true);
     for (const Form5Side* side : {&kTubeSide, &kShellSide}) {
-        for (const char* c : side->properties) setField(app, c, "", true);
+        for (const char* c : side->properties.all()) setField(app, c, "", true);
     }
     const bool latent = latentFluidWithPhaseChange(app);
-    for (const char* c : kTubeSide.latent) setField(app, c, latent ? "" : T::kPropertyNone, latent);
-    for (const char* c : kShellSide.latent) setField(app, c, T::kShellLatentNone, false);
+    for (const char* c : kTubeSide.latent.all()) setField(app, c, latent ? "" : T::kPropertyNone, latent);
+    for (const char* c : kShellSide.latent.all()) setField(app, c, T::kShellLatentNone, false);
 }
 
 // ---- Flows -----------------------------------------------------------------
@@ -121,7 +121,7 @@ void massFlowsOnBothSides(App& app) {
 
 // Water is given as a mass flow only.
 void noWaterVolumeFlow(App& app) {
-    if (tubeFluidKind(app) == 3) setFlowButton(app, kTubeSide.volumeButton, false);
+    if (tubeFluidKind(app) == FluidKind::Water) setFlowButton(app, kTubeSide.volumeButton, false);
 }
 
 // ---- Processing No. -------------------------------------------------------
@@ -155,7 +155,7 @@ void writeSILabels(App& app) {
     f["TEXT145"].setText(T::kTemperatureSI);
     f["TEXT138"].setText(T::kEnthalpySI);
     f["TEXT146"].setText(T::kEnthalpySI);
-    if (tubeFluidKind(app) != 4) return;
+    if (tubeFluidKind(app) != FluidKind::Manual) return;
     f["TEXT188"].setText(T::kSpecificHeatSI);
     f["TEXT189"].setText(T::kConductivitySI);
     f["TEXT190"].setText(T::kViscositySI);
@@ -176,19 +176,19 @@ void prepareHumidTubeGasShell(App& app) {
     prepareGasSide(app, kShellSide, true);
     setField(app, kShellSide.inlet, "", true);
     setField(app, kShellSide.outlet, T::kNone, false);
-    setField(app, "EDIT157", "", true);
+    setField(app, kForm5.tubeLength, "", true);
     massFlowsOnBothSides(app);
 }
 
 // Gas or water in the tubes, gas outside: the processing No. decides the
 // outlets and the shell flow.
 void prepareGasShell(App& app) {
-    if (tubeFluidKind(app) == 3) {
+    if (tubeFluidKind(app) == FluidKind::Water) {
         prepareWaterTube(app);
     } else {
         prepareGasSide(app, kTubeSide, false);
     }
-    prepareGasSide(app, kShellSide, tubeFluidKind(app) == 3);
+    prepareGasSide(app, kShellSide, tubeFluidKind(app) == FluidKind::Water);
     for (const Form5Side* side : {&kTubeSide, &kShellSide}) {
         setField(app, side->inlet, "", true);
         setField(app, side->outlet, "", true);
@@ -196,7 +196,7 @@ void prepareGasShell(App& app) {
         form5(app)[side->massField].setText("");
         form5(app)[side->flowKind].setText("2");
     }
-    setField(app, "EDIT157", "", true);
+    setField(app, kForm5.tubeLength, "", true);
     applyProcessingNo(app, processingNo(app));
 }
 
@@ -207,7 +207,7 @@ void prepareWaterTubeHumidShell(App& app) {
     prepareHumidSide(app, kShellSide);
     setField(app, kShellSide.inlet, "", false);
     setField(app, kShellSide.outlet, T::kNone, false);
-    setField(app, "EDIT157", "", true);
+    setField(app, kForm5.tubeLength, "", true);
     massFlowsOnBothSides(app);
     noWaterVolumeFlow(app);
 }
@@ -218,7 +218,7 @@ void prepareManual(App& app) {
     openPropertyFields(app);
     setField(app, kTubeSide.inlet, "", true);
     setField(app, kShellSide.inlet, "", true);
-    setField(app, "EDIT157", "", true);
+    setField(app, kForm5.tubeLength, "", true);
     for (const Form5Side* side : {&kTubeSide, &kShellSide}) {
         form5(app)[side->flowKind].setText("");
         setFlowButton(app, side->volumeButton, false);
@@ -230,16 +230,17 @@ void prepareManual(App& app) {
 
 // The step-1 confirmation buttons where a side has a gas description.
 void offerStepOneConfirmation(App& app) {
-    const int tube = tubeFluidKind(app);
-    const int shell = shellFluidKind(app);
+    using enum FluidKind;
+    const FluidKind tube = tubeFluidKind(app);
+    const FluidKind shell = shellFluidKind(app);
     ScreenRef f = form5(app);
-    f["BUTTON50"].enable(tube == 1 || tube == 2);
-    f["BUTTON51"].enable((shell == 1 || shell == 2) && !(tube == 1 || tube == 2));
+    f["BUTTON50"].enable(tube == HumidGas || tube == Gas);
+    f["BUTTON51"].enable((shell == HumidGas || shell == Gas) && !(tube == HumidGas || tube == Gas));
 }
 
 // ---- Sample values -----------------------------------------------------------
 
-const T::PairSample* pairSample(int tube, int shell) {
+const T::PairSample* pairSample(FluidKind tube, FluidKind shell) {
     for (const T::PairSample& s : T::kPairSamples) {
         if (s.tube == tube && s.shell == shell) return &s;
     }
@@ -255,14 +256,14 @@ void sampleComposition(App& app, const Form5Side& side, int comp, std::string_vi
         return;
     }
     if (comp == 2) {
-        if (sideKind(app, side) == 1) {
+        if (sideKind(app, side) == FluidKind::HumidGas) {
             for (int k = 0; k < 4; ++k) offerRow(app, side, k, k == 0);
         }
         writeStandardAir(app, side);
     }
     selectMoistureRow(app, side, 1);
     ScreenRef f = form5(app);
-    f[side.moistureFields[0]].setText(h2o);
+    f[side.moistureFields.volumePercent].setText(h2o);
     // Rows that are not offered keep their mark.
     for (int k = 1; k < 4; ++k) {
         if (!f[side.moistureButtons[k]].enabled()) f[side.moistureFields[k]].setText(T::kNone);
@@ -276,46 +277,47 @@ void writeFlow(App& app, const Form5Side& side, std::string_view value) {
 
 void sampleCorrelationPair(App& app, const T::PairSample& s) {
     ScreenRef f = form5(app);
-    const int no = processingNo(app);
-    const bool gasShell = s.shell == 2 && s.tube != 1;
+    using enum ProcessingNo;
+    const ProcessingNo no = processingNo(app);
+    const bool gasShell = s.shell == FluidKind::Gas && s.tube != FluidKind::HumidGas;
 
     if (!s.tubeMoisture.empty()) {
         int comp = composition(app, kTubeSide);
-        if (s.tube == 1) comp = comp == 3 ? 3 : 2;
+        if (s.tube == FluidKind::HumidGas) comp = comp == 3 ? 3 : 2;
         if (comp == 0) comp = 1;
         sampleComposition(app, kTubeSide, comp, s.tubeMoisture);
     }
     int shellComp = composition(app, kShellSide);
-    if (s.shell == 1) shellComp = 2;
+    if (s.shell == FluidKind::HumidGas) shellComp = 2;
     if (shellComp == 0) shellComp = 1;
     sampleComposition(app, kShellSide, shellComp, s.shellMoisture);
 
     f[kTubeSide.inlet].setText(pick(app, s.tubeInlet));
     f[kShellSide.inlet].setText(pick(app, s.shellInlet));
-    f["EDIT157"].setText(T::kSampleLength);
-    const bool no5Flows = gasShell && no == 5;
+    f[kForm5.tubeLength].setText(T::kSampleLength);
+    const bool no5Flows = gasShell && no == Outlets;
     writeFlow(app, kTubeSide, pick(app, no5Flows ? T::kSampleFlowNo5 : s.tubeFlow));
     writeFlow(app, kShellSide, pick(app, no5Flows ? T::kSampleFlowNo5 : s.shellFlow));
-    if (s.tube == 3) noWaterVolumeFlow(app);
+    if (s.tube == FluidKind::Water) noWaterVolumeFlow(app);
     if (!s.message.empty()) form5Message(app, s.message);
     if (!gasShell) return;
 
     // What the processing No. solves for is not sampled.
-    if (no != 5) f[kShellSide.outlet].setText(pick(app, T::kSampleOutlet));
-    if (no == 2 || no == 4) {
+    if (no != Outlets) f[kShellSide.outlet].setText(pick(app, T::kSampleOutlet));
+    if (no == LengthAndShellFlow || no == RowsAndShellFlow) {
         f[kTubeSide.outlet].setText(pick(app, T::kSampleOutlet));
-    } else if (no == 3 && s.tube == 2) {
+    } else if (no == Rows && s.tube == FluidKind::Gas) {
         f[kTubeSide.outlet].setText("");
     } else {
         setField(app, kTubeSide.outlet, T::kNone, false);
     }
-    if (no == 1 || no == 2) setField(app, "EDIT157", T::kSolved, false);
-    if (no == 2 || no == 4 || no == 6) {
+    if (no == Length || no == LengthAndShellFlow) setField(app, kForm5.tubeLength, T::kSolved, false);
+    if (no == LengthAndShellFlow || no == RowsAndShellFlow || no == OutletAndShellFlow) {
         for (const char* c : {kShellSide.volumeField, kShellSide.massField}) setField(app, c, T::kSolved, false);
         setFlowButton(app, kShellSide.volumeButton, false);
         setFlowButton(app, kShellSide.massButton, false);
     }
-    if (no == 5) {
+    if (no == Outlets) {
         setField(app, kTubeSide.outlet, T::kSolved, false);
         setField(app, kShellSide.outlet, T::kSolved, false);
     }
@@ -333,7 +335,7 @@ void sampleManual(App& app) {
     if (phaseChange) {
         for (int k = 0; k < 5; ++k) f[kTubeSide.latent[k]].setText(pick(app, s.latent[k]));
     }
-    f["EDIT157"].setText(T::kSampleLength);
+    f[kForm5.tubeLength].setText(T::kSampleLength);
     f[kTubeSide.inlet].setText(pick(app, s.tubeInlet));
     const bool evaporation = phaseChange && phaseChangeKind(app) != 3;
     f[kShellSide.inlet].setText(pick(app, evaporation ? T::kEvaporationShellInlet : s.shellInlet));
@@ -346,9 +348,9 @@ void sampleManual(App& app) {
 // "開く"
 void BUTTON53_ON(App& app) {
     prepareForm5(app, Form5Opening::Confirmed);
-    const int tube = tubeFluidKind(app);
-    const int shell = shellFluidKind(app);
-    if (tube == 4 && shell == 4) {
+    const FluidKind tube = tubeFluidKind(app);
+    const FluidKind shell = shellFluidKind(app);
+    if (tube == FluidKind::Manual && shell == FluidKind::Manual) {
         sampleManual(app);
     } else if (const T::PairSample* s = pairSample(tube, shell)) {
         sampleCorrelationPair(app, *s);
@@ -360,9 +362,10 @@ void BUTTON54_ON(App& app) { prepareForm5(app, Form5Opening::Reset); }
 
 }  // namespace
 
-void applyProcessingNo(App& app, int no) {
+void applyProcessingNo(App& app, ProcessingNo no) {
     // No. 5 stands for any code outside 1-7.
-    const ProcessingFields& row = kProcessingFields[no >= 1 && no <= 7 ? no - 1 : 4];
+    const int n = static_cast<int>(no);
+    const ProcessingFields& row = kProcessingFields[n >= 1 && n <= 7 ? n - 1 : 4];
     ScreenRef f = form5(app);
     for (const Form5Side* side : {&kTubeSide, &kShellSide}) {
         f[side->volumeField].disable();
@@ -391,10 +394,11 @@ void prepareForm5(App& app, Form5Opening opening) {
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].enable();
     main["BUTTON27"].setText(frame_texts::kConfirmAfterCheck);
-    const int tube = tubeFluidKind(app);
-    const int shell = shellFluidKind(app);
-    if ((tube == 2 || tube == 3) && shell == 2) {
-        ScreenRef form6 = app["FORM6"];
+    using enum FluidKind;
+    const FluidKind tube = tubeFluidKind(app);
+    const FluidKind shell = shellFluidKind(app);
+    if ((tube == Gas || tube == Water) && shell == Gas) {
+        ScreenRef form6 = app[kProcessing.screen];
         for (const char* b : {"BUTTON31", "BUTTON32", "BUTTON34", "BUTTON35", "BUTTON36", "BUTTON37", "BUTTON38"}) {
             form6[b].enable();
         }
@@ -405,13 +409,13 @@ void prepareForm5(App& app, Form5Opening opening) {
         enableRange(main, "BUTTON", 1, 8, false);
     }
 
-    if (tube == 4 || shell == 4) {
-        if (tube == 4 && shell == 4) prepareManual(app);
+    if (tube == Manual || shell == Manual) {
+        if (tube == Manual && shell == Manual) prepareManual(app);
     } else {
         closePropertyFields(app);
-        if (tube == 1 && shell == 2) prepareHumidTubeGasShell(app);
-        if ((tube == 2 || tube == 3) && shell == 2) prepareGasShell(app);
-        if (tube == 3 && shell == 1) prepareWaterTubeHumidShell(app);
+        if (tube == HumidGas && shell == Gas) prepareHumidTubeGasShell(app);
+        if ((tube == Gas || tube == Water) && shell == Gas) prepareGasShell(app);
+        if (tube == Water && shell == HumidGas) prepareWaterTubeHumidShell(app);
     }
     offerStepOneConfirmation(app);
     f["BUTTON53"].enable();

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "app/codes.h"
+
 namespace cfhx::form5_texts {
 
 using std::string_view;
@@ -95,22 +97,30 @@ struct Sample {
 // Correlation pairs: H2O % for moisture mode 1 (empty: no moisture row),
 // inlets, mass flows and the message.
 struct PairSample {
-    int tube;
-    int shell;
-    string_view tubeMoisture;
-    string_view shellMoisture;
+    FluidKind tube;
+    FluidKind shell;
+    string_view tubeMoisture = {};
+    string_view shellMoisture = {};
     Sample tubeInlet;
     Sample shellInlet;
     Sample tubeFlow;
     Sample shellFlow;
-    string_view message;
+    string_view message = {};
 };
 
 inline constexpr PairSample kPairSamples[] = {
-    {1, 2, "20", "0.1", {kSatTubeInlet}, {"20", "293"}, {"1000", "0.25"}, {"2000", "0.55"}, {}},
-    {2, 2, "0.1", "0.1", {"20", "293"}, {"200", "473"}, {"2000", "0.4"}, {"2000", "0.4"}, kDryBothSides},
-    {3, 1, {}, "20", {"20", "293"}, {kSatShellInlet}, {"2000", "0.55"}, {"1000", "0.25"}, kWaterTubes},
-    {3, 2, {}, "0.1", {"20", "293"}, {"200", "473"}, {"2000", "0.55"}, {"2000", "0.55"}, kWaterTubesSensible},
+    {.tube = FluidKind::HumidGas, .shell = FluidKind::Gas, .tubeMoisture = "20", .shellMoisture = "0.1",
+     .tubeInlet = {kSatTubeInlet}, .shellInlet = {"20", "293"},
+     .tubeFlow = {"1000", "0.25"}, .shellFlow = {"2000", "0.55"}},
+    {.tube = FluidKind::Gas, .shell = FluidKind::Gas, .tubeMoisture = "0.1", .shellMoisture = "0.1",
+     .tubeInlet = {"20", "293"}, .shellInlet = {"200", "473"},
+     .tubeFlow = {"2000", "0.4"}, .shellFlow = {"2000", "0.4"}, .message = kDryBothSides},
+    {.tube = FluidKind::Water, .shell = FluidKind::HumidGas, .shellMoisture = "20",
+     .tubeInlet = {"20", "293"}, .shellInlet = {kSatShellInlet},
+     .tubeFlow = {"2000", "0.55"}, .shellFlow = {"1000", "0.25"}, .message = kWaterTubes},
+    {.tube = FluidKind::Water, .shell = FluidKind::Gas, .shellMoisture = "0.1",
+     .tubeInlet = {"20", "293"}, .shellInlet = {"200", "473"},
+     .tubeFlow = {"2000", "0.55"}, .shellFlow = {"2000", "0.55"}, .message = kWaterTubesSensible},
 };
 
 inline constexpr string_view kSampleLength = "1500";

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "input/form5_fields.h"
+#include "input/form5_side.h"
 #include "input/form5_texts.h"
 #include "input/input_screens.h"
 #include "input/options_texts.h"
@@ -11,9 +11,9 @@
 namespace cfhx {
 namespace {
 
-template <int No>
+template <ProcessingNo No>
 void chooseProcessingNo(App& app) {
-    app["FORM6"]["EDIT167"].setText(std::to_string(No));
+    writeCode(app[kProcessing.screen][kProcessing.processingNo], No);
     applyProcessingNo(app, No);
 }
 
@@ -23,33 +23,38 @@ struct NoButton {
 };
 
 constexpr NoButton kNoButtons[] = {
-    {"BUTTON31", chooseProcessingNo<1>}, {"BUTTON32", chooseProcessingNo<2>}, {"BUTTON34", chooseProcessingNo<3>},
-    {"BUTTON35", chooseProcessingNo<4>}, {"BUTTON36", chooseProcessingNo<5>}, {"BUTTON37", chooseProcessingNo<6>},
-    {"BUTTON38", chooseProcessingNo<7>},
+    {.button = "BUTTON31", .proc = chooseProcessingNo<ProcessingNo::Length>},
+    {.button = "BUTTON32", .proc = chooseProcessingNo<ProcessingNo::LengthAndShellFlow>},
+    {.button = "BUTTON34", .proc = chooseProcessingNo<ProcessingNo::Rows>},
+    {.button = "BUTTON35", .proc = chooseProcessingNo<ProcessingNo::RowsAndShellFlow>},
+    {.button = "BUTTON36", .proc = chooseProcessingNo<ProcessingNo::Outlets>},
+    {.button = "BUTTON37", .proc = chooseProcessingNo<ProcessingNo::OutletAndShellFlow>},
+    {.button = "BUTTON38", .proc = chooseProcessingNo<ProcessingNo::Columns>},
 };
 
 // "O K": FORM5 opens for the flows of the chosen No.; a flow kind must be
 // chosen again.
 void BUTTON39_ON(App& app) {
     namespace T = form5_texts;
-    const int no = processingNo(app);
-    if (no == 5) {
+    const bool outlets = processingNo(app) == ProcessingNo::Outlets;
+    if (outlets) {
         setField(app, kTubeSide.outlet, T::kOutletNone, false);
         setField(app, kShellSide.outlet, T::kOutletNone, false);
     }
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].enable();
     main["BUTTON27"].setText(options_texts::kConfirmMainData);
-    app["FORM6"].hide();
+    app[kProcessing.screen].hide();
     prepareForm5(app, Form5Opening::Confirmed);
     ScreenRef f = form5(app);
     f["BUTTON30"].enable();
     f[kTubeSide.flowKind].setText("");
     f[kShellSide.flowKind].setText("");
-    if (no == 5) {
+    if (outlets) {
         for (const Form5Side* side : {&kTubeSide, &kShellSide}) {
             // Water has no volume flow to offer.
-            if (!(side == &kTubeSide && tubeFluidKind(app) == 3)) f[side->volumeButton].setText(T::kMark);
+            const bool waterTubes = side == &kTubeSide && tubeFluidKind(app) == FluidKind::Water;
+            if (!waterTubes) f[side->volumeButton].setText(T::kMark);
             f[side->massButton].setText(T::kMark);
         }
     }

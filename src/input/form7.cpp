@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "input/form5_fields.h"
+#include "input/form5_side.h"
 #include "input/form5_texts.h"
 #include "input/input_screens.h"
 #include "input/options_texts.h"
@@ -13,13 +13,13 @@
 namespace cfhx {
 
 namespace {
-int form7Code(App& app, const char* field) { return static_cast<int>(app["FORM7"][field].number()); }
+int form7Code(App& app, const char* field) { return codeIn(app, kOptions.screen, field); }
 }  // namespace
 
-int tubeHeatClass(App& app) { return form7Code(app, "EDIT178"); }
-int phaseChangeKind(App& app) { return form7Code(app, "EDIT183"); }
-bool phaseChangeChosen(App& app) { return form7Code(app, "EDIT179") == 1; }
-int htcMode(App& app) { return form7Code(app, "EDIT180"); }
+int tubeHeatClass(App& app) { return form7Code(app, kOptions.heatClass); }
+int phaseChangeKind(App& app) { return form7Code(app, kOptions.phaseChangeKind); }
+bool phaseChangeChosen(App& app) { return form7Code(app, kOptions.phaseChangeChosen) == 1; }
+int htcMode(App& app) { return form7Code(app, kOptions.htcMode); }
 
 namespace {
 

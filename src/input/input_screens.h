@@ -1,36 +1,14 @@
-// What the input screens share among themselves: the controls of each side
-// of FORM5 and the preparations one screen runs for another.
+// What the input screens share among themselves: the preparations one
+// screen runs for another and the selection codes of FORM7.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "app/codes.h"
+
 namespace cfhx {
 struct App;
-
-// The controls of one side of FORM5.
-struct Form5Side {
-    const char* compositionCode;
-    const char* moistureCode;
-    const char* options[3];   // standard dry air, air with moisture, full composition
-    const char* moistureButtons[4];
-    const char* moistureFields[4];  // volume %, absolute humidity, saturation temperature, enthalpy
-    const char* co2;
-    const char* o2;
-    const char* n2;
-    const char* inlet;
-    const char* outlet;
-    const char* volumeButton;
-    const char* volumeField;
-    const char* massButton;
-    const char* massField;
-    const char* flowKind;
-    const char* properties[4];  // density, specific heat, conductivity, kinematic viscosity
-    const char* latent[5];      // latent heat, liquid density, specific heat, conductivity, viscosity
-};
-
-extern const Form5Side kTubeSide;
-extern const Form5Side kShellSide;
 
 // Who asks for the preparation of FORM5.
 enum class Form5Opening {
@@ -42,7 +20,7 @@ enum class Form5Opening {
 void prepareForm5(App& app, Form5Opening opening);
 
 // Outlet temperatures and flows of FORM5 for a processing No.
-void applyProcessingNo(App& app, int no);
+void applyProcessingNo(App& app, ProcessingNo no);
 
 // The construction sample written by the phase-change options of FORM7.
 void writePhaseChangeSample(App& app, bool phaseChangeChosen);

@@ -6,19 +6,19 @@
 namespace cfhx {
 namespace {
 
-void chooseUnits(App& app, const char* unitCode) {
-    ScreenRef main = app["MAINFORM"];
-    main["EDIT128"].setText(unitCode);
-    app.UnitFlag = main["EDIT128"].number() == 3 ? "1" : "2";
+void chooseUnits(App& app, UnitCode code) {
+    ScreenRef main = app[kMain.screen];
+    writeCode(main[kMain.unitCode], code);
+    app.UnitFlag = siUnits(app) ? UnitFlag::Si : UnitFlag::Old;
     main["BUTTON18"].enable();
     writeConstructionLabels(app);
 }
 
 // "旧工学単位系": the refrigerant labels of FORM7 keep whatever they show.
-void BUTTON25_ON(App& app) { chooseUnits(app, "4"); }
+void BUTTON25_ON(App& app) { chooseUnits(app, UnitCode::J); }
 
 void BUTTON26_ON(App& app) {
-    chooseUnits(app, "3");
+    chooseUnits(app, UnitCode::JSI);
     ScreenRef form7 = app["FORM7"];
     form7["TEXT248"].setText("(MPa)");
     form7["TEXT250"].setText("(N/m)");

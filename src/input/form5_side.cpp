@@ -1,4 +1,4 @@
-#include "input/form5_fields.h"
+#include "input/form5_side.h"
 
 #include <string>
 
@@ -7,20 +7,6 @@
 namespace cfhx {
 
 namespace T = form5_texts;
-
-const Form5Side kTubeSide = {
-    "EDIT158", "EDIT166", {"RADIO1", "RADIO2", "RADIO3"}, {"BUTTON28", "BUTTON29", "BUTTON46", "BUTTON47"},
-    {"EDIT138", "EDIT139", "EDIT177", "EDIT174"}, "EDIT136", "EDIT137", "EDIT156", "EDIT130", "EDIT131",
-    "BUTTON40", "EDIT132", "BUTTON41", "EDIT169", "EDIT168", {"EDIT141", "EDIT142", "EDIT143", "EDIT144"},
-    {"EDIT140", "EDIT145", "EDIT146", "EDIT147", "EDIT164"},
-};
-
-const Form5Side kShellSide = {
-    "EDIT173", "EDIT171", {"RADIO4", "RADIO5", "RADIO6"}, {"BUTTON44", "BUTTON45", "BUTTON48", "BUTTON49"},
-    {"EDIT161", "EDIT162", "EDIT175", "EDIT176"}, "EDIT159", "EDIT160", "EDIT163", "EDIT133", "EDIT134",
-    "BUTTON42", "EDIT135", "BUTTON43", "EDIT170", "EDIT172", {"EDIT149", "EDIT150", "EDIT151", "EDIT152"},
-    {"EDIT148", "EDIT153", "EDIT154", "EDIT155", "EDIT165"},
-};
 
 void setField(App& app, const char* field, std::string_view text, bool enabled) {
     ControlRef c = form5(app)[field];
@@ -87,6 +73,6 @@ void selectFlowKind(App& app, const Form5Side& side, int kind) {
     }
 }
 
-void form5Message(App& app, std::string_view text) { form5(app)["TEXT127"].setText(text); }
+void form5Message(App& app, std::string_view text) { form5(app)[kForm5.message].setText(text); }
 
 }  // namespace cfhx

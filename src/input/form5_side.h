@@ -5,14 +5,17 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "app/codes.h"
+#include "app/form5_fields.h"
 #include "input/input_screens.h"
 
 namespace cfhx {
 
-inline ScreenRef form5(App& app) { return app["FORM5"]; }
+inline ScreenRef form5(App& app) { return app[kForm5.screen]; }
 
-// The kind of fluid on a side: tube kinds 1-4, shell kinds 1, 2, 4.
-inline int sideKind(App& app, const Form5Side& side) {
+// The kind of fluid on a side: any kind in the tubes; humid gas, gas or
+// typed-in properties outside.
+inline FluidKind sideKind(App& app, const Form5Side& side) {
     return &side == &kTubeSide ? tubeFluidKind(app) : shellFluidKind(app);
 }
 inline int code(App& app, const char* field) { return static_cast<int>(form5(app)[field].number()); }
