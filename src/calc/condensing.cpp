@@ -10,6 +10,7 @@
 #include "calc/numeric_guard.h"
 #include "calc/rating.h"
 #include "calc/rating_texts.h"
+#include "calc/stage.h"
 #include "calc/units.h"
 
 namespace cfhx::calc {
@@ -40,29 +41,28 @@ enum Screen { kLimitRow = 7, kRightColumn = 32, kBoxRow = 8, kRatioRow = 12, kDe
 
 void progressScreen(App& app, const Record& r, float TZ3, bool waterInTubes, const PassLimits& limits) {
     Pane& p = app.pane;
-    p.printAt(kLimitRow, kRightColumn,
-              std::string(T::kLimitOpen) + formatMasked("####.#", {r.LIMIT}) + std::string(T::kLimitClose));
+    p.printAt(kLimitRow, kRightColumn, formatMasked(T::kLimitCounter, {r.LIMIT}));
     if (r.LIMIT > limits.condensingWarning) p.printAt(4, 1, T::kLimitWarning);
     if (r.LIMIT > limits.condensingClosing) p.printAt(5, 1, T::kLimitClosing);
     p.printAt(kRatioRow, 0, T::kRatioHeader);
-    p.printAt(kRatioRow + 1, 0, std::string(T::kKc) + freeNumber(r.Kc));
-    p.printAt(kRatioRow + 2, 0, std::string(T::kKx) + freeNumber(r.Kx));
+    p.printAt(kRatioRow + 1, 0, line(T::kKc, r.Kc));
+    p.printAt(kRatioRow + 2, 0, line(T::kKx, r.Kx));
     p.printAt(kRatioRow + 3, 0, formatMasked(T::kKcKx, {r.Kx != 0.0f ? r.Kc / r.Kx : 0.0f}));
     const std::string_view box[] = {T::kBoxTop, T::kBoxTitle, T::kBoxBottom, T::kExchanged};
     int row = kBoxRow;
     for (std::string_view line : box) p.printAt(row++, kRightColumn, line);
-    p.printAt(row++, kRightColumn, std::string(T::kQG) + freeNumber(r.QG));
-    p.printAt(row++, kRightColumn, std::string(T::kQK) + freeNumber(r.QK));
+    p.printAt(row++, kRightColumn, line(T::kQG, r.QG));
+    p.printAt(row++, kRightColumn, line(T::kQK, r.QK));
     p.printAt(row++, kRightColumn, formatMasked(T::kQGQK, {r.QK != 0.0f ? r.QG / r.QK : 0.0f}));
     p.printAt(row++, kRightColumn, T::kRule);
     p.printAt(row++, kRightColumn, T::kOutletTitle);
-    p.printAt(row++, kRightColumn, std::string(T::kTZ3) + freeNumber(TZ3));
-    p.printAt(row++, kRightColumn, std::string(T::kTZ3X) + freeNumber(r.TZ3X));
+    p.printAt(row++, kRightColumn, line(T::kTZ3, TZ3));
+    p.printAt(row++, kRightColumn, line(T::kTZ3X, r.TZ3X));
     p.printAt(row++, kRightColumn, formatMasked(T::kTZ3Ratio, {r.TZ3X != 0.0f ? TZ3 / r.TZ3X : 0.0f}));
     p.printAt(row, kRightColumn, T::kRule);
     p.printAt(kDensityRow, 0, T::kDensityTitle);
-    p.printAt(kDensityRow + 1, 0, std::string(T::kShellDensity) + freeNumber(r.Dns));
-    if (!waterInTubes) p.printAt(kDensityRow + 2, 0, std::string(T::kTubeDensity) + freeNumber(r.Dn));
+    p.printAt(kDensityRow + 1, 0, line(T::kShellDensity, r.Dns));
+    if (!waterInTubes) p.printAt(kDensityRow + 2, 0, line(T::kTubeDensity, r.Dn));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/codes.h"
 #include "app/control_flow.h"
 #include "app/mask.h"
+#include "app/screen_fields.h"
 #include "app/text_width.h"
 #include "calc/condensing.h"
 #include "calc/heat_transfer.h"
@@ -20,6 +21,7 @@
 #include "calc/pressure_loss.h"
 #include "calc/properties.h"
 #include "calc/rating_texts.h"
+#include "calc/stage.h"
 #include "calc/units.h"
 
 namespace cfhx::calc {
@@ -44,7 +46,7 @@ enum Row {
 };
 
 std::string counted(std::string_view header, int n, std::string_view limit = {}) {
-    return std::string(header) + " " + std::to_string(n) + std::string(limit);
+    return line(std::string(header) + " {}" + std::string(limit), n);
 }
 float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
 
@@ -275,7 +277,7 @@ bool correctionFactor(Run& s) {
 // Steps 2-9: the tube length (rows given) or the rows (length given).
 void sizing(Run& s) {
     Record& r = s.r;
-    const bool rowsGiven = r.flags.sPROC == "1" || r.flags.sPROC == "2";
+    const bool rowsGiven = r.flags.sPROC == Proc::Length || r.flags.sPROC == Proc::LengthAndShellFlow;
     const float NVX = r.Nv;
     // Areas of the first pass before a tube count exists: the entered rows
     // (one row when the rows are solved for).
@@ -332,9 +334,9 @@ bool takeRatingShellFlow(Run& s) {
     Record& r = s.r;
     Pane& p = s.pane();
     bool given;
-    if (r.flags.sCOND == YesNo::Yes || r.flags.sPROC == "5") {
+    if (r.flags.sCOND == YesNo::Yes || r.flags.sPROC == Proc::Outlets) {
         given = true;
-    } else if (r.flags.sPROC == "6") {
+    } else if (r.flags.sPROC == Proc::OutletAndShellFlow) {
         given = false;
     } else {
         for (;;) {
@@ -353,20 +355,20 @@ bool takeRatingShellFlow(Run& s) {
 
     p.print(s.si ? T::kShellFlowKindSi : T::kShellFlowKind);
     p.print(s.si ? T::kShellFlowMassSi : T::kShellFlowMass);
-    const std::string kindText = s.app["FORM5"]["EDIT172"].text();
-    r.ShellFlowKind = s.app["FORM5"]["EDIT172"].number();
-    p.print(std::string(T::kShellFlowKindEcho) + freeNumber(r.ShellFlowKind));
+    const std::string kindText = s.app[kForm5.screen][kShellSide.flowKind].text();
+    r.ShellFlowKind = field(s.app, kShellSide.flowKind);
+    p.print(line(T::kShellFlowKindEcho, r.ShellFlowKind));
     if (kindText == T::kLeaveAnswer) throw LeaveCalculation{};
     if (r.ShellFlowKind == 1.0f) {
-        r.Vs = s.app["FORM5"]["EDIT135"].number();
+        r.Vs = field(s.app, kShellSide.volumeField);
         if (s.si) {
-            p.print(std::string(T::kVsEchoSi) + freeNumber(r.Vs));
+            p.print(line(T::kVsEchoSi, r.Vs));
             r.Vs *= kSecondsPerHour;
         }
         r.Ws = checkedFinite(r.Vs * r.DsN, "Vs*DsN");
     } else if (r.ShellFlowKind == 2.0f) {
-        r.Ws = s.app["FORM5"]["EDIT170"].number();
-        p.print(std::string(s.si ? T::kWsEchoSi : T::kWsEcho) + freeNumber(r.Ws));
+        r.Ws = field(s.app, kShellSide.massField);
+        p.print(line(s.si ? T::kWsEchoSi : T::kWsEcho, r.Ws));
         if (s.si) r.Ws *= kSecondsPerHour;
         r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
     } else {
@@ -560,7 +562,7 @@ void wetWall(Run& s) {
                                   "wall weights");
     const float Awet = s.finned() ? r.Aeff : r.Ai;
     r.Tw = Tint + checkedDiv(r.Qk * r.Dcf, Awet * r.KL, "wet area");
-    s.text(kHumidPhaseRow + 1, std::string(T::kWallTemperature) + freeNumber(r.Tw));
+    s.text(kHumidPhaseRow + 1, line(T::kWallTemperature, r.Tw));
     wetEnhancement(r, shell ? HumidSide::Shell : HumidSide::Tube, Tg, r.Tw, shell ? r.MS : r.MT);
 }
 
@@ -671,9 +673,7 @@ void vapourRating(Run& s) {
         r.Q = checkedFinite(r.Ai * r.KI * r.LMTD, "Q");
         const float rise = checkedDiv(r.Q, r.Ws * r.Cs, "Ws*Cs");
         r.TB = s.hotShell() ? r.Tsi - rise : r.Tsi + rise;
-        s.text(kShellVelocityRow, std::string(T::kVapourTB) + freeNumber(r.TB) + std::string(T::kVapourT4) +
-                                      freeNumber(r.Tso) + std::string(T::kVapourTWRE) + freeNumber(r.Twav) +
-                                      std::string(T::kVapourHS) + freeNumber(r.Ht));
+        s.text(kShellVelocityRow, line(T::kVapourTrace, r.TB, r.Tso, r.Twav, r.Ht));
         if (std::fabs(r.TB - r.Tso) < 0.01f) break;
         r.Tso = (r.TB + r.Tso) / 2.0f;
         passLimit(cnt, s.limits.vapour, T::kExcessArea);
@@ -703,10 +703,10 @@ void ratePass(Run& s) {
 void columnSearch(Run& s) {
     Record& r = s.r;
     Pane& p = s.pane();
-    const float entered = s.app["FORM5"]["EDIT134"].number();
-    p.print(std::string(s.si ? T::kAimEchoSi : T::kAimEcho) + freeNumber(entered));
+    const float entered = field(s.app, kShellSide.outlet);
+    p.print(line(s.si ? T::kAimEchoSi : T::kAimEcho, entered));
     r.T44X = s.si ? entered - kKelvin : entered;
-    s.app["MAINFORM"]["EDIT27"].setText("");
+    s.app[kMain.screen][kMain.tubeColumns].setText("");
     if (entered == 0.0f) stopCalculation(T::kColumnsMissing);
     r.Nh = 0.1f;
     int passes = 0;
@@ -723,8 +723,7 @@ void columnSearch(Run& s) {
             else if (miss < -0.001f) r.Nh -= 0.001f;
             else r.Nh += 0.1f;
         }
-        s.text(kAimRow, std::string(T::kAimT4) + freeNumber(r.Tso) + std::string(T::kAimT44X) + freeNumber(r.T44X) +
-                            std::string(T::kAimNH) + freeNumber(r.Nh));
+        s.text(kAimRow, line(T::kAimTrace, r.Tso, r.T44X, r.Nh));
         passLimit(passes, s.limits.columnSearch, T::kNoConvergence);
     }
 }
@@ -768,9 +767,9 @@ void heatBalance(Run& s) {
 // The computed rows (No. 3, 4) or columns (No. 7) back into their fields.
 void writeBack(Run& s) {
     Record& r = s.r;
-    ScreenRef main = s.app["MAINFORM"];
-    if (r.flags.sPROC == "3" || r.flags.sPROC == "4") main["EDIT26"].setText(freeNumber(r.NV));
-    if (r.flags.sCOLS == YesNo::Yes) main["EDIT27"].setText(freeNumber(r.Nh));
+    ScreenRef main = s.app[kMain.screen];
+    if (r.flags.sPROC == Proc::Rows || r.flags.sPROC == Proc::RowsAndShellFlow) main[kMain.tubeRows].setText(freeNumber(r.NV));
+    if (r.flags.sCOLS == YesNo::Yes) main[kMain.tubeColumns].setText(freeNumber(r.Nh));
 }
 
 Run runFor(App& app, Record& r, RatingEntry entry, const PassLimits& limits) {

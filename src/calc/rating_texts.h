@@ -71,13 +71,10 @@ inline constexpr string_view kTemperatureCross = "         温度効率が異常
 inline constexpr string_view kCrossRule = "+";
 inline constexpr string_view kAimEcho = "       25) → シェル出側温度 Tso(℃)=";
 inline constexpr string_view kAimEchoSi = "        26)→ シェル出側温度 Tso(K)=";
-inline constexpr string_view kAimT4 = " T4=";
-inline constexpr string_view kAimT44X = "T44X=";
-inline constexpr string_view kAimNH = "NH=";
-inline constexpr string_view kVapourTB = "   TB=";
-inline constexpr string_view kVapourT4 = "  T4=";
-inline constexpr string_view kVapourTWRE = " TWRE=";
-inline constexpr string_view kVapourHS = " HS=";
+// The column search's line: shell outlet, its aim, the columns.
+inline constexpr string_view kAimTrace = " T4={}T44X={}NH={}";
+// The condensing vapour's line: balance outlet, outlet, wall, tube coefficient.
+inline constexpr string_view kVapourTrace = "   TB={}  T4={} TWRE={} HS={}";
 inline constexpr string_view kExcessArea = "     ★ 伝熱面積が過剰の可能性あり。！！";
 inline constexpr string_view kBalanceQsQk = "        1. Qs/Qk=#.####";
 inline constexpr string_view kBalanceQtQk = "        2. Qt/Qk=#.####";
@@ -95,8 +92,8 @@ inline constexpr string_view kLimitWarning = "WARNING";
 inline constexpr string_view kLimitClosing = "CLOSING";
 inline constexpr string_view kImplausible1 = "//// WARNIG !! ////";
 inline constexpr string_view kImplausible2 = "//// MUST BE CHECK INPUT CONDITIONS ////";
-inline constexpr string_view kLimitOpen = "[LIMIT";
-inline constexpr string_view kLimitClose = "/1500 ]";
+// The LIMIT counter in half passes, shown against 1500 as it always was.
+inline constexpr string_view kLimitCounter = "[LIMIT####.#/1500 ]";
 inline constexpr string_view kRatioHeader = "[#1. heat trans.incr.ratio ]";
 inline constexpr string_view kKc = "Kc   =";
 inline constexpr string_view kKx = "Kx   =";

@@ -555,6 +555,7 @@ TEST(HumidRun, TheButtonRunsBothSidesAndLeaves) {
     d.s.enter("FORM5", {{"EDIT173", "1"}, {"EDIT158", "2"}, {"EDIT166", "3"}, {"EDIT177", "60"}});
     d.s.app.pane.setObserver(&d.log);
     d.s.platform.yesNo.push_back(true);
+    d.s.platform.pausesAllowed = 1;  // at the result
     ASSERT_TRUE(d.s.click("MAINFORM.BUTTON9"));
     d.s.app.pane.setObserver(nullptr);
     bool shell = false, tube = false;
@@ -564,7 +565,7 @@ TEST(HumidRun, TheButtonRunsBothSidesAndLeaves) {
     }
     EXPECT_TRUE(shell);
     EXPECT_TRUE(tube);
-    EXPECT_EQ(d.s.platform.waits.size(), 1u);  // the confirmation box only
+    EXPECT_EQ(d.s.platform.waits.size(), 2u);  // the confirmation box, the result
     EXPECT_FALSE(d.s.shown("FORM5"));          // the common return path
 }
 

@@ -43,13 +43,17 @@ void expectRefusal(Session& s, const std::string& page) {
     EXPECT_TRUE(s.enabled("MAINFORM.BUTTON9"));
 }
 
-// Presses the calculate button expecting every check passed and the box.
+// Presses the calculate button expecting every check passed and the box;
+// a run that goes on waits once more, at its result.
 void expectPassed(Session& s, bool answer = true) {
     s.platform.waits.clear();
-    s.platform.pausesAllowed = 0;
+    s.platform.pausesAllowed = 1;
     s.platform.yesNo.push_back(answer);
     ASSERT_TRUE(s.click("MAINFORM.BUTTON9"));
-    EXPECT_EQ(s.platform.waits, std::vector<std::string>{kConfirmBox});
+    ASSERT_FALSE(s.platform.waits.empty());
+    EXPECT_EQ(s.platform.waits.front(), kConfirmBox);
+    const std::vector<std::string> after(s.platform.waits.begin() + 1, s.platform.waits.end());
+    EXPECT_EQ(after, answer ? std::vector<std::string>{"pause"} : std::vector<std::string>{});
 }
 
 // ---- Construction refusals ------------------------------------------------
