@@ -8,6 +8,7 @@
 #include "app/control_flow.h"
 #include "app/form5_fields.h"
 #include "app/mask.h"
+#include "app/text_width.h"
 #include "calc/humid_dialogue_texts.h"
 #include "calc/humid_gas.h"
 #include "calc/numeric_guard.h"
@@ -409,7 +410,8 @@ bool shellInletAndResults(Shell& s, Next from) {
     Record& r = s.r;
     Pane& p = app.pane;
     const bool water = s.pct[kH2O] != 0.0f;
-    if (from == Next::Step1 || !water || r.flags.sSF == GasForm::DryAir || r.flags.sHUM == Hum::Tube) {
+    // Standard air with moisture comes from its table straight to step 4.
+    if (from == Next::Step1) {
         for (;;) {
             printShellInlet(s);
             if (!(r.flags.sHUM == Hum::Tube && water)) break;
@@ -930,7 +932,7 @@ void latentHeatCondition(App& app, const Record& r) {
     p.print(rule);
     p.print(T::kLatentOff);
     p.print(T::kLatentReview);
-    p.print(std::string(rule.size(), '-'));
+    p.print(std::string(static_cast<size_t>(textColumns(rule)), '-'));  // as wide as the heading
     app.pause();
     leave();
 }

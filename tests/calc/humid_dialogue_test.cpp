@@ -154,15 +154,21 @@ TEST(ShellGas, EachFormOnAGasOrCondensingShell) {
         {.name = "97 mole percent is supersaturated", .pair = Pair::GasGas,
          .entries = {{"EDIT173", "2"}, {"EDIT171", "1"}, {"EDIT161", "97"}}, .stage = Stage::Shell,
          .leavesAfterPauses = 1, .shown = {"//// シェル側が過飽和のため規定範囲内で再設定して下さい。////"}},
-        {.name = "the low side's range follows saturation at its 20 °C inlet (humid tubes)", .pair = Pair::HumidTubes,
+        {.name = "the low side's range follows saturation at its 20 °C inlet (humid tubes); its table leads "
+                 "straight to the fractions, the inlet shown once",
+         .pair = Pair::HumidTubes,
          .entries = {{"EDIT173", "2"}, {"EDIT171", "1"}, {"EDIT161", "1"}}, .stage = Stage::Shell,
          .shown = {"91)【 シェル側(低温側) 】ｶﾞｽ物性値入力方式選択",
                    "<< 管内凝縮計算のため、シェル側が低温側になります。>>",
-                   "93)シェル入側ガス温度 T3(℃)= 20", "107)【 低温側 】シェル入側ガス温度 Tsi(℃)= 20", "T3= 20"},
+                   "93)シェル入側ガス温度 T3(℃)= 20"},
+         .notShown = {"107)【 低温側 】シェル入側ガス温度 Tsi(℃)= 20", "T3= 20"},
          .check = [](const Dialogue& d) {
              const double x = xsat(20.0, kAirM);
              EXPECT_NEAR(d.after("Vxa <"), 100.0 * x / (x + kAirM), 1e-3);
          }},
+        {.name = "standard air with moisture and no water is refused after its table", .pair = Pair::GasGas,
+         .entries = {{"EDIT173", "2"}, {"EDIT171", "2"}, {"EDIT162", "0"}}, .stage = Stage::Shell,
+         .leavesAfterPauses = 1, .shown = {"//// 湿りｶﾞｽ計算条件のため水分量を入力して下さい。////"}},
         {.name = "a water form other than one or two is refused", .pair = Pair::GasGas,
          .entries = {{"EDIT173", "2"}, {"EDIT171", "3"}}, .stage = Stage::Shell, .leavesAfterPauses = 1,
          .shown = {"////  指定外です。再セット ////"}},
@@ -432,7 +438,8 @@ TEST(HumidTubes, EachFormOfTheCondensingTubes) {
         {.name = "low water fails the latent-heat condition", .pair = Pair::HumidTubes,
          .entries = join(saturated, {{"EDIT166", "1"}, {"EDIT138", "1"}}), .leavesAfterPauses = 1,
          .shown = {"------------------<< 要ﾁｪｯｸ >>------------------", "管内潜熱条件を外れます。!!",
-                   "継続の場合、水分濃度及び温度の見直しが必要です。"}},
+                   "継続の場合、水分濃度及び温度の見直しが必要です。",
+                   "------------------------------------------------"}},  // closed at the heading's 48 columns
         {.name = "a composition drier than the shell is refused", .pair = Pair::HumidTubes,
          .entries = {{"EDIT173", "3"}, {"EDIT159", "1"}, {"EDIT160", "20"}, {"EDIT161", "1"}, {"EDIT158", "3"},
                      {"EDIT136", "1"}, {"EDIT137", "20"}, {"EDIT138", "1"}},
