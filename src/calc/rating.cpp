@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "app/codes.h"
@@ -83,6 +84,26 @@ struct Run {
     void lossRows() { pane().printAt(kLossRow - 1, 1, ""); }
 };
 
+// One block of a loop's trace: the header with its pass count on `row`,
+// then each masked line under it.
+struct TraceLine {
+    std::string_view format;
+    std::vector<double> values;
+};
+void trace(Run& s, int row, const std::string& header, std::initializer_list<TraceLine> lines) {
+    s.text(row, header);
+    for (const TraceLine& l : lines) s.pane().printAt(++row, 1, formatMasked(l.format, l.values));
+}
+
+// A velocity loop's step: settled when the assumed and resulting velocities
+// agree within 0.002 m/s; otherwise the next assumption is their mean, and
+// the loop gives up past `ceiling`.
+bool velocitySettled(float& assumed, float resulting, float ceiling) {
+    if (std::fabs(resulting - assumed) < 0.002f) return true;
+    assumed = std::fabs(assumed + resulting) / 2.0f + 0.0001f;
+    return assumed > ceiling;
+}
+
 // Tube mass flow, kg/h (water is held in t/h).
 float tubeMassFlow(const Record& r) {
     return r.flags.sTF == TubeMethod::Water && r.flags.sPROP != Prop::TypedIn ? r.Wt * 1000.0f : r.Wt;
@@ -121,9 +142,7 @@ void meanTemperatureGiven(Run& s) {
     int cnt = static_cast<int>(r.CNT3);
     passLimit(cnt, s.limits.meanTemperature, T::kNoConvergence);
     r.CNT3 = static_cast<float>(cnt);
-    s.text(kMeanRow, counted(T::kMeanGivenHeader, cnt));
-    s.at(kMeanRow + 1, T::kMeanGivenTAM, {r.TAM, r.TAMAV});
-    s.at(kMeanRow + 2, T::kMeanGivenTGM, {r.TGM, r.TGMAV});
+    trace(s, kMeanRow, counted(T::kMeanGivenHeader, cnt), {{T::kMeanGivenTAM, {r.TAM, r.TAMAV}}, {T::kMeanGivenTGM, {r.TGM, r.TGMAV}}});
     evaluateProperties(s.app, r);
     r.TAM = (r.Tsi + r.Tso) / 2.0f;
     r.TGM = (r.Tti + r.Tto) / 2.0f;
@@ -152,9 +171,7 @@ void meanTemperatureComputed(Run& s) {
         int cnt = static_cast<int>(r.CNT3);
         passLimit(cnt, s.limits.meanTemperature, T::kNoConvergence);
         r.CNT3 = static_cast<float>(cnt);
-        s.text(kMeanRow, counted(T::kMeanComputedHeader, cnt));
-        s.at(kMeanRow + 1, T::kMeanComputedTAM, {r.TAM, r.TAMAV});
-        s.at(kMeanRow + 2, T::kMeanComputedTGM, {r.TGM, r.TGMAV});
+        trace(s, kMeanRow, counted(T::kMeanComputedHeader, cnt), {{T::kMeanComputedTAM, {r.TAM, r.TAMAV}}, {T::kMeanComputedTGM, {r.TGM, r.TGMAV}}});
         if (std::fabs(r.TGM - remembered) < 0.1f) {
             r.CNT3 = 0.0f;
             return;
@@ -186,13 +203,9 @@ void tubeVelocityLoop(Run& s) {
         areas(r, s.kind);
         r.U = checkedDiv(tubeFlow, r.Nt * tubeFlowArea(r), "tube flow area") / kSecondsPerHour * r.PNt;
         passLimit(s.cnt4, s.limits.tubeVelocity, T::kNoConvergence);
-        s.text(kTubeVelocityRow, counted(T::kTubeVelocityHeader, s.cnt4));
-        s.at(kTubeVelocityRow + 1, T::kTraceVW, {r.VW});
-        s.at(kTubeVelocityRow + 2, T::kTraceU, {r.U});
-        s.at(kTubeVelocityRow + 3, T::kTraceUVW, {ratio(r.U, r.VW)});
-        if (std::fabs(r.U - r.VW) < 0.002f) return;
-        r.VW = std::fabs(r.VW + r.U) / 2.0f + 0.0001f;
-        if (r.VW > 5000.0f) return;
+        trace(s, kTubeVelocityRow, counted(T::kTubeVelocityHeader, s.cnt4),
+              {{T::kTraceVW, {r.VW}}, {T::kTraceU, {r.U}}, {T::kTraceUVW, {ratio(r.U, r.VW)}}});
+        if (velocitySettled(r.VW, r.U, 5000.0f)) return;
     }
 }
 
@@ -226,13 +239,9 @@ void shellVelocityLoop(Run& s) {
         r.UM = assumed;
         r.Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
         passLimit(s.cnt5, s.limits.shellVelocity, T::kNoConvergence);
-        s.text(kShellVelocityRow, counted(T::kShellVelocityHeader, s.cnt5));
-        s.at(kShellVelocityRow + 1, T::kTraceUH, {r.UH});
-        s.at(kShellVelocityRow + 2, T::kTraceUM, {r.UM});
-        s.at(kShellVelocityRow + 3, T::kTraceUMUH, {ratio(r.UM, r.UH)});
-        if (std::fabs(r.UH - r.UM) < 0.002f) return;
-        r.UM = std::fabs(r.UH + r.UM) / 2.0f + 0.0001f;
-        if (r.UM > 50.0f) return;
+        trace(s, kShellVelocityRow, counted(T::kShellVelocityHeader, s.cnt5),
+              {{T::kTraceUH, {r.UH}}, {T::kTraceUM, {r.UM}}, {T::kTraceUMUH, {ratio(r.UM, r.UH)}}});
+        if (velocitySettled(r.UM, r.UH, 50.0f)) return;
     }
 }
 
@@ -266,11 +275,11 @@ bool correctionFactor(Run& s) {
     if (counter && crossed) stopCalculation(T::kFlowBalance);
     r.Fthe = theoreticalCorrection(r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
     passLimit(s.cnt10, s.limits.correction, T::kNoConvergence);
-    s.text(kCorrectionRow, counted(T::kCorrectionHeader, s.cnt10));
-    s.at(kCorrectionRow + 1, T::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX});
-    s.at(kCorrectionRow + 2, T::kTraceFF, {r.FF});
-    s.at(kCorrectionRow + 3, T::kTraceFthe, {r.Fthe});
-    s.at(kCorrectionRow + 4, T::kTraceFRatio, {ratio(r.FF, r.Fthe)});
+    trace(s, kCorrectionRow, counted(T::kCorrectionHeader, s.cnt10),
+          {{T::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX}},
+           {T::kTraceFF, {r.FF}},
+           {T::kTraceFthe, {r.Fthe}},
+           {T::kTraceFRatio, {ratio(r.FF, r.Fthe)}}});
     return settleCorrectionFactor(r.FF, r.Fthe);
 }
 
@@ -302,11 +311,8 @@ void sizing(Run& s) {
         // #6: the length that gives the entered rows, or rows for the length.
         passLimit(s.cnt6, s.limits.rowsLength, T::kNoConvergence);
         const float aim = rowsGiven ? NVX : previousNV;
-        s.text(kRowsLengthRow, counted(T::kRowsLengthHeader, s.cnt6));
-        s.at(kRowsLengthRow + 1, T::kTraceNVX, {aim});
-        s.at(kRowsLengthRow + 2, T::kTraceNV, {r.NV});
-        s.at(kRowsLengthRow + 3, T::kTraceNVRatio, {ratio(r.NV, aim)});
-        s.at(kRowsLengthRow + 4, T::kTraceTL, {r.TL});
+        trace(s, kRowsLengthRow, counted(T::kRowsLengthHeader, s.cnt6),
+              {{T::kTraceNVX, {aim}}, {T::kTraceNV, {r.NV}}, {T::kTraceNVRatio, {ratio(r.NV, aim)}}, {T::kTraceTL, {r.TL}}});
         bool settled;
         if (rowsGiven) {
             settled = std::fabs(r.NV - NVX) < 0.01f;
@@ -429,11 +435,11 @@ void sensibleRating(Run& s) {
 
         const Effectiveness e = effectivenessOutlets(s, Ctube, Cshell);
         passLimit(s.cnt8, limit, T::kOutletLimit);
-        s.text(kShellVelocityRow, counted(T::kOutletHeader, s.cnt8, anyHumidity ? T::kPer5000 : T::kPer100));
-        s.at(kShellVelocityRow + 1, T::kTraceTX, {r.T2X});
-        s.at(kShellVelocityRow + 2, T::kTraceTY, {r.TY});
-        s.at(kShellVelocityRow + 3, T::kTraceTXTY, {ratio(r.T2X, r.TY)});
-        s.at(kShellVelocityRow + 4, T::kTraceTY2, {r.TY2, e.shellOut});
+        trace(s, kShellVelocityRow, counted(T::kOutletHeader, s.cnt8, anyHumidity ? T::kPer5000 : T::kPer100),
+              {{T::kTraceTX, {r.T2X}},
+               {T::kTraceTY, {r.TY}},
+               {T::kTraceTXTY, {ratio(r.T2X, r.TY)}},
+               {T::kTraceTY2, {r.TY2, e.shellOut}}});
         r.TGM = (r.Tti + e.tubeOut) / 2.0f;
         r.TAM = (r.Tsi + e.shellOut) / 2.0f;
         if (std::fabs(e.tubeOut - r.T2X) < 0.1f) break;
@@ -496,10 +502,8 @@ void shellFlowRating(Run& s) {
         const float change = checkedDiv(r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
         r.TY = s.hotShell() ? r.Tti + change : r.Tti - change;
         passLimit(s.cnt9, s.limits.phase3, T::kNoConvergence);
-        s.text(kShellVelocityRow, counted(T::kPhase3Header, s.cnt9));
-        s.at(kShellVelocityRow + 1, T::kPhase3TX, {r.TX, r.T2X, r.TGMAV});
-        s.at(kShellVelocityRow + 2, T::kPhase3TY, {r.TY, r.TAMAV});
-        s.at(kShellVelocityRow + 3, T::kPhase3Ratio, {ratio(r.TX, r.TY)});
+        trace(s, kShellVelocityRow, counted(T::kPhase3Header, s.cnt9),
+              {{T::kPhase3TX, {r.TX, r.T2X, r.TGMAV}}, {T::kPhase3TY, {r.TY, r.TAMAV}}, {T::kPhase3Ratio, {ratio(r.TX, r.TY)}}});
         r.Ws = r.Vsa * r.Ds;
         r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
         if (std::fabs(r.TX - r.TY) < 0.1f) break;
