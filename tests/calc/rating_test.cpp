@@ -107,6 +107,30 @@ TEST(Rating, ComputedRowsAndColumnsReachTheirFields) {
     }
 }
 
+// A shell flow kind other than 1 or 2 at the rating's flow question keeps
+// every entry: its message, a pause, then the input screens.
+TEST(Rating, AnUnknownShellFlowKindReturnsToTheScreens) {
+    Session s;
+    s.platform.pausesAllowed = 1;
+    std::string atPause;
+    s.platform.whilePaused = [&] { atPause = s.app.pane.pageText(); };
+    s.platform.yesNo.push_back(true);
+    s.openInput(false);
+    s.click("MAINFORM.BUTTON22");
+    s.click("MAINFORM.BUTTON2");
+    s.click("MAINFORM.BUTTON6");
+    s.click(processingButton(5));
+    s.click("FORM6.BUTTON39");
+    s.click("FORM5.BUTTON53");
+    s.click("FORM5.BUTTON30");
+    s("FORM5.EDIT172").setText("3");
+    s.click("MAINFORM.BUTTON9");
+    EXPECT_EQ(lastResult(s), nullptr);
+    EXPECT_NE(atPause.find(calc::rating_texts::kShellFlowRefused), std::string::npos) << atPause;
+    EXPECT_TRUE(s.enabled("MAINFORM.BUTTON9"));
+    EXPECT_EQ(s.text("FORM5.EDIT170"), "2000");  // the entries stay
+}
+
 calc::PassLimits gLimits;
 void limitedCalculation(App& app) { calculate(app, gLimits); }
 
