@@ -9,48 +9,22 @@
 
 namespace {
 
-constexpr const char* kGasGasNo5 = R"(click FORM4.BUTTON25
-click MAINFORM.BUTTON18
-click MAINFORM.BUTTON22
-click MAINFORM.BUTTON2
-click MAINFORM.BUTTON6
-click FORM6.BUTTON36
-click FORM6.BUTTON39
-click FORM5.BUTTON53
-click FORM5.BUTTON30
-click MAINFORM.BUTTON9
-yes
-continue
-)";
+// Old units, NEXT and the sample bundle; then each case's kinds and samples,
+// the calculate button, its confirmation and the pause after the result.
+constexpr const char* kStart = "click FORM4.BUTTON25\nclick MAINFORM.BUTTON18\n";
+constexpr const char* kCalculate = "click FORM5.BUTTON53\nclick FORM5.BUTTON30\nclick MAINFORM.BUTTON9\nyes\ncontinue\n";
 
-constexpr const char* kWaterHumidShell = R"(click FORM4.BUTTON25
-click MAINFORM.BUTTON18
-click MAINFORM.BUTTON22
-click MAINFORM.BUTTON3
-click MAINFORM.BUTTON5
-click FORM5.BUTTON53
-click FORM5.BUTTON30
-click MAINFORM.BUTTON9
-yes
-continue
-)";
+const std::string kGasGasNo5 = std::string(kStart) +
+                               "click MAINFORM.BUTTON22\nclick MAINFORM.BUTTON2\nclick MAINFORM.BUTTON6\n"
+                               "click FORM6.BUTTON36\nclick FORM6.BUTTON39\n" + kCalculate;
+const std::string kWaterHumidShell =
+    std::string(kStart) + "click MAINFORM.BUTTON22\nclick MAINFORM.BUTTON3\nclick MAINFORM.BUTTON5\n" + kCalculate;
+const std::string kTypedInCondensation = std::string(kStart) +
+                                         "click MAINFORM.BUTTON4\nclick FORM7.RADIO8\nclick FORM7.RADIO9\n"
+                                         "click FORM7.RADIO11\nclick FORM7.BUTTON52\nclick MAINFORM.BUTTON22\n" +
+                                         kCalculate;
 
-constexpr const char* kTypedInCondensation = R"(click FORM4.BUTTON25
-click MAINFORM.BUTTON18
-click MAINFORM.BUTTON4
-click FORM7.RADIO8
-click FORM7.RADIO9
-click FORM7.RADIO11
-click FORM7.BUTTON52
-click MAINFORM.BUTTON22
-click FORM5.BUTTON53
-click FORM5.BUTTON30
-click MAINFORM.BUTTON9
-yes
-continue
-)";
-
-void runSession(benchmark::State& state, const char* script) {
+void runSession(benchmark::State& state, const std::string& script) {
     cfhx::ScriptOptions options;
     options.date = "26/12/09";
     for (auto _ : state) {
