@@ -245,8 +245,8 @@ void shellVelocityLoop(Run& s) {
     }
 }
 
-// Capacity rates and the effectiveness outlets of the flow arrangement;
-// false when a counter arrangement would cross its temperatures.
+// Capacity rates, NTU and effectiveness of the flow arrangement, and the
+// outlets the effectiveness gives.
 struct Effectiveness {
     float Ctube, Cshell, tubeOut, shellOut;
 };
@@ -390,6 +390,26 @@ bool takeRatingShellFlow(Run& s) {
     return true;
 }
 
+// Step 13: the wall under the condensate film from the previous pass's
+// coefficients, then the wet-surface enhancement of the humid side.
+void wetWall(Run& s) {
+    Record& r = s.r;
+    const bool shell = s.humidShell;
+    const float Hgas = shell ? r.HsWet : r.HtWet;
+    const float Hother = shell ? r.HtWet : r.HsWet;
+    const float film = checkedDiv(1.0f, 1.0f / Hgas + r.Dcf / r.KL, "film");
+    const float Tg = shell ? (r.Tsi + r.Tso) / 2.0f : (r.Tti + r.Tto) / 2.0f;
+    const float Tother = shell ? r.TGM : r.TAM;
+    const float Agas = shell ? r.Aeff : r.Ai;
+    const float Aother = shell ? r.Ai : r.Aeff;
+    const float Tint = checkedDiv(Tg * film * Agas + Tother * Hother * Aother, film * Agas + Hother * Aother,
+                                  "wall weights");
+    const float Awet = s.finned() ? r.Aeff : r.Ai;
+    r.Tw = Tint + checkedDiv(r.Qk * r.Dcf, Awet * r.KL, "wet area");
+    s.text(kHumidPhaseRow + 1, line(T::kWallTemperature, r.Tw));
+    wetEnhancement(r, shell ? HumidSide::Shell : HumidSide::Tube, Tg, r.Tw, shell ? r.MS : r.MT);
+}
+
 // The coefficients of one rating pass at the current temperatures.
 void ratingCoefficients(Run& s) {
     Record& r = s.r;
@@ -399,12 +419,15 @@ void ratingCoefficients(Run& s) {
     r.Ai = checkedFinite(kPi * r.DI * r.TL * r.Nt, "Ai");
     shellVelocity(r, s.kind);
     shellCoefficient(r, s.kind, Phase::Rating, s.notes);
-        printNotes(s.pane(), s.notes);
-    s.text(kPhaseRow, T::kPhase2);
+    printNotes(s.pane(), s.notes);
+    s.text(s.humid() ? kHumidPhaseRow : kPhaseRow, T::kPhase2);
+    // A condensing side's coefficient takes the wet-surface enhancement.
+    if (s.humidShell) wetWall(s);
     if (s.finned()) finEfficiency(r);
     areas(r, s.kind);
     tubeVelocity(r);
     tubeCoefficient(r, Phase::Rating, s.regime);
+    if (s.humidTube) wetWall(s);
     overallCoefficient(r);
 }
 
@@ -495,9 +518,7 @@ void shellFlowRating(Run& s) {
         r.TGM = (r.TX + r.Tti) / 2.0f;
         evaluateProperties(s.app, r);
         r.LMTD = lmtd(r.Tti, r.TX, r.Tsi, r.Tso, r.flags.sFLOW == Flow::Parallel);
-        const float vsa = r.Vsa;
         ratingCoefficients(s);
-        r.Vsa = vsa;
         r.Q = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "Q");
         const float change = checkedDiv(r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
         r.TY = s.hotShell() ? r.Tti + change : r.Tti - change;
@@ -550,26 +571,6 @@ bool relaxOutlet(Run& s) {
     return true;
 }
 
-// Step 13: the wall under the condensate film from the previous pass's
-// coefficients, then the wet-surface enhancement of the humid side.
-void wetWall(Run& s) {
-    Record& r = s.r;
-    const bool shell = s.humidShell;
-    const float Hgas = shell ? r.HsWet : r.HtWet;
-    const float Hother = shell ? r.HtWet : r.HsWet;
-    const float film = checkedDiv(1.0f, 1.0f / Hgas + r.Dcf / r.KL, "film");
-    const float Tg = shell ? (r.Tsi + r.Tso) / 2.0f : (r.Tti + r.Tto) / 2.0f;
-    const float Tother = shell ? r.TGM : r.TAM;
-    const float Agas = shell ? r.Aeff : r.Ai;
-    const float Aother = shell ? r.Ai : r.Aeff;
-    const float Tint = checkedDiv(Tg * film * Agas + Tother * Hother * Aother, film * Agas + Hother * Aother,
-                                  "wall weights");
-    const float Awet = s.finned() ? r.Aeff : r.Ai;
-    r.Tw = Tint + checkedDiv(r.Qk * r.Dcf, Awet * r.KL, "wet area");
-    s.text(kHumidPhaseRow + 1, line(T::kWallTemperature, r.Tw));
-    wetEnhancement(r, shell ? HumidSide::Shell : HumidSide::Tube, Tg, r.Tw, shell ? r.MS : r.MT);
-}
-
 // Step 11 with one side humid: coefficients, the enhancement of the humid
 // side, the duty at the assumed outlet TX and the balance outlet TY.
 void humidPass(Run& s) {
@@ -581,21 +582,7 @@ void humidPass(Run& s) {
         r.Tso = r.TX;
     }
     r.LMTD = currentLmtd(s);
-    const float edge = s.finned() ? r.Df : r.DO;
-    r.W = (r.Nh - 1.0f) * r.Ph + edge;
-    r.Nt = r.Nh * r.NV;
-    r.Ai = checkedFinite(kPi * r.DI * r.TL * r.Nt, "Ai");
-    shellVelocity(r, s.kind);
-    shellCoefficient(r, s.kind, Phase::Rating, s.notes);
-        printNotes(s.pane(), s.notes);
-    s.text(kHumidPhaseRow, T::kPhase2);
-    if (s.humidShell) wetWall(s);
-    if (s.finned()) finEfficiency(r);
-    areas(r, s.kind);
-    tubeVelocity(r);
-    tubeCoefficient(r, Phase::Rating, s.regime);
-    if (s.humidTube) wetWall(s);
-    overallCoefficient(r);
+    ratingCoefficients(s);
     r.Q = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "Q");
     const float sign = s.hotShell() ? 1.0f : -1.0f;
     if (s.humidShell) {
