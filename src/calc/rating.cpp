@@ -51,7 +51,8 @@ std::string counted(std::string_view header, int n, std::string_view limit = {})
 }
 float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
 
-// Leaves at a pass limit: pane cleared, three empty lines, message, pause.
+// Counts a pass; past the limit the run stops with `message` (the calculate
+// button shows it on a cleared page and pauses).
 void passLimit(int& counter, int limit, std::string_view message) {
     if (++counter > limit) stopCalculation(message);
 }
@@ -74,7 +75,7 @@ struct Run {
     Pane& pane() { return app.pane; }
     bool humid() const { return humidShell || humidTube; }
     bool finned() const { return kind != TubeKind::Bare; }
-    // The colder stream's side: true when the shell gas is the hot one.
+    // The shell gas is the hot stream.
     bool hotShell() const { return r.Tsi > r.Tti; }
     void at(int row, std::string_view format, std::initializer_list<double> values) {
         pane().printAt(row, 1, formatMasked(format, values));
