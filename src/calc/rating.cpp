@@ -69,7 +69,7 @@ struct Run {
     bool humidShell = false;  // condensing humid gas outside the tubes
     bool humidTube = false;   // condensing humid gas in the tubes
     TubeRegime regime = TubeRegime::Sensible;
-    Notes notes;
+    Notes notes = {};
     int cnt4 = 0, cnt5 = 0, cnt6 = 0, cnt8 = 0, cnt9 = 0, cnt10 = 0, lim6 = 0;
 
     Pane& pane() { return app.pane; }

@@ -19,8 +19,8 @@ struct SampleRun {
     const char* tube = "MAINFORM.BUTTON2";   // tube kind button
     const char* shell = "MAINFORM.BUTTON6";  // shell kind button (typed-in: unused)
     const char* number = nullptr;            // FORM6 button of the processing No.
-    std::vector<std::string> typed;          // answers to the typed questions
-    std::vector<std::string> options;        // FORM7 buttons (typed-in properties)
+    std::vector<std::string> typed = {};     // answers to the typed questions
+    std::vector<std::string> options = {};   // FORM7 buttons (typed-in properties)
     const char* fins = nullptr;              // fin button, its sample dimensions taken
 };
 
