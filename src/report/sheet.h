@@ -17,7 +17,8 @@ namespace cfhx::report {
 // the humid-gas table of a latent side with its end mark, the heat-balance
 // check and four closing empty lines.
 //
-// `mode` is "J", "JSI", "E" or "ESI" (anything else reads as "J"); `date` is
+// `mode` is "J" or "JSI" (anything else reads as "J"; the English sheets
+// "E" and "ESI" have no tables here yet); `date` is
 // the date text of the title. The record is in the old units as the
 // calculation leaves it; an SI sheet converts a copy, the caller's record is
 // never touched. The heat-balance ratios are taken in the old units.
