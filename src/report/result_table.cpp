@@ -32,6 +32,8 @@ Presentation presentationOf(const DisplayMode& m) {
     return {kPremiseJ, kTableJ};
 }
 
+}  // namespace
+
 // Fin areas are per fin; fins per inch → fins per metre.
 constexpr float kInchInM = calc::kMmPerInch / calc::kMmPerM;
 
@@ -81,11 +83,15 @@ std::string_view surfaceLabel(const Labels& l, const Record& r) {
     return l.surfaceBare;
 }
 
+namespace {
+
 // Volume per cent in the order CO2, N2, O2, H2O.
 std::string compositionLine(std::string_view format, const float (&wet)[calc::kComponents]) {
     return formatMasked(format, {100.0 * wet[calc::kCO2], 100.0 * wet[calc::kN2], 100.0 * wet[calc::kO2],
                                  100.0 * wet[calc::kH2O]});
 }
+
+}  // namespace
 
 // The latent side's mean temperature is that of its saturation
 // temperatures in (the dew point) and out (TZ3); the other side keeps the
@@ -99,6 +105,8 @@ void latentMeans(Record& r, const Case& c) {
         r.TAM = (r.Tsi + r.Tso) / 2.0f;
     }
 }
+
+namespace {
 
 std::string percentText(float fraction) { return formatMasked("###.##", {100.0 * fraction}); }
 

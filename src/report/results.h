@@ -47,4 +47,19 @@ struct HeatBalance {
 };
 HeatBalance heatBalance(const calc::Record& r);
 
+// Pieces of the premise block and the table preamble the printed sheet
+// shares with the tables (old units unless the record is in SI).
+struct Case;
+struct Premise;
+struct Labels;
+// Ao and, for finned tubes, Aoe from the fin areas, m2 (old units).
+void outerArea(calc::Record& r);
+// Temperature efficiencies Et, Es (0 for equal inlets) and KO of bare tubes.
+void settleTableValues(calc::Record& r, const Case& c);
+// TAM/TGM of a latent side: the mean of its saturation temperatures in and out.
+void latentMeans(calc::Record& r, const Case& c);
+std::string_view styleLabel(const Premise& p, const Case& c);
+std::string_view patternLabel(const Labels& l, const calc::Record& r);
+std::string_view surfaceLabel(const Labels& l, const calc::Record& r);
+
 }  // namespace cfhx::report

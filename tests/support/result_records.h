@@ -161,4 +161,40 @@ inline void makeTypedIn(calc::Record& r, int medium) {
     r.TubeHeatClass = static_cast<float>(medium);
 }
 
+// The gas/gas run as the printed sheet needs it: set up with the tube rows
+// and length and the shell flow given (processing No. 5), the effectiveness
+// outlets and duty, and the property, fin and bundle figures the input
+// tables show.
+inline calc::Record finishedGasSheetRun() {
+    calc::Record r = finishedGasRun();
+    r.ChoiceA = 2;
+    r.ChoiceC = 1;
+    r.HtcMode = 2;  // tube coefficient given: no saturation rows
+    r.Q2 = 300000;
+    r.Rt = 0.0002f;
+    r.Rs = 0.0004f;
+    r.Kf = 40;
+    r.Km = 45;
+    r.XG = 0.08f;
+    r.XA = 0.01f;
+    r.Fh = 0.015f;
+    r.FT = 0.0008f;
+    r.Pv = 0.075f;
+    r.Ph = 0.065f;
+    r.Df = 0.0618f;
+    r.Ret = 21000;
+    r.Res = 9000;
+    r.AR = 8.0f;
+    r.Wsx = 12930;
+    return r;
+}
+
+// A twisted tape in gas tubes, pitch TTP2 in m.
+inline void makeTape(calc::Record& r) {
+    r.flags.sTAPE = "y";
+    r.TapeCode = 2;
+    r.TTP2 = 0.1f;
+    r.RetT = 1234.5f;
+}
+
 }  // namespace cfhx::testing

@@ -1,0 +1,300 @@
+// The printed calculation sheet: rows per case and mode, SI against old
+// figures, the page break, the line widths, and one reviewed sheet per mode.
+#include "report/sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/text_width.h"
+#include "support/result_records.h"
+
+namespace cfhx {
+namespace {
+
+using calc::Record;
+using report::sheetLines;
+using report::sheetPages;
+namespace fs = std::filesystem;
+
+constexpr const char* kDate = "07/03/05";
+
+// Lines holding `key`.
+int countLines(const std::vector<std::string>& lines, const std::string& key) {
+    int n = 0;
+    for (const auto& l : lines) n += l.find(key) != std::string::npos ? 1 : 0;
+    return n;
+}
+
+// The number printed after the first `key` ("Tti=") of the lines from `from` on.
+double figureAfter(const std::vector<std::string>& lines, const std::string& key, size_t from = 0) {
+    for (size_t i = from; i < lines.size(); ++i) {
+        const size_t at = lines[i].find(key);
+        if (at != std::string::npos) return std::strtod(lines[i].c_str() + at + key.size(), nullptr);
+    }
+    ADD_FAILURE() << "no " << key;
+    return NAN;
+}
+
+using Variant = std::function<void(Record&)>;
+
+void none(Record&) {}
+
+// Water in the tubes with a liquid's conductivity and viscosity (kcal/mh℃, m2/h).
+void water(Record& r) {
+    testing::makeWaterTubes(r);
+    r.Kt = 0.55f;
+    r.VIt = 0.0018f;
+}
+
+// ---- Row conditions -------------------------------------------------------------
+
+struct RowCase {
+    const char* name;
+    Variant variant;
+    const char* mode;
+    const char* key;  // a mask name only the row(s) of interest print
+    int lines;        // how many lines hold it
+};
+
+const RowCase kRowCases[] = {
+    // Fin rows: conductivity, efficiency, effective area, fin diameter.
+    {.name = "finned J fin conductivity", .variant = none, .mode = "J", .key = "< Kf=", .lines = 1},
+    {.name = "bare J fin conductivity", .variant = testing::makeBare, .mode = "J", .key = "< Kf=", .lines = 0},
+    {.name = "finned JSI fin conductivity", .variant = none, .mode = "JSI", .key = "< KF=", .lines = 1},
+    {.name = "bare JSI fin conductivity", .variant = testing::makeBare, .mode = "JSI", .key = "< KF=", .lines = 0},
+    {.name = "finned J fin efficiency", .variant = none, .mode = "J", .key = "│ Es=0.", .lines = 1},
+    {.name = "bare J fin efficiency", .variant = testing::makeBare, .mode = "J", .key = "│ Es=0.", .lines = 0},
+    {.name = "finned J areas", .variant = none, .mode = "J", .key = "│Ao=", .lines = 2},
+    {.name = "bare J areas", .variant = testing::makeBare, .mode = "J", .key = "│Ao=", .lines = 1},
+    {.name = "finned JSI areas", .variant = none, .mode = "JSI", .key = "│As=", .lines = 2},
+    {.name = "bare JSI areas", .variant = testing::makeBare, .mode = "JSI", .key = "│As=", .lines = 1},
+    {.name = "finned J fin diameter", .variant = none, .mode = "J", .key = "< Df=", .lines = 1},
+    {.name = "bare J fin diameter", .variant = testing::makeBare, .mode = "J", .key = "< Df=", .lines = 0},
+    {.name = "bare JSI fin efficiency", .variant = testing::makeBare, .mode = "JSI", .key = "EA=", .lines = 0},
+    {.name = "finned JSI fin efficiency", .variant = none, .mode = "JSI", .key = "EA=", .lines = 1},
+    // Twisted tape: the tape pitch row, Reynolds number with one decimal.
+    {.name = "no tape J pitch", .variant = none, .mode = "J", .key = "< Pich=", .lines = 0},
+    {.name = "tape J pitch", .variant = testing::makeTape, .mode = "J", .key = "< Pich=", .lines = 1},
+    {.name = "tape JSI Reynolds", .variant = testing::makeTape, .mode = "JSI", .key = "Ret= 1234.5", .lines = 1},
+    {.name = "no tape J Reynolds", .variant = none, .mode = "J", .key = "Ret=  21000", .lines = 1},
+    // Sensible gas/gas: no humid-gas table, no end mark, no phase row.
+    {.name = "sensible J wet table", .variant = none, .mode = "J", .key = "VNi=", .lines = 0},
+    {.name = "sensible JSI end mark", .variant = none, .mode = "JSI", .key = "END", .lines = 0},
+    {.name = "sensible J condensate", .variant = none, .mode = "J", .key = "Wtc=", .lines = 0},
+    // Latent sides: the humid-gas table of that side and its end mark.
+    {.name = "latent shell J wet table", .variant = testing::makeLatentShell, .mode = "J", .key = "VNi=", .lines = 1},
+    {.name = "latent shell J ratio", .variant = testing::makeLatentShell, .mode = "J", .key = "< MS =", .lines = 1},
+    {.name = "latent tube J ratio", .variant = testing::makeLatentTube, .mode = "J", .key = "< WT =", .lines = 1},
+    {.name = "latent tube JSI ratio", .variant = testing::makeLatentTube, .mode = "JSI", .key = "< WS =", .lines = 0},
+    {.name = "latent shell JSI end", .variant = testing::makeLatentShell, .mode = "JSI", .key = "END", .lines = 1},
+    {.name = "latent shell J condensate", .variant = testing::makeLatentShell, .mode = "J", .key = "│Wo=", .lines = 1},
+    {.name = "latent shell J shell Kc", .variant = testing::makeLatentShell, .mode = "J", .key = "│ Kc=", .lines = 1},
+    {.name = "latent tube J tube Kc", .variant = testing::makeLatentTube, .mode = "J", .key = "┃ Kc=", .lines = 1},
+    {.name = "latent shell J corrected LMTD", .variant = testing::makeLatentShell, .mode = "J", .key = "correct.fact.", .lines = 1},
+    // Water in the tubes: no tube normal density, the liquid pressure-loss row.
+    {.name = "water J normal density", .variant = water, .mode = "J", .key = "Dnt=", .lines = 0},
+    {.name = "gas J normal density", .variant = none, .mode = "J", .key = "Dnt=", .lines = 1},
+    {.name = "water JSI loss", .variant = water, .mode = "JSI", .key = "DPs=####", .lines = 0},
+    // Typed-in properties: no property temperature line.
+    {.name = "typed-in J property temperature", .variant = [](Record& r) { testing::makeTypedIn(r, 2); },
+     .mode = "J", .key = "Shell:", .lines = 1},
+    {.name = "computed J property temperatures", .variant = none, .mode = "J", .key = "Shell:", .lines = 2},
+    // Computed rows and length are dashed in the set conditions.
+    {.name = "rows computed J", .variant = [](Record& r) { r.flags.sPROC = "3"; }, .mode = "J", .key = "< Nv=  －", .lines = 1},
+    {.name = "length computed JSI", .variant = [](Record& r) { r.flags.sPROC = "1"; }, .mode = "JSI", .key = "< TL=  －", .lines = 1},
+    {.name = "length entered JSI", .variant = none, .mode = "JSI", .key = "< TL=  －", .lines = 0},
+    // Evaporation in the tubes: refrigerant saturation rows.
+    {.name = "evaporation JSI", .variant = [](Record& r) { r.PhaseChangeKind = 1; }, .mode = "JSI", .key = "< Psat=", .lines = 1},
+    {.name = "no phase change JSI", .variant = none, .mode = "JSI", .key = "< Psat=", .lines = 0},
+    // Tube saturation rows by the coefficient mode.
+    {.name = "both computed J", .variant = [](Record& r) { r.HtcMode = 1; }, .mode = "J", .key = "┃ Pt=", .lines = 1},
+    {.name = "tube given J", .variant = none, .mode = "J", .key = "┃ Pt=", .lines = 0},
+};
+
+TEST(Sheet, PrintsTheRowsOfItsCase) {
+    for (const RowCase& c : kRowCases) {
+        SCOPED_TRACE(c.name);
+        Record r = testing::finishedGasSheetRun();
+        c.variant(r);
+        EXPECT_EQ(countLines(sheetLines(r, c.mode, kDate), c.key), c.lines);
+    }
+}
+
+// ---- SI against old figures -------------------------------------------------------
+
+struct FigureCase {
+    const char* name;
+    const char* oldKey;
+    const char* siKey;
+    int page;  // 0 input, 1 results
+    double oldValue, siValue;
+};
+
+// Temperatures +273, heat ×1.163, lengths m → mm.
+const FigureCase kFigureCases[] = {
+    {.name = "set tube inlet", .oldKey = "Tto=", .siKey = "Tti=", .page = 0, .oldValue = 300.0, .siValue = 573.0},
+    {.name = "set shell inlet", .oldKey = "Tsi=", .siKey = "Tsi=", .page = 0, .oldValue = 20.0, .siValue = 293.0},
+    {.name = "result tube outlet", .oldKey = "Tto=", .siKey = "Tto=", .page = 1, .oldValue = 180.0, .siValue = 453.0},
+    {.name = "result shell outlet", .oldKey = "Tso=", .siKey = "Tso=", .page = 1, .oldValue = 120.0, .siValue = 393.0},
+    {.name = "wall", .oldKey = "Twav=", .siKey = "Twav=", .page = 1, .oldValue = 110.0, .siValue = 383.0},
+    {.name = "duty", .oldKey = "Q=", .siKey = "Q=", .page = 1, .oldValue = 300000.0, .siValue = 348900.0},
+    {.name = "overall coefficient", .oldKey = "KI=", .siKey = "KI=", .page = 1, .oldValue = 32.5, .siValue = 37.8},
+    {.name = "tube length", .oldKey = "TL=", .siKey = "TL=", .page = 0, .oldValue = 3.0, .siValue = 3000.0},
+    {.name = "tube diameter", .oldKey = "DI=", .siKey = "DI=", .page = 0, .oldValue = 0.0278, .siValue = 27.8},
+    {.name = "specific heat", .oldKey = "Ct=", .siKey = "Ct=", .page = 0, .oldValue = 0.26, .siValue = 1.1},
+};
+
+TEST(Sheet, SiFiguresFollowTheOldOnes) {
+    const Record r = testing::finishedGasSheetRun();
+    const auto oldPages = sheetPages(r, "J", kDate);
+    const auto siPages = sheetPages(r, "JSI", kDate);
+    for (const FigureCase& c : kFigureCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NEAR(figureAfter(oldPages[c.page], c.oldKey), c.oldValue, 1e-6);
+        EXPECT_NEAR(figureAfter(siPages[c.page], c.siKey), c.siValue, 1e-6);
+    }
+}
+
+TEST(Sheet, LeavesTheCallersRecordAsItWas) {
+    for (const char* mode : {"J", "JSI"}) {
+        SCOPED_TRACE(mode);
+        Record r = testing::finishedGasSheetRun();
+        testing::makeLatentShell(r);
+        const Record before = r;
+        sheetLines(r, mode, kDate);
+        EXPECT_EQ(std::memcmp(&before, &r, sizeof r), 0);
+    }
+}
+
+// ---- Page break ---------------------------------------------------------------------
+
+struct BreakCase {
+    const char* name;
+    Variant variant;
+    const char* mode;
+    int blankRun;  // empty lines closing the first page
+};
+
+const BreakCase kBreakCases[] = {
+    {.name = "gas J", .variant = none, .mode = "J", .blankRun = 21},
+    {.name = "gas JSI", .variant = none, .mode = "JSI", .blankRun = 21},
+    {.name = "typed-in tube J", .variant = [](Record& r) { testing::makeTypedIn(r, 2); }, .mode = "J", .blankRun = 25},
+    {.name = "typed-in liquid JSI", .variant = [](Record& r) { testing::makeTypedIn(r, 1); }, .mode = "JSI",
+     .blankRun = 25},
+    {.name = "latent shell J", .variant = testing::makeLatentShell, .mode = "J", .blankRun = 21},
+};
+
+int trailingEmpty(const std::vector<std::string>& page) {
+    int n = 0;
+    for (auto it = page.rbegin(); it != page.rend() && it->empty(); ++it) ++n;
+    return n;
+}
+
+TEST(Sheet, ResultsStartOnTheSecondPage) {
+    for (const BreakCase& c : kBreakCases) {
+        SCOPED_TRACE(c.name);
+        Record r = testing::finishedGasSheetRun();
+        c.variant(r);
+        const auto pages = sheetPages(r, c.mode, kDate);
+        ASSERT_EQ(pages.size(), 2u);
+        EXPECT_EQ(trailingEmpty(pages[0]), c.blankRun);
+        EXPECT_EQ(report::sheetBreakLines(r), c.blankRun);
+        ASSERT_FALSE(pages[1].empty());
+        EXPECT_FALSE(pages[1].front().empty());
+        EXPECT_EQ(trailingEmpty(pages[1]), 4);
+        EXPECT_EQ(pages[0].front(), "\x1b" "E");
+        size_t total = pages[0].size() + pages[1].size();
+        EXPECT_EQ(sheetLines(r, c.mode, kDate).size(), total);
+    }
+}
+
+// ---- Widths and finite figures -----------------------------------------------------
+
+struct ShapeCase {
+    const char* name;
+    Variant variant;
+};
+
+const ShapeCase kShapeCases[] = {
+    {.name = "gas", .variant = none},
+    {.name = "bare", .variant = testing::makeBare},
+    {.name = "tape", .variant = testing::makeTape},
+    {.name = "water", .variant = water},
+    {.name = "latent shell", .variant = testing::makeLatentShell},
+    {.name = "latent tube", .variant = testing::makeLatentTube},
+    {.name = "typed-in", .variant = [](Record& r) { testing::makeTypedIn(r, 1); }},
+    {.name = "zero divisors", .variant = [](Record& r) {
+         r.Kt = r.Ks = r.AR = r.Ao = r.KI = r.LMTD = r.Vsa = r.Vta = 0;
+         r.Tsi = r.Tti;
+     }},
+};
+
+// Table lines fill the box exactly (78 columns); the premise lines with a
+// composition are a column wider.
+constexpr int kBoxColumns = 78;
+constexpr int kWidestLine = 79;
+
+TEST(Sheet, LinesFitTheBoxAndPrintFiniteFigures) {
+    for (const ShapeCase& c : kShapeCases) {
+        for (const char* mode : {"J", "JSI"}) {
+            SCOPED_TRACE(std::string(c.name) + " " + mode);
+            Record r = testing::finishedGasSheetRun();
+            c.variant(r);
+            for (const std::string& l : sheetLines(r, mode, kDate)) {
+                SCOPED_TRACE(l);
+                const bool boxed = l.rfind("      ┃", 0) == 0 || l.rfind("      ┏", 0) == 0 ||
+                                   l.rfind("      ┣", 0) == 0 || l.rfind("      ┗", 0) == 0;
+                if (boxed) EXPECT_EQ(textColumns(l), kBoxColumns);
+                EXPECT_LE(textColumns(l), kWidestLine);
+                EXPECT_EQ(l.find("nan"), std::string::npos);
+                EXPECT_EQ(l.find("inf"), std::string::npos);
+            }
+        }
+    }
+}
+
+// ---- Reviewed sheets -----------------------------------------------------------------
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class ReviewedSheet : public ::testing::TestWithParam<const char*> {};
+
+// The sensible gas/gas sheet of each mode, byte for byte;
+// CFHX_UPDATE_SHEETS=1 rewrites the reviewed files instead.
+TEST_P(ReviewedSheet, MatchesTheGasRun) {
+    const fs::path golden = fs::path(__FILE__).parent_path() / "sheets" / (std::string(GetParam()) + ".txt");
+    std::string text;
+    for (const std::string& l : sheetLines(testing::finishedGasSheetRun(), GetParam(), kDate)) text += l + "\n";
+    if (std::getenv("CFHX_UPDATE_SHEETS") != nullptr) {
+        std::ofstream(golden, std::ios::binary) << text;
+        return;
+    }
+    ASSERT_TRUE(fs::exists(golden)) << golden;
+    std::istringstream got(text), want(readFile(golden));
+    std::string g, w;
+    for (int line = 1; std::getline(want, w); ++line) {
+        ASSERT_TRUE(static_cast<bool>(std::getline(got, g))) << "missing line " << line;
+        ASSERT_EQ(g, w) << "line " << line;
+    }
+    EXPECT_FALSE(static_cast<bool>(std::getline(got, g))) << "extra line: " << g;
+    EXPECT_EQ(text, readFile(golden));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ReviewedSheet, ::testing::Values("J", "JSI"));
+
+}  // namespace
+}  // namespace cfhx
