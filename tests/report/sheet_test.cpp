@@ -253,7 +253,9 @@ TEST(Sheet, LinesFitTheBoxAndPrintFiniteFigures) {
                 SCOPED_TRACE(l);
                 const bool boxed = l.rfind("      ┃", 0) == 0 || l.rfind("      ┏", 0) == 0 ||
                                    l.rfind("      ┣", 0) == 0 || l.rfind("      ┗", 0) == 0;
-                if (boxed) EXPECT_EQ(textColumns(l), kBoxColumns);
+                if (boxed) {
+                    EXPECT_EQ(textColumns(l), kBoxColumns);
+                }
                 EXPECT_LE(textColumns(l), kWidestLine);
                 EXPECT_EQ(l.find("nan"), std::string::npos);
                 EXPECT_EQ(l.find("inf"), std::string::npos);
