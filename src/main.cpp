@@ -1,8 +1,10 @@
 // cfhx: the windows by default; `--script FILE` runs a script headless and
 // `props` prints property values. Built without the windows (CFHX_GUI off)
 // only the headless modes are there.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "platform/script/driver.h"
 #ifdef CFHX_WITH_GUI
 #include "platform/qt/gui.h"
+#include "platform/qt/offscreen_renderer.h"
 #endif
 
 namespace {
@@ -21,8 +24,10 @@ int usage() {
                  "cfhx                       start the program\n"
                  "       "
 #endif
-                 "cfhx --script FILE [--date YY/MM/DD]\n"
-                 "                                  run a script of user actions headless (FILE - reads stdin)\n"
+                 "cfhx --script FILE [--date YY/MM/DD] [--out DIR]\n"
+                 "                                  run a script of user actions headless (FILE - reads stdin);\n"
+                 "                                  prints and hard copies go to DIR (sheet-N.pdf, sheet-N.prn,\n"
+                 "                                  hardcopy-N.png)\n"
                  "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n";
     return 2;
 }
@@ -41,10 +46,28 @@ int main(int argc, char** argv) {
             std::string_view a = argv[i];
             if (a == "--date" && i + 1 < argc) {
                 options.date = argv[++i];
+            } else if (a == "--out" && i + 1 < argc) {
+                options.outDir = argv[++i];
             } else {
                 return usage();
             }
         }
+        if (!options.outDir.empty()) {
+            std::error_code ec;
+            std::filesystem::create_directories(options.outDir, ec);
+            if (ec) {
+                std::cerr << "cfhx: cannot make the folder " << options.outDir << ": " << ec.message() << "\n";
+                return cfhx::kScriptCannotWrite;
+            }
+        }
+#ifdef CFHX_WITH_GUI
+        // The windows draw the PDF sheets and the hard copies, off screen.
+        std::unique_ptr<cfhx::PrintRenderer> renderer;
+        if (!options.outDir.empty()) {
+            renderer = cfhx::qt::offscreenRenderer(argc, argv);
+            options.renderer = renderer.get();
+        }
+#endif
         std::string_view file = argv[2];
         if (file == "-") return cfhx::runScript(std::cin, std::cout, std::cerr, options);
         std::ifstream in{std::string(file)};

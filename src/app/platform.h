@@ -5,8 +5,21 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cfhx {
+
+// A printed calculation sheet: its pages, each a list of text lines in
+// code-page-932 columns. The first line of a sheet is the printer reset
+// (escape, "E").
+using SheetPages = std::vector<std::vector<std::string>>;
+
+// Where a sheet goes: through the system print driver (a printer or a PDF
+// file), or as the raw byte stream of a line printer.
+enum class PrintRoute { Driver, RawStream };
+
+// The windows a hard copy can be taken of.
+enum class HardCopy { PaneWindow, SummaryScreen };
 
 struct Platform {
     virtual ~Platform() = default;
@@ -18,6 +31,10 @@ struct Platform {
     virtual bool askYesNo(std::string_view caption, std::string_view text) = 0;
     // Today as "YY/MM/DD".
     virtual std::string today() = 0;
+    // Prints a calculation sheet.
+    virtual void printSheet(const SheetPages& pages, PrintRoute route) = 0;
+    // Prints an image of a window as it is now.
+    virtual void hardCopy(HardCopy window) = 0;
 };
 
 // Today's date from the system clock, "YY/MM/DD".

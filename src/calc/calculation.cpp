@@ -76,13 +76,18 @@ void commonReturnPath(App& app) {
     if (no == ProcessingNo::Rows || no == ProcessingNo::RowsAndShellFlow) main[kMain.tubeRows].setText("");
     if (no == ProcessingNo::Columns) main[kMain.tubeColumns].setText("");
     for (int n = 97; n <= 127; ++n) main["EDIT" + std::to_string(n)].setText("");
-    // Input is open again for a new entry and a recalculation.
+    openMainInput(app);
+    main["BUTTON9"].enable();
+}
+
+// The construction, fluid, option and flow buttons and fields.
+void openMainInput(App& app) {
+    ScreenRef main = app[kMain.screen];
     enableRange(main, "BUTTON", 1, 4, true);
     enableRange(main, "BUTTON", 10, 14, true);
     enableRange(main, "EDIT", 1, 8, true);
     enableRange(main, "EDIT", 10, 27, true);
     enableRange(main, "EDIT", 29, 34, true);
-    main["BUTTON9"].enable();
 }
 
 

@@ -18,4 +18,7 @@ calc::Record runCalculation(App& app, const calc::PassLimits& limits);
 // Back to the input screens with every entered value kept.
 void commonReturnPath(App& app);
 
+// The main window's input open for a new entry.
+void openMainInput(App& app);
+
 }  // namespace cfhx

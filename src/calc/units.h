@@ -168,4 +168,12 @@ inline void resultToOld(Record& r) {
     for (const ResultConversion& c : kResultConversions) r.*c.field = c.conversion.toOld(r.*c.field);
 }
 
+// A copy of the result record in SI (`si`) or as held; the record itself is
+// never converted, so switching units any number of times changes nothing.
+inline Record resultIn(const Record& r, bool si) {
+    Record shown = r;
+    if (si) resultToSi(shown);
+    return shown;
+}
+
 }  // namespace cfhx::calc

@@ -4,6 +4,7 @@
 #include "app/control_flow.h"
 #include "calc/calculation.h"
 #include "calc/numeric_guard.h"
+#include "report/menu.h"
 #include "report/results.h"
 
 namespace cfhx {
@@ -21,9 +22,7 @@ void calculate(App& app, const calc::PassLimits& limits) {
             calc::Record r = runCalculation(app, limits);
             report::presentResult(app, r);
             app.lastResult = r;  // a result the summary screen refused is not kept
-            // Until the menu follows the result: a pause, then back to the screens.
-            app.pause();
-            throw LeaveCalculation{};
+            report::resultMenu(app, r);
         } catch (const RestartCalculation&) {
             continue;
         } catch (const calc::CalculationStop& stop) {

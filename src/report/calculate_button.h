@@ -8,7 +8,8 @@ namespace cfhx {
 struct App;
 
 // One press: hand-over, calculation (again from its start when it asks to
-// restart), result; the common return path ends every way out.
+// restart), result and its menu; the common return path ends every way
+// out but the program's end.
 void calculate(App& app, const calc::PassLimits& limits);
 
 void registerCalculationProcedures(App& app);

@@ -1,5 +1,6 @@
-// The result table of one display mode: outer area, SI conversion for the
-// table's length, premise block, the main screen's panel, the rows.
+// The result table of one display mode: outer area and the settled
+// values in the old units, then premise block, the main screen's panel and
+// the rows from a copy in the table's units.
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -10,7 +11,6 @@
 #include "report/display_mode.h"
 #include "report/result_table_texts.h"
 #include "report/results.h"
-#include "report/si_record.h"
 
 namespace cfhx::report {
 
@@ -158,17 +158,14 @@ void fillPanel(App& app, const Record& r, const Case& c, bool si) {
     }
 }
 
-void printPremise(App& app, Record& r, const Case& c, const Premise& p, bool si) {
+void printPremise(App& app, const Record& r, const Case& c, const Premise& p, bool si) {
     Pane& pane = app.pane;
     const Labels& l = *p.labels;
     printEmptyLines(pane, p.titleBlankLines);
     pane.print(std::string(p.title) + app.platform.today() + std::string(kTitleEnd));
     if (!p.heading.empty()) pane.print(p.heading);
     pane.print(std::string(p.styleLead) + std::string(styleLabel(p, c)));
-    if (!c.typedIn) {
-        latentMeans(r, c);
-        pane.printMasked(p.propertyMeans, {r.TAMAV, r.TGMAV});
-    }
+    if (!c.typedIn) pane.printMasked(p.propertyMeans, {r.TAMAV, r.TGMAV});
     pane.printMasked(p.fluidMeans, {r.TAM, r.TGM});
     if (c.typedIn) {
         pane.print(std::string(p.typedInShell) + std::string(l.typedIn));
@@ -194,13 +191,14 @@ void showTable(App& app, Record& r, std::string_view mode) {
     const DisplayMode& m = displayMode(mode);
     const Presentation show = presentationOf(m);
     outerArea(r);
-    SiRecord units(r, m.si);
+    const Case c = caseOf(r);
+    if (!c.typedIn) latentMeans(r, c);
+    settleTableValues(r, c);
+    const Record shown = calc::resultIn(r, m.si);
     app.pane.clear();
     printEmptyLines(app.pane, show.premise.blankLines);
-    const Case c = caseOf(r);
-    printPremise(app, r, c, show.premise, m.si);
-    settleTableValues(r, c);
-    printRows(app.pane, show.rows, r, c, m.si);
+    printPremise(app, shown, c, show.premise, m.si);
+    printRows(app.pane, show.rows, shown, c, m.si);
 }
 
 }  // namespace cfhx::report

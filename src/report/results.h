@@ -1,7 +1,7 @@
 // The result of a finished calculation: the result table of a display mode
 // in the text pane, the summary screen FORM2, the wet-gas property tables
 // and the heat-balance check. The record is held in the old units; an SI
-// presentation converts it for its own length and back.
+// presentation shows a converted copy.
 #pragma once
 
 #include <string_view>
@@ -33,8 +33,8 @@ void showTable(App& app, calc::Record& r, std::string_view mode);
 void fillSummaryScreen(App& app, calc::Record& r, bool si, bool freshResult);
 
 // The wet-condensation property table of the latent side (the shell side
-// when no side is latent) in the run's display mode.
-void showWetGasTable(App& app, const calc::Record& r);
+// when no side is latent) in the language and units of `mode`.
+void showWetGasTable(App& app, const calc::Record& r, std::string_view mode);
 
 // The heat-balance ratios in the old units; Qk takes the overall duty of the check.
 void showHeatBalanceCheck(App& app, calc::Record& r);

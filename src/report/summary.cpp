@@ -8,10 +8,10 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "app/mask.h"
+#include "calc/units.h"
 #include "report/display_mode.h"
 #include "report/result_rows.h"
 #include "report/results.h"
-#include "report/si_record.h"
 #include "report/summary_texts.h"
 
 namespace cfhx::report {
@@ -63,8 +63,8 @@ bool shellFlowFromVolume(const Record& r) {
 
 }  // namespace
 
-void fillSummaryScreen(App& app, Record& r, bool si, bool freshResult) {
-    const DisplayMode& mode = displayMode(r.flags.LangUnitMode.view());
+void fillSummaryScreen(App& app, Record& record, bool si, bool freshResult) {
+    const DisplayMode& mode = displayMode(record.flags.LangUnitMode.view());
     ScreenRef form = app["FORM2"];
     if (mode.english) {
         if (!mode.si || freshResult) setCaptions(form, T::kEnglishCaptions);
@@ -74,8 +74,11 @@ void fillSummaryScreen(App& app, Record& r, bool si, bool freshResult) {
     if (si) setCaptions(form, T::kSiUnits);
     else restoreCaptions(form, T::kSiUnits);
 
-    SiRecord units(r, si);
-    const Case c = caseOf(r);
+    const Case c = caseOf(record);
+    // The condensate leaves the latent side.
+    if (c.latent == Latent::Tube) record.Wtc = record.Wc;
+    if (c.latent == Latent::Shell) record.Wo = record.Wc;
+    const Record r = calc::resultIn(record, si);
     auto set = [&](std::string_view control, const std::string& text) { form[control].setText(text); };
     // Flows: g/s in SI, kg/h as held; the condensate flows of the old fill whole.
     auto flow = [&](double v) { return freeNumber(si ? v * kGramsPerKg : v); };
@@ -99,10 +102,7 @@ void fillSummaryScreen(App& app, Record& r, bool si, bool freshResult) {
     const bool tubeCondenses = c.latent == Latent::Tube || c.vapour;
     double tubeOut = r.Tto;
     double tubeOutFlow = tubeFlow;
-    if (c.latent == Latent::Tube) {
-        tubeOut = r.TZ3;
-        r.Wtc = r.Wc;
-    }
+    if (c.latent == Latent::Tube) tubeOut = r.TZ3;
     if (tubeCondenses) {
         if (r.Wc > tubeFlow) refuseResult(app, si ? T::kTooLargeSi : T::kTooLarge);
         tubeOutFlow = double(r.Wt) - r.Wc;
@@ -128,7 +128,6 @@ void fillSummaryScreen(App& app, Record& r, bool si, bool freshResult) {
     double shellOutFlow = shellFlow;
     if (c.latent == Latent::Shell) {
         shellOut = r.TZ3;
-        r.Wo = r.Wc;
         shellOutFlow = shellFlowFromVolume(r) ? double(r.Vsa) * r.Ds : double(r.Ws) - r.Wc;
     }
     if (shellOutFlow < 0.0) refuseResult(app, si ? T::kInletShortSi : T::kInletShort);
@@ -153,9 +152,10 @@ void fillSummaryScreen(App& app, Record& r, bool si, bool freshResult) {
     set("EDIT36", whole(r.Et * kPercent));
     set("EDIT37", whole(r.Es * kPercent));
     set("EDIT38", freeNumber(r.Q));
-    if (!c.finned) r.KO = static_cast<float>(ratioOrZero(double(r.KI) * r.DI, r.DO));
+    // Bare tubes: KO referred to the outer diameter.
+    const float ko = c.finned ? r.KO : static_cast<float>(ratioOrZero(double(r.KI) * r.DI, r.DO));
     set("EDIT39", freeNumber(r.KI));
-    set("EDIT40", freeNumber(r.KO));
+    set("EDIT40", freeNumber(ko));
     set("EDIT41", freeNumber(double(r.LMTD) * r.Fthe));
     set("EDIT42", freeNumber(r.Ai));
     set("EDIT50", freeNumber(r.Ao));

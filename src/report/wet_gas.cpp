@@ -54,10 +54,9 @@ double wetValue(T::Wet v, const Record& r, const Stream& s) {
 
 }  // namespace
 
-void showWetGasTable(App& app, const Record& record) {
-    const DisplayMode& m = displayMode(record.flags.LangUnitMode.view());
-    Record r = record;
-    if (m.si) calc::resultToSi(r);
+void showWetGasTable(App& app, const Record& record, std::string_view mode) {
+    const DisplayMode& m = displayMode(mode);
+    const Record r = calc::resultIn(record, m.si);
     const bool tube = caseOf(r).latent == Case::LatentSide::Tube;
     const Stream s = tube ? Stream{r.Vt, r.DtN, r.MT} : Stream{r.Vs, r.DsN, r.MS};
     const T::WetWhen side = tube ? T::WetWhen::TubeSide : T::WetWhen::ShellSide;

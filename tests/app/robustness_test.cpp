@@ -30,6 +30,8 @@ struct RandomPlatform : Platform {
         return rng() % 2 == 0;
     }
     std::string today() override { return "26/12/08"; }
+    void printSheet(const SheetPages& pages, PrintRoute) override { waits += pages.empty() ? 0 : 1; }
+    void hardCopy(HardCopy) override { ++waits; }
 };
 
 std::string randomText(std::mt19937& rng) {

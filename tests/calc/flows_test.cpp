@@ -14,6 +14,7 @@
 #include "calc/flows.h"
 #include "calc/humid_dialogue.h"
 #include "support/calc_run.h"
+#include "support/sample_runs.h"
 
 namespace cfhx {
 namespace {
@@ -76,7 +77,7 @@ TEST(ProcessingNo, SevenRunsAsFiveWithTheColumnsCleared) {
 TEST(ProcessingNo, SevenLeavesTheColumnsFieldBlankAfterTheRun) {
     FlowRun run(2, 7);
     run.s.platform.yesNo.push_back(true);
-    run.s.platform.pausesAllowed = 5;
+    run.s.platform.lines.push_back(testing::kRecalculate);  // the result's menu
     run.s.click("MAINFORM.BUTTON9");
     EXPECT_EQ(run.s.text("MAINFORM.EDIT27"), "");
 }

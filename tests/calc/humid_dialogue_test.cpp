@@ -15,6 +15,7 @@
 #include "calc/humid_dialogue.h"
 #include "calc/numeric_guard.h"
 #include "support/calc_run.h"
+#include "support/sample_runs.h"
 
 namespace cfhx {
 namespace {
@@ -562,7 +563,7 @@ TEST(HumidRun, TheButtonRunsBothSidesAndLeaves) {
     d.s.enter("FORM5", {{"EDIT173", "1"}, {"EDIT158", "2"}, {"EDIT166", "3"}, {"EDIT177", "60"}});
     d.s.app.pane.setObserver(&d.log);
     d.s.platform.yesNo.push_back(true);
-    d.s.platform.pausesAllowed = 1;  // at the result
+    d.s.platform.lines.push_back(testing::kRecalculate);  // the result's menu
     ASSERT_TRUE(d.s.click("MAINFORM.BUTTON9"));
     d.s.app.pane.setObserver(nullptr);
     bool shell = false, tube = false;

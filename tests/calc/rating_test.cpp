@@ -96,9 +96,10 @@ TEST(Rating, ComputedRowsAndColumnsReachTheirFields) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.no);
         Session s;
-        s.platform.pausesAllowed = 1;
         std::string shown;
-        s.platform.whilePaused = [&] { shown = s.text(c.field); };
+        s.platform.whileReading = [&](const std::string& answer) {
+            if (answer == kRecalculate) shown = s.text(c.field);
+        };
         runSample(s, {.name = "", .number = processingButton(c.no)});
         const calc::Record* r = lastResult(s);
         ASSERT_NE(r, nullptr);

@@ -13,6 +13,7 @@
 #include "calc/heat_transfer.h"
 #include "calc/review.h"
 #include "support/calc_run.h"
+#include "support/sample_runs.h"
 
 namespace cfhx {
 namespace {
@@ -184,7 +185,7 @@ TEST(ReviewRows, ThroughTheButtonComputedRowsAreMarked) {
     PageLog log;
     s.app.pane.setObserver(&log);
     s.platform.yesNo.push_back(true);
-    s.platform.pausesAllowed = 1;  // at the result
+    s.platform.lines.push_back(testing::kRecalculate);  // the result's menu
     ASSERT_TRUE(s.click("MAINFORM.BUTTON9"));
     s.app.pane.setObserver(nullptr);
     // The review page is followed by the gas dialogue's pages.
@@ -588,10 +589,10 @@ TEST(ManualRun, ReviewHeadingAndPropertiesInOrder) {
     PageLog log;
     s.app.pane.setObserver(&log);
     s.platform.yesNo.push_back(true);
-    s.platform.pausesAllowed = 1;  // at the result
+    s.platform.lines.push_back(testing::kRecalculate);  // the result's menu
     ASSERT_TRUE(s.click("MAINFORM.BUTTON9"));
     s.app.pane.setObserver(nullptr);
-    EXPECT_EQ(s.platform.waits, (std::vector<std::string>{kConfirmBox, "pause"}));
+    EXPECT_EQ(s.platform.waits, (std::vector<std::string>{kConfirmBox, "read"}));
     // The page cleared after the properties holds the whole dialogue.
     const auto held = std::find_if(log.pages.begin(), log.pages.end(),
                                    [](const std::string& p) { return p.find("＜  基本設定値　＞") != std::string::npos; });

@@ -11,6 +11,7 @@
 #include "app/control_flow.h"
 #include "calc/numeric_guard.h"
 #include "support/calc_run.h"
+#include "support/sample_runs.h"
 
 namespace cfhx {
 namespace {
@@ -44,16 +45,16 @@ void expectRefusal(Session& s, const std::string& page) {
 }
 
 // Presses the calculate button expecting every check passed and the box;
-// a run that goes on waits once more, at its result.
+// a run that goes on waits once more, at its result's menu.
 void expectPassed(Session& s, bool answer = true) {
     s.platform.waits.clear();
-    s.platform.pausesAllowed = 1;
+    if (answer) s.platform.lines.push_back(testing::kRecalculate);
     s.platform.yesNo.push_back(answer);
     ASSERT_TRUE(s.click("MAINFORM.BUTTON9"));
     ASSERT_FALSE(s.platform.waits.empty());
     EXPECT_EQ(s.platform.waits.front(), kConfirmBox);
     const std::vector<std::string> after(s.platform.waits.begin() + 1, s.platform.waits.end());
-    EXPECT_EQ(after, answer ? std::vector<std::string>{"pause"} : std::vector<std::string>{});
+    EXPECT_EQ(after, answer ? std::vector<std::string>{"read"} : std::vector<std::string>{});
 }
 
 // ---- Construction refusals ------------------------------------------------

@@ -119,7 +119,7 @@ TEST_F(MenuOutputTest, WetGasTable) {
         c.run(rec);
         rec.flags.LangUnitMode = c.mode;
         const calc::Record before = rec;
-        report::showWetGasTable(app, rec);
+        report::showWetGasTable(app, rec, c.mode);
         const std::string page = app.pane.pageText();
         for (const char* s : c.shows) EXPECT_NE(page.find(s), std::string::npos) << s << "\n" << page;
         EXPECT_EQ(rec.Vs, before.Vs) << "the record stays in the old units";

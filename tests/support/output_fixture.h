@@ -19,6 +19,8 @@ struct CountingPlatform : Platform {
     void pause() override { ++pauses; }
     bool askYesNo(std::string_view, std::string_view) override { throw std::runtime_error("unexpected Yes/No"); }
     std::string today() override { return "07/03/05"; }
+    void printSheet(const SheetPages&, PrintRoute) override { throw std::runtime_error("unexpected print"); }
+    void hardCopy(HardCopy) override { throw std::runtime_error("unexpected hard copy"); }
 };
 
 class OutputTest : public ::testing::Test {

@@ -24,6 +24,9 @@ struct SampleRun {
     const char* fins = nullptr;              // fin button, its sample dimensions taken
 };
 
+// The result menu's answer that goes back to the screens.
+inline constexpr const char* kRecalculate = "4";
+
 // FORM6 buttons of the processing numbers 1-7.
 inline const char* processingButton(int no) {
     static const char* const kButtons[] = {"FORM6.BUTTON31", "FORM6.BUTTON32", "FORM6.BUTTON34", "FORM6.BUTTON35",
@@ -31,7 +34,8 @@ inline const char* processingButton(int no) {
     return kButtons[no - 1];
 }
 
-// Fills the screens with the samples and presses the calculate button.
+// Fills the screens with the samples and presses the calculate button; a
+// result's menu is answered with a recalculation.
 inline void runSample(Session& s, const SampleRun& c) {
     s.openInput(c.si);
     if (c.options.empty()) {
@@ -55,6 +59,7 @@ inline void runSample(Session& s, const SampleRun& c) {
     s.click("FORM5.BUTTON30");
     s.platform.yesNo.push_back(true);
     for (const std::string& t : c.typed) s.platform.lines.push_back(t);
+    s.platform.lines.push_back(kRecalculate);
     s.click("MAINFORM.BUTTON9");
 }
 

@@ -56,6 +56,17 @@ struct QueuedPlatform : Platform {
         return b;
     }
     std::string today() override { return "07/03/05"; }
+    void printSheet(const SheetPages& pages, PrintRoute route) override {
+        sheets.push_back({pages, route});
+    }
+    void hardCopy(HardCopy window) override { hardCopies.push_back(window); }
+
+    struct PrintedSheet {
+        SheetPages pages;
+        PrintRoute route;
+    };
+    std::vector<PrintedSheet> sheets;     // every sheet printed, in order
+    std::vector<HardCopy> hardCopies;     // every hard copy taken, in order
 };
 
 class Session {

@@ -6,6 +6,7 @@
 
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
+#include "app/screen_fields.h"
 #include "platform/program.h"
 
 namespace cfhx::qt {
@@ -17,6 +18,7 @@ GuiSession::GuiSession() : app_(platform_) {
     app_.forms.setObserver(windows_.get());
     app_.pane.setObserver(windows_->panePanel()->view());
     platform_.attach(windows_->panePanel(), windows_->mainWindow());
+    platform_.attachWindows(windows_.get(), app_.forms.screenId(kSummary.screen));
     windows_->mainWindow()->onClose = [this] { endProgram(); };
     quit_ = [] { QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection); };
 }

@@ -9,6 +9,9 @@
 
 #include "app/control_flow.h"
 #include "platform/qt/pane_panel.h"
+#include "platform/qt/pane_view.h"
+#include "platform/qt/printing.h"
+#include "platform/qt/screen_windows.h"
 
 namespace cfhx::qt {
 
@@ -32,6 +35,32 @@ private:
 };
 
 QtPlatform::QtPlatform() = default;
+
+void QtPlatform::attachWindows(ScreenWindows* windows, int summaryScreen) {
+    windows_ = windows;
+    summaryScreen_ = summaryScreen;
+}
+
+SessionPrinter& QtPlatform::printer() {
+    if (!printer_) printer_ = std::make_unique<SessionPrinter>(boxParent_, QString::fromStdString(today()));
+    return *printer_;
+}
+
+void QtPlatform::printSheet(const SheetPages& pages, PrintRoute route) {
+    if (route == PrintRoute::RawStream) {
+        printer().printRaw(pages);
+        return;
+    }
+    printer().print({.sheet = pages, .image = {}});
+}
+
+void QtPlatform::hardCopy(HardCopy window) {
+    if (!windows_) return;
+    QWidget* w = window == HardCopy::PaneWindow ? static_cast<QWidget*>(windows_->mainWindow())
+                                                : windows_->window(summaryScreen_);
+    if (window == HardCopy::PaneWindow) windows_->panePanel()->view()->sync();
+    printer().print({.sheet = {}, .image = w->grab().toImage()});
+}
 
 QtPlatform::~QtPlatform() {
     if (qApp) qApp->removeEventFilter(this);

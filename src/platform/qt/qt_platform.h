@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ class QWidget;
 namespace cfhx::qt {
 
 class PanePanel;
+class ScreenWindows;
+class SessionPrinter;
 
 class QtPlatform : public QObject, public Platform {
 public:
@@ -26,11 +29,19 @@ public:
     // The pane area that holds the answer line and the pause banner, and
     // the window the question boxes belong to.
     void attach(PanePanel* panel, QWidget* boxParent);
+    // The windows hard copies are taken of: the main window (the pane) and
+    // the result summary screen.
+    void attachWindows(ScreenWindows* windows, int summaryScreen);
 
     std::string readLine() override;
     void pause() override;
     bool askYesNo(std::string_view caption, std::string_view text) override;
     std::string today() override;
+    void printSheet(const SheetPages& pages, PrintRoute route) override;
+    void hardCopy(HardCopy window) override;
+
+    // The session's prints (made on the first use).
+    SessionPrinter& printer();
 
     // A fixed date instead of the system clock; empty restores the clock.
     void setToday(std::string date) { today_ = std::move(date); }
@@ -63,6 +74,9 @@ private:
 
     QPointer<PanePanel> panel_;
     QPointer<QWidget> boxParent_;
+    ScreenWindows* windows_ = nullptr;
+    int summaryScreen_ = -1;
+    std::unique_ptr<SessionPrinter> printer_;
     std::vector<Wait*> waits_;
     std::string today_;
     bool ending_ = false;

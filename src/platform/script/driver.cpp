@@ -1,5 +1,7 @@
 #include "platform/script/driver.h"
 
+#include <filesystem>
+#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -7,6 +9,7 @@
 
 #include "app/app.h"
 #include "app/control_flow.h"
+#include "platform/printer_stream.h"
 #include "platform/program.h"
 
 namespace cfhx {
@@ -68,6 +71,7 @@ public:
         app_.pane.setObserver(this);
         registerProcedures(app_);
         if (options_.install) options_.install(app_);
+        if (options_.renderer && !options_.outDir.empty()) options_.renderer->attach(app_);
     }
 
     int run() {
@@ -107,12 +111,68 @@ public:
     }
     std::string today() override { return options_.date.empty() ? systemDate() : options_.date; }
 
+    void printSheet(const SheetPages& pages, PrintRoute route) override {
+        const int n = ++prints_;
+        showPane();
+        out_ << "=== print " << n << ": calculation sheet, " << pages.size() << " pages, "
+             << (route == PrintRoute::Driver ? "print driver" : "raw printer stream") << " ===\n";
+        if (options_.outDir.empty()) return;
+        const std::string stem = "sheet-" + std::to_string(n);
+        std::string written;
+        if (writeFile(stem + ".prn", printerStream(pages))) written += " " + stem + ".prn";
+        if (route == PrintRoute::Driver) {
+            std::string error;
+            if (!options_.renderer) {
+                out_ << "=== no PDF: this program was built without the windows ===\n";
+            } else if (options_.renderer->writeSheetPdf(pages, outPath(stem + ".pdf"), error)) {
+                written += " " + stem + ".pdf";
+            } else {
+                cannotWrite(stem + ".pdf", error);
+            }
+        }
+        if (!written.empty()) out_ << "=== wrote" << written << " ===\n";
+    }
+
+    void hardCopy(HardCopy window) override {
+        const int n = ++hardCopies_;
+        showPane();
+        out_ << "=== hard copy " << n << ": "
+             << (window == HardCopy::PaneWindow ? "result table window" : "result summary screen") << " ===\n";
+        if (options_.outDir.empty()) return;
+        const std::string name = "hardcopy-" + std::to_string(n) + ".png";
+        std::string error;
+        if (!options_.renderer) {
+            out_ << "=== no image: this program was built without the windows ===\n";
+        } else if (options_.renderer->writeHardCopy(window, outPath(name), error)) {
+            out_ << "=== wrote " << name << " ===\n";
+        } else {
+            cannotWrite(name, error);
+        }
+    }
+
     // PaneObserver
     void paneClearing(const Pane&) override { showPane(); }
     void paneChanged(const Pane&) override { paneDirty_ = true; }
 
 private:
     static constexpr int kMaxNestedWaits = 64;
+
+    std::string outPath(const std::string& name) const {
+        return (std::filesystem::path(options_.outDir) / name).string();
+    }
+
+    bool writeFile(const std::string& name, const std::string& bytes) {
+        std::ofstream f(outPath(name), std::ios::binary);
+        f << bytes;
+        f.close();
+        if (f) return true;
+        cannotWrite(name, "cannot write the file");
+        return false;
+    }
+
+    void cannotWrite(const std::string& name, const std::string& why) {
+        fail(kScriptCannotWrite, "--out: " + outPath(name) + ": " + why);
+    }
 
     bool nextLine(std::string& line) {
         if (!std::getline(in_, line)) return false;
@@ -245,7 +305,14 @@ private:
         }
         size_t dot = name.find('.');
         click(app_, name.substr(0, dot), name.substr(dot + 1));
-        if (app_.ended) throw EndProgram{};
+        if (app_.ended) {
+            // Ended by the program itself: its finish was confirmed.
+            if (status_ == kScriptDone) {
+                showPane();
+                out_ << "=== the program has finished ===\n";
+            }
+            throw EndProgram{};
+        }
         return false;
     }
 
@@ -298,6 +365,8 @@ private:
     int lineNo_ = 0;
     int depth_ = 0;
     int status_ = kScriptDone;
+    int prints_ = 0;
+    int hardCopies_ = 0;
     bool paneDirty_ = false;
     std::string answer_;
 };

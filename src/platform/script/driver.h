@@ -6,15 +6,33 @@
 #include <iosfwd>
 #include <string>
 
+#include "app/platform.h"
+
 namespace cfhx {
 
 struct App;
+
+// Draws what the windows would print: the sheet as a PDF, a window as an
+// image. The Qt build has one; without it a headless run writes the raw
+// printer stream only.
+struct PrintRenderer {
+    virtual ~PrintRenderer() = default;
+    // Before start-up: mirror the program's screens.
+    virtual void attach(App& app) = 0;
+    // False, with the reason in `error`, when the file cannot be written.
+    virtual bool writeSheetPdf(const SheetPages& pages, const std::string& path, std::string& error) = 0;
+    virtual bool writeHardCopy(HardCopy window, const std::string& path, std::string& error) = 0;
+};
 
 struct ScriptOptions {
     std::string date;  // "YY/MM/DD"; empty for today's date
     // Runs after the program's procedures are registered, before start-up
     // (tests use it to add procedures of their own).
     std::function<void(App&)> install;
+    // Where prints and hard copies are written (sheet-N.pdf, sheet-N.prn,
+    // hardcopy-N.png); empty: the transcript only names them.
+    std::string outDir;
+    PrintRenderer* renderer = nullptr;
 };
 
 // Exit statuses of a script run.
@@ -24,6 +42,9 @@ enum ScriptStatus : int {
     kScriptBadLine = 2,
     kScriptUnansweredWait = 3,
 };
+// A file of --out that could not be written ends the run like an unreadable
+// script.
+inline constexpr int kScriptCannotWrite = kScriptCannotOpen;
 
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options);
 
