@@ -1,5 +1,6 @@
 // The printed calculation sheet: rows per case and mode, SI against old
-// figures, the page break, the line widths, and one reviewed sheet per mode.
+// figures, the page break, the line widths, and reviewed sheets of three
+// cases in every mode.
 #include "report/sheet.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,12 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/text_width.h"
 #include "support/result_records.h"
+#include "support/sample_runs.h"
 
 namespace cfhx {
 namespace {
@@ -273,14 +276,28 @@ std::string readFile(const fs::path& p) {
     return s.str();
 }
 
-class ReviewedSheet : public ::testing::TestWithParam<const char*> {};
+// A reviewed case: the file-name stem and how its record is made.
+struct SheetCase {
+    const char* name;
+    calc::Record (*record)();
+};
 
-// The sensible gas/gas sheet of each mode, byte for byte;
+const SheetCase kSheetCases[] = {
+    {.name = "gas", .record = testing::finishedGasSheetRun},
+    {.name = "water-humid", .record = [] { return testing::finishedSample(testing::kWaterHumidSample); }},
+    {.name = "typed-in", .record = [] { return testing::finishedSample(testing::kTypedInCondensingSample); }},
+};
+
+class ReviewedSheet : public ::testing::TestWithParam<std::tuple<SheetCase, const char*>> {};
+
+// Each reviewed case in each mode, byte for byte;
 // CFHX_UPDATE_SHEETS=1 rewrites the reviewed files instead.
-TEST_P(ReviewedSheet, MatchesTheGasRun) {
-    const fs::path golden = fs::path(__FILE__).parent_path() / "sheets" / (std::string(GetParam()) + ".txt");
+TEST_P(ReviewedSheet, MatchesTheReviewedFile) {
+    const auto& [sheetCase, mode] = GetParam();
+    const fs::path golden =
+        fs::path(__FILE__).parent_path() / "sheets" / (std::string(sheetCase.name) + "-" + mode + ".txt");
     std::string text;
-    for (const std::string& l : sheetLines(testing::finishedGasSheetRun(), GetParam(), kDate)) text += l + "\n";
+    for (const std::string& l : sheetLines(sheetCase.record(), mode, kDate)) text += l + "\n";
     if (std::getenv("CFHX_UPDATE_SHEETS") != nullptr) {
         std::ofstream(golden, std::ios::binary) << text;
         return;
@@ -296,7 +313,13 @@ TEST_P(ReviewedSheet, MatchesTheGasRun) {
     EXPECT_EQ(text, readFile(golden));
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ReviewedSheet, ::testing::Values("J", "JSI"));
+INSTANTIATE_TEST_SUITE_P(CasesAndModes, ReviewedSheet,
+                         ::testing::Combine(::testing::ValuesIn(kSheetCases), ::testing::Values("J", "JSI", "E", "ESI")),
+                         [](const auto& info) {
+                             std::string n = std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param);
+                             for (char& ch : n) ch = ch == '-' ? '_' : ch;
+                             return n;
+                         });
 
 }  // namespace
 }  // namespace cfhx
