@@ -249,6 +249,9 @@ double sheetValue(SheetValue v, const Record& r, const OldFigures& old, const Sh
         case V::Es: return r.Es;
         case V::Wc: return r.Wc;
         case V::WcGrams: return si ? D(r.Wc) * kGramsPerKg : D(r.Wc);
+        case V::WcPerS: return si ? D(r.Wc) : D(r.Wc) / calc::kSecondsPerHour;
+        case V::WtcPerS: return si ? D(r.Wtc) : D(r.Wtc) / calc::kSecondsPerHour;
+        case V::WoPerS: return si ? D(r.Wo) : D(r.Wo) / calc::kSecondsPerHour;
         case V::Wtc: return r.Wtc;
         case V::Wo: return r.Wo;
         case V::Twav: return r.Twav;

@@ -60,6 +60,7 @@ enum class SheetValue : uint8_t {
     KI, KOsheet,                  // KI/AR/Ao·Aeff
     Fe, LMTD, Fthe, FF, Et, Es, Wc, Wtc, Wo, Twav,
     WcGrams,                      // Wc, g/s in SI
+    WcPerS, WtcPerS, WoPerS,      // Wc, Wtc, Wo in kg/s whatever the units
     PtLiquid, PtGas, PsGas,
     Ai, Ao, Aoe, Tubes, Df, W, Length, BodyH, BodyW,  // Nv·Nh, Nt·TL, Pv·NV + Pv/2, Ph·Nh
     VNo, ShellMassIn, ShellMassOut, TubeMassIn, TubeMassOut,
@@ -180,7 +181,7 @@ inline constexpr SheetRow kSettingsJ[] = {
     {.format = "      ┃  │冷媒圧力損失　　        ┃      < SRFT=###.###>     ┃  kgf/m   ┃", .when = W::Evaporation, .values = {V::SIGt}},
 };
 
-// Mode "J": thermal results.
+// Mode "J": thermal results; the phase-change flows in kg/s as the rows are labelled.
 inline constexpr SheetRow kThermalJ[] = {
     {.format = "      ┃1 │交換熱量　　　          ┃      < Q=#######.# >     ┃  kcal/h  ┃", .when = W::ArrangementLatent, .values = {V::Q}},
     {.format = "      ┃1 │交換熱量　　　          ┃      < Q=#######.# >     ┃  kcal/h  ┃", .when = W::ArrangementCross, .values = {V::Q2}},
@@ -212,9 +213,9 @@ inline constexpr SheetRow kThermalJ[] = {
     {.format = "      ┃12│温度効率　　　　　　    ┃ Et=.###    │ Es=.###    ┃    －    ┃", .when = W::NotVapour, .values = {V::Et, V::Es}},
     {.format = "      ┃12│温度効率　　　　　　    ┃     －     │ Es=.###    ┃    －    ┃", .when = W::Vapour, .values = {V::Es}},
     {.format = "      ┃13│平均管壁温度　　　      ┃      < Twav=###.# >      ┃    ℃    ┃", .when = W::Always, .values = {V::Twav}},
-    {.format = "      ┃  │蒸発量　　　　　　  　　┃ Wtc=##.### │     －　   ┃　 kg/s 　┃", .when = W::PhaseEvaporation, .values = {V::Wc}},
-    {.format = "      ┃  │凝縮量　　　　　　　　  ┃ Wtc=#.#### │     －　   ┃   kg/s   ┃", .when = W::PhaseCondensation, .values = {V::Wc}},
-    {.format = "      ┃  │凝縮量　　　　　　　　  ┃ Wtc=#.#### │Wo=####.#   ┃   kg/s   ┃", .when = W::PhaseLatent, .values = {V::Wtc, V::Wo}},
+    {.format = "      ┃  │蒸発量　　　　　　  　　┃ Wtc=##.### │     －　   ┃　 kg/s 　┃", .when = W::PhaseEvaporation, .values = {V::WcPerS}},
+    {.format = "      ┃  │凝縮量　　　　　　　　  ┃ Wtc=#.#### │     －　   ┃   kg/s   ┃", .when = W::PhaseCondensation, .values = {V::WcPerS}},
+    {.format = "      ┃  │凝縮量　　　　　　　　  ┃ Wtc=#.#### │Wo=####.#   ┃   kg/s   ┃", .when = W::PhaseLatent, .values = {V::WtcPerS, V::WoPerS}},
     {.format = "      ┃14│圧力損失　　            ┃ DPt=###.###│ DPs=###.###┃   mmAq   ┃", .when = W::NotWater, .values = {V::PtGas, V::PsGas}},
     {.format = "      ┃14│圧力損失　　   　       ┃ DPt=##.####│DPs=####.##┃kg/cm2,mmAq┃", .when = W::Water, .values = {V::PtLiquid, V::PsGas}},
 };
