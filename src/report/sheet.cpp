@@ -147,6 +147,7 @@ struct OldFigures {
 
 constexpr double kKgPerTonne = 1000.0;
 constexpr double kMmPerM = 1000.0;
+constexpr double kGramsPerKg = 1000.0;
 
 // Duties of the sheet's check, kcal/h: the screen check for a latent side;
 // sensible sides from the actual flows, the tube liquid against the
@@ -247,6 +248,10 @@ double sheetValue(SheetValue v, const Record& r, const OldFigures& old, const Sh
         case V::Et: return r.Et;
         case V::Es: return r.Es;
         case V::Wc: return r.Wc;
+        case V::WcGrams: return si ? D(r.Wc) * kGramsPerKg : D(r.Wc);
+        case V::WcPerS: return si ? D(r.Wc) : D(r.Wc) / calc::kSecondsPerHour;
+        case V::WtcPerS: return si ? D(r.Wtc) : D(r.Wtc) / calc::kSecondsPerHour;
+        case V::WoPerS: return si ? D(r.Wo) : D(r.Wo) / calc::kSecondsPerHour;
         case V::Wtc: return r.Wtc;
         case V::Wo: return r.Wo;
         case V::Twav: return r.Twav;
@@ -282,6 +287,8 @@ double sheetValue(SheetValue v, const Record& r, const OldFigures& old, const Sh
 
 const T::SheetMode& sheetMode(const DisplayMode& m) {
     if (m.name == Lang::JSI) return T::kSheetJsi;
+    if (m.name == Lang::E) return T::kSheetE;
+    if (m.name == Lang::ESI) return T::kSheetEsi;
     return T::kSheetJ;
 }
 
@@ -400,9 +407,10 @@ std::vector<std::vector<std::string>> sheetPages(const Record& original, std::st
     w.empty(1);
     w.line(t.input);
     const std::span<const SheetRow> inputTables[] = {t.properties, t.dimensions, t.settings};
+    const std::string_view inputHeadings[] = {t.propertiesHeading, t.heading, t.heading};
     for (size_t i = 0; i < 3; ++i) {
         w.line(t.inputSections[i]);
-        w.table(t.heading, inputTables[i]);
+        w.table(inputHeadings[i], inputTables[i]);
     }
     w.empty(sheetBreakLines(original));
     std::vector<std::vector<std::string>> pages;

@@ -17,9 +17,9 @@ namespace cfhx::report {
 // the humid-gas table of a latent side with its end mark, the heat-balance
 // check and four closing empty lines.
 //
-// `mode` is "J" or "JSI" (anything else reads as "J"; the English sheets
-// "E" and "ESI" have no tables here yet); `date` is
-// the date text of the title. The record is in the old units as the
+// `mode` is "J", "JSI", "E" or "ESI" (anything else reads as "J"); the
+// English sheets keep the rows and order of their own form. `date` is the
+// date text of the title. The record is in the old units as the
 // calculation leaves it; an SI sheet converts a copy, the caller's record is
 // never touched. The heat-balance ratios are taken in the old units.
 std::vector<std::vector<std::string>> sheetPages(const calc::Record& r, std::string_view mode, std::string_view date);

@@ -59,6 +59,8 @@ enum class SheetValue : uint8_t {
     Q, Q2, VsDsN, VsaDs, DtN, DsN, VW, UM, Ht, Hs, RetT, Ret, Res, Kc,
     KI, KOsheet,                  // KI/AR/Ao·Aeff
     Fe, LMTD, Fthe, FF, Et, Es, Wc, Wtc, Wo, Twav,
+    WcGrams,                      // Wc, g/s in SI
+    WcPerS, WtcPerS, WoPerS,      // Wc, Wtc, Wo in kg/s whatever the units
     PtLiquid, PtGas, PsGas,
     Ai, Ao, Aoe, Tubes, Df, W, Length, BodyH, BodyW,  // Nv·Nh, Nt·TL, Pv·NV + Pv/2, Ph·Nh
     VNo, ShellMassIn, ShellMassOut, TubeMassIn, TubeMassOut,
@@ -89,7 +91,8 @@ struct SheetMode {
     string_view output;
     std::array<string_view, 2> outputSections;
     string_view wetShell, wetTube;
-    string_view heading;  // column heading of the input and result tables
+    string_view heading;            // column heading of the tables
+    string_view propertiesHeading;  // that of the physical properties
     std::span<const SheetRow> properties, dimensions, settings, thermal, body, wetShellRows, wetTubeRows;
 };
 
@@ -178,7 +181,7 @@ inline constexpr SheetRow kSettingsJ[] = {
     {.format = "      ┃  │冷媒圧力損失　　        ┃      < SRFT=###.###>     ┃  kgf/m   ┃", .when = W::Evaporation, .values = {V::SIGt}},
 };
 
-// Mode "J": thermal results.
+// Mode "J": thermal results; the phase-change flows in kg/s as the rows are labelled.
 inline constexpr SheetRow kThermalJ[] = {
     {.format = "      ┃1 │交換熱量　　　          ┃      < Q=#######.# >     ┃  kcal/h  ┃", .when = W::ArrangementLatent, .values = {V::Q}},
     {.format = "      ┃1 │交換熱量　　　          ┃      < Q=#######.# >     ┃  kcal/h  ┃", .when = W::ArrangementCross, .values = {V::Q2}},
@@ -210,9 +213,9 @@ inline constexpr SheetRow kThermalJ[] = {
     {.format = "      ┃12│温度効率　　　　　　    ┃ Et=.###    │ Es=.###    ┃    －    ┃", .when = W::NotVapour, .values = {V::Et, V::Es}},
     {.format = "      ┃12│温度効率　　　　　　    ┃     －     │ Es=.###    ┃    －    ┃", .when = W::Vapour, .values = {V::Es}},
     {.format = "      ┃13│平均管壁温度　　　      ┃      < Twav=###.# >      ┃    ℃    ┃", .when = W::Always, .values = {V::Twav}},
-    {.format = "      ┃  │蒸発量　　　　　　  　　┃ Wtc=##.### │     －　   ┃　 kg/s 　┃", .when = W::PhaseEvaporation, .values = {V::Wc}},
-    {.format = "      ┃  │凝縮量　　　　　　　　  ┃ Wtc=#.#### │     －　   ┃   kg/s   ┃", .when = W::PhaseCondensation, .values = {V::Wc}},
-    {.format = "      ┃  │凝縮量　　　　　　　　  ┃ Wtc=#.#### │Wo=####.#   ┃   kg/s   ┃", .when = W::PhaseLatent, .values = {V::Wtc, V::Wo}},
+    {.format = "      ┃  │蒸発量　　　　　　  　　┃ Wtc=##.### │     －　   ┃　 kg/s 　┃", .when = W::PhaseEvaporation, .values = {V::WcPerS}},
+    {.format = "      ┃  │凝縮量　　　　　　　　  ┃ Wtc=#.#### │     －　   ┃   kg/s   ┃", .when = W::PhaseCondensation, .values = {V::WcPerS}},
+    {.format = "      ┃  │凝縮量　　　　　　　　  ┃ Wtc=#.#### │Wo=####.#   ┃   kg/s   ┃", .when = W::PhaseLatent, .values = {V::WtcPerS, V::WoPerS}},
     {.format = "      ┃14│圧力損失　　            ┃ DPt=###.###│ DPs=###.###┃   mmAq   ┃", .when = W::NotWater, .values = {V::PtGas, V::PsGas}},
     {.format = "      ┃14│圧力損失　　   　       ┃ DPt=##.####│DPs=####.##┃kg/cm2,mmAq┃", .when = W::Water, .values = {V::PtLiquid, V::PsGas}},
 };
@@ -403,6 +406,7 @@ inline constexpr SheetMode kSheetJ{
     .wetShell = "       Ⅲ. ｼｪﾙ側湿り伝熱緒特性　",
     .wetTube = "       Ⅲ. 管内側湿り伝熱緒特性 ",
     .heading = "      ┃No│     項　　　目 　      ┃   管内側　 │ 　ｼｪﾙ側 　 ┃   単位   ┃",
+    .propertiesHeading = "      ┃No│     項　　　目 　      ┃   管内側　 │ 　ｼｪﾙ側 　 ┃   単位   ┃",
     .properties = kPropertiesJ,
     .dimensions = kDimensionsJ,
     .settings = kSettingsJ,
@@ -425,6 +429,7 @@ inline constexpr SheetMode kSheetJsi{
     .wetShell = "       Ⅲ. ｼｪﾙ側湿り伝熱緒特性　",
     .wetTube = "       Ⅲ. 管内側湿り伝熱緒特性 ",
     .heading = "      ┃No│     項　　　目 　      ┃   管内側　 │ 　ｼｪﾙ側 　 ┃   単位   ┃",
+    .propertiesHeading = "      ┃No│     項　　　目 　      ┃   管内側　 │ 　ｼｪﾙ側 　 ┃   単位   ┃",
     .properties = kPropertiesJsi,
     .dimensions = kDimensionsJsi,
     .settings = kSettingsJsi,
@@ -432,6 +437,303 @@ inline constexpr SheetMode kSheetJsi{
     .body = kBodyJsi,
     .wetShellRows = kWetShellJsi,
     .wetTubeRows = kWetTubeJsi,
+};
+
+// Mode "E": physical properties; HtcMode 3 ends the surface-tension row with plain blanks.
+inline constexpr SheetRow kPropertiesE[] = {
+    {.format = "      ┃1 │FLUI.DENSITY            ┃ Dt=####.###│ Ds=####.###┃  kg/m3   ┃", .when = W::Always, .values = {V::Dt, V::Ds}},
+    {.format = "      ┃2 │SPECIFIC HEAT           ┃ Ct=##.###  │ Cs=##.###  ┃kcal/kgﾟc ┃", .when = W::Always, .values = {V::Ct, V::Cs}},
+    {.format = "      ┃3 │SCALE FACTOR            ┃ Rt=#.####  │ Rs=#.####  ┃m2hﾟc/kcal┃", .when = W::Always, .values = {V::Rt, V::Rs}},
+    {.format = "      ┃4 │FLUI.THERMAL CONDUCTI.  ┃ Kt=#.####  │ Ks=#.####  ┃kcal/mhﾟc ┃", .when = W::Always, .values = {V::Kt, V::Ks}},
+    {.format = "      ┃5 │THERMAL CONDUCTI.OF FIN ┃       < Kf=###.## >      ┃kcal/mhﾟc ┃", .when = W::Finned, .values = {V::Kf}},
+    {.format = "      ┃6 │THERMAL CONDUCTI.OF TUBE┃       < Km=###.## >      ┃kcal/mhﾟc ┃", .when = W::Always, .values = {V::Km}},
+    {.format = "      ┃7 │VISCOSITY               ┃ Vt=#.####  │ Vs=#.####  ┃  m2/h    ┃", .when = W::Always, .values = {V::VIt, V::VIs}},
+    {.format = "      ┃8 │HUMIDITY                ┃ Xt=##.#### │ Xs=##.#### ┃  kg/kg   ┃", .when = W::Always, .values = {V::Xt, V::Xs}},
+    {.format = "      ┃9 │PRANDTL NUMBER          ┃ Prt=##.### │ Prs=##.### ┃    －    ┃", .when = W::Always, .values = {V::Prt, V::Prs}},
+    {.format = "      ┃10│SAT.PRESSURE            ┃ Pt=##.#### │     －     ┃  kgf/cm2 ┃", .when = W::TubeSaturation, .values = {V::Psat}},
+    {.format = "      ┃11│SRFACETENTION           ┃ Xt=#.####　│     －     ┃  kgf/m　 ┃", .when = W::TubeSaturationBoth, .values = {V::SIGt}},
+    {.format = "      ┃11│SRFACETENTION           ┃ Xt=#.####　│     －     ┃  kgf/m   ┃", .when = W::TubeSaturationShellGiven, .values = {V::SIGt}},
+};
+
+// Mode "E": dimensions.
+inline constexpr SheetRow kDimensionsE[] = {
+    {.format = "      ┃1 │TUBE DIAMETER           ┃ DI=#.####  │ DO=#.####  ┃    m     ┃", .when = W::Always, .values = {V::DI, V::DO}},
+    {.format = "      ┃2 │FIN NUMBER/INCH         ┃      < I =##.### >       ┃    －    ┃", .when = W::Always, .values = {V::FPI}},
+    {.format = "      ┃3 │FIN HIGHT               ┃      < Fh=#.#### >       ┃    m     ┃", .when = W::Always, .values = {V::Fh}},
+    {.format = "      ┃4 │FIN THICKNESS           ┃      < FT=#.#### >       ┃    m     ┃", .when = W::Always, .values = {V::FT}},
+    {.format = "      ┃5 │VERTICAL TUBE PITCH     ┃      < Pv=#.#### >       ┃    m     ┃", .when = W::Always, .values = {V::Pv}},
+    {.format = "      ┃6 │HORIZONTAL TUBE PITCH   ┃      < Ph=#.#### >       ┃    m     ┃", .when = W::Always, .values = {V::Ph}},
+};
+
+// Mode "E": set conditions. The inlets; the outlet row of the one-outlet cases shows Tso.
+inline constexpr SheetRow kSettingsE[] = {
+    {.format = "      ┃1 │PASS NUMBER             ┃ PNt=##     │ PNs=##     ┃   －　　 ┃", .when = W::Always, .values = {V::PNt, V::PNs}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Wt=######.#│ Ws=######.#┃   kg/h   ┃", .when = W::FlowTypedIn, .values = {V::Wt, V::Ws}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Vt=######.#│ Vs=######.#┃kg/h,Nm3/h┃", .when = W::FlowNormalShellMass, .values = {V::VtDtN, V::Vs}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Vt=######.#│ Vs=######.#┃   Nm3/h  ┃", .when = W::FlowNormalShellNormal, .values = {V::Vt, V::Vs}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Wt=######.#│ Ws=######.#┃   kg/h   ┃", .when = W::FlowTubeMass, .values = {V::VtDtN, V::Wsx}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Wt=###.#   │ Vs=######.#┃t/h, Nm3/h┃", .when = W::FlowWaterLatent, .values = {V::Wtt, V::Vs}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Wt=###.#   │ Vs=######.#┃t/h, Nm3/h┃", .when = W::FlowWaterSensible, .values = {V::Wtt, V::VsWaterShell}},
+    {.format = "      ┃4 │INLET TEMPERATURE       ┃ Tti=####.# │ Tsi=####.# ┃   ﾟc     ┃", .when = W::TempLatentShell, .values = {V::Tti, V::TdewS}},
+    {.format = "      ┃4 │INLET TEMPERATURE       ┃ Tti=####.# │ Tsi=####.# ┃   ﾟc     ┃", .when = W::TempInletOnly, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃4 │INLET TEMPERATURE       ┃ Tti=####.# │ Tsi=####.# ┃   ﾟc     ┃", .when = W::TempOneOutlet, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃3 │OUTLET TEMPERATURE      ┃     －     │ Tso=####.# ┃   ﾟc     ┃", .when = W::TempOneOutlet, .values = {V::Tso}},
+    {.format = "      ┃3 │INLET TEMPERATURE       ┃ Tti=####.# │ TSi=####.# ┃ 　ﾟc     ┃", .when = W::TempBothOutlets, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃4 │OUTLET TEMPERATURE      ┃ Tto=####.# │ TSo=####.# ┃   ﾟc     ┃", .when = W::TempBothOutlets, .values = {V::Tto, V::Tso}},
+    {.format = "      ┃5 │WIDTH OF TUBE BUNDLE    ┃      < H =##.### >       ┃    m     ┃", .when = W::RowsAndLength, .values = {V::H}},
+    {.format = "      ┃6 │VERTICAL TUBE NUMBER    ┃      < Nv=###.#  >       ┃    －    ┃", .when = W::RowsAndLength, .values = {V::Nv}},
+    {.format = "      ┃7 │TUBE LENGTH             ┃      < TL=##.### >       ┃    m     ┃", .when = W::Always, .values = {V::TL}},
+    {.format = "      ┃8 │HORIZONTAL TUBE NUMBER  ┃      < Nh=###.#  >       ┃    －    ┃", .when = W::Always, .values = {V::Nh}},
+    {.format = "      ┃6 │VERTICAL TUBE NUMBER    ┃      < Nv=###.#  >       ┃   －     ┃", .when = W::FrontRows, .values = {V::Nv}},
+    {.format = "      ┃9 │TWISTED TAPE PITCH      ┃      < Pich=###.#>       ┃   mm     ┃", .when = W::Tape, .values = {V::TapePitch}},
+};
+
+// Mode "E": thermal results.
+inline constexpr SheetRow kThermalE[] = {
+    {.format = "      ┃1 │EXCH.AS HEAT            ┃      < Q=#######.# >     ┃  kcal/h  ┃", .when = W::ArrangementLatent, .values = {V::Q}},
+    {.format = "      ┃1 │EXCH.AS HEAT            ┃      < Q=#######.# >     ┃  kcal/h  ┃", .when = W::ArrangementCross, .values = {V::Q2}},
+    {.format = "      ┃2 │INLET GAS TEMPERETURE   ┃ Tti=###.#  │ Tsi=###.#  ┃    ﾟC    ┃", .when = W::ArrangementCross, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃3 │OUTLET GAS TEMPERETURE  ┃ Tto=###.#  │ Tso=###.#  ┃    ﾟC    ┃", .when = W::ArrangementCross, .values = {V::T2X, V::TY2}},
+    {.format = "      ┃2 │INLET GAS TEMPERETURE   ┃ Tti=###.#  │ Tsi=###.#  ┃    ﾟC    ┃", .when = W::ArrangementLatent, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃3 │OUTLET GAS TEMPERETURE  ┃ Tto=###.#  │ Tso=###.#  ┃    ﾟC    ┃", .when = W::ArrangementLatent, .values = {V::Tto, V::Tso}},
+    {.format = "      ┃4 │FLUID WEIGHT.FLOWRATE   ┃ Wt=######.#│ Ws=######.#┃    kg/h  ┃", .when = W::MassTypedIn, .values = {V::Wt, V::Ws}},
+    {.format = "      ┃4 │FLUID WEIGHT FLOWRATE   ┃ Wt=######.#│ Ws=######.#┃   kg/h   ┃", .when = W::MassGasLatent, .values = {V::VtDtN, V::VsDsN}},
+    {.format = "      ┃4 │FLUID WEIGHT FLOWRATE   ┃ Wt=######.#│ Ws=######.#┃   kg/h   ┃", .when = W::MassGasShellMass, .values = {V::VtDtN, V::Wsx}},
+    {.format = "      ┃4 │FLUID WEIGHT FLOWRATE   ┃ Wt=######.#│ Ws=######.#┃   kg/h   ┃", .when = W::MassGasShellOpen, .values = {V::VtDtN, V::VsaDs}},
+    {.format = "      ┃4 │FLUID WEIGHT.FLOWRATE   ┃ Wt=######.#│ Ws=######.#┃    kg/h  ┃", .when = W::MassWaterShellMass, .values = {V::WttKg, V::VsDsN}},
+    {.format = "      ┃4 │FLUID WEIGHT.FLOWRATE   ┃ Wt=######.#│ Ws=######.#┃    kg/h  ┃", .when = W::MassWaterShellOpen, .values = {V::WttKg, V::Wsx}},
+    {.format = "      ┃  │  ◇ Normal density     ┃ Dni=#.###  │ Dno=#.###  ┃  kgN/m3  ┃", .when = W::NotWater, .values = {V::DtN, V::DsN}},
+    {.format = "      ┃  │  ◇ Normal density     ┃     －     │ Dno=#.###  ┃  kgN/m3  ┃", .when = W::Water, .values = {V::DsN}},
+    {.format = "      ┃5 │MAX.FLUID VELOCITY      ┃ Ut=##.##   │ Us=##.##   ┃    m/s   ┃", .when = W::Always, .values = {V::VW, V::UM}},
+    {.format = "      ┃6 │HEAT TR.COEFFI.         ┃ Ht=#####.# │ Hs=#####.# ┃kcal/m2hﾟc┃", .when = W::Tape, .values = {V::Ht, V::Hs}},
+    {.format = "      ┃7 │REYNOLDS NO.            ┃ Ret=#####.#│ Res=#####.#┃    －    ┃", .when = W::Tape, .values = {V::RetT, V::Res}},
+    {.format = "      ┃6 │HEAT TR.COEFFI.         ┃ Ht=#####.# │ Hs=#####.# ┃kcal/m2hﾟc┃", .when = W::NoTape, .values = {V::Ht, V::Hs}},
+    {.format = "      ┃7 │REYNOLDS NO.            ┃ Ret=#######│ Res=#######┃    －    ┃", .when = W::NoTape, .values = {V::Ret, V::Res}},
+    {.format = "      ┃8 │ENHANCEMENT RATE OF WET ┃ Kc=##.###  │     －     ┃    －    ┃", .when = W::LatentTube, .values = {V::Kc}},
+    {.format = "      ┃  │GAS HEAT TRANSFER       ┃            │            ┃          ┃", .when = W::LatentTube},
+    {.format = "      ┃8 │ENHANCEMENT RATE OF WET ┃     －     │ Kc=##.###  ┃    －    ┃", .when = W::LatentShell, .values = {V::Kc}},
+    {.format = "      ┃  │GAS HEAT TRANSFER       ┃            │            ┃          ┃", .when = W::LatentShell},
+    {.format = "      ┃9 │OVERALL HEAT TR.COEFF.  ┃ Kt=####.#  │ Ks=####.#  ┃kcal/m2hﾟc┃", .when = W::Always, .values = {V::KI, V::KOsheet}},
+    {.format = "      ┃10│FIN EFFICIENCY          ┃     －     │ Es=#.####  ┃    －    ┃", .when = W::Finned, .values = {V::Fe}},
+    {.format = "      ┃11│LOG.MEAM TEMP.DEF.      ┃      < LMTD=###.#  >     ┃    ℃    ┃", .when = W::NotCounterLatent, .values = {V::LMTD}},
+    {.format = "      ┃  │                        ┃  < corrrect.fact.=#.### >┃    －    ┃", .when = W::NotCounterLatent, .values = {V::Fthe}},
+    {.format = "      ┃11│LOG.MEAM TEMP.DEF.      ┃      < LMTD=###.# >      ┃    ℃    ┃", .when = W::CounterLatent, .values = {V::LMTD}},
+    {.format = "      ┃                            ┃  < correct.fact.=#.### > ┃    －    ┃", .when = W::CounterLatent, .values = {V::FF}},
+    {.format = "      ┃12│THERMAL COEFFICIENT     ┃ Et=.###    │ Es=.###    ┃    －    ┃", .when = W::NotVapour, .values = {V::Et, V::Es}},
+    {.format = "      ┃12│THERMAL COEFFICIENT     ┃     －     │ Es=.###    ┃    －    ┃", .when = W::Vapour, .values = {V::Es}},
+    {.format = "      ┃  │MATERIAL TRANS. FLOWRATE┃ Wtc=####.# │     －     ┃   kg/h   ┃", .when = W::Vapour, .values = {V::Wc}},
+    {.format = "      ┃13│AV.TUBE WALL TEMP.      ┃      < Twav=###.# >      ┃    ℃    ┃", .when = W::Always, .values = {V::Twav}},
+    {.format = "      ┃14│PRESS.LOSS              ┃ DPt=###.###│ DPs=###.###┃   mmAq   ┃", .when = W::NotWater, .values = {V::PtGas, V::PsGas}},
+    {.format = "      ┃14│PRESS.LOSS              ┃ DPt=##.####│DPs=####.##┃kg/cm2,mmAq┃", .when = W::Water, .values = {V::PtLiquid, V::PsGas}},
+};
+
+// Mode "E": body size.
+inline constexpr SheetRow kBodyE[] = {
+    {.format = "      ┃2 │ACTUAL TUBES AREA       ┃Ai=#####.#  │Ao=#####.#  ┃    m2    ┃", .when = W::Always, .values = {V::Ai, V::Ao}},
+    {.format = "      ┃2 │EFFECTIV TUBES AREA     ┃      -     │Ao=#####.#  ┃    m2    ┃", .when = W::Finned, .values = {V::Aoe}},
+    {.format = "      ┃3 │WHOLE NUMBER OF TUBES   ┃       < N=#####.##   >   ┃    －    ┃", .when = W::Always, .values = {V::Tubes}},
+    {.format = "      ┃5 │DIAMATER OF FIN TUBE    ┃       < Df=#.#####  >    ┃    m     ┃", .when = W::Finned, .values = {V::Df}},
+    {.format = "      ┃6 │HORIZONTAL TUBE BUNDLE  ┃       < W =#.###    >    ┃    m     ┃", .when = W::Always, .values = {V::W}},
+    {.format = "      ┃7 │VERTICAL TUBE BUNDLE    ┃       < H =##.###   >    ┃    m     ┃", .when = W::Always, .values = {V::H}},
+    {.format = "      ┃8 │VERTICAL TUBE NUMBER    ┃       < Nv=#####.#  >    ┃    －    ┃", .when = W::Always, .values = {V::Nv}},
+    {.format = "      ┃9 │WHOLE TUBE LENGTH       ┃       < L =#####.## >    ┃    m     ┃", .when = W::Always, .values = {V::Length}},
+    {.format = "      ┃10│ ESTIMATE OF BODY SIZE  ┃tl=#.###×h=##.##×w=#.###┃    m     ┃", .when = W::Always, .values = {V::TL, V::BodyH, V::BodyW}},
+};
+
+// Mode "E": saturated humid gas on the shell side (heading row first).
+inline constexpr SheetRow kWetShellE[] = {
+    {.format = "      ┃No│        Items      　　   ┃ Inlet side │Outlet side ┃　Unit  ┃", .when = W::Always},
+    {.format = "      ┃1 │NORMAL GAS FLOWRATE   　　┃ VNi=###### │ VNo=###### ┃ Nm3/h  ┃", .when = W::Always, .values = {V::Vs, V::VNo}},
+    {.format = "      ┃2 │WEIGHT FLOWRATE     　　　┃ Wsi=###### │ Wso=###### ┃ kg/h   ┃", .when = W::Always, .values = {V::ShellMassIn, V::ShellMassOut}},
+    {.format = "      ┃3 │SAT.HUMIDITY PRESS. 　　　┃ Psi=#.###  │ Pso=#.###  ┃ kg/cm2 ┃", .when = W::Always, .values = {V::PvsIn, V::PvsOut}},
+    {.format = "      ┃4 │SAT.ENTHALPY         　　 ┃ Hsi=####.##│ Hso=####.##┃ kg/kg  ┃", .when = W::Always, .values = {V::HsatIn, V::HsatOut}},
+    {.format = "      ┃5 │SAT.ABS.HUMID.            ┃ Xsi=##.####│ Xso=##.####┃ kg/kg  ┃", .when = W::Always, .values = {V::Xin, V::Xout}},
+    {.format = "      ┃6 │CONDENSATE RECOVERY  　　 ┃      < Wc =###### >      ┃ kg/h   ┃", .when = W::Always, .values = {V::Wc}},
+    {.format = "      ┃7 │Max. H2O WEIGHT FLOW RATE ┃      < Wm =###### >      ┃ kg/h   ┃", .when = W::Always, .values = {V::Wm}},
+};
+
+// Mode "E": saturated humid gas in the tubes: the shell rows with tube values, enthalpy in kcal/kg.
+inline constexpr SheetRow kWetTubeE[] = {
+    {.format = "      ┃No│        Items             ┃ Inlet side │Outlet side ┃  Unit  ┃", .when = W::Always},
+    {.format = "      ┃1 │NORMAL GAS FLOWRATE   　　┃ VNi=###### │ VNo=###### ┃ Nm3/h  ┃", .when = W::Always, .values = {V::Vt, V::VNo}},
+    {.format = "      ┃2 │WEIGHT FLOWRATE     　　　┃ Wsi=###### │ Wso=###### ┃ kg/h   ┃", .when = W::Always, .values = {V::TubeMassIn, V::TubeMassOut}},
+    {.format = "      ┃3 │SAT.HUMIDITY PRESS. 　　　┃ Psi=#.###  │ Pso=#.###  ┃ kg/cm2 ┃", .when = W::Always, .values = {V::PvsIn, V::PvsOut}},
+    {.format = "      ┃4 │SAT.ENTHALPY         　　 ┃ Hsi=####.##│ Hso=####.##┃ kcal/kg┃", .when = W::Always, .values = {V::HsatIn, V::HsatOut}},
+    {.format = "      ┃5 │SAT.ABS.HUMID.            ┃ Xsi=##.####│ Xso=##.####┃ kg/kg  ┃", .when = W::Always, .values = {V::Xin, V::Xout}},
+    {.format = "      ┃6 │CONDENSATE RECOVERY  　　 ┃      < Wc =###### >      ┃ kg/h   ┃", .when = W::Always, .values = {V::Wc}},
+    {.format = "      ┃7 │Max. H2O WEIGHT FLOW RATE ┃      < Wm =###### >      ┃ kg/h   ┃", .when = W::Always, .values = {V::Wm}},
+};
+
+// Mode "ESI": physical properties.
+inline constexpr SheetRow kPropertiesEsi[] = {
+    {.format = "      ┃1 │FLUI.DENSITY            ┃ Dt=####.###│ Ds=####.###┃  kg/m3   ┃", .when = W::Always, .values = {V::Dt, V::Ds}},
+    {.format = "      ┃2 │SPECIFIC HEAT           ┃ Ct=####.#  │ Cs=####.#  ┃  kJ/kgK  ┃", .when = W::Always, .values = {V::Ct, V::Cs}},
+    {.format = "      ┃3 │SCALE FACTOR            ┃ Rt=#.####  │ Rs=#.####  ┃  m2k/W   ┃", .when = W::Always, .values = {V::Rt, V::Rs}},
+    {.format = "      ┃4 │FLUI.THERMAL CONDUCTI.  ┃ Kt=#.####  │ Ks=#.####  ┃  W/mK    ┃", .when = W::Always, .values = {V::Kt, V::Ks}},
+    {.format = "      ┃5 │THERMAL CONDUCTI.OF FIN ┃       < KF=###.## >      ┃  W/mK    ┃", .when = W::Finned, .values = {V::Kf}},
+    {.format = "      ┃6 │THERMAL CONDUCTI.OF TUBE┃       < KM=###.## >      ┃  W/mK    ┃", .when = W::Always, .values = {V::Km}},
+    {.format = "      ┃7 │VISCOSITY               ┃ Vt=#.##### │ Vs=#.##### ┃  m2/s    ┃", .when = W::Always, .values = {V::VIt, V::VIs}},
+    {.format = "      ┃8 │HUMIDITY                ┃ Xt=##.#### │ Xs=##.#### ┃  kg/kg   ┃", .when = W::Always, .values = {V::Xt, V::Xs}},
+    {.format = "      ┃9 │PRANDTL NUMBER          ┃ PRt=##.### │ PRs=##.### ┃    －    ┃", .when = W::Always, .values = {V::Prt, V::Prs}},
+    {.format = "      ┃10│SAT.PRESSURE            ┃ Pt=##.#### │     －     ┃   MPa    ┃", .when = W::TubeSaturation, .values = {V::Psat}},
+    {.format = "      ┃11│SRFACETENTION           ┃ Xt=#.####　│     －     ┃   N/m　  ┃", .when = W::TubeSaturation, .values = {V::SIGt}},
+};
+
+// Mode "ESI": dimensions.
+inline constexpr SheetRow kDimensionsEsi[] = {
+    {.format = "      ┃1 │TUBE DIAMETER           ┃ DI=###.##  │ DO=###.##  ┃    mm    ┃", .when = W::Always, .values = {V::DI, V::DO}},
+    {.format = "      ┃2 │FIN NUMBER/INCH         ┃      < I =##.### >       ┃    －    ┃", .when = W::Always, .values = {V::FPI}},
+    {.format = "      ┃3 │FIN HIGHT               ┃      < Fh=##.##  >       ┃    mm    ┃", .when = W::Always, .values = {V::Fh}},
+    {.format = "      ┃4 │FIN THICKNESS           ┃      < Ft=#.###  >       ┃    mm    ┃", .when = W::Always, .values = {V::FT}},
+    {.format = "      ┃5 │VERTICAL TUBE PITCH     ┃      < Pv=###.## >       ┃    mm    ┃", .when = W::Always, .values = {V::Pv}},
+    {.format = "      ┃6 │HORIZONTAL TUBE PITCH   ┃      < Ph=###.## >       ┃    mm    ┃", .when = W::Always, .values = {V::Ph}},
+};
+
+// Mode "ESI": set conditions in the order of mode "E"; the bundle width in mm.
+inline constexpr SheetRow kSettingsEsi[] = {
+    {.format = "      ┃1 │PASS NUMBER             ┃ PNt=##     │ PNs=##     ┃    －　　┃", .when = W::Always, .values = {V::PNt, V::PNs}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Wt=##.#####│ Ws=##.#####┃   kg/s   ┃", .when = W::FlowTypedIn, .values = {V::Wt, V::Ws}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Vt=##.#####│ Vs=###.####┃kg/s,Nm3/s┃", .when = W::FlowNormalShellMass, .values = {V::VtDtN, V::Vs}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Vt=##.#####│ Vs=###.####┃   Nm3/s  ┃", .when = W::FlowNormalShellNormal, .values = {V::Vt, V::Vs}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Wt=##.#####│ Ws=###.####┃   kg/s   ┃", .when = W::FlowTubeMass, .values = {V::VtDtN, V::Wsx}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Wt=#.######│ Ws=###.####┃   kg/s   ┃", .when = W::FlowWaterLatent, .values = {V::Wtt, V::Vs}},
+    {.format = "      ┃2 │FLUID FLOWRATE          ┃ Wt=#.######│ Ws=###.####┃   kg/s   ┃", .when = W::FlowWaterSensible, .values = {V::Wtt, V::VsWaterShell}},
+    {.format = "      ┃4 │INLET TEMPERATURE       ┃ Tti=####.# │ Tsi=####.# ┃    K     ┃", .when = W::TempLatentShell, .values = {V::Tti, V::TdewS}},
+    {.format = "      ┃4 │INLET TEMPERATURE       ┃ Tti=####.# │ Tsi=####.# ┃    K     ┃", .when = W::TempInletOnly, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃4 │INLET TEMPERATURE       ┃ Tti=####.# │ Tsi=####.# ┃    K     ┃", .when = W::TempOneOutlet, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃3 │OUTLET TEMPERATURE      ┃ Tto=####.# │     －     ┃    K     ┃", .when = W::TempOneOutlet, .values = {V::Tso}},
+    {.format = "      ┃3 │INLET TEMPERATURE       ┃ Tti=####.# │ Tsi=####.# ┃  　K     ┃", .when = W::TempBothOutlets, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃4 │OUTLET TEMPERATURE      ┃ Tto=####.# │ Tso=####.# ┃    K     ┃", .when = W::TempBothOutlets, .values = {V::Tto, V::Tso}},
+    {.format = "      ┃5 │WIDTH OF TUBE BUNDLE    ┃      < H =#####.# >      ┃    mm    ┃", .when = W::RowsAndLength, .values = {V::H}},
+    {.format = "      ┃6 │VERTICAL TUBE NUMBER    ┃      < Nv=###.#   >      ┃    －    ┃", .when = W::RowsAndLength, .values = {V::Nv}},
+    {.format = "      ┃7 │TUBE LENGTH             ┃      < TL=#####.# >      ┃    mm    ┃", .when = W::Always, .values = {V::TL}},
+    {.format = "      ┃8 │HORIZONTAL TUBE NUMBER  ┃      < Nh=###.#   >      ┃    －    ┃", .when = W::Always, .values = {V::Nh}},
+    {.format = "      ┃6 │VERTICAL TUBE NUMBER    ┃      < Nv=###.#   >      ┃    －    ┃", .when = W::FrontRows, .values = {V::Nv}},
+    {.format = "      ┃9 │TWISTED TAPE PITCH      ┃      < Pich=###.#>       ┃    mm    ┃", .when = W::Tape, .values = {V::TapePitch}},
+    {.format = "      ┃  │SAT.PRESS. OF REFRIGRANT┃      < Psat=##.####>     ┃   Mpa    ┃", .when = W::Evaporation, .values = {V::Psat}},
+    {.format = "      ┃  │SURFACETENTION OF REFIG.┃      < SRFT=###.###>     ┃   N/m    ┃", .when = W::Evaporation, .values = {V::SIGt}},
+};
+
+// Mode "ESI": thermal results; the condensing vapour's flow in g/s.
+inline constexpr SheetRow kThermalEsi[] = {
+    {.format = "      ┃1 │EXCH.AS HEAT            ┃      < Q=#######.# >     ┃    W     ┃", .when = W::ArrangementLatent, .values = {V::Q}},
+    {.format = "      ┃1 │EXCH.AS HEAT            ┃      < Q=#######.# >     ┃    W     ┃", .when = W::ArrangementCross, .values = {V::Q2}},
+    {.format = "      ┃2 │INLET GAS TEMPERETURE   ┃ Tti=###.#  │ Tsi=###.#  ┃    K     ┃", .when = W::ArrangementCross, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃3 │OUTLET GAS TEMPERETURE  ┃ Tto=###.#  │ Tso=###.#  ┃    K     ┃", .when = W::ArrangementCross, .values = {V::T2X, V::TY2}},
+    {.format = "      ┃2 │INLET GAS TEMPERETURE   ┃ Tti=###.#  │ Tsi=###.#  ┃    K     ┃", .when = W::ArrangementLatent, .values = {V::Tti, V::Tsi}},
+    {.format = "      ┃3 │OUTLET GAS TEMPERETURE  ┃ Tto=###.#  │ Tso=###.#  ┃    K     ┃", .when = W::ArrangementLatent, .values = {V::Tto, V::Tso}},
+    {.format = "      ┃4 │FLUID WEIGHT.FLOWRATE   ┃ Wt=###.####│ Ws=###.####┃   kg/s   ┃", .when = W::MassTypedIn, .values = {V::Wt, V::Ws}},
+    {.format = "      ┃4 │FLUID WEIGHT FLOWRATE   ┃ Wt=###.####│ Ws=###.####┃   kg/s   ┃", .when = W::MassGasLatent, .values = {V::VtDtN, V::VsDsN}},
+    {.format = "      ┃4 │FLUID WEIGHT FLOWRATE   ┃ Wt=###.####│ Ws=###.####┃   kg/s   ┃", .when = W::MassGasShellMass, .values = {V::VtDtN, V::Wsx}},
+    {.format = "      ┃4 │FLUID WEIGHT FLOWRATE   ┃ Wt=###.####│ Ws=###.####┃   kg/s   ┃", .when = W::MassGasShellOpen, .values = {V::VtDtN, V::VsaDs}},
+    {.format = "      ┃4 │FLUID WEIGHT.FLOWRATE   ┃ Wt=###.####│ Ws=###.####┃   kg/s   ┃", .when = W::MassWaterShellMass, .values = {V::WttKg, V::VsDsN}},
+    {.format = "      ┃4 │FLUID WEIGHT.FLOWRATE   ┃ Wt=###.####│ Ws=###.####┃   kg/s   ┃", .when = W::MassWaterShellOpen, .values = {V::WttKg, V::Wsx}},
+    {.format = "      ┃  │  ◇ Nomial density     ┃ Dnt=#.###  │ Dns=#.###  ┃  kg/Nm3  ┃", .when = W::NotWater, .values = {V::DtN, V::DsN}},
+    {.format = "      ┃  │  ◇ Nomial density     ┃ 　　－     │ Dns=#.###  ┃  kg/Nm3  ┃", .when = W::Water, .values = {V::DsN}},
+    {.format = "      ┃5 │MAX.FLUID VELOCITY      ┃ Ut=##.##   │ Us=##.##   ┃    m/s   ┃", .when = W::Always, .values = {V::VW, V::UM}},
+    {.format = "      ┃6 │HEAT TR.COEFFI.         ┃ Ht=#####.# │ Hs=#####.# ┃  W/m2K   ┃", .when = W::Tape, .values = {V::Ht, V::Hs}},
+    {.format = "      ┃7 │REYNOLDS NO.            ┃ Ret=#####.#│ Res=#####.#┃    －    ┃", .when = W::Tape, .values = {V::RetT, V::Res}},
+    {.format = "      ┃6 │HEAT TR.COEFFI.         ┃ Ht=#####.# │ Hs=#####.# ┃  W/m2K   ┃", .when = W::NoTape, .values = {V::Ht, V::Hs}},
+    {.format = "      ┃7 │REYNOLDS NO.            ┃ Ret=#######│ Res=#######┃    －    ┃", .when = W::NoTape, .values = {V::Ret, V::Res}},
+    {.format = "      ┃8 │ENHANCEMENT RATE OF WET ┃ Kc=##.###  │     －     ┃    －    ┃", .when = W::LatentTube, .values = {V::Kc}},
+    {.format = "      ┃  │GAS HEAT TRANSFER       ┃            │            ┃          ┃", .when = W::LatentTube},
+    {.format = "      ┃8 │ENHANCEMENT RATE OF WET ┃     －     │ Kc=##.###  ┃    －    ┃", .when = W::LatentShell, .values = {V::Kc}},
+    {.format = "      ┃  │GAS HEAT TRANSFER       ┃            │            ┃          ┃", .when = W::LatentShell},
+    {.format = "      ┃9 │OVERALL HEAT TR.COEFF.  ┃ KI=####.#  │ KO=####.#  ┃  W/m2K   ┃", .when = W::Always, .values = {V::KI, V::KOsheet}},
+    {.format = "      ┃10│FIN EFFICIENCY          ┃     －     │ Fe=#.####  ┃    －    ┃", .when = W::Finned, .values = {V::Fe}},
+    {.format = "      ┃11│LOG.MEAM TEMP.DEF.      ┃      < LMTD=###.#  >     ┃    K     ┃", .when = W::NotCounterLatent, .values = {V::LMTD}},
+    {.format = "      ┃  │                        ┃  < corrrect.fact.=#.### >┃    －    ┃", .when = W::NotCounterLatent, .values = {V::Fthe}},
+    {.format = "      ┃11│LOG.MEAM TEMP.DEF.      ┃      < LMTD=###.# >      ┃    K     ┃", .when = W::CounterLatent, .values = {V::LMTD}},
+    {.format = "      ┃                            ┃  < correct.fact.=#.### > ┃    －    ┃", .when = W::CounterLatent, .values = {V::FF}},
+    {.format = "      ┃12│THERMAL COEFFICIENT     ┃ Et=.###    │ Es=.###    ┃    －    ┃", .when = W::NotVapour, .values = {V::Et, V::Es}},
+    {.format = "      ┃12│THERMAL COEFFICIENT     ┃     －     │ Es=.###    ┃    －    ┃", .when = W::Vapour, .values = {V::Es}},
+    {.format = "      ┃8 │MATERIAL TRANS. VOLUME  ┃ Wfc=##.### │     －     ┃   g/s    ┃", .when = W::Vapour, .values = {V::WcGrams}},
+    {.format = "      ┃13│AV.TUBE WALL TEMP.      ┃      < Tw=####.# >       ┃    K     ┃", .when = W::Always, .values = {V::Twav}},
+    {.format = "      ┃14│PRESS.LOSS              ┃ DPt=###.###│ DPs=###.###┃    Pa    ┃", .when = W::NotWater, .values = {V::PtGas, V::PsGas}},
+    {.format = "      ┃14│PRESS.LOSS              ┃ DPtv=##.####│ DPs=####.##┃ MPa / Pa ┃", .when = W::Water, .values = {V::PtLiquid, V::PsGas}},
+};
+
+// Mode "ESI": body size.
+inline constexpr SheetRow kBodyEsi[] = {
+    {.format = "      ┃2 │ACTUAL TUBES AREA       ┃Ai=#####.#  │Ao=#####.#  ┃    m2    ┃", .when = W::Always, .values = {V::Ai, V::Ao}},
+    {.format = "      ┃2 │EFFECTIV TUBES AREA     ┃Ai=#####.#  │Ao=#####.#  ┃    m2    ┃", .when = W::Finned, .values = {V::Ai, V::Aoe}},
+    {.format = "      ┃3 │WHOLE NUMBER OF TUBES   ┃       < N=#####.##   >   ┃    －    ┃", .when = W::Always, .values = {V::Tubes}},
+    {.format = "      ┃5 │DIAMATER OF FIN TUBE    ┃       < Df=###.###  >    ┃    mm    ┃", .when = W::Finned, .values = {V::Df}},
+    {.format = "      ┃6 │HORIZONTAL TUBE BUNDLE  ┃       < W =####.#   >    ┃    mm    ┃", .when = W::Always, .values = {V::W}},
+    {.format = "      ┃7 │VERTICAL TUBE BUNDLE    ┃       < H =#####    >    ┃    mm    ┃", .when = W::Always, .values = {V::H}},
+    {.format = "      ┃8 │VERTICAL TUBE NUMBER    ┃       < Nv=#####.#  >    ┃    －    ┃", .when = W::Always, .values = {V::Nv}},
+    {.format = "      ┃9 │WHOLE TUBE LENGTH       ┃       < L =######### >   ┃    mm    ┃", .when = W::Always, .values = {V::Length}},
+    {.format = "      ┃10│ ESTIMATE OF BODY SIZE  ┃tl=#####×h=#####×w=#### ┃    mm    ┃", .when = W::Always, .values = {V::TL, V::BodyH, V::BodyW}},
+};
+
+// Mode "ESI": saturated humid gas on the shell side (heading row first).
+inline constexpr SheetRow kWetShellEsi[] = {
+    {.format = "      ┃No│        Items      　　   ┃ Inlet side │Outlet side ┃　Unit  ┃", .when = W::Always},
+    {.format = "      ┃1 │NOMINAL GAS FLOWRATE  　　┃ VNi=##.####│ VNo=##.####┃ Nm3/s  ┃", .when = W::Always, .values = {V::Vs, V::VNo}},
+    {.format = "      ┃2 │WEIGHT FLOWRATE     　　　┃ Wsi=##.####│ Wso=##.####┃ kg/s   ┃", .when = W::Always, .values = {V::ShellMassIn, V::ShellMassOut}},
+    {.format = "      ┃3 │SAT.HUMIDITY PRESS. 　　　┃ Psi=#.###  │ Pso=#.###  ┃  Pa    ┃", .when = W::Always, .values = {V::PvsIn, V::PvsOut}},
+    {.format = "      ┃4 │SAT.ENTHALPY         　　 ┃ Hsi=####.##│ Hso=####.##┃ kg/kg  ┃", .when = W::Always, .values = {V::HsatIn, V::HsatOut}},
+    {.format = "      ┃5 │SAT.ABS.HUMID.            ┃ Xsi=##.####│ Xso=##.####┃ kg/kg  ┃", .when = W::Always, .values = {V::Xin, V::Xout}},
+    {.format = "      ┃6 │CONDENSATE RECOVERY  　　 ┃      < Wc =#.##### >     ┃ kg/s   ┃", .when = W::Always, .values = {V::Wc}},
+    {.format = "      ┃7 │Max. H2O WEIGHT FLOW RATE ┃      < Wm =#.##### >     ┃ kg/s   ┃", .when = W::Always, .values = {V::Wm}},
+};
+
+// Mode "ESI": saturated humid gas in the tubes; total water as on the shell side.
+inline constexpr SheetRow kWetTubeEsi[] = {
+    {.format = "      ┃No│        Items             ┃ Inlet side │Outlet side ┃  Unit  ┃", .when = W::Always},
+    {.format = "      ┃1 │NOMINAL GAS FLOWRATE      ┃ VNi=##.####│ VNo=##.####┃ Nm3/s  ┃", .when = W::Always, .values = {V::Vt, V::VNo}},
+    {.format = "      ┃2 │WEIGHT FLOWRATE           ┃ Wti=##.####│ Wto=##.####┃ kg/s   ┃", .when = W::Always, .values = {V::TubeMassIn, V::TubeMassOut}},
+    {.format = "      ┃3 │SAT.HUMIDITY PRESS.       ┃ Pti=#.###  │ Pto=#.###  ┃  Pa    ┃", .when = W::Always, .values = {V::PvsIn, V::PvsOut}},
+    {.format = "      ┃4 │SAT.ENTHALPY              ┃ Hti=####.##│ Hto=####.##┃ kcal/kg┃", .when = W::Always, .values = {V::HsatIn, V::HsatOut}},
+    {.format = "      ┃5 │SAT.ABS.HUMID.            ┃ Xti=##.####│ Xto=##.####┃ kg/kg  ┃", .when = W::Always, .values = {V::Xin, V::Xout}},
+    {.format = "      ┃6 │CONDENSATE RECOVERY       ┃      < Wc =#.##### >     ┃ kg/s   ┃", .when = W::Always, .values = {V::Wc}},
+    {.format = "      ┃7 │Max. H2O WEIGHT FLOW RATE ┃      < Wm =#.##### >     ┃ kg/s   ┃", .when = W::Always, .values = {V::Wm}},
+};
+
+inline constexpr SheetMode kSheetE{
+    .title = "                           << CROSFLOW HEAT EXCHANGER >>       DATE(",
+    .premise = "       [premise]",
+    .styleLead = "      * Style of heat exchange ",
+    .propertyMeans = "      * Mean temperature of physical propertys (Shell:###.#ﾟC  Tube:###.#ﾟC) ",
+    .fluidMeans = "      * Mean temperature of Fluid av.temp.(Shell:###.#ﾟC  Tube:###.#ﾟC)",
+    .input = "       ■ INPUT ■ ",
+    .inputSections = {"       Ⅰ. Physical Propertys", "       Ⅱ. Dimensions", "       Ⅲ. Setting Conditions"},
+    .output = "     ■ OUT PUT ■",
+    .outputSections = {"       Ⅰ. Thermal properties", "       Ⅱ. Body size estimation"},
+    .wetShell = "       Ⅲ. Shell side wet condensation thermal properties ",
+    .wetTube = "       Ⅲ. Tube side wet condensation thermal properties ",
+    .heading = "      ┃No│        Items           ┃ Tube side  │ Shell side ┃   Unit   ┃",
+    .propertiesHeading = "      ┃No│        Iems            ┃  Tube side │ Shell side ┃   Unit   ┃",
+    .properties = kPropertiesE,
+    .dimensions = kDimensionsE,
+    .settings = kSettingsE,
+    .thermal = kThermalE,
+    .body = kBodyE,
+    .wetShellRows = kWetShellE,
+    .wetTubeRows = kWetTubeE,
+};
+
+inline constexpr SheetMode kSheetEsi{
+    .title = "                          << CROSFLOW HEAT EXCHANGER >>        DATE(",
+    .premise = "       [premise]",
+    .styleLead = "      * Style of heat exchange" ":",
+    .propertyMeans = "      * Mean temperature of physical propertys (Shell:###.#K  Tube:###.#K) ",
+    .fluidMeans = "      * Mean temperature of Fluid av.temp.(Shell:###.#K  Tube:###.#K)",
+    .input = "       ■ INPUT ■ ",
+    .inputSections = {"       Ⅰ. Physical Propertys", "       Ⅱ. Dimensions", "       Ⅲ. Setting Conditions"},
+    .output = "     ■ OUT PUT ■",
+    .outputSections = {"       Ⅰ. Thermal properties", "       Ⅱ. Body size estimation"},
+    .wetShell = "       Ⅲ. Shell side wet condensation thermal properties ",
+    .wetTube = "       Ⅲ. Tube side wet condensation thermal properties ",
+    .heading = "      ┃No│        Items           ┃ Tube side  │ Shell side ┃   Unit   ┃",
+    .propertiesHeading = "      ┃No│        Iems            ┃  Tube side │ Shell side ┃   Unit   ┃",
+    .properties = kPropertiesEsi,
+    .dimensions = kDimensionsEsi,
+    .settings = kSettingsEsi,
+    .thermal = kThermalEsi,
+    .body = kBodyEsi,
+    .wetShellRows = kWetShellEsi,
+    .wetTubeRows = kWetTubeEsi,
 };
 
 }  // namespace sheet_texts

@@ -1,5 +1,6 @@
 // The printed calculation sheet: rows per case and mode, SI against old
-// figures, the page break, the line widths, and one reviewed sheet per mode.
+// figures, the page break, the line widths, and reviewed sheets of three
+// cases in every mode.
 #include "report/sheet.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,12 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/text_width.h"
 #include "support/result_records.h"
+#include "support/sample_runs.h"
 
 namespace cfhx {
 namespace {
@@ -53,6 +56,21 @@ void water(Record& r) {
     testing::makeWaterTubes(r);
     r.Kt = 0.55f;
     r.VIt = 0.0018f;
+}
+
+// A typed-in single-component vapour condensing in the tubes, 36 kg/h.
+void vapour(Record& r) {
+    testing::makeTypedIn(r, 2);
+    r.flags.sVAP = "y";
+    r.Wc = 36;
+}
+
+// The set-up choices: (A) 1 the shell outlet, 2 rows and length given;
+// (C) 1 the shell flow, 2 the tube outlet given.
+void shellOutletGiven(Record& r) { r.ChoiceA = 1; }
+void bothOutletsGiven(Record& r) {
+    r.ChoiceA = 1;
+    r.ChoiceC = 2;
 }
 
 // ---- Row conditions -------------------------------------------------------------
@@ -118,6 +136,97 @@ const RowCase kRowCases[] = {
     // Tube saturation rows by the coefficient mode.
     {.name = "both computed J", .variant = [](Record& r) { r.HtcMode = 1; }, .mode = "J", .key = "┃ Pt=", .lines = 1},
     {.name = "tube given J", .variant = none, .mode = "J", .key = "┃ Pt=", .lines = 0},
+    // The English sheets: fin rows.
+    {.name = "finned E fin conductivity", .variant = none, .mode = "E", .key = "< Kf=", .lines = 1},
+    {.name = "bare E fin conductivity", .variant = testing::makeBare, .mode = "E", .key = "< Kf=", .lines = 0},
+    {.name = "finned ESI fin conductivity", .variant = none, .mode = "ESI", .key = "< KF=", .lines = 1},
+    {.name = "bare ESI fin conductivity", .variant = testing::makeBare, .mode = "ESI", .key = "< KF=", .lines = 0},
+    {.name = "finned E fin efficiency", .variant = none, .mode = "E", .key = "│ Es=0.", .lines = 1},
+    {.name = "bare E fin efficiency", .variant = testing::makeBare, .mode = "E", .key = "│ Es=0.", .lines = 0},
+    {.name = "finned ESI fin efficiency", .variant = none, .mode = "ESI", .key = "│ Fe=0.", .lines = 1},
+    {.name = "bare ESI fin efficiency", .variant = testing::makeBare, .mode = "ESI", .key = "│ Fe=0.", .lines = 0},
+    {.name = "finned E areas", .variant = none, .mode = "E", .key = "│Ao=", .lines = 2},
+    {.name = "bare E areas", .variant = testing::makeBare, .mode = "E", .key = "│Ao=", .lines = 1},
+    {.name = "finned ESI effective area", .variant = none, .mode = "ESI", .key = "EFFECTIV", .lines = 1},
+    {.name = "bare ESI effective area", .variant = testing::makeBare, .mode = "ESI", .key = "EFFECTIV", .lines = 0},
+    {.name = "finned E fin diameter", .variant = none, .mode = "E", .key = "< Df=", .lines = 1},
+    {.name = "bare ESI fin diameter", .variant = testing::makeBare, .mode = "ESI", .key = "< Df=", .lines = 0},
+    {.name = "bare E fin pitch still printed", .variant = testing::makeBare, .mode = "E", .key = "< I =", .lines = 1},
+    // The English sheets: twisted tape.
+    {.name = "no tape E pitch", .variant = none, .mode = "E", .key = "< Pich=", .lines = 0},
+    {.name = "tape ESI pitch", .variant = testing::makeTape, .mode = "ESI", .key = "< Pich=", .lines = 1},
+    {.name = "tape E Reynolds", .variant = testing::makeTape, .mode = "E", .key = "Ret= 1234.5", .lines = 1},
+    {.name = "no tape ESI Reynolds", .variant = none, .mode = "ESI", .key = "Ret=  21000", .lines = 1},
+    // The English sheets: humid-gas tables, their end mark and the wet enhancement rows.
+    {.name = "sensible E wet table", .variant = none, .mode = "E", .key = "VNi=", .lines = 0},
+    {.name = "sensible ESI end mark", .variant = none, .mode = "ESI", .key = "END", .lines = 0},
+    {.name = "latent shell E wet table", .variant = testing::makeLatentShell, .mode = "E", .key = "Shell side wet", .lines = 1},
+    {.name = "latent tube ESI wet table", .variant = testing::makeLatentTube, .mode = "ESI", .key = "Tube side wet", .lines = 1},
+    {.name = "latent tube E total water", .variant = testing::makeLatentTube, .mode = "E", .key = "< Wm =", .lines = 1},
+    {.name = "latent tube ESI total water", .variant = testing::makeLatentTube, .mode = "ESI", .key = "< Wm =", .lines = 1},
+    {.name = "latent tube E enthalpy unit", .variant = testing::makeLatentTube, .mode = "E", .key = " kcal/kg┃", .lines = 1},
+    {.name = "latent shell E enthalpy unit", .variant = testing::makeLatentShell, .mode = "E", .key = " kcal/kg┃", .lines = 0},
+    {.name = "latent shell E end", .variant = testing::makeLatentShell, .mode = "E", .key = "END", .lines = 1},
+    {.name = "latent shell E shell Kc", .variant = testing::makeLatentShell, .mode = "E", .key = "│ Kc=", .lines = 1},
+    {.name = "latent tube ESI tube Kc", .variant = testing::makeLatentTube, .mode = "ESI", .key = "┃ Kc=", .lines = 1},
+    {.name = "latent shell E second line", .variant = testing::makeLatentShell, .mode = "E", .key = "GAS HEAT TRANSFER", .lines = 1},
+    {.name = "sensible ESI second line", .variant = none, .mode = "ESI", .key = "GAS HEAT TRANSFER", .lines = 0},
+    {.name = "latent shell ESI corrected LMTD", .variant = testing::makeLatentShell, .mode = "ESI", .key = "correct.fact.", .lines = 1},
+    // The latent arrangement shows the rating's duty Q, the others the branch's Q2 (300000 kcal/h).
+    {.name = "latent shell E duty of the rating", .variant = [](Record& r) { testing::makeLatentShell(r); r.Q = 250000; },
+     .mode = "E", .key = "< Q= 250000.0", .lines = 1},
+    {.name = "sensible E duty of the branch", .variant = [](Record& r) { r.Q = 250000; }, .mode = "E",
+     .key = "< Q= 300000.0", .lines = 1},
+    {.name = "latent shell E set saturation inlet", .variant = testing::makeLatentShell, .mode = "E", .key = "Tsi=  60.0", .lines = 1},
+    // The English sheets: water in the tubes.
+    {.name = "water E normal density", .variant = water, .mode = "E", .key = "Dni=", .lines = 0},
+    {.name = "gas E normal density", .variant = none, .mode = "E", .key = "Dni=", .lines = 1},
+    {.name = "water ESI normal density", .variant = water, .mode = "ESI", .key = "Dnt=", .lines = 0},
+    {.name = "water E loss", .variant = water, .mode = "E", .key = "kg/cm2,mmAq", .lines = 1},
+    {.name = "water ESI loss", .variant = water, .mode = "ESI", .key = "MPa / Pa", .lines = 1},
+    {.name = "gas ESI loss", .variant = none, .mode = "ESI", .key = "MPa / Pa", .lines = 0},
+    {.name = "water E set flow in t/h", .variant = water, .mode = "E", .key = "Wt= 10.0", .lines = 1},
+    {.name = "water E weight flow", .variant = water, .mode = "E", .key = "Wt= 10000.0", .lines = 1},
+    // Gas tubes: the shell weight flow as given (Ws not 0) or from the actual flow.
+    {.name = "shell mass given E", .variant = none, .mode = "E", .key = "│ Ws= 12930.0┃   kg/h", .lines = 1},
+    {.name = "shell mass open E", .variant = [](Record& r) { r.Ws = 0; }, .mode = "E", .key = "│ Ws= 13000.0┃   kg/h",
+     .lines = 1},
+    // Typed-in properties and the condensing vapour.
+    {.name = "typed-in E property temperature", .variant = [](Record& r) { testing::makeTypedIn(r, 2); },
+     .mode = "E", .key = "Shell:", .lines = 1},
+    {.name = "computed ESI property temperatures", .variant = none, .mode = "ESI", .key = "Shell:", .lines = 2},
+    {.name = "typed-in E set flow", .variant = [](Record& r) { testing::makeTypedIn(r, 2); }, .mode = "E",
+     .key = "Wt= 10400.0│ Ws= 12930.0┃   kg/h", .lines = 1},
+    {.name = "vapour E condensate", .variant = vapour, .mode = "E", .key = "Wtc=  36.0", .lines = 1},
+    {.name = "vapour ESI condensate in g/s", .variant = vapour, .mode = "ESI", .key = "Wfc=10.000", .lines = 1},
+    {.name = "vapour E efficiency", .variant = vapour, .mode = "E", .key = "Et=", .lines = 0},
+    {.name = "gas ESI condensate", .variant = none, .mode = "ESI", .key = "Wfc=", .lines = 0},
+    {.name = "vapour J condensate in kg/s", .variant = vapour, .mode = "J", .key = "Wtc=0.0100", .lines = 1},
+    {.name = "latent shell J shell condensate in kg/s", .variant = [](Record& r) { testing::makeLatentShell(r); r.Wo = 360; },
+     .mode = "J", .key = "│Wo=   0.1", .lines = 1},
+    // Set temperatures: the inlets and the outlets given.
+    {.name = "rows and length E outlets", .variant = none, .mode = "E", .key = "OUTLET TEMPERATURE", .lines = 0},
+    {.name = "shell outlet E", .variant = shellOutletGiven, .mode = "E", .key = "┃     －     │ Tso= 120.0", .lines = 1},
+    {.name = "shell outlet ESI", .variant = shellOutletGiven, .mode = "ESI", .key = "OUTLET TEMPERATURE", .lines = 1},
+    {.name = "both outlets E", .variant = bothOutletsGiven, .mode = "E", .key = "Tto= 180.0 │ TSo= 120.0", .lines = 1},
+    {.name = "both outlets ESI", .variant = bothOutletsGiven, .mode = "ESI", .key = "OUTLET TEMPERATURE", .lines = 1},
+    // Rows and length given: the bundle width and front rows; otherwise the front rows alone.
+    {.name = "rows and length E width", .variant = none, .mode = "E", .key = "< H = 1.500 >", .lines = 1},
+    {.name = "rows and length ESI width", .variant = none, .mode = "ESI", .key = "< H = 1500.0 >", .lines = 1},
+    {.name = "shell outlet E width", .variant = shellOutletGiven, .mode = "E", .key = "WIDTH OF TUBE BUNDLE", .lines = 0},
+    {.name = "shell outlet E front rows", .variant = shellOutletGiven, .mode = "E", .key = "┃   －     ┃", .lines = 1},
+    {.name = "rows computed E front rows", .variant = [](Record& r) { r.ChoiceA = 1; r.flags.sPROC = "3"; },
+     .mode = "E", .key = "VERTICAL TUBE NUMBER    ┃      <", .lines = 0},
+    // Refrigerant rows in the SI sheet only; the tube saturation rows by the coefficient mode.
+    {.name = "evaporation ESI", .variant = [](Record& r) { r.PhaseChangeKind = 1; }, .mode = "ESI", .key = "< Psat=", .lines = 1},
+    {.name = "evaporation E", .variant = [](Record& r) { r.PhaseChangeKind = 1; }, .mode = "E", .key = "< Psat=", .lines = 0},
+    {.name = "both computed E", .variant = [](Record& r) { r.HtcMode = 1; }, .mode = "E", .key = "  kgf/m　 ┃", .lines = 1},
+    {.name = "shell given E", .variant = [](Record& r) { r.HtcMode = 3; }, .mode = "E", .key = "  kgf/m   ┃", .lines = 1},
+    {.name = "shell given ESI", .variant = [](Record& r) { r.HtcMode = 3; }, .mode = "ESI", .key = "SRFACETENTION", .lines = 1},
+    {.name = "tube given ESI", .variant = none, .mode = "ESI", .key = "SRFACETENTION", .lines = 0},
+    // Each input table under its own column heading.
+    {.name = "E properties heading", .variant = none, .mode = "E", .key = "Iems", .lines = 1},
+    {.name = "ESI other headings", .variant = none, .mode = "ESI", .key = "┃No│        Items           ┃", .lines = 4},
 };
 
 TEST(Sheet, PrintsTheRowsOfItsCase) {
@@ -133,39 +242,53 @@ TEST(Sheet, PrintsTheRowsOfItsCase) {
 
 struct FigureCase {
     const char* name;
+    const char* oldMode;
+    const char* siMode;
     const char* oldKey;
     const char* siKey;
     int page;  // 0 input, 1 results
     double oldValue, siValue;
 };
 
-// Temperatures +273, heat ×1.163, lengths m → mm.
+// Temperatures +273, heat ×1.163, lengths m → mm, losses mmAq → Pa.
 const FigureCase kFigureCases[] = {
-    {.name = "set tube inlet", .oldKey = "Tto=", .siKey = "Tti=", .page = 0, .oldValue = 300.0, .siValue = 573.0},
-    {.name = "set shell inlet", .oldKey = "Tsi=", .siKey = "Tsi=", .page = 0, .oldValue = 20.0, .siValue = 293.0},
-    {.name = "result tube outlet", .oldKey = "Tto=", .siKey = "Tto=", .page = 1, .oldValue = 180.0, .siValue = 453.0},
-    {.name = "result shell outlet", .oldKey = "Tso=", .siKey = "Tso=", .page = 1, .oldValue = 120.0, .siValue = 393.0},
-    {.name = "wall", .oldKey = "Twav=", .siKey = "Twav=", .page = 1, .oldValue = 110.0, .siValue = 383.0},
-    {.name = "duty", .oldKey = "Q=", .siKey = "Q=", .page = 1, .oldValue = 300000.0, .siValue = 348900.0},
-    {.name = "overall coefficient", .oldKey = "KI=", .siKey = "KI=", .page = 1, .oldValue = 32.5, .siValue = 37.8},
-    {.name = "tube length", .oldKey = "TL=", .siKey = "TL=", .page = 0, .oldValue = 3.0, .siValue = 3000.0},
-    {.name = "tube diameter", .oldKey = "DI=", .siKey = "DI=", .page = 0, .oldValue = 0.0278, .siValue = 27.8},
-    {.name = "specific heat", .oldKey = "Ct=", .siKey = "Ct=", .page = 0, .oldValue = 0.26, .siValue = 1.1},
+    {.name = "set tube inlet", .oldMode = "J", .siMode = "JSI", .oldKey = "Tto=", .siKey = "Tti=", .page = 0, .oldValue = 300.0, .siValue = 573.0},
+    {.name = "set shell inlet", .oldMode = "J", .siMode = "JSI", .oldKey = "Tsi=", .siKey = "Tsi=", .page = 0, .oldValue = 20.0, .siValue = 293.0},
+    {.name = "result tube outlet", .oldMode = "J", .siMode = "JSI", .oldKey = "Tto=", .siKey = "Tto=", .page = 1, .oldValue = 180.0, .siValue = 453.0},
+    {.name = "result shell outlet", .oldMode = "J", .siMode = "JSI", .oldKey = "Tso=", .siKey = "Tso=", .page = 1, .oldValue = 120.0, .siValue = 393.0},
+    {.name = "wall", .oldMode = "J", .siMode = "JSI", .oldKey = "Twav=", .siKey = "Twav=", .page = 1, .oldValue = 110.0, .siValue = 383.0},
+    {.name = "duty", .oldMode = "J", .siMode = "JSI", .oldKey = "Q=", .siKey = "Q=", .page = 1, .oldValue = 300000.0, .siValue = 348900.0},
+    {.name = "overall coefficient", .oldMode = "J", .siMode = "JSI", .oldKey = "KI=", .siKey = "KI=", .page = 1, .oldValue = 32.5, .siValue = 37.8},
+    {.name = "tube length", .oldMode = "J", .siMode = "JSI", .oldKey = "TL=", .siKey = "TL=", .page = 0, .oldValue = 3.0, .siValue = 3000.0},
+    {.name = "tube diameter", .oldMode = "J", .siMode = "JSI", .oldKey = "DI=", .siKey = "DI=", .page = 0, .oldValue = 0.0278, .siValue = 27.8},
+    {.name = "specific heat", .oldMode = "J", .siMode = "JSI", .oldKey = "Ct=", .siKey = "Ct=", .page = 0, .oldValue = 0.26, .siValue = 1.1},
+    {.name = "E set tube inlet", .oldMode = "E", .siMode = "ESI", .oldKey = "Tti=", .siKey = "Tti=", .page = 0, .oldValue = 300.0, .siValue = 573.0},
+    {.name = "E set shell inlet", .oldMode = "E", .siMode = "ESI", .oldKey = "Tsi=", .siKey = "Tsi=", .page = 0, .oldValue = 20.0, .siValue = 293.0},
+    {.name = "E result tube outlet", .oldMode = "E", .siMode = "ESI", .oldKey = "Tto=", .siKey = "Tto=", .page = 1, .oldValue = 180.0, .siValue = 453.0},
+    {.name = "E result shell outlet", .oldMode = "E", .siMode = "ESI", .oldKey = "Tso=", .siKey = "Tso=", .page = 1, .oldValue = 120.0, .siValue = 393.0},
+    {.name = "E wall", .oldMode = "E", .siMode = "ESI", .oldKey = "Twav=", .siKey = "Tw=", .page = 1, .oldValue = 110.0, .siValue = 383.0},
+    {.name = "E duty", .oldMode = "E", .siMode = "ESI", .oldKey = "Q=", .siKey = "Q=", .page = 1, .oldValue = 300000.0, .siValue = 348900.0},
+    {.name = "E overall coefficient", .oldMode = "E", .siMode = "ESI", .oldKey = "Kt=", .siKey = "KI=", .page = 1, .oldValue = 32.5, .siValue = 37.8},
+    {.name = "E tube length", .oldMode = "E", .siMode = "ESI", .oldKey = "TL=", .siKey = "TL=", .page = 0, .oldValue = 3.0, .siValue = 3000.0},
+    {.name = "E bundle width", .oldMode = "E", .siMode = "ESI", .oldKey = "< H =", .siKey = "< H =", .page = 0, .oldValue = 1.5, .siValue = 1500.0},
+    {.name = "E tube diameter", .oldMode = "E", .siMode = "ESI", .oldKey = "DI=", .siKey = "DI=", .page = 0, .oldValue = 0.0278, .siValue = 27.8},
+    {.name = "E specific heat", .oldMode = "E", .siMode = "ESI", .oldKey = "Ct=", .siKey = "Ct=", .page = 0, .oldValue = 0.26, .siValue = 1.1},
+    {.name = "E shell loss", .oldMode = "E", .siMode = "ESI", .oldKey = "DPs=", .siKey = "DPs=", .page = 1, .oldValue = 30.0, .siValue = 294.0},
+    {.name = "E tube loss", .oldMode = "E", .siMode = "ESI", .oldKey = "DPt=", .siKey = "DPt=", .page = 1, .oldValue = 20.0, .siValue = 196.0},
+    {.name = "E shell weight flow", .oldMode = "E", .siMode = "ESI", .oldKey = "Ws=", .siKey = "Ws=", .page = 1, .oldValue = 12930.0, .siValue = 3.5917},
 };
 
 TEST(Sheet, SiFiguresFollowTheOldOnes) {
     const Record r = testing::finishedGasSheetRun();
-    const auto oldPages = sheetPages(r, "J", kDate);
-    const auto siPages = sheetPages(r, "JSI", kDate);
     for (const FigureCase& c : kFigureCases) {
         SCOPED_TRACE(c.name);
-        EXPECT_NEAR(figureAfter(oldPages[c.page], c.oldKey), c.oldValue, 1e-6);
-        EXPECT_NEAR(figureAfter(siPages[c.page], c.siKey), c.siValue, 1e-6);
+        EXPECT_NEAR(figureAfter(sheetPages(r, c.oldMode, kDate)[c.page], c.oldKey), c.oldValue, 1e-6);
+        EXPECT_NEAR(figureAfter(sheetPages(r, c.siMode, kDate)[c.page], c.siKey), c.siValue, 1e-6);
     }
 }
 
 TEST(Sheet, LeavesTheCallersRecordAsItWas) {
-    for (const char* mode : {"J", "JSI"}) {
+    for (const char* mode : {"J", "JSI", "E", "ESI"}) {
         SCOPED_TRACE(mode);
         Record r = testing::finishedGasSheetRun();
         testing::makeLatentShell(r);
@@ -191,6 +314,12 @@ const BreakCase kBreakCases[] = {
     {.name = "typed-in liquid JSI", .variant = [](Record& r) { testing::makeTypedIn(r, 1); }, .mode = "JSI",
      .blankRun = 25},
     {.name = "latent shell J", .variant = testing::makeLatentShell, .mode = "J", .blankRun = 21},
+    {.name = "gas E", .variant = none, .mode = "E", .blankRun = 21},
+    {.name = "gas ESI", .variant = none, .mode = "ESI", .blankRun = 21},
+    {.name = "typed-in tube E", .variant = vapour, .mode = "E", .blankRun = 25},
+    {.name = "typed-in liquid ESI", .variant = [](Record& r) { testing::makeTypedIn(r, 1); }, .mode = "ESI",
+     .blankRun = 25},
+    {.name = "latent tube ESI", .variant = testing::makeLatentTube, .mode = "ESI", .blankRun = 21},
 };
 
 int trailingEmpty(const std::vector<std::string>& page) {
@@ -232,6 +361,10 @@ const ShapeCase kShapeCases[] = {
     {.name = "latent shell", .variant = testing::makeLatentShell},
     {.name = "latent tube", .variant = testing::makeLatentTube},
     {.name = "typed-in", .variant = [](Record& r) { testing::makeTypedIn(r, 1); }},
+    {.name = "vapour", .variant = vapour},
+    {.name = "shell outlet given", .variant = shellOutletGiven},
+    {.name = "both outlets given", .variant = bothOutletsGiven},
+    {.name = "evaporation", .variant = [](Record& r) { r.PhaseChangeKind = 1; r.HtcMode = 3; }},
     {.name = "zero divisors", .variant = [](Record& r) {
          r.Kt = r.Ks = r.AR = r.Ao = r.KI = r.LMTD = r.Vsa = r.Vta = 0;
          r.Tsi = r.Tti;
@@ -239,13 +372,15 @@ const ShapeCase kShapeCases[] = {
 };
 
 // Table lines fill the box exactly (78 columns); the premise lines with a
-// composition are a column wider.
+// composition are a column wider, and so is the liquid loss row of the
+// ESI sheet, as its form has it.
 constexpr int kBoxColumns = 78;
 constexpr int kWidestLine = 79;
+constexpr const char* kWideEsiRow = "┃14│PRESS.LOSS              ┃ DPtv=";
 
 TEST(Sheet, LinesFitTheBoxAndPrintFiniteFigures) {
     for (const ShapeCase& c : kShapeCases) {
-        for (const char* mode : {"J", "JSI"}) {
+        for (const char* mode : {"J", "JSI", "E", "ESI"}) {
             SCOPED_TRACE(std::string(c.name) + " " + mode);
             Record r = testing::finishedGasSheetRun();
             c.variant(r);
@@ -254,7 +389,8 @@ TEST(Sheet, LinesFitTheBoxAndPrintFiniteFigures) {
                 const bool boxed = l.rfind("      ┃", 0) == 0 || l.rfind("      ┏", 0) == 0 ||
                                    l.rfind("      ┣", 0) == 0 || l.rfind("      ┗", 0) == 0;
                 if (boxed) {
-                    EXPECT_EQ(textColumns(l), kBoxColumns);
+                    const bool wide = l.find(kWideEsiRow) != std::string::npos;
+                    EXPECT_EQ(textColumns(l), kBoxColumns + (wide ? 1 : 0));
                 }
                 EXPECT_LE(textColumns(l), kWidestLine);
                 EXPECT_EQ(l.find("nan"), std::string::npos);
@@ -273,14 +409,28 @@ std::string readFile(const fs::path& p) {
     return s.str();
 }
 
-class ReviewedSheet : public ::testing::TestWithParam<const char*> {};
+// A reviewed case: the file-name stem and how its record is made.
+struct SheetCase {
+    const char* name;
+    calc::Record (*record)();
+};
 
-// The sensible gas/gas sheet of each mode, byte for byte;
+const SheetCase kSheetCases[] = {
+    {.name = "gas", .record = testing::finishedGasSheetRun},
+    {.name = "water-humid", .record = [] { return testing::finishedSample(testing::kWaterHumidSample); }},
+    {.name = "typed-in", .record = [] { return testing::finishedSample(testing::kTypedInCondensingSample); }},
+};
+
+class ReviewedSheet : public ::testing::TestWithParam<std::tuple<SheetCase, const char*>> {};
+
+// Each reviewed case in each mode, byte for byte;
 // CFHX_UPDATE_SHEETS=1 rewrites the reviewed files instead.
-TEST_P(ReviewedSheet, MatchesTheGasRun) {
-    const fs::path golden = fs::path(__FILE__).parent_path() / "sheets" / (std::string(GetParam()) + ".txt");
+TEST_P(ReviewedSheet, MatchesTheReviewedFile) {
+    const auto& [sheetCase, mode] = GetParam();
+    const fs::path golden =
+        fs::path(__FILE__).parent_path() / "sheets" / (std::string(sheetCase.name) + "-" + mode + ".txt");
     std::string text;
-    for (const std::string& l : sheetLines(testing::finishedGasSheetRun(), GetParam(), kDate)) text += l + "\n";
+    for (const std::string& l : sheetLines(sheetCase.record(), mode, kDate)) text += l + "\n";
     if (std::getenv("CFHX_UPDATE_SHEETS") != nullptr) {
         std::ofstream(golden, std::ios::binary) << text;
         return;
@@ -296,7 +446,13 @@ TEST_P(ReviewedSheet, MatchesTheGasRun) {
     EXPECT_EQ(text, readFile(golden));
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ReviewedSheet, ::testing::Values("J", "JSI"));
+INSTANTIATE_TEST_SUITE_P(CasesAndModes, ReviewedSheet,
+                         ::testing::Combine(::testing::ValuesIn(kSheetCases), ::testing::Values("J", "JSI", "E", "ESI")),
+                         [](const auto& info) {
+                             std::string n = std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param);
+                             for (char& ch : n) ch = ch == '-' ? '_' : ch;
+                             return n;
+                         });
 
 }  // namespace
 }  // namespace cfhx

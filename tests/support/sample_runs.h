@@ -5,6 +5,7 @@
 
 #include <any>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -65,5 +66,25 @@ inline void runSample(Session& s, const SampleRun& c) {
 
 // The record of the last result, or nullptr when the run stopped.
 inline const calc::Record* lastResult(Session& s) { return std::any_cast<calc::Record>(&s.app.lastResult); }
+
+// Water in the tubes, saturated humid gas condensing outside them.
+inline const SampleRun kWaterHumidSample{.name = "water tubes, humid shell", .tube = "MAINFORM.BUTTON3",
+                                         .shell = "MAINFORM.BUTTON5"};
+// Typed-in properties: a single-component vapour condensing in the tubes.
+inline const SampleRun kTypedInCondensingSample{
+    .name = "typed-in condensing vapour",
+    .tube = "MAINFORM.BUTTON4",
+    .options = {"FORM7.RADIO8", "FORM7.RADIO9", "FORM7.RADIO11", "FORM7.BUTTON52"}};
+
+// The record of a sample run carried to its result in a session of its own.
+// The one place that knows how such a run ends: one pause at the result.
+inline calc::Record finishedSample(const SampleRun& c) {
+    Session s;
+    s.platform.pausesAllowed = 1;  // at the result
+    runSample(s, c);
+    const calc::Record* r = lastResult(s);
+    if (r == nullptr) throw std::runtime_error(std::string(c.name) + " stopped: " + s.app.pane.pageText());
+    return *r;
+}
 
 }  // namespace cfhx::testing
