@@ -77,10 +77,8 @@ inline const SampleRun kTypedInCondensingSample{
     .options = {"FORM7.RADIO8", "FORM7.RADIO9", "FORM7.RADIO11", "FORM7.BUTTON52"}};
 
 // The record of a sample run carried to its result in a session of its own.
-// The one place that knows how such a run ends: one pause at the result.
 inline calc::Record finishedSample(const SampleRun& c) {
     Session s;
-    s.platform.pausesAllowed = 1;  // at the result
     runSample(s, c);
     const calc::Record* r = lastResult(s);
     if (r == nullptr) throw std::runtime_error(std::string(c.name) + " stopped: " + s.app.pane.pageText());
