@@ -3,8 +3,7 @@
 // answers, prints, the end).
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <cstdlib>
 #include <initializer_list>
 #include <map>
 #include <sstream>
@@ -14,12 +13,12 @@
 #include "platform/script/driver.h"
 #include "report/menu_texts.h"
 #include "report/result_table_texts.h"
+#include "support/sample_runs.h"
 
 namespace cfhx {
 namespace {
 
 namespace T = report::menu_texts;
-namespace fs = std::filesystem;
 
 // Gas in the tubes and outside (sensible), radial fins, No. 5, old units.
 constexpr const char* kGasRun =
@@ -202,6 +201,44 @@ TEST(ResultMenu, EveryChoiceLeadsWhereItShould) {
             for (const std::string& page : pages) EXPECT_EQ(page, pages.front()) << "table " << table;
         }
     }
+}
+
+// Recalculation: every entry is still in its field, and the next run goes
+// on from them, here with a longer tube.
+TEST(ResultMenu, RecalculationKeepsTheEntriesForTheNextRun) {
+    testing::Session s;
+    auto entries = [&] {
+        std::vector<std::string> texts;
+        for (const char* screen : {"MAINFORM", "FORM5", "FORM6", "FORM7"}) {
+            const int id = s.app.forms.screenId(screen);
+            for (const Control& c : s.app.forms.at(id).controls) {
+                // The composition/property panel EDIT97-EDIT127 is emptied on return.
+                const int n = c.def->name.rfind("EDIT", 0) == 0 ? std::atoi(c.def->name.c_str() + 4) : 0;
+                const bool panel = std::string_view(screen) == "MAINFORM" && n >= 97 && n <= 127;
+                if (c.def->kind == ControlKind::Edit && !panel) texts.push_back(c.def->name + "=" + c.text);
+            }
+        }
+        return texts;
+    };
+    testing::runSample(s, {.name = "gas No. 5", .number = testing::processingButton(5)});
+    const calc::Record* first = testing::lastResult(s);
+    ASSERT_NE(first, nullptr);
+    const float firstQ = first->Q2;
+    const std::vector<std::string> before = entries();
+
+    s.platform.yesNo.push_back(true);
+    s.platform.lines.push_back(testing::kRecalculate);
+    ASSERT_TRUE(s.click("MAINFORM.BUTTON9"));
+    ASSERT_NE(testing::lastResult(s), nullptr);
+    EXPECT_EQ(testing::lastResult(s)->Q2, firstQ) << "the same entries, the same duty";
+    EXPECT_EQ(entries(), before);
+
+    s("FORM5.EDIT157").setText("3000");  // tube length, mm
+    s.platform.yesNo.push_back(true);
+    s.platform.lines.push_back(testing::kRecalculate);
+    ASSERT_TRUE(s.click("MAINFORM.BUTTON9"));
+    ASSERT_NE(testing::lastResult(s), nullptr);
+    EXPECT_GT(testing::lastResult(s)->Q2, firstQ) << "a longer tube exchanges more";
 }
 
 }  // namespace
