@@ -206,14 +206,26 @@ TEST(Windows, TypingReachesTheModelWithoutEcho) {
 }
 
 int radioClicks[8];
-void countRadio1(App&) { ++radioClicks[1]; }
-void countRadio4(App&) { ++radioClicks[4]; }
+// As the real ones do, they write their side's composition code (dry air).
+void countRadio1(App& app) {
+    ++radioClicks[1];
+    app["FORM5"]["EDIT158"].setText("1");
+}
+void countRadio2(App& app) {
+    ++radioClicks[2];
+    app["FORM5"]["EDIT158"].setText("2");
+}
+void countRadio4(App& app) {
+    ++radioClicks[4];
+    app["FORM5"]["EDIT173"].setText("1");
+}
 
 TEST(Windows, OptionFramesAreSeparateSetsAndEveryClickCounts) {
     TestSession session;
     session->start();
     App& app = session->app();
     registerProcedure(app, "FORM5", "RADIO1", countRadio1);
+    registerProcedure(app, "FORM5", "RADIO2", countRadio2);
     registerProcedure(app, "FORM5", "RADIO4", countRadio4);
     for (const char* r : {"RADIO1", "RADIO2", "RADIO4"}) {
         app["FORM5"][r].enable();

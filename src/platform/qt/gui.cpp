@@ -1,9 +1,13 @@
 #include "platform/qt/gui.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QSettings>
 
 #include "platform/qt/gui_session.h"
 #include "platform/qt/look.h"
+#include "platform/qt/pane_panel.h"
+#include "platform/qt/pane_view.h"
 
 namespace cfhx {
 
@@ -12,6 +16,20 @@ int runGui(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
     application.setFont(qt::controlFont());
     qt::GuiSession session;
+    // The main window's size, place and pane type size from the last run;
+    // the first run starts at the screen's top left, leaving room beside it.
+    QSettings settings(QStringLiteral("cfhx"), QStringLiteral("cfhx"));
+    QWidget* main = session.windows().mainWindow();
+    qt::PanePanel* panel = session.windows().panePanel();
+    if (!main->restoreGeometry(settings.value(QStringLiteral("main/geometry")).toByteArray())) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) main->move(screen->availableGeometry().topLeft());
+    }
+    const int zoom = settings.value(QStringLiteral("pane/fontPixels"), 0).toInt();
+    if (zoom > 0) panel->zoom((zoom - panel->defaultFontPixels()) / 2);
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
+        settings.setValue(QStringLiteral("main/geometry"), main->saveGeometry());
+        settings.setValue(QStringLiteral("pane/fontPixels"), panel->view()->fontPixels());
+    });
     session.start();
     if (session.app().ended) return 0;
     return application.exec();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 #include "platform/qt/look.h"
 #include "platform/qt/pane_view.h"
@@ -17,6 +18,7 @@ namespace {
 constexpr int kRowHeight = 28;
 constexpr int kLargestPanePixels = 16;
 constexpr int kSmallestPanePixels = 10;
+constexpr int kLargestZoomPixels = 40;
 }  // namespace
 
 int PanePanel::fittingFontPixels(int width, int columns) {
@@ -30,15 +32,10 @@ int PanePanel::fittingFontPixels(int width, int columns) {
 }
 
 PanePanel::PanePanel(const Pane& pane, QSize size, QWidget* parent) : QWidget(parent) {
-    resize(size);
-    const int viewHeight = size.height() - kRowHeight - 2;
-    view_ = new PaneView(pane, fittingFontPixels(size.width(), PaneView::kTableColumns), this);
-    view_->setGeometry(0, 0, size.width(), viewHeight);
-
-    const QRect row(0, viewHeight + 2, size.width(), kRowHeight);
+    defaultFontPixels_ = fittingFontPixels(size.width(), PaneView::kTableColumns);
+    view_ = new PaneView(pane, defaultFontPixels_, this);
 
     answerRow_ = new QWidget(this);
-    answerRow_->setGeometry(row);
     auto* answerLayout = new QHBoxLayout(answerRow_);
     answerLayout->setContentsMargins(0, 0, 0, 0);
     prompt_ = new QLabel(QStringLiteral("入力 ⇒"), answerRow_);
@@ -47,29 +44,74 @@ PanePanel::PanePanel(const Pane& pane, QSize size, QWidget* parent) : QWidget(pa
     answerLayout->addWidget(prompt_);
     answerLayout->addWidget(answer_, 1);
 
-    banner_ = new QWidget(this);
-    banner_->setGeometry(row);
-    banner_->setAutoFillBackground(true);
-    QPalette palette = banner_->palette();
-    palette.setColor(QPalette::Window, QColor(0xff, 0xf0, 0xa8));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    banner_->setPalette(palette);
-    auto* bannerLayout = new QHBoxLayout(banner_);
-    bannerLayout->setContentsMargins(8, 1, 2, 1);
-    bannerText_ = new QLabel(QStringLiteral("一時停止中 — Enter または［続行］で再開"), banner_);
-    continue_ = new QPushButton(QStringLiteral("続行"), banner_);
-    continue_->setAutoDefault(false);
-    bannerLayout->addWidget(bannerText_, 1);
-    bannerLayout->addWidget(continue_);
+    answerRow_->setAutoFillBackground(true);
+    idlePalette_ = answerRow_->palette();
+    prompt_->setToolTip(QStringLiteral("ペインの質問への答えをここに入力し、Enter"));
+
+    banner_ = makePauseBanner(this);
+    continue_ = banner_->findChild<QPushButton*>();
 
     setAnswering(false);
     setPaused(false);
+    resize(size);
+    layOut();
 }
 
+void PanePanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void PanePanel::layOut() {
+    const int viewHeight = height() - kRowHeight - 2;
+    view_->setGeometry(0, 0, width(), viewHeight);
+    const QRect row(0, viewHeight + 2, width(), kRowHeight);
+    answerRow_->setGeometry(row);
+    banner_->setGeometry(row);
+}
+
+void PanePanel::zoom(int steps) {
+    const int px = steps == 0 ? defaultFontPixels_ : view_->fontPixels() + 2 * steps;
+    view_->setFontPixels(std::clamp(px, kSmallestPanePixels, kLargestZoomPixels));
+    answer_->setFont(view_->paneFont());
+}
+
+QWidget* makePauseBanner(QWidget* parent) {
+    auto* banner = new QWidget(parent);
+    banner->setAutoFillBackground(true);
+    QPalette palette = banner->palette();
+    palette.setColor(QPalette::Window, QColor(0xff, 0xb0, 0x30));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    banner->setPalette(palette);
+    auto* layout = new QHBoxLayout(banner);
+    layout->setContentsMargins(8, 1, 2, 1);
+    auto* text = new QLabel(QStringLiteral("■ 一時停止中 — Enter または［続行］で再開"), banner);
+    QFont bold = text->font();
+    bold.setBold(true);
+    text->setFont(bold);
+    auto* button = new QPushButton(QStringLiteral("続行"), banner);
+    button->setAutoDefault(false);
+    layout->addWidget(text, 1);
+    layout->addWidget(button);
+    return banner;
+}
+
+// While a typed line is awaited the answer row is lit and says so, and the
+// answer line has the focus.
 void PanePanel::setAnswering(bool on) {
     answer_->setEnabled(on);
     prompt_->setEnabled(on);
-    if (on) answer_->setFocus(Qt::OtherFocusReason);
+    QPalette palette = idlePalette_;
+    QFont font = prompt_->font();
+    font.setBold(on);
+    if (on) palette.setColor(QPalette::Window, QColor(0xc8, 0xf0, 0xc8));
+    answerRow_->setPalette(palette);
+    prompt_->setFont(font);
+    prompt_->setText(on ? QStringLiteral("▶ 入力待ち ⇒") : QStringLiteral("入力 ⇒"));
+    if (on) {
+        answer_->window()->activateWindow();
+        answer_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void PanePanel::setPaused(bool on) {

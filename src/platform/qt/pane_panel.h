@@ -15,6 +15,9 @@ namespace cfhx::qt {
 
 class PaneView;
 
+// The pause banner: what it says and its 続行 button, on `parent`.
+QWidget* makePauseBanner(QWidget* parent);
+
 class PanePanel : public QWidget {
     Q_OBJECT
 public:
@@ -29,17 +32,28 @@ public:
     void setAnswering(bool on);
     void setPaused(bool on);
 
+    // The pane font two pixels larger per step (smaller for a negative
+    // step); 0 returns to the size that fits the widest table.
+    void zoom(int steps);
+    int defaultFontPixels() const { return defaultFontPixels_; }
+
     // Largest even pixel size of the pane font that fits `columns`
     // columns into `width` pixels (at least 10).
     static int fittingFontPixels(int width, int columns);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void layOut();
+
+    int defaultFontPixels_ = 14;
+    QPalette idlePalette_;
     PaneView* view_;
     QWidget* answerRow_;
     QLabel* prompt_;
     QLineEdit* answer_;
     QWidget* banner_;
-    QLabel* bannerText_;
     QPushButton* continue_;
 };
 

@@ -15,12 +15,25 @@
 namespace cfhx::qt {
 
 PaneView::PaneView(const Pane& pane, int fontPixels, QWidget* parent)
-    : QAbstractScrollArea(parent), pane_(pane), font_(qt::paneFont(fontPixels)) {
+    : QAbstractScrollArea(parent), pane_(pane) {
+    setFontPixels(fontPixels);
     QFontInfo info(font_);
     if (info.family() != kPaneFamily) {
         std::fprintf(stderr, "cfhx: pane font %s not found, using %s; box tables may not align\n", kPaneFamily,
                      info.family().toUtf8().constData());
     }
+
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &PaneView::scrolledTo);
+    sync();
+}
+
+void PaneView::setFontPixels(int fontPixels) {
+    fontPixels_ = fontPixels;
+    font_ = qt::paneFont(fontPixels);
     QFontMetricsF metrics(font_);
     cellWidth_ = metrics.horizontalAdvance(QLatin1Char('0'));
     if (cellWidth_ <= 0) cellWidth_ = fontPixels / 2.0;
@@ -29,12 +42,7 @@ PaneView::PaneView(const Pane& pane, int fontPixels, QWidget* parent)
     double extent = metrics.ascent() + metrics.descent();
     baseline_ = extent > 0 ? std::round(metrics.ascent() * lineHeight_ / extent) : lineHeight_ * 0.88;
     raw_ = QRawFont::fromFont(font_);
-
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    viewport()->setAutoFillBackground(false);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &PaneView::scrolledTo);
+    glyphs_.clear();
     sync();
 }
 

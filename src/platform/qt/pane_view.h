@@ -24,6 +24,10 @@ public:
     // repaint request); normally runs queued after the changes.
     void sync();
 
+    // The pane font at another pixel size; rows and columns follow.
+    void setFontPixels(int fontPixels);
+    int fontPixels() const { return fontPixels_; }
+
     uint64_t topLine() const { return top_; }
     int fullRows() const;      // rows wholly visible
     double cellWidth() const { return cellWidth_; }
@@ -49,6 +53,7 @@ private:
     QFont font_;
     QRawFont raw_;
     QHash<char32_t, quint32> glyphs_;
+    int fontPixels_ = 14;
     double cellWidth_ = 8;
     int lineHeight_ = 16;
     double baseline_ = 14;

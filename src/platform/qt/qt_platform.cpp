@@ -82,6 +82,22 @@ void QtPlatform::refresh() {
     if (!panel_) return;
     panel_->setAnswering(waitingForLine());
     panel_->setPaused(paused());
+    // A pause also shows on the window the user is working in, when that is
+    // not the main window (a failed check's message sits there).
+    QWidget* active = QApplication::activeWindow();
+    const bool elsewhere = paused() && active && active != panel_->window() && !qobject_cast<QMessageBox*>(active);
+    if (!elsewhere) {
+        delete otherBanner_;
+        return;
+    }
+    if (otherBanner_ && otherBanner_->parentWidget() == active) return;
+    delete otherBanner_;
+    otherBanner_ = makePauseBanner(active);
+    otherBanner_->setGeometry(0, active->height() - 30, active->width(), 30);
+    connect(otherBanner_->findChild<QPushButton*>(), &QPushButton::clicked, this,
+            [this] { finishInnermost(WaitKind::Pause); });
+    otherBanner_->show();
+    otherBanner_->raise();
 }
 
 // Only the innermost wait takes an answer; an outer one resumes when the

@@ -74,6 +74,7 @@ private:
 
     QPointer<PanePanel> panel_;
     QPointer<QWidget> boxParent_;
+    QPointer<QWidget> otherBanner_;  // the pause banner on another window
     ScreenWindows* windows_ = nullptr;
     int summaryScreen_ = -1;
     std::unique_ptr<SessionPrinter> printer_;

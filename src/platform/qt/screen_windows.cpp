@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHash>
@@ -12,8 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
+#include "app/choice_marks.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
@@ -30,17 +34,57 @@ QString caption(const std::string& text) { return fromModel(text).replace(QLatin
 
 long area(const ControlDef& def) { return static_cast<long>(def.w) * def.h; }
 
+// The look of the button whose choice is in force: a tinted face, bold.
+void showChosen(QAbstractButton* button, bool chosen) {
+    if (auto* radio = qobject_cast<QRadioButton*>(button)) {
+        if (radio->isChecked() == chosen) return;
+        QButtonGroup* group = radio->group();
+        const bool exclusive = group && group->exclusive();
+        if (exclusive) group->setExclusive(false);  // lets the last mark go
+        radio->setChecked(chosen);
+        if (exclusive) group->setExclusive(true);
+        return;
+    }
+    if (button->property("chosen").toBool() == chosen) return;
+    button->setProperty("chosen", chosen);
+    QPalette palette = button->parentWidget()->palette();
+    QFont font = button->parentWidget()->font();
+    if (chosen) {
+        palette.setColor(QPalette::Button, QColor(0x9c, 0xc8, 0xf4));
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        font.setBold(true);
+    }
+    button->setPalette(palette);
+    button->setFont(font);
+}
+
 }  // namespace
 
+// The secondary screens are dialogs owned by the main window: the window
+// manager keeps them above it and they go with it.
 ScreenWindow::ScreenWindow(const ScreenDef& def, bool main, QWidget* parent)
-    : QWidget(parent, main ? Qt::Window
-                           : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                 Qt::WindowMinimizeButtonHint),
+    : QWidget(parent, main ? Qt::Window : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       main_(main) {
     setObjectName(QString::fromStdString(def.name));
     setWindowTitle(fromModel(def.title));
-    setFixedSize(scaled(def.width), scaled(def.height));
+    const QSize size(scaled(def.width), scaled(def.height));
+    if (main) {
+        setMinimumSize(size);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
     setFont(controlFont());
+}
+
+void ScreenWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (onResize) onResize();
+}
+
+void ScreenWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (onMove) onMove();
 }
 
 void ScreenWindow::setPicture(QImage picture) {
@@ -70,6 +114,7 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
     const auto& screens = forms_.screens();
     widgets_.resize(screens.size());
     placed_.assign(screens.size(), false);
+    placedAt_.assign(screens.size(), QPoint());
     for (size_t s = 0; s < screens.size(); ++s) {
         const ScreenDef& def = *screens[s].def;
         pictureFiles_.push_back(pictureFile(def.name));
@@ -111,9 +156,43 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
             const QRect area = scaled(def.pane);
             panel_ = new PanePanel(pane, area.size(), window);
             panel_->move(area.topLeft());
+            window->onMove = [this] { mainMoved(); };
+            window->onResize = [this] { layoutMain(); };
+            // Ctrl+plus / Ctrl+minus / Ctrl+0: the pane's type size, in any window.
+            const std::pair<QKeySequence, int> kZoomKeys[] = {
+                {QKeySequence::ZoomIn, 1}, {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+                {QKeySequence::ZoomOut, -1}, {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+            for (const auto& [keys, steps] : kZoomKeys) {
+                auto* shortcut = new QShortcut(keys, window);
+                shortcut->setContext(Qt::ApplicationShortcut);
+                QObject::connect(shortcut, &QShortcut::activated, window, [this, steps = steps] { panel_->zoom(steps); });
+            }
         }
         for (size_t c = 0; c < controls.size(); ++c) controlChanged(static_cast<int>(s), static_cast<int>(c));
     }
+    for (const ChoiceSet& set : kChoiceSets) {
+        Choices choices{.codeScreen = forms_.screenId(set.codeScreen), .codeControl = -1, .buttons = {}};
+        choices.codeControl = forms_.controlId(choices.codeScreen, set.codeField);
+        for (const ChoiceOption& o : set.options) {
+            if (o.button == nullptr) break;
+            auto* button = qobject_cast<QAbstractButton*>(widget(set.screen, o.button));
+            if (button) choices.buttons.push_back({button, o.code});
+        }
+        choices_.push_back(std::move(choices));
+    }
+    markChoices();
+}
+
+// Marks the buttons from the codes in force; a code no button has (or an
+// empty field) marks none.
+void ScreenWindows::markChoices() {
+    for (const Choices& c : choices_) markChoice(c);
+}
+
+void ScreenWindows::markChoice(const Choices& c) {
+    const std::string& text = forms_.at(c.codeScreen, c.codeControl).text;
+    const double value = readNumber(text);
+    for (const auto& [button, code] : c.buttons) showChosen(button, !text.empty() && value == code);
 }
 
 ScreenWindows::~ScreenWindows() = default;
@@ -153,8 +232,11 @@ QWidget* ScreenWindows::makeWidget(int screen, int control, QWidget* parent) {
             button = new QRadioButton(parent);
         }
         // clicked comes for every click, an option already chosen included.
-        QObject::connect(button, &QAbstractButton::clicked, button,
-                         [this, screen, control] { onClick_(screen, control); });
+        // The marks follow the codes afterwards, whatever the click did.
+        QObject::connect(button, &QAbstractButton::clicked, button, [this, screen, control] {
+            onClick_(screen, control);
+            markChoices();
+        });
         widget = button;
         break;
     }
@@ -201,6 +283,9 @@ void ScreenWindows::controlChanged(int screen, int control) {
     }
     widget->setEnabled(model.enabled);
     widget->setVisible(model.visible);
+    for (const Choices& c : choices_) {
+        if (c.codeScreen == screen && c.codeControl == control) markChoice(c);
+    }
 }
 
 void ScreenWindows::screenShownChanged(int screen) {
@@ -214,25 +299,60 @@ void ScreenWindows::screenShownChanged(int screen) {
     }
     // Read afresh on every showing; a missing file leaves the screen without it.
     if (!picture.isEmpty()) window->setPicture(loadPicture(picture, pictureFolders_));
-    if (!placed_[screen]) {
-        place(window);
-        placed_[screen] = true;
-    }
+    if (!placed_[screen]) place(screen);
     window->show();
 }
 
-// A secondary screen opens centred over the main window, inside the screen.
-void ScreenWindows::place(ScreenWindow* window) {
+// A secondary screen opens beside the main window where the screen has room:
+// to its right, to its left, or else over its input column with the pane
+// left in view; always inside the screen. Until the user moves it, it goes
+// with the main window (whose place the window manager may settle late).
+void ScreenWindows::place(int screen) {
+    ScreenWindow* window = windows_.at(screen);
     if (window == mainWindow()) return;
-    const QRect over = mainWindow()->geometry();
-    QRect rect(QPoint(0, 0), window->size());
-    rect.moveCenter(over.center());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        rect.moveLeft(std::clamp(rect.left(), avail.left(), std::max(avail.left(), avail.right() - rect.width())));
-        rect.moveTop(std::clamp(rect.top(), avail.top(), std::max(avail.top(), avail.bottom() - rect.height())));
+    const QRect main = mainWindow()->frameGeometry();
+    const QSize size = window->frameGeometry().size().expandedTo(window->size());
+    QRect avail(QPoint(0, 0), QSize(1 << 20, 1 << 20));
+    if (QScreen* s = mainWindow()->screen() ? mainWindow()->screen() : QGuiApplication::primaryScreen())
+        avail = s->availableGeometry();
+    const int paneRight = mainWindow()->mapToGlobal(QPoint(panel_->geometry().right(), 0)).x();
+    QPoint at;
+    if (main.right() + size.width() <= avail.right()) {
+        at = QPoint(main.right() + 1, main.top());
+    } else if (main.left() - size.width() >= avail.left()) {
+        at = QPoint(main.left() - size.width(), main.top());
+    } else {
+        at = QPoint(paneRight + 1, main.top() + (main.height() - size.height()) / 2);
     }
-    window->move(rect.topLeft());
+    at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() - size.width())));
+    at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() - size.height())));
+    window->move(at);
+    placed_[screen] = true;
+    placedAt_[screen] = window->pos();
+}
+
+void ScreenWindows::layoutMain() {
+    ScreenWindow* main = mainWindow();
+    const ScreenDef& def = *forms_.at(0).def;
+    const int dx = std::max(0, main->width() - scaled(def.width));
+    const int dy = std::max(0, main->height() - scaled(def.height));
+    const QRect pane = scaled(def.pane);
+    panel_->setGeometry(pane.x(), pane.y(), pane.width() + dx, pane.height() + dy);
+    const int paneRight = def.pane.x + def.pane.w;
+    const auto& controls = forms_.at(0).controls;
+    for (size_t c = 0; c < controls.size(); ++c) {
+        const ControlDef& d = *controls[c].def;
+        if (d.x >= paneRight) widgets_[0][c]->move(scaled(d.x) + dx, scaled(d.y));
+    }
+}
+
+// The main window moved (the window manager settled it, or the user): the
+// screens still where they were put go with it.
+void ScreenWindows::mainMoved() {
+    for (size_t s = 1; s < windows_.size(); ++s) {
+        if (!placed_[s] || windows_[s]->pos() != placedAt_[s]) continue;
+        place(static_cast<int>(s));
+    }
 }
 
 }  // namespace cfhx::qt

@@ -14,6 +14,7 @@
 
 #include "app/screens.h"
 
+class QAbstractButton;
 class QButtonGroup;
 
 namespace cfhx {
@@ -32,6 +33,8 @@ class ScreenWindow : public QWidget {
 public:
     ScreenWindow(const ScreenDef& def, bool main, QWidget* parent);
     std::function<void()> onClose;
+    std::function<void()> onMove;
+    std::function<void()> onResize;
 
     // A picture in layout units, drawn scaled at the origin under the
     // controls; a null image draws nothing.
@@ -41,6 +44,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     bool main_;
@@ -74,7 +79,18 @@ public:
 
 private:
     QWidget* makeWidget(int screen, int control, QWidget* parent);
-    void place(ScreenWindow* window);
+    void place(int screen);
+    void mainMoved();
+    // The pane takes what the main window grows by; the input column to its
+    // right moves with the right edge.
+    void layoutMain();
+    struct Choices {
+        int codeScreen;
+        int codeControl;
+        std::vector<std::pair<QAbstractButton*, int>> buttons;
+    };
+    void markChoices();
+    void markChoice(const Choices& c);
 
     Forms& forms_;
     ClickHandler onClick_;
@@ -83,6 +99,8 @@ private:
     std::vector<std::vector<QWidget*>> widgets_;
     std::vector<QButtonGroup*> groups_;
     std::vector<bool> placed_;
+    std::vector<QPoint> placedAt_;  // where each screen was put
+    std::vector<Choices> choices_;
     std::vector<QString> pictureFiles_;  // per screen; empty: no picture
     QStringList pictureFolders_;
     PanePanel* panel_ = nullptr;
