@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
 
 #include "app/choice_marks.h"
 #include "platform/qt/look.h"
@@ -232,10 +234,14 @@ QWidget* ScreenWindows::makeWidget(int screen, int control, QWidget* parent) {
             button = new QRadioButton(parent);
         }
         // clicked comes for every click, an option already chosen included.
-        // The marks follow the codes afterwards, whatever the click did.
+        // The marks follow the codes afterwards, whatever the click did, and
+        // the focus goes where the user goes next.
         QObject::connect(button, &QAbstractButton::clicked, button, [this, screen, control] {
+            std::vector<bool> shownBefore;
+            for (const Screen& s : forms_.screens()) shownBefore.push_back(s.shown);
             onClick_(screen, control);
             markChoices();
+            focusAfterClick(screen, control, shownBefore);
         });
         widget = button;
         break;
@@ -246,7 +252,67 @@ QWidget* ScreenWindows::makeWidget(int screen, int control, QWidget* parent) {
     }
     widget->setObjectName(QString::fromStdString(def.name));
     widget->setGeometry(scaled(Rect{def.x, def.y, def.w, def.h}));
+    if (def.kind == ControlKind::Edit) widget->setFocusPolicy(editFocus(forms_.at(screen).def->name, def.name));
     return widget;
+}
+
+// Fields that only show what the program wrote take no focus; the date is
+// edited only when clicked.
+Qt::FocusPolicy ScreenWindows::editFocus(const std::string& screen, const std::string& control) {
+    struct Display {
+        const char* screen;
+        int from, to;  // EDITn, n in [from, to]; 0, 0: every field
+    };
+    constexpr Display kDisplays[] = {
+        {.screen = "MAINFORM", .from = 1, .to = 8},     // the kind fields
+        {.screen = "MAINFORM", .from = 97, .to = 127},  // composition and property panel
+        {.screen = "FORM2", .from = 0, .to = 0},        // the result summary
+    };
+    if (screen == "MAINFORM" && control == "EDIT9") return Qt::ClickFocus;
+    const int n = control.rfind("EDIT", 0) == 0 ? std::atoi(control.c_str() + 4) : -1;
+    for (const Display& d : kDisplays) {
+        if (screen == d.screen && (d.from == 0 || (n >= d.from && n <= d.to))) return Qt::NoFocus;
+    }
+    return Qt::StrongFocus;
+}
+
+// The first control of a screen the user can act on, in catalogue order.
+QWidget* ScreenWindows::firstActive(int screen) const {
+    for (QWidget* w : widgets_.at(screen)) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w);
+        if (control && w->isEnabled() && w->isVisible() && w->focusPolicy() != Qt::NoFocus) return w;
+    }
+    return nullptr;
+}
+
+void ScreenWindows::focusAfterClick(int screen, int control, const std::vector<bool>& shownBefore) {
+    auto focus = [](QWidget* w) {
+        if (!w) return false;
+        w->window()->activateWindow();
+        w->setFocus(Qt::OtherFocusReason);
+        return true;
+    };
+    auto firstOf = [&](std::initializer_list<const char*> names) -> QWidget* {
+        for (const char* n : names) {
+            QWidget* w = widget("MAINFORM", n);
+            if (w && w->isEnabled() && w->isVisible()) return w;
+        }
+        return nullptr;
+    };
+    // A screen the click opened: its first control.
+    for (size_t s = 1; s < windows_.size(); ++s) {
+        if (!shownBefore[s] && forms_.at(static_cast<int>(s)).shown) {
+            if (focus(firstActive(static_cast<int>(s)))) return;
+        }
+    }
+    const std::string& name = forms_.at(screen, control).def->name;
+    if (screen == 0 && name == "BUTTON18") {  // NEXT: the sample column, else a kind
+        focus(firstOf({"BUTTON22", "BUTTON1", "BUTTON2", "BUTTON3", "BUTTON4"}));
+        return;
+    }
+    // Back on the main window (a screen closed, a run ended): calculate, or
+    // confirm the settings.
+    if (!forms_.at(screen).shown || (screen == 0 && name == "BUTTON9")) focus(firstOf({"BUTTON9", "BUTTON27"}));
 }
 
 QWidget* ScreenWindows::widget(std::string_view screen, std::string_view control) const {
@@ -344,6 +410,7 @@ void ScreenWindows::layoutMain() {
         const ControlDef& d = *controls[c].def;
         if (d.x >= paneRight) widgets_[0][c]->move(scaled(d.x) + dx, scaled(d.y));
     }
+    mainMoved();  // the pane's edge moved: so do the screens placed beside it
 }
 
 // The main window moved (the window manager settled it, or the user): the

@@ -80,6 +80,9 @@ public:
 private:
     QWidget* makeWidget(int screen, int control, QWidget* parent);
     void place(int screen);
+    static Qt::FocusPolicy editFocus(const std::string& screen, const std::string& control);
+    QWidget* firstActive(int screen) const;
+    void focusAfterClick(int screen, int control, const std::vector<bool>& shownBefore);
     void mainMoved();
     // The pane takes what the main window grows by; the input column to its
     // right moves with the right edge.
