@@ -32,5 +32,27 @@ TEST(ReadNumber, TheLongestNumericPrefixOrZero) {
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
+TEST(WholeNumber, TowardZeroAndClampedToTheIntRange) {
+    struct Case {
+        const char* name;
+        double value;
+        int whole;
+    };
+    const Case cases[] = {
+        {"NaN", std::nan(""), 0},
+        {"+inf", INFINITY, 2147483647},
+        {"-inf", -INFINITY, -2147483647 - 1},
+        {"1e10", 1e10, 2147483647},
+        {"-1e10", -1e10, -2147483647 - 1},
+        {"2.9", 2.9, 2},
+        {"-2.9", -2.9, -2},
+        {"just below the top", 2147483646.5, 2147483646},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(wholeNumber(c.value), c.whole);
+    }
+}
+
 }  // namespace
 }  // namespace cfhx
