@@ -162,8 +162,10 @@ void checkConstruction(App& app, Record& r) {
     if (humidSide(r)) checkFilmThickness(app, r);
     if (r.TapeCode == 2.0f && r.TTh == 0.0f) refuse(app, in, T::kNoTapeThickness);
     if (r.TapeCode == 2.0f && r.TTP2 == 0.0f) refuse(app, in, T::kNoTapePitch);
-    // Then every entry the run reads must lie in its range.
+    // Then every entry the run reads must lie in its range; FORM7 is read
+    // only for typed-in properties.
     for (const RangedFields* list : {&kColumnRanges, &kForm5Ranges, &kOptionRanges}) {
+        if (list == &kOptionRanges && !manualSide(r)) continue;
         if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, *list)) {
             refuse(app, in, rangePhrase(*refusal));
         }

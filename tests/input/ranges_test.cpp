@@ -26,6 +26,7 @@ struct Case {
     const char* refused;  // the message, or nullptr: the check passes
     bool si = false;
     std::vector<std::string> before = {};  // FORM5 actions before the text is typed
+    bool typedIn = false;  // Calculate: typed-in properties with the tube coefficient given
 };
 
 // FORM5 of gas on both sides, No. 5, with its sample values.
@@ -65,7 +66,11 @@ void pressForm7Ok(Session& s, const Case& c) {
 // The sample entries confirmed, then the text typed over them: a refusal
 // prints its page and leaves; a pass reaches the box and the result.
 void pressCalculate(Session& s, const Case& c) {
-    testing::ready(s, testing::Pair::GasGas, c.si);
+    if (c.typedIn) {
+        testing::readyManual(s, c.si, "RADIO7", "", "RADIO12");
+    } else {
+        testing::ready(s, testing::Pair::GasGas, c.si);
+    }
     testing::PageLog log;
     s.app.pane.setObserver(&log);
     s(c.field).setText(c.text);
@@ -123,6 +128,9 @@ TEST(RangeChecks, OutOfRangeRefusedNamingTheFieldMissingStaysMissing) {
         {"a film beyond a float", Check::Calculate, "MAINFORM.EDIT34", "1e39", "凝縮液膜厚さの数値が大きすぎます"},
         {"negative tube length typed after the OK", Check::Calculate, "FORM5.EDIT157", "-1500", "管長さが負の値です"},
         {"shell inlet at -300 °C after the OK", Check::Calculate, "FORM5.EDIT133", "-300", "シェル側入側流体温度が絶対零度以下です"},
+        {"negative given tube coefficient", Check::Calculate, "FORM7.EDIT181", "-100", "管内側熱伝達率値が負の値です",
+         false, {}, true},
+        {"FORM7 is not read for gas", Check::Calculate, "FORM7.EDIT181", "-100", nullptr},
         {"a whole sample run passes", Check::Calculate, "MAINFORM.EDIT10", " 16", nullptr},
     };
     for (const Case& c : cases) {
