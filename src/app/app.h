@@ -48,7 +48,7 @@ void registerProcedure(App& app, std::string_view screen, std::string_view contr
 // Selection codes, read from their hidden fields each time; the whole part
 // of the number is the code.
 inline int codeIn(App& app, std::string_view screen, std::string_view field) {
-    return static_cast<int>(app[screen][field].number());
+    return wholeNumber(app[screen][field].number());
 }
 // A code written into its hidden field as its whole number.
 template <class Code>

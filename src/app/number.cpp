@@ -3,8 +3,13 @@
 #include "app/screens.h"
 #include "app/text_width.h"
 
+#include <cfloat>
 #include <charconv>
+#include <climits>
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 
 namespace cfhx {
@@ -25,9 +30,31 @@ char asciiTwin(char32_t cp) {
     }
 }
 
+// Decimal exponent of the leading digit of the mantissa s[start, end)
+// ("123.4" → 2, "0.05" → -2); none when every digit is 0.
+std::optional<long> leadingExponent(const std::string& s, size_t start, size_t end) {
+    size_t point = s.find('.', start);
+    if (point == std::string::npos || point > end) point = end;
+    for (size_t k = start; k < end; ++k) {
+        if (s[k] == '.' || s[k] == '0') continue;
+        return k < point ? static_cast<long>(point - k) - 1 : -static_cast<long>(k - point);
+    }
+    return std::nullopt;
+}
+
+// The exponent written after the mantissa, saturated far beyond any double.
+long writtenExponent(const std::string& s, size_t from, size_t to) {
+    size_t q = from;
+    bool negative = false;
+    if (q < to && (s[q] == '+' || s[q] == '-')) negative = s[q++] == '-';
+    long e = 0;
+    for (; q < to; ++q) e = std::min(e * 10 + (s[q] - '0'), 100000L);
+    return negative ? -e : e;
+}
+
 }  // namespace
 
-double readNumber(std::string_view text) {
+std::optional<double> numberIn(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     size_t i = 0;
@@ -51,7 +78,8 @@ double readNumber(std::string_view text) {
         ++p;
         while (p < s.size() && s[p] >= '0' && s[p] <= '9') ++p, ++digits;
     }
-    if (digits == 0) return 0.0;
+    if (digits == 0) return std::nullopt;
+    const size_t mantissaEnd = p;
     size_t end = p;
     if (p < s.size() && (s[p] == 'e' || s[p] == 'E' || s[p] == 'd' || s[p] == 'D')) {
         size_t q = p + 1;
@@ -65,9 +93,32 @@ double readNumber(std::string_view text) {
     }
     double value = 0.0;
     auto [ptr, ec] = std::from_chars(s.data() + start, s.data() + end, value);
-    // A text beyond the range of numbers reads 0 like any other unusable text.
-    if (ec != std::errc() || !std::isfinite(value)) return 0.0;
+    if (ec == std::errc::result_out_of_range) {
+        // Too small for a double reads 0; too large is infinite, as it is
+        // for a float beyond FLT_MAX, and the checks refuse it.
+        const std::optional<long> lead = leadingExponent(s, start, mantissaEnd);
+        const long exponent = end > mantissaEnd ? writtenExponent(s, mantissaEnd + 1, end) : 0;
+        value = lead && *lead + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (ec != std::errc()) {
+        return std::nullopt;
+    }
     return negative ? -value : value;
+}
+
+double readNumber(std::string_view text) { return numberIn(text).value_or(0.0); }
+
+float singleOf(double v) {
+    if (std::isnan(v)) return 0.0f;
+    if (v > FLT_MAX) return std::numeric_limits<float>::infinity();
+    if (v < -FLT_MAX) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
+}
+
+int wholeNumber(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (v <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(v);
 }
 
 }  // namespace cfhx

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -68,8 +69,19 @@ struct Screen {
 // Reads a field's text as a number: leading blanks (half- and full-width)
 // are skipped and the longest numeric prefix is taken; full-width digits,
 // signs, point and exponent letter count as their ASCII forms. Anything
-// else, including the marks "－", "Rem.", "sat.", reads 0.
+// else, including the marks "－", "Rem.", "sat.", reads 0. A number too
+// large for a double reads as infinity (with its sign), one too small as 0.
 double readNumber(std::string_view text);
+// The same reading, none when the text holds no number at all.
+std::optional<double> numberIn(std::string_view text);
+
+// A number as the single-precision value the calculation keeps: beyond
+// the float range it is infinite (with its sign); NaN is 0.
+float singleOf(double v);
+
+// The whole part of a number (toward zero) as an int, for codes and counts
+// read from fields: NaN is 0, anything beyond the int range the nearest end.
+int wholeNumber(double v);
 
 class Forms;
 

@@ -258,7 +258,7 @@ Effectiveness effectivenessOutlets(Run& s, float Ctube, float Cshell) {
     r.Cmax = std::max(Ctube, Cshell);
     const float R = checkedDiv(r.Cmin, r.Cmax, "Cmax");
     r.NTUS = checkedDiv(r.KI * r.Ai, r.Cmin, "Cmin");
-    const PassForm form = passForm(static_cast<int>(r.FlowPattern), r.PNs, r.PNt);
+    const PassForm form = passForm(wholeNumber(r.FlowPattern), r.PNs, r.PNt);
     r.FEEX = effectiveness(form, R, r.NTUS);
     const float exchanged = r.FEEX * r.Cmin * (r.Tti - r.Tsi);  // signed: a hot shell gives a negative
     return {Ctube, Cshell, r.Tti - checkedDiv(exchanged, Ctube, "Ctube"),

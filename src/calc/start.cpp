@@ -1,12 +1,13 @@
 #include "calc/start.h"
 
-#include <cfloat>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "app/app.h"
 #include "app/codes.h"
 #include "app/control_flow.h"
+#include "app/field_ranges.h"
 #include "app/form5_fields.h"
 #include "app/screen_fields.h"
 #include "calc/heat_transfer.h"
@@ -54,11 +55,7 @@ void checkFilmThickness(App& app, Record& r) {
 }  // namespace
 
 float readField(App& app, std::string_view screen, std::string_view control) {
-    const double v = app[screen][control].number();
-    if (std::isnan(v)) return 0.0f;
-    if (v > FLT_MAX) return INFINITY;
-    if (v < -FLT_MAX) return -INFINITY;
-    return static_cast<float>(v);
+    return singleOf(app[screen][control].number());
 }
 
 void readInputFields(App& app, Record& r) {
@@ -165,6 +162,14 @@ void checkConstruction(App& app, Record& r) {
     if (humidSide(r)) checkFilmThickness(app, r);
     if (r.TapeCode == 2.0f && r.TTh == 0.0f) refuse(app, in, T::kNoTapeThickness);
     if (r.TapeCode == 2.0f && r.TTP2 == 0.0f) refuse(app, in, T::kNoTapePitch);
+    // Then every entry the run reads must lie in its range; FORM7 is read
+    // only for typed-in properties.
+    for (const RangedFields* list : {&kColumnRanges, &kForm5Ranges, &kOptionRanges}) {
+        if (list == &kOptionRanges && !manualSide(r)) continue;
+        if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, *list)) {
+            refuse(app, in, rangePhrase(*refusal));
+        }
+    }
 }
 
 void confirmPreliminaryData(App& app) {

@@ -18,7 +18,7 @@ namespace cfhx::calc {
 void startCalculation(App& app, Record& r);
 
 // A field as a float (0 when empty); a number beyond the float range
-// becomes infinite.
+// becomes infinite (singleOf), which the checks refuse.
 float readField(App& app, std::string_view screen, std::string_view control);
 
 // The steps of startCalculation.
@@ -26,7 +26,8 @@ float readField(App& app, std::string_view screen, std::string_view control);
 void readInputFields(App& app, Record& r);
 // Clears the pane, then refuses the first missing item; sets a zero film
 // thickness of a humid side to 1e-10 and asks before going on with a
-// negative one.
+// negative one; then refuses the first entry outside its range (column,
+// FORM5, FORM7).
 void checkConstruction(App& app, Record& r);
 // Yes clears the pane; No disables buttons 1-8 and leaves.
 void confirmPreliminaryData(App& app);

@@ -83,7 +83,7 @@ void BUTTON10_ON(App& app) {
     main["EDIT20"].setText(T::kFinConductivityNone);
 }
 
-int previousFinType(App& app) { return static_cast<int>(app["MAINFORM"]["EDIT14"].number()); }
+int previousFinType(App& app) { return wholeNumber(app["MAINFORM"]["EDIT14"].number()); }
 
 // "2：ﾗｼﾞｱﾙ": the sample dimensions are offered again when the type was
 // radial already or bare before.

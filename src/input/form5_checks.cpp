@@ -1,9 +1,11 @@
 // The OK button of FORM5: completeness checks for the pair of fluid kinds.
 // The first missing item is reported in the message line; after the pause
 // the screen stays open with every entry kept.
+#include <optional>
 #include <string>
 
 #include "app/app.h"
+#include "app/field_ranges.h"
 #include "app/frame_texts.h"
 #include "input/form5_side.h"
 #include "input/form5_texts.h"
@@ -161,6 +163,13 @@ void checkManual(App& app) {
     for (int k = 0; k < 5; ++k) require(app, value(app, kTubeSide.latent[k]) != 0, T::kLatentUnset[k]);
 }
 
+// A complete entry may still hold a number outside its field's range.
+void checkRanges(App& app) {
+    if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kForm5Ranges)) {
+        refuse(app, std::string(T::kOutOfRangeOpen) + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose));
+    }
+}
+
 void BUTTON30_ON(App& app) {
     using enum FluidKind;
     const FluidKind tube = tubeFluidKind(app);
@@ -178,6 +187,7 @@ void BUTTON30_ON(App& app) {
             // A pair the kind buttons are not meant to leave: never accepted.
             refuse(app, T::kPairUnset);
         }
+        checkRanges(app);
     } catch (const Refused&) {
         return;
     }

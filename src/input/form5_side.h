@@ -18,7 +18,7 @@ inline ScreenRef form5(App& app) { return app[kForm5.screen]; }
 inline FluidKind sideKind(App& app, const Form5Side& side) {
     return &side == &kTubeSide ? tubeFluidKind(app) : shellFluidKind(app);
 }
-inline int code(App& app, const char* field) { return static_cast<int>(form5(app)[field].number()); }
+inline int code(App& app, const char* field) { return wholeNumber(form5(app)[field].number()); }
 inline int composition(App& app, const Form5Side& side) { return code(app, side.compositionCode); }
 inline int moistureMode(App& app, const Form5Side& side) { return code(app, side.moistureCode); }
 inline int flowKind(App& app, const Form5Side& side) { return code(app, side.flowKind); }

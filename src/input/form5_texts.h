@@ -195,6 +195,9 @@ inline constexpr string_view kEvaporationTooHot = "★ 管外又は管内側温�
 inline constexpr string_view kCondensationTooCold = "★ 管外又は管内側温度設定が不正です。管内凝縮温度が管外側温度より低く設定されています。！";
 // A pair of fluid kinds that no kind button leaves.
 inline constexpr string_view kPairUnset = "★ 管内側とシェル側の物性の組合せが未設定です。！";
+// A number outside its field's range: "★ " + the field and what is wrong + "。！".
+inline constexpr string_view kOutOfRangeOpen = "★ ";
+inline constexpr string_view kOutOfRangeClose = "。！";
 // Latent heat, then the liquid density, specific heat, conductivity, viscosity.
 inline constexpr string_view kLatentUnset[] = {
     "★ 管内側潜熱が未定です。！",

@@ -1,9 +1,11 @@
 // The options screen FORM7 for typed-in properties: sensible or latent tube
 // fluid, condensation or evaporation, heat-transfer-coefficient mode with the
 // given coefficients and the refrigerant data; OK checks the choice.
+#include <optional>
 #include <string>
 
 #include "app/app.h"
+#include "app/field_ranges.h"
 #include "input/form5_side.h"
 #include "input/form5_texts.h"
 #include "input/input_screens.h"
@@ -182,7 +184,11 @@ void BUTTON52_ON(App& app) {
 std::string form7OptionProblem(App& app) {
     std::string prefix;
     std::string_view problem = optionProblem(app, prefix);
-    return problem.empty() ? std::string() : prefix + std::string(problem);
+    if (!problem.empty()) return prefix + std::string(problem);
+    if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kOptionRanges)) {
+        return "　" + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose);
+    }
+    return {};
 }
 
 void registerOptionProcedures(App& app) {

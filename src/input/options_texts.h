@@ -25,5 +25,8 @@ inline constexpr string_view kBothCoefficientsUnset = "管内／管外の熱伝�
 inline constexpr string_view kHtcModeInvalid = "熱伝達率の選択が行われていません。";
 inline constexpr string_view kPressureUnset = "管内冷媒飽和圧力が未設定。";
 inline constexpr string_view kSurfaceTensionUnset = "管内冷媒の表面張力が未設定。";
+// A given value outside its range: a full-width blank, the field and what
+// is wrong, then this.
+inline constexpr string_view kOutOfRangeClose = "。";
 
 }  // namespace cfhx::options_texts

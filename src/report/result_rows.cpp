@@ -7,6 +7,7 @@
 #include "app/codes.h"
 #include "app/mask.h"
 #include "app/pane.h"
+#include "app/screens.h"
 #include "app/text_width.h"
 #include "calc/record.h"
 #include "calc/units.h"
@@ -28,7 +29,7 @@ Case caseOf(const Record& r) {
     c.vapour = r.flags.sVAP == YesNo::Yes;
     c.branch = r.ChoiceA == 2.0f && r.ChoiceC == 1.0f && r.flags.sFLOW != Flow::CounterLmtd;
     c.shellMassKnown = r.Ws != 0.0f;
-    c.phaseChange = static_cast<int>(r.PhaseChangeKind);
+    c.phaseChange = wholeNumber(r.PhaseChangeKind);
     return c;
 }
 

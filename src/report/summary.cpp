@@ -34,7 +34,7 @@ constexpr double kLossDecimalsAbovePa = 4.0;
 
 // TubeMoistureMode, ShellMoistureMode: how the water content was entered.
 enum class Moisture { VolumePercent = 1, Humidity = 2, SaturationTemperature = 3, SaturatedEnthalpy = 4 };
-Moisture moisture(float code) { return static_cast<Moisture>(static_cast<int>(code)); }
+Moisture moisture(float code) { return static_cast<Moisture>(wholeNumber(code)); }
 
 std::string whole(double v) { return freeNumber(std::round(v)); }
 
@@ -57,7 +57,7 @@ void restoreCaptions(ScreenRef form, std::span<const T::Caption> captions) {
 
 // Processing No. 2, 4 and 6 show the shell flow from its actual volume.
 bool shellFlowFromVolume(const Record& r) {
-    const int no = static_cast<int>(r.ProcessingNo);
+    const int no = wholeNumber(r.ProcessingNo);
     return no == 2 || no == 4 || no == 6;
 }
 
@@ -162,7 +162,7 @@ void fillSummaryScreen(App& app, Record& record, bool si, bool freshResult) {
     set("EDIT44", freeNumber(double(r.Ht0) * r.CFt));
     set("EDIT45", freeNumber(double(r.Hs0) * r.CFs));
     // Processing No. 4 computes the vertical rows (NV); the others keep the set Nv.
-    const double rows = static_cast<int>(r.ProcessingNo) == 4 ? r.NV : r.Nv;
+    const double rows = wholeNumber(r.ProcessingNo) == 4 ? r.NV : r.Nv;
     set("EDIT46", freeNumber(rows * r.Nh));
     set("EDIT63", freeNumber(r.PNt));
     set("EDIT64", freeNumber(r.PNs));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/screens.h"
 
 namespace cfhx {
@@ -22,10 +24,34 @@ TEST(ReadNumber, TheLongestNumericPrefixOrZero) {
         {"", 0.0}, {"   ", 0.0}, {"   －", 0.0}, {"    －", 0.0}, {"－", 0.0}, {"  Rem.", 0.0}, {"   Rem.", 0.0},
         {"    Sat.", 0.0}, {"   sat.", 0.0}, {"■", 0.0}, {"abc", 0.0}, {"-", 0.0}, {"+", 0.0}, {".", 0.0},
         {"e5", 0.0}, {"　", 0.0},
-        // Texts beyond the range of numbers read zero.
-        {"1e999", 0.0}, {"-1e999", 0.0}, {"1e300", 1e300},
+        // Beyond the range of a double: infinite when too large, zero when
+        // too small.
+        {"1e999", INFINITY}, {"-1e999", -INFINITY}, {"1e309", INFINITY}, {"0.01e310", 1e308}, {"1000e306", INFINITY},
+        {"1e300", 1e300}, {"1e-999", 0.0}, {"-1e-999", -0.0}, {"123e-400", 0.0}, {"0e999", 0.0},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(WholeNumber, TowardZeroAndClampedToTheIntRange) {
+    struct Case {
+        const char* name;
+        double value;
+        int whole;
+    };
+    const Case cases[] = {
+        {"NaN", std::nan(""), 0},
+        {"+inf", INFINITY, 2147483647},
+        {"-inf", -INFINITY, -2147483647 - 1},
+        {"1e10", 1e10, 2147483647},
+        {"-1e10", -1e10, -2147483647 - 1},
+        {"2.9", 2.9, 2},
+        {"-2.9", -2.9, -2},
+        {"just below the top", 2147483646.5, 2147483646},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(wholeNumber(c.value), c.whole);
+    }
 }
 
 }  // namespace

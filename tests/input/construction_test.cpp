@@ -119,6 +119,8 @@ TEST(FinAndTapeButtons, QuestionsFieldsAndPage) {
          .tail = {" ", kRadialAsked}},
         {.name = "radial from plate asks nothing", .entries = {{"EDIT14", "3"}}, .clicks = {"BUTTON11"},
          .fields = {{14, " 2"}, {15, " "}, {16, " "}, {17, " "}, {20, " "}}, .waits = 0, .tail = {kRadialAsked}},
+        {.name = "a fin type far beyond any code names none: radial asks nothing", .entries = {{"EDIT14", "1e10"}},
+         .clicks = {"BUTTON11"}, .fields = {{14, " 2"}}, .waits = 0, .tail = {kRadialAsked}},
         {.name = "radial again offers the sample; No asks for the dimensions", .entries = {{"EDIT14", " 2"}},
          .answers = {false}, .clicks = {"BUTTON11"}, .fields = {{15, " "}, {16, " "}, {17, " "}, {20, " "}}, .rows = 1,
          .tail = {"     伝熱管のラジアルフィン寸法を登録して下さい。"}},
