@@ -129,7 +129,7 @@ TEST(ScriptDriver, RunsEndWithTheirStatusAndTranscript) {
                    "dump MAINFORM\n",
          .withWaits = true, .status = kScriptDone,
          .out = {"=== pane ===\nbefore pause\n=== pause ===\n> continue\n",
-                 "=== pane ===\nbefore pause\nquestion ⇒\n=== read ===\n>  1.5 \n",
+                 "=== pane, row 2 ===\nquestion ⇒\n=== read ===\n>  1.5 \n",
                  "=== Yes/No [ 見出し] 本当ですか？ ===\n> yes\n",
                  "EDIT24     edit    enabled  visible \"7\"",  // set while paused
                  "EDIT26     edit    enabled  visible \" 1.5 \"", "EDIT27     edit    enabled  visible \"Y\""}},
@@ -191,6 +191,88 @@ TEST(ScriptDriver, MalformedLinesStopWithTheirLineNumber) {
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.script << " -> " << r.err;
         // Nothing after the bad line runs.
         EXPECT_EQ(r.out.find("SI 単位系"), std::string::npos) << c.script;
+    }
+}
+
+// Runs `script` with `procedure` behind FORM4.BUTTON25.
+ScriptRun runWith(std::istream& in, Procedure procedure) {
+    std::ostringstream out, err;
+    ScriptOptions options;
+    options.date = "07/03/05";
+    options.install = [&](App& app) { registerProcedure(app, "FORM4", "BUTTON25", procedure); };
+    int status = runScript(in, out, err, options);
+    return {status, out.str(), err.str()};
+}
+
+ScriptRun runWith(const std::string& script, Procedure procedure) {
+    std::istringstream in(script);
+    return runWith(in, std::move(procedure));
+}
+
+TEST(ScriptDriver, AWaitShowsWhatChangedOnThePage) {
+    struct Case {
+        const char* name;
+        Procedure procedure;
+        std::string script = "click FORM4.BUTTON25\ncontinue\ncontinue\n";
+        std::string out;  // one piece, from the first showing of the page
+    };
+    const Case cases[] = {
+        {.name = "rows added below show alone",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pane.print("B"); a.pause();
+                                   a.pane.print("C"); a.pane.print("D"); a.pause(); },
+         .out = "=== pane ===\nA\nB\n=== pause ===\n> continue\n=== pane, rows 3-4 ===\nC\nD\n=== pause ===\n"},
+        {.name = "an overwritten row shows with every row below it",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pane.print("B"); a.pane.print("C"); a.pause();
+                                   a.pane.printAt(2, 1, "X"); a.pause(); },
+         .out = "=== pane ===\nA\nB\nC\n=== pause ===\n> continue\n=== pane, rows 2-3 ===\nX\nC\n=== pause ===\n"},
+        {.name = "a row written again unchanged shows nothing",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pause(); a.pane.printAt(1, 1, "A"); a.pause(); },
+         .out = "=== pane ===\nA\n=== pause ===\n> continue\n=== pause ===\n"},
+        {.name = "a cleared page shows whole",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pause(); a.pane.clear(); a.pane.print("A");
+                                   a.pane.print("B"); a.pause(); },
+         .out = "=== pane ===\nA\n=== pause ===\n> continue\n=== pane ===\nA\nB\n=== pause ===\n"},
+        {.name = "the pane action shows the whole page",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pause(); a.pane.print("B"); a.pause(); },
+         .script = "click FORM4.BUTTON25\ncontinue\npane\ncontinue\n",
+         .out = "=== pane, row 2 ===\nB\n=== pause ===\n=== pane ===\nA\nB\n> continue\n=== end of script ===\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScriptRun r = runWith(c.script, c.procedure);
+        EXPECT_EQ(r.status, kScriptDone) << r.err;
+        EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
+    }
+}
+
+// A question asked again on the same page after every wrong answer.
+void askUntilYes(App& app) {
+    app.pane.clear();
+    app.pane.print("heading");
+    do app.pane.print("answer y or n: a row of a few dozen bytes");
+    while (app.readLine() != "y");
+}
+
+TEST(ScriptDriver, AQuestionAskedAgainCostsItsNewRowOnly) {
+    struct Case {
+        const char* name;
+        int wrongAnswers;
+        size_t maxBytes;
+    };
+    // About 90 bytes a wrong answer: its row, the row marker, wait and answer.
+    const Case cases[] = {
+        {.name = "10 wrong answers", .wrongAnswers = 10, .maxBytes = 4'000},
+        {.name = "2000 wrong answers", .wrongAnswers = 2000, .maxBytes = 200'000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string script = "click FORM4.BUTTON25\n";
+        for (int i = 0; i < c.wrongAnswers; ++i) script += "type n\n";
+        script += "type y\n";
+        const ScriptRun r = runWith(script, askUntilYes);
+        EXPECT_EQ(r.status, kScriptDone) << r.err;
+        EXPECT_LT(r.out.size(), c.maxBytes);
+        EXPECT_NE(r.out.find("=== pane, row 3 ===\nanswer y or n"), std::string::npos);
     }
 }
 

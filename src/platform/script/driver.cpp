@@ -1,11 +1,14 @@
 #include "platform/script/driver.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/app.h"
 #include "app/control_flow.h"
@@ -151,7 +154,11 @@ public:
     }
 
     // PaneObserver
-    void paneClearing(const Pane&) override { showPane(); }
+    void paneClearing(const Pane&) override {
+        showPane();
+        pageShown_ = false;  // the next page is shown whole
+        shown_.clear();
+    }
     void paneChanged(const Pane&) override { paneDirty_ = true; }
 
 private:
@@ -188,12 +195,48 @@ private:
         app_.ended = true;
     }
 
-    // Prints the page when it changed since it was last shown.
+    // Prints what changed on the page since it was last shown: a page not
+    // shown yet whole, otherwise the rows from the first one that differs to
+    // the bottom ("=== pane, rows A-B ===", page rows counted from 1). Each
+    // wait then costs the rows it added, not the whole page again.
     void showPane() {
         if (!paneDirty_) return;
         paneDirty_ = false;
-        if (app_.pane.pageRows() == 0) return;
+        const Pane& pane = app_.pane;
+        if (pane.pageRows() == 0) return;
+        if (!pageShown_) {
+            showWholePage();
+            return;
+        }
+        // Rows trimmed from the scrollback are no longer held: not compared.
+        const uint64_t top = pane.pageTop();
+        const uint64_t shownEnd = shownTop_ + shown_.size();
+        uint64_t from = std::max(top, shownTop_);
+        while (from < shownEnd && from < pane.endLine() && pane.line(from) == shown_[from - shownTop_]) ++from;
+        if (from >= pane.endLine()) return;  // nothing new on the page
+        out_ << "=== pane, " << rowRange(from - top + 1, pane.endLine() - top) << " ===\n";
+        for (uint64_t l = from; l < pane.endLine(); ++l) out_ << pane.line(l) << "\n";
+        remember();
+    }
+
+    static std::string rowRange(uint64_t first, uint64_t last) {
+        if (first == last) return "row " + std::to_string(first);
+        return "rows " + std::to_string(first) + "-" + std::to_string(last);
+    }
+
+    void showWholePage() {
         out_ << "=== pane ===\n" << app_.pane.pageText() << "\n";
+        paneDirty_ = false;
+        pageShown_ = true;
+        remember();
+    }
+
+    // Keeps the page as printed, to compare the next showing with.
+    void remember() {
+        const Pane& pane = app_.pane;
+        shownTop_ = pane.pageTop();
+        shown_.clear();
+        for (uint64_t l = shownTop_; l < pane.endLine(); ++l) shown_.push_back(pane.line(l));
     }
 
     // Goes on reading actions until one answers the wait.
@@ -240,8 +283,7 @@ private:
         if (verb == "show") return showAction(trimLeft(rest));
         if (verb == "pane") {
             if (!trimLeft(rest).empty()) throw BadLine{"pane takes no argument"};
-            out_ << "=== pane ===\n" << app_.pane.pageText() << "\n";
-            paneDirty_ = false;
+            showWholePage();
             return false;
         }
         if (verb == "close") {
@@ -368,6 +410,9 @@ private:
     int prints_ = 0;
     int hardCopies_ = 0;
     bool paneDirty_ = false;
+    bool pageShown_ = false;       // some of the current page is in the transcript
+    uint64_t shownTop_ = 0;        // pane line of shown_[0]
+    std::vector<std::string> shown_;  // the page as last printed
     std::string answer_;
 };
 
