@@ -31,6 +31,18 @@ contains missing-file "cannot open script" "$tmp/err"
 "$cfhx" --script >"$tmp/out" 2>"$tmp/err"
 check usage 2 $?
 
+# A folder opens like a file on Linux; reading it fails.
+mkdir "$tmp/folder.cfhx"
+"$cfhx" --script "$tmp/folder.cfhx" >"$tmp/out" 2>"$tmp/err"
+check folder 1 $?
+contains folder "it is a folder" "$tmp/err"
+
+# Saved with a UTF-8 byte-order mark.
+printf '\xef\xbb\xbfclick FORM4.BUTTON26\nclick MAINFORM.BUTTON18\npane\n' >"$tmp/bom.cfhx"
+"$cfhx" --script "$tmp/bom.cfhx" >"$tmp/out" 2>"$tmp/err"
+check byte-order-mark 0 $?
+contains byte-order-mark "SI 単位系" "$tmp/out"
+
 # A y/n question answered wrongly 2000 times on one page: each answer adds
 # its row to the transcript, not the page again (that would be ~100 MB).
 {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <stdexcept>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -273,6 +275,46 @@ TEST(ScriptDriver, AQuestionAskedAgainCostsItsNewRowOnly) {
         EXPECT_EQ(r.status, kScriptDone) << r.err;
         EXPECT_LT(r.out.size(), c.maxBytes);
         EXPECT_NE(r.out.find("=== pane, row 3 ===\nanswer y or n"), std::string::npos);
+    }
+}
+
+// Gives its text, then fails as a disk or a network file system may.
+class BrokenScript : public std::streambuf {
+public:
+    explicit BrokenScript(std::string text) : text_(std::move(text)) {}
+
+protected:
+    int_type underflow() override {
+        if (given_) throw std::runtime_error("read error");
+        given_ = true;
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+        return text_.empty() ? underflow() : traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::string text_;
+    bool given_ = false;
+};
+
+TEST(ScriptDriver, AScriptThatCannotBeReadStopsWithStatus1) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* err;
+    };
+    const Case cases[] = {
+        {.name = "between actions", .text = "click FORM4.BUTTON25\ncontinue\n", .err = "cannot read the script after line 2"},
+        {.name = "while the program waits", .text = "click FORM4.BUTTON25\n", .err = "cannot read the script after line 1"},
+        {.name = "before the first line", .text = "", .err = "cannot read the script after line 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BrokenScript buffer(c.text);
+        std::istream in(&buffer);
+        const ScriptRun r = runWith(in, pausingProcedure);
+        EXPECT_EQ(r.status, kScriptCannotRead);
+        EXPECT_EQ(r.err, std::string("cfhx: ") + c.err + "\n");
+        EXPECT_TRUE(r.out.ends_with("=== script stopped ===\n")) << r.out;
     }
 }
 

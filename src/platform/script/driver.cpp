@@ -181,9 +181,19 @@ private:
         fail(kScriptCannotWrite, "--out: " + outPath(name) + ": " + why);
     }
 
+    // False at the end of the script, or when it cannot be read further
+    // (that ends the run with kScriptCannotRead).
     bool nextLine(std::string& line) {
-        if (!std::getline(in_, line)) return false;
+        if (!std::getline(in_, line)) {
+            if (in_.bad() || !in_.eof()) {
+                fail(kScriptCannotRead, "cannot read the script after line " + std::to_string(lineNo_));
+            }
+            return false;
+        }
         ++lineNo_;
+        // An editor's UTF-8 byte-order mark before the first action.
+        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+        if (lineNo_ == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
         return true;
     }
 
