@@ -247,37 +247,6 @@ TEST(ScriptDriver, AWaitShowsWhatChangedOnThePage) {
     }
 }
 
-// A question asked again on the same page after every wrong answer.
-void askUntilYes(App& app) {
-    app.pane.clear();
-    app.pane.print("heading");
-    do app.pane.print("answer y or n: a row of a few dozen bytes");
-    while (app.readLine() != "y");
-}
-
-TEST(ScriptDriver, AQuestionAskedAgainCostsItsNewRowOnly) {
-    struct Case {
-        const char* name;
-        int wrongAnswers;
-        size_t maxBytes;
-    };
-    // About 90 bytes a wrong answer: its row, the row marker, wait and answer.
-    const Case cases[] = {
-        {.name = "10 wrong answers", .wrongAnswers = 10, .maxBytes = 4'000},
-        {.name = "2000 wrong answers", .wrongAnswers = 2000, .maxBytes = 200'000},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::string script = "click FORM4.BUTTON25\n";
-        for (int i = 0; i < c.wrongAnswers; ++i) script += "type n\n";
-        script += "type y\n";
-        const ScriptRun r = runWith(script, askUntilYes);
-        EXPECT_EQ(r.status, kScriptDone) << r.err;
-        EXPECT_LT(r.out.size(), c.maxBytes);
-        EXPECT_NE(r.out.find("=== pane, row 3 ===\nanswer y or n"), std::string::npos);
-    }
-}
-
 // Gives its text, then fails as a disk or a network file system may.
 class BrokenScript : public std::streambuf {
 public:
