@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/app.h"
 #include "app/control_flow.h"
@@ -159,7 +159,11 @@ public:
         pageShown_ = false;  // the next page is shown whole
         shown_.clear();
     }
-    void paneChanged(const Pane&) override { paneDirty_ = true; }
+    void paneChanged(const Pane& pane) override {
+        paneDirty_ = true;
+        // Every write leaves the cursor below the row it wrote.
+        if (pane.cursorLine() > 0) firstTouched_ = std::min(firstTouched_, pane.cursorLine() - 1);
+    }
 
 private:
     static constexpr int kMaxNestedWaits = 64;
@@ -219,14 +223,25 @@ private:
             return;
         }
         // Rows trimmed from the scrollback are no longer held: not compared.
+        while (!shown_.empty() && shownTop_ < pane.firstLine()) {
+            shown_.pop_front();
+            ++shownTop_;
+        }
+        // Rows above the first one written since are as shown: not compared
+        // either, so a wait costs the rows it touched, not the whole page.
         const uint64_t top = pane.pageTop();
+        const uint64_t end = pane.endLine();
         const uint64_t shownEnd = shownTop_ + shown_.size();
-        uint64_t from = std::max(top, shownTop_);
-        while (from < shownEnd && from < pane.endLine() && pane.line(from) == shown_[from - shownTop_]) ++from;
-        if (from >= pane.endLine()) return;  // nothing new on the page
-        out_ << "=== pane, " << rowRange(from - top + 1, pane.endLine() - top) << " ===\n";
-        for (uint64_t l = from; l < pane.endLine(); ++l) out_ << pane.line(l) << "\n";
-        remember();
+        uint64_t from = std::max({top, shownTop_, std::min(firstTouched_, shownEnd)});
+        firstTouched_ = kNothingTouched;
+        while (from < shownEnd && from < end && pane.line(from) == shown_[from - shownTop_]) ++from;
+        if (from >= end) return;  // nothing new on the page
+        out_ << "=== pane, " << rowRange(from - top + 1, end - top) << " ===\n";
+        shown_.resize(from - shownTop_);
+        for (uint64_t l = from; l < end; ++l) {
+            out_ << pane.line(l) << "\n";
+            shown_.push_back(pane.line(l));
+        }
     }
 
     static std::string rowRange(uint64_t first, uint64_t last) {
@@ -234,16 +249,13 @@ private:
         return "rows " + std::to_string(first) + "-" + std::to_string(last);
     }
 
+    // Prints the page whole and keeps it, to compare the next showing with.
     void showWholePage() {
-        out_ << "=== pane ===\n" << app_.pane.pageText() << "\n";
+        const Pane& pane = app_.pane;
+        out_ << "=== pane ===\n" << pane.pageText() << "\n";
         paneDirty_ = false;
         pageShown_ = true;
-        remember();
-    }
-
-    // Keeps the page as printed, to compare the next showing with.
-    void remember() {
-        const Pane& pane = app_.pane;
+        firstTouched_ = kNothingTouched;
         shownTop_ = pane.pageTop();
         shown_.clear();
         for (uint64_t l = shownTop_; l < pane.endLine(); ++l) shown_.push_back(pane.line(l));
@@ -420,9 +432,11 @@ private:
     int prints_ = 0;
     int hardCopies_ = 0;
     bool paneDirty_ = false;
-    bool pageShown_ = false;       // some of the current page is in the transcript
-    uint64_t shownTop_ = 0;        // pane line of shown_[0]
-    std::vector<std::string> shown_;  // the page as last printed
+    static constexpr uint64_t kNothingTouched = UINT64_MAX;
+    bool pageShown_ = false;         // some of the current page is in the transcript
+    uint64_t shownTop_ = 0;          // pane line of shown_[0]
+    std::deque<std::string> shown_;  // the page as last printed
+    uint64_t firstTouched_ = kNothingTouched;  // first pane line written since
     std::string answer_;
 };
 
