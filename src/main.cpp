@@ -70,6 +70,12 @@ int main(int argc, char** argv) {
 #endif
         std::string_view file = argv[2];
         if (file == "-") return cfhx::runScript(std::cin, std::cout, std::cerr, options);
+        // A folder opens as a file on some systems and fails on the first read.
+        std::error_code ec;
+        if (std::filesystem::is_directory(std::filesystem::path(file), ec)) {
+            std::cerr << "cfhx: cannot read script " << file << ": it is a folder\n";
+            return cfhx::kScriptCannotRead;
+        }
         std::ifstream in{std::string(file)};
         if (!in) {
             std::cerr << "cfhx: cannot open script " << file << "\n";

@@ -31,6 +31,31 @@ contains missing-file "cannot open script" "$tmp/err"
 "$cfhx" --script >"$tmp/out" 2>"$tmp/err"
 check usage 2 $?
 
+# A folder opens like a file on Linux; reading it fails.
+mkdir "$tmp/folder.cfhx"
+"$cfhx" --script "$tmp/folder.cfhx" >"$tmp/out" 2>"$tmp/err"
+check folder 1 $?
+contains folder "it is a folder" "$tmp/err"
+
+# Saved with a UTF-8 byte-order mark.
+printf '\xef\xbb\xbfclick FORM4.BUTTON26\nclick MAINFORM.BUTTON18\npane\n' >"$tmp/bom.cfhx"
+"$cfhx" --script "$tmp/bom.cfhx" >"$tmp/out" 2>"$tmp/err"
+check byte-order-mark 0 $?
+contains byte-order-mark "SI 単位系" "$tmp/out"
+
+# A y/n question answered wrongly 2000 times on one page: each answer adds
+# its row to the transcript, not the page again (that would be ~100 MB).
+{
+  sed -n '/^set MAINFORM.EDIT34 "-0.1"/q;p' "$top/tests/scripts/calc_start_film.cfhx"
+  printf 'set MAINFORM.EDIT34 "-0.1"\nclick MAINFORM.BUTTON9\n'
+  for _ in $(seq 2000); do echo 'type Y'; done
+  printf 'type y\nno\n'
+} >"$tmp/wrong.cfhx"
+timeout 60 "$cfhx" --script "$tmp/wrong.cfhx" --date 07/03/05 >"$tmp/out" 2>"$tmp/err"
+check wrong-answers 0 $?
+size=$(wc -c <"$tmp/out")
+[ "$size" -lt 400000 ] || { echo "FAIL wrong-answers: transcript of $size bytes"; fail=1; }
+
 # The bundled sample session runs to its end.
 timeout 60 "$cfhx" --script "$top/samples/session.cfhx" >"$tmp/out" 2>"$tmp/err"
 check sample 0 $?

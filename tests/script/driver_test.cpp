@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <stdexcept>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -129,7 +131,7 @@ TEST(ScriptDriver, RunsEndWithTheirStatusAndTranscript) {
                    "dump MAINFORM\n",
          .withWaits = true, .status = kScriptDone,
          .out = {"=== pane ===\nbefore pause\n=== pause ===\n> continue\n",
-                 "=== pane ===\nbefore pause\nquestion ⇒\n=== read ===\n>  1.5 \n",
+                 "=== pane, row 2 ===\nquestion ⇒\n=== read ===\n>  1.5 \n",
                  "=== Yes/No [ 見出し] 本当ですか？ ===\n> yes\n",
                  "EDIT24     edit    enabled  visible \"7\"",  // set while paused
                  "EDIT26     edit    enabled  visible \" 1.5 \"", "EDIT27     edit    enabled  visible \"Y\""}},
@@ -191,6 +193,97 @@ TEST(ScriptDriver, MalformedLinesStopWithTheirLineNumber) {
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.script << " -> " << r.err;
         // Nothing after the bad line runs.
         EXPECT_EQ(r.out.find("SI 単位系"), std::string::npos) << c.script;
+    }
+}
+
+// Runs `script` with `procedure` behind FORM4.BUTTON25.
+ScriptRun runWith(std::istream& in, Procedure procedure) {
+    std::ostringstream out, err;
+    ScriptOptions options;
+    options.date = "07/03/05";
+    options.install = [&](App& app) { registerProcedure(app, "FORM4", "BUTTON25", procedure); };
+    int status = runScript(in, out, err, options);
+    return {status, out.str(), err.str()};
+}
+
+ScriptRun runWith(const std::string& script, Procedure procedure) {
+    std::istringstream in(script);
+    return runWith(in, std::move(procedure));
+}
+
+TEST(ScriptDriver, AWaitShowsWhatChangedOnThePage) {
+    struct Case {
+        const char* name;
+        Procedure procedure;
+        std::string script = "click FORM4.BUTTON25\ncontinue\ncontinue\n";
+        std::string out;  // one piece, from the first showing of the page
+    };
+    const Case cases[] = {
+        {.name = "rows added below show alone",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pane.print("B"); a.pause();
+                                   a.pane.print("C"); a.pane.print("D"); a.pause(); },
+         .out = "=== pane ===\nA\nB\n=== pause ===\n> continue\n=== pane, rows 3-4 ===\nC\nD\n=== pause ===\n"},
+        {.name = "an overwritten row shows with every row below it",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pane.print("B"); a.pane.print("C"); a.pause();
+                                   a.pane.printAt(2, 1, "X"); a.pause(); },
+         .out = "=== pane ===\nA\nB\nC\n=== pause ===\n> continue\n=== pane, rows 2-3 ===\nX\nC\n=== pause ===\n"},
+        {.name = "a row written again unchanged shows nothing",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pause(); a.pane.printAt(1, 1, "A"); a.pause(); },
+         .out = "=== pane ===\nA\n=== pause ===\n> continue\n=== pause ===\n"},
+        {.name = "a cleared page shows whole",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pause(); a.pane.clear(); a.pane.print("A");
+                                   a.pane.print("B"); a.pause(); },
+         .out = "=== pane ===\nA\n=== pause ===\n> continue\n=== pane ===\nA\nB\n=== pause ===\n"},
+        {.name = "the pane action shows the whole page",
+         .procedure = [](App& a) { a.pane.clear(); a.pane.print("A"); a.pause(); a.pane.print("B"); a.pause(); },
+         .script = "click FORM4.BUTTON25\ncontinue\npane\ncontinue\n",
+         .out = "=== pane, row 2 ===\nB\n=== pause ===\n=== pane ===\nA\nB\n> continue\n=== end of script ===\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScriptRun r = runWith(c.script, c.procedure);
+        EXPECT_EQ(r.status, kScriptDone) << r.err;
+        EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
+    }
+}
+
+// Gives its text, then fails as a disk or a network file system may.
+class BrokenScript : public std::streambuf {
+public:
+    explicit BrokenScript(std::string text) : text_(std::move(text)) {}
+
+protected:
+    int_type underflow() override {
+        if (given_) throw std::runtime_error("read error");
+        given_ = true;
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+        return text_.empty() ? underflow() : traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::string text_;
+    bool given_ = false;
+};
+
+TEST(ScriptDriver, AScriptThatCannotBeReadStopsWithStatus1) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* err;
+    };
+    const Case cases[] = {
+        {.name = "between actions", .text = "click FORM4.BUTTON25\ncontinue\n", .err = "cannot read the script after line 2"},
+        {.name = "while the program waits", .text = "click FORM4.BUTTON25\n", .err = "cannot read the script after line 1"},
+        {.name = "before the first line", .text = "", .err = "cannot read the script after line 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BrokenScript buffer(c.text);
+        std::istream in(&buffer);
+        const ScriptRun r = runWith(in, pausingProcedure);
+        EXPECT_EQ(r.status, kScriptCannotRead);
+        EXPECT_EQ(r.err, std::string("cfhx: ") + c.err + "\n");
+        EXPECT_TRUE(r.out.ends_with("=== script stopped ===\n")) << r.out;
     }
 }
 

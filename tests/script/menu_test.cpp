@@ -106,6 +106,16 @@ MenuRun runMenu(const char* calculation, std::initializer_list<const char*> answ
         if (line == "=== pane ===") {
             inPane = true;
             page.clear();
+        } else if (line.rfind("=== pane, row", 0) == 0) {
+            // Rows from the first changed one down: the rows above it are
+            // those of the page shown last.
+            inPane = true;
+            const int first = std::atoi(line.c_str() + line.find_first_of("0123456789"));
+            size_t keep = 0;
+            for (int row = 1; row < first && lastPage.find('\n', keep) != std::string::npos; ++row) {
+                keep = lastPage.find('\n', keep) + 1;
+            }
+            page = lastPage.substr(0, keep);
         } else if (inPane) {
             page += line + "\n";
         } else if (line == "=== read ===") {

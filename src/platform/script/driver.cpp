@@ -1,5 +1,8 @@
 #include "platform/script/driver.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -151,8 +154,16 @@ public:
     }
 
     // PaneObserver
-    void paneClearing(const Pane&) override { showPane(); }
-    void paneChanged(const Pane&) override { paneDirty_ = true; }
+    void paneClearing(const Pane&) override {
+        showPane();
+        pageShown_ = false;  // the next page is shown whole
+        shown_.clear();
+    }
+    void paneChanged(const Pane& pane) override {
+        paneDirty_ = true;
+        // Every write leaves the cursor below the row it wrote.
+        if (pane.cursorLine() > 0) firstTouched_ = std::min(firstTouched_, pane.cursorLine() - 1);
+    }
 
 private:
     static constexpr int kMaxNestedWaits = 64;
@@ -174,9 +185,19 @@ private:
         fail(kScriptCannotWrite, "--out: " + outPath(name) + ": " + why);
     }
 
+    // False at the end of the script, or when it cannot be read further
+    // (that ends the run with kScriptCannotRead).
     bool nextLine(std::string& line) {
-        if (!std::getline(in_, line)) return false;
+        if (!std::getline(in_, line)) {
+            if (in_.bad() || !in_.eof()) {
+                fail(kScriptCannotRead, "cannot read the script after line " + std::to_string(lineNo_));
+            }
+            return false;
+        }
         ++lineNo_;
+        // An editor's UTF-8 byte-order mark before the first action.
+        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+        if (lineNo_ == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
         return true;
     }
 
@@ -188,12 +209,56 @@ private:
         app_.ended = true;
     }
 
-    // Prints the page when it changed since it was last shown.
+    // Prints what changed on the page since it was last shown: a page not
+    // shown yet whole, otherwise the rows from the first one that differs to
+    // the bottom ("=== pane, rows A-B ===", page rows counted from 1). Each
+    // wait then costs the rows it added, not the whole page again.
     void showPane() {
         if (!paneDirty_) return;
         paneDirty_ = false;
-        if (app_.pane.pageRows() == 0) return;
-        out_ << "=== pane ===\n" << app_.pane.pageText() << "\n";
+        const Pane& pane = app_.pane;
+        if (pane.pageRows() == 0) return;
+        if (!pageShown_) {
+            showWholePage();
+            return;
+        }
+        // Rows trimmed from the scrollback are no longer held: not compared.
+        while (!shown_.empty() && shownTop_ < pane.firstLine()) {
+            shown_.pop_front();
+            ++shownTop_;
+        }
+        // Rows above the first one written since are as shown: not compared
+        // either, so a wait costs the rows it touched, not the whole page.
+        const uint64_t top = pane.pageTop();
+        const uint64_t end = pane.endLine();
+        const uint64_t shownEnd = shownTop_ + shown_.size();
+        uint64_t from = std::max({top, shownTop_, std::min(firstTouched_, shownEnd)});
+        firstTouched_ = kNothingTouched;
+        while (from < shownEnd && from < end && pane.line(from) == shown_[from - shownTop_]) ++from;
+        if (from >= end) return;  // nothing new on the page
+        out_ << "=== pane, " << rowRange(from - top + 1, end - top) << " ===\n";
+        shown_.resize(from - shownTop_);
+        for (uint64_t l = from; l < end; ++l) {
+            out_ << pane.line(l) << "\n";
+            shown_.push_back(pane.line(l));
+        }
+    }
+
+    static std::string rowRange(uint64_t first, uint64_t last) {
+        if (first == last) return "row " + std::to_string(first);
+        return "rows " + std::to_string(first) + "-" + std::to_string(last);
+    }
+
+    // Prints the page whole and keeps it, to compare the next showing with.
+    void showWholePage() {
+        const Pane& pane = app_.pane;
+        out_ << "=== pane ===\n" << pane.pageText() << "\n";
+        paneDirty_ = false;
+        pageShown_ = true;
+        firstTouched_ = kNothingTouched;
+        shownTop_ = pane.pageTop();
+        shown_.clear();
+        for (uint64_t l = shownTop_; l < pane.endLine(); ++l) shown_.push_back(pane.line(l));
     }
 
     // Goes on reading actions until one answers the wait.
@@ -240,8 +305,7 @@ private:
         if (verb == "show") return showAction(trimLeft(rest));
         if (verb == "pane") {
             if (!trimLeft(rest).empty()) throw BadLine{"pane takes no argument"};
-            out_ << "=== pane ===\n" << app_.pane.pageText() << "\n";
-            paneDirty_ = false;
+            showWholePage();
             return false;
         }
         if (verb == "close") {
@@ -368,6 +432,11 @@ private:
     int prints_ = 0;
     int hardCopies_ = 0;
     bool paneDirty_ = false;
+    static constexpr uint64_t kNothingTouched = UINT64_MAX;
+    bool pageShown_ = false;         // some of the current page is in the transcript
+    uint64_t shownTop_ = 0;          // pane line of shown_[0]
+    std::deque<std::string> shown_;  // the page as last printed
+    uint64_t firstTouched_ = kNothingTouched;  // first pane line written since
     std::string answer_;
 };
 

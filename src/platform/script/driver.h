@@ -42,8 +42,10 @@ enum ScriptStatus : int {
     kScriptBadLine = 2,
     kScriptUnansweredWait = 3,
 };
-// A file of --out that could not be written ends the run like an unreadable
-// script.
+// A script that fails part way (a read error, a folder given as the script)
+// and a file of --out that could not be written end the run like a script
+// that cannot be opened.
+inline constexpr int kScriptCannotRead = kScriptCannotOpen;
 inline constexpr int kScriptCannotWrite = kScriptCannotOpen;
 
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options);
