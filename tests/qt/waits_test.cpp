@@ -96,6 +96,31 @@ TEST_F(Waits, PauseContinuesByButtonOrEnter) {
     EXPECT_FALSE(watchdog.fired);
 }
 
+// A pause while the user works in another window shows there too, and its
+// 続行 goes on; the banner leaves with the pause.
+TEST_F(Waits, PauseShowsOnTheWindowInUse) {
+    testing::Watchdog watchdog(*session, 5000);
+    QWidget* form4 = session->windows().window(session->screenId("FORM4"));
+    form4->activateWindow();
+    QApplication::setActiveWindow(form4);
+    QPushButton* there = nullptr;
+    later(30, [&] {
+        for (QPushButton* b : form4->findChildren<QPushButton*>()) {
+            if (b->text() == QStringLiteral("続行") && b->isVisible()) there = b;
+        }
+        if (there) there->click();
+        else platform().endWaits();
+    });
+    try {
+        platform().pause();
+    } catch (const EndProgram&) {
+    }
+    ASSERT_NE(there, nullptr) << "no banner on the window in use";
+    EXPECT_FALSE(watchdog.fired);
+    QCoreApplication::processEvents();
+    for (QPushButton* b : form4->findChildren<QPushButton*>()) EXPECT_NE(b->text(), QStringLiteral("続行"));
+}
+
 TEST_F(Waits, PauseInsideALineWaitHidesTheAnswerLineUntilContinued) {
     testing::Watchdog watchdog(*session, 5000);
     bool answerDuringPause = true, answerAfterPause = false;
