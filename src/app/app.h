@@ -32,6 +32,12 @@ struct App {
     // calc::Record), kept for the result output and the menu.
     std::any lastResult;
 
+    // Told when a calculation reaches its result (lastResult holds it, the
+    // table is shown, the menu is next) or stops with a message; the headless
+    // commands end the run there. Empty in the windows.
+    std::function<void(App&)> onResult;
+    std::function<void(App&, std::string_view message)> onStop;
+
     // Procedures by "SCREEN.CONTROL".
     std::map<std::string, Procedure, std::less<>> procedures;
 

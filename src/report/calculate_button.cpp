@@ -22,6 +22,7 @@ void calculate(App& app, const calc::PassLimits& limits) {
             calc::Record r = runCalculation(app, limits);
             report::presentResult(app, r);
             app.lastResult = r;  // a result the summary screen refused is not kept
+            if (app.onResult) app.onResult(app);
             report::resultMenu(app, r);
         } catch (const RestartCalculation&) {
             continue;
@@ -29,6 +30,7 @@ void calculate(App& app, const calc::PassLimits& limits) {
             app.pane.clear();
             printEmptyLines(app.pane, 3);
             app.pane.print(stop.message);
+            if (app.onStop) app.onStop(app, stop.message);
             app.pause();
             commonReturnPath(app);
             return;
