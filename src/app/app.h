@@ -28,6 +28,7 @@ struct App {
 
     std::string UnitFlag;  // UnitFlag::Si or UnitFlag::Old
     bool ended = false;    // the program has been asked to end
+    bool calculating = false;  // inside the calculate button, up to its result
     // The record of the last calculation that reached its result (a
     // calc::Record), kept for the result output and the menu.
     std::any lastResult;
@@ -37,6 +38,9 @@ struct App {
     // commands end the run there. Empty in the windows.
     std::function<void(App&)> onResult;
     std::function<void(App&, std::string_view message)> onStop;
+    // Runs as the calculate button starts a calculation (a parameter study
+    // types its values in here).
+    std::function<void(App&)> beforeCalculation;
 
     // Procedures by "SCREEN.CONTROL".
     std::map<std::string, Procedure, std::less<>> procedures;

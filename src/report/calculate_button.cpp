@@ -1,5 +1,8 @@
 #include "report/calculate_button.h"
 
+#include <sstream>
+#include <string>
+
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "calc/calculation.h"
@@ -10,11 +13,26 @@
 namespace cfhx {
 namespace {
 
+std::string lastText(const Pane& pane) {
+    std::istringstream page(pane.pageText());
+    std::string line, last;
+    while (std::getline(page, line)) {
+        if (line.find_first_not_of(' ') != std::string::npos) last = line;
+    }
+    return last;
+}
+
 void BUTTON9_ON(App& app) { calculate(app, calc::PassLimits{}); }
 
 }  // namespace
 
 void calculate(App& app, const calc::PassLimits& limits) {
+    struct Calculating {
+        App& app;
+        explicit Calculating(App& a) : app(a) { app.calculating = true; }
+        ~Calculating() { app.calculating = false; }
+    } calculating(app);
+    if (app.beforeCalculation) app.beforeCalculation(app);
     handOver(app);
     for (;;) {
         try {
@@ -22,6 +40,7 @@ void calculate(App& app, const calc::PassLimits& limits) {
             calc::Record r = runCalculation(app, limits);
             report::presentResult(app, r);
             app.lastResult = r;  // a result the summary screen refused is not kept
+            app.calculating = false;
             if (app.onResult) app.onResult(app);
             report::resultMenu(app, r);
         } catch (const RestartCalculation&) {
@@ -35,6 +54,8 @@ void calculate(App& app, const calc::PassLimits& limits) {
             commonReturnPath(app);
             return;
         } catch (const LeaveCalculation&) {
+            // Refused before a result: the message is the page's last line.
+            if (app.onStop && !app.lastResult.has_value()) app.onStop(app, lastText(app.pane));
             commonReturnPath(app);
             return;
         }

@@ -13,6 +13,7 @@
 #include "platform/script/driver.h"
 #include "report/menu_texts.h"
 #include "report/result_table_texts.h"
+#include "support/case_scripts.h"
 #include "support/sample_runs.h"
 
 namespace cfhx {
@@ -20,15 +21,8 @@ namespace {
 
 namespace T = report::menu_texts;
 
-// Gas in the tubes and outside (sensible), radial fins, No. 5, old units.
-constexpr const char* kGasRun =
-    "click FORM4.BUTTON25\nclick MAINFORM.BUTTON18\nclick MAINFORM.BUTTON22\nclick MAINFORM.BUTTON11\nyes\n"
-    "click MAINFORM.BUTTON2\nclick MAINFORM.BUTTON6\nclick FORM6.BUTTON36\nclick FORM6.BUTTON39\n"
-    "click FORM5.BUTTON53\nclick FORM5.BUTTON30\nclick MAINFORM.BUTTON9\nyes\n";
-// Water in the tubes, condensing humid gas outside (latent), old units.
-constexpr const char* kLatentRun =
-    "click FORM4.BUTTON25\nclick MAINFORM.BUTTON18\nclick MAINFORM.BUTTON22\nclick MAINFORM.BUTTON3\n"
-    "click MAINFORM.BUTTON5\nclick FORM5.BUTTON53\nclick FORM5.BUTTON30\nclick MAINFORM.BUTTON9\nyes\n";
+constexpr const char* kGasRun = testing::kGasCase;
+constexpr const char* kLatentRun = testing::kLatentCase;
 
 // What a prompt line is, by its text.
 std::map<std::string, std::string> promptKeys() {

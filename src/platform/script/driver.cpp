@@ -102,7 +102,10 @@ public:
         wait(Wait::Read, "=== read ===");
         return answer_;
     }
-    void pause() override { wait(Wait::Pause, "=== pause ==="); }
+    void pause() override {
+        if (options_.onPause) options_.onPause(app_);
+        wait(Wait::Pause, "=== pause ===");
+    }
     bool askYesNo(std::string_view caption, std::string_view text) override {
         std::string marker = "=== Yes/No [";
         marker += caption;

@@ -29,6 +29,8 @@ struct ScriptOptions {
     // Runs after the program's procedures are registered, before start-up
     // (tests use it to add procedures of their own).
     std::function<void(App&)> install;
+    // Runs as the program pauses, before the script is asked to continue.
+    std::function<void(App&)> onPause;
     // Where prints and hard copies are written (sheet-N.pdf, sheet-N.prn,
     // hardcopy-N.png); empty: the transcript only names them.
     std::string outDir;

@@ -1,0 +1,57 @@
+#include "platform/script/case_run.h"
+
+#include <sstream>
+
+#include "app/app.h"
+#include "app/control_flow.h"
+#include "platform/script/driver.h"
+
+namespace cfhx {
+
+CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date) {
+    CaseResult result;
+    bool stopped = false;
+    ScriptOptions options;
+    options.date = date;
+    options.install = [&](App& app) {
+        app.beforeCalculation = [&overrides](App& a) {
+            for (const FieldValue& f : overrides) a[f.screen][f.control].setText(f.text);
+        };
+        app.onResult = [&result](App& a) {
+            result.record = *std::any_cast<calc::Record>(&a.lastResult);
+            result.resultPage = a.pane.pageText();
+            throw EndProgram{};
+        };
+        app.onStop = [&result, &stopped](App&, std::string_view message) {
+            stopped = true;
+            result.message = std::string(message);
+            throw EndProgram{};
+        };
+    };
+    // A pause before the result is a refusal or a stop: its message is the
+    // page's last line.
+    options.onPause = [&result, &stopped](App& app) {
+        if (!app.calculating) return;
+        stopped = true;
+        std::istringstream page(app.pane.pageText());
+        for (std::string line; std::getline(page, line);) {
+            if (line.find_first_not_of(' ') != std::string::npos) result.message = line;
+        }
+        throw EndProgram{};
+    };
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    const int status = runScript(in, out, err, options);
+    result.transcript = out.str();
+    result.errors = err.str();
+    if (result.record) {
+        result.status = kCaseResult;
+    } else if (stopped) {
+        result.status = kCaseStopped;
+    } else {
+        result.status = status == kScriptDone ? kScriptUnansweredWait : status;
+    }
+    return result;
+}
+
+}  // namespace cfhx

@@ -1,0 +1,43 @@
+// A saved case replayed without the windows up to its first result: the
+// record, the page that shows it, or the message it stopped with.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/record.h"
+
+namespace cfhx {
+
+// A field typed in as the calculate button starts the calculation.
+struct FieldValue {
+    std::string screen;
+    std::string control;
+    std::string text;
+};
+
+struct CaseResult {
+    // 0 a result, 4 the calculation stopped with a message; otherwise the
+    // script driver's status (2 a bad line, 3 a wait the case does not
+    // answer before any result).
+    int status = 0;
+    std::optional<calc::Record> record;
+    std::string message;     // why the calculation stopped
+    std::string resultPage;  // the pane's page with the result table
+    std::string transcript;  // what the driver wrote
+    std::string errors;      // what it wrote to standard error
+};
+
+inline constexpr int kCaseResult = 0;
+inline constexpr int kCaseStopped = 4;
+
+// Replays `script` (the script driver's format) from fresh screens; the
+// run ends at the first result, or at the first stop or pause of a
+// calculation before its result (a refusal, a limit, a question the case
+// would need answered by hand). `overrides` are typed into their fields each
+// time a calculation starts.
+CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides = {},
+                   const std::string& date = "");
+
+}  // namespace cfhx
