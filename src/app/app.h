@@ -10,6 +10,7 @@
 
 #include "app/codes.h"
 #include "app/pane.h"
+#include "app/recorder.h"
 #include "app/platform.h"
 #include "app/screen_fields.h"
 #include "app/screens.h"
@@ -25,6 +26,7 @@ struct App {
     Forms forms;
     Pane pane;
     Platform& platform;
+    Recorder recorder;  // the user's actions since start-up
 
     std::string UnitFlag;  // UnitFlag::Si or UnitFlag::Old
     bool ended = false;    // the program has been asked to end
@@ -47,10 +49,21 @@ struct App {
 
     ScreenRef operator[](std::string_view screen) { return forms[screen]; }
 
-    // The waits of the platform, for the procedures.
-    std::string readLine() { return platform.readLine(); }
-    void pause() { platform.pause(); }
-    bool askYesNo(std::string_view caption, std::string_view text) { return platform.askYesNo(caption, text); }
+    // The waits of the platform, for the procedures; each answer is recorded.
+    std::string readLine() {
+        std::string line = platform.readLine();
+        recorder.typed(line);
+        return line;
+    }
+    void pause() {
+        platform.pause();
+        recorder.continued();
+    }
+    bool askYesNo(std::string_view caption, std::string_view text) {
+        const bool yes = platform.askYesNo(caption, text);
+        recorder.answered(yes);
+        return yes;
+    }
 };
 
 void registerProcedure(App& app, std::string_view screen, std::string_view control, Procedure proc);

@@ -25,6 +25,7 @@ bool click(App& app, std::string_view screen, std::string_view control) {
     key += control;
     auto it = app.procedures.find(key);
     if (it == app.procedures.end()) return false;
+    app.recorder.click(screen, control);
     try {
         it->second(app);
     } catch (const EndProgram&) {

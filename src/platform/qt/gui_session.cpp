@@ -16,6 +16,10 @@ GuiSession::GuiSession() : app_(platform_) {
     windows_ = std::make_unique<ScreenWindows>(app_.forms, app_.pane,
                                                [this](int screen, int control) { clicked(screen, control); });
     app_.forms.setObserver(windows_.get());
+    windows_->setEditHandler([this](int screen, int control) {
+        const Control& c = app_.forms.at(screen, control);
+        app_.recorder.typedInto(app_.forms.at(screen).def->name, c.def->name, c.text);
+    });
     app_.pane.setObserver(windows_->panePanel()->view());
     platform_.attach(windows_->panePanel(), windows_->mainWindow());
     platform_.attachWindows(windows_.get(), app_.forms.screenId(kSummary.screen));

@@ -219,6 +219,7 @@ QWidget* ScreenWindows::makeWidget(int screen, int control, QWidget* parent) {
         auto* edit = new QLineEdit(parent);
         QObject::connect(edit, &QLineEdit::textEdited, edit, [this, screen, control](const QString& text) {
             forms_.setText(screen, control, text.toStdString());
+            if (onEdit_) onEdit_(screen, control);
         });
         widget = edit;
         break;

@@ -70,6 +70,9 @@ public:
     QWidget* widget(std::string_view screen, std::string_view control) const;
     PanePanel* panePanel() const { return panel_; }
 
+    // Told when the user has typed into a field (the model holds the text).
+    void setEditHandler(std::function<void(int screen, int control)> handler) { onEdit_ = std::move(handler); }
+
     // The main window stays up from start-up to the end.
     void keepMainShown() { mainKept_ = true; }
 
@@ -97,6 +100,7 @@ private:
 
     Forms& forms_;
     ClickHandler onClick_;
+    std::function<void(int, int)> onEdit_;
     std::unique_ptr<ScreenWindow> main_;
     std::vector<ScreenWindow*> windows_;
     std::vector<std::vector<QWidget*>> widgets_;

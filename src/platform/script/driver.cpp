@@ -397,6 +397,7 @@ private:
             return false;
         }
         app_.forms.setText(t.screen, t.control, text);
+        app_.recorder.typedInto(app_.forms.at(t.screen).def->name, name.substr(name.find('.') + 1), text);
         return false;
     }
 
