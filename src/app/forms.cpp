@@ -58,6 +58,19 @@ ScreenRef Forms::operator[](std::string_view screen) {
     return ScreenRef(*this, id);
 }
 
+void Forms::reset() {
+    for (int s = 0; s < static_cast<int>(screens_.size()); ++s) {
+        Screen& screen = screens_[s];
+        setShown(s, false);
+        for (int c = 0; c < static_cast<int>(screen.controls.size()); ++c) {
+            const ControlDef& def = *screen.controls[c].def;
+            setText(s, c, def.text);
+            setEnabled(s, c, def.enabled);
+            setVisible(s, c, def.visible);
+        }
+    }
+}
+
 void Forms::setText(int screen, int control, std::string_view text) {
     Control& c = screens_.at(screen).controls.at(control);
     if (c.text == text) return;

@@ -145,6 +145,9 @@ public:
     const Screen& at(int screen) const { return screens_.at(screen); }
     const Control& at(int screen, int control) const { return screens_.at(screen).controls.at(control); }
 
+    // Every screen hidden and every control as the catalogue has it.
+    void reset();
+
     void setText(int screen, int control, std::string_view text);
     void setEnabled(int screen, int control, bool on);
     void setVisible(int screen, int control, bool on);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -106,7 +107,9 @@ TEST(Windows, EveryControlHasItsWidgetInPlace) {
     for (size_t s = 0; s < forms.screens().size(); ++s) {
         const Screen& screen = forms.screens()[s];
         ScreenWindow* window = session->windows().window(static_cast<int>(s));
-        EXPECT_EQ(window->size(), QSize(scaled(screen.def->width), scaled(screen.def->height))) << screen.def->name;
+        // The main window adds its menu bar above the screen's area.
+        const int menu = s == 0 ? session->windows().menuBar()->height() : 0;
+        EXPECT_EQ(window->size(), QSize(scaled(screen.def->width), scaled(screen.def->height) + menu)) << screen.def->name;
         EXPECT_EQ(window->windowTitle().toStdString(), screen.def->title);
         for (size_t c = 0; c < screen.controls.size(); ++c) {
             const ControlDef& def = *screen.controls[c].def;
@@ -114,6 +117,7 @@ TEST(Windows, EveryControlHasItsWidgetInPlace) {
             ASSERT_NE(w, nullptr) << def.name;
             EXPECT_TRUE(kindMatches(def.kind, w)) << screen.def->name << "." << def.name;
             EXPECT_EQ(w->window(), window) << def.name;
+            if (s == 0) EXPECT_EQ(w->mapTo(window, QPoint(0, 0)).y(), w->y() + menu) << def.name;
             EXPECT_EQ(w->geometry(), scaled(Rect{def.x, def.y, def.w, def.h})) << screen.def->name << "." << def.name;
         }
     }

@@ -2,7 +2,9 @@
 // the way it ends. runGui() makes one; the tests make their own.
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <string>
 #include <memory>
 #include <string_view>
 
@@ -31,6 +33,14 @@ public:
     // QCoreApplication::quit.
     void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
 
+    // A saved case: fresh screens, then its actions played in; where the
+    // file has no answer for a wait the user carries on. Refused (false)
+    // while the program waits.
+    bool openCase(const std::string& script);
+    // The recording since start-up (or since the case was opened) with its
+    // header; false when the file cannot be written.
+    bool saveCase(const QString& path);
+
     App& app() { return app_; }
     QtPlatform& platform() { return platform_; }
     ScreenWindows& windows() { return *windows_; }
@@ -38,12 +48,15 @@ public:
 
 private:
     void clicked(int screen, int control);
+    void openFromFile();
+    void save(bool askName);
 
     QtPlatform platform_;
     App app_;
     std::unique_ptr<ScreenWindows> windows_;
     std::function<void()> quit_;
     bool quitting_ = false;
+    QString casePath_;  // where 保存 writes
 };
 
 }  // namespace cfhx::qt

@@ -12,6 +12,7 @@
 #include "platform/qt/pane_view.h"
 #include "platform/qt/printing.h"
 #include "platform/qt/screen_windows.h"
+#include "platform/script/replay.h"
 
 namespace cfhx::qt {
 
@@ -113,6 +114,9 @@ void QtPlatform::finishInnermost(WaitKind kind) {
 }
 
 std::string QtPlatform::readLine() {
+    if (replay_) {
+        if (auto answer = replay_->answer(ReplayWait::Line)) return *answer;
+    }
     QEventLoop loop;
     Wait wait{WaitKind::Line, &loop, nullptr, {}};
     {
@@ -125,6 +129,7 @@ std::string QtPlatform::readLine() {
 }
 
 void QtPlatform::pause() {
+    if (replay_ && replay_->answer(ReplayWait::Pause)) return;
     QEventLoop loop;
     Wait wait{WaitKind::Pause, &loop, nullptr, {}};
     {
@@ -135,6 +140,9 @@ void QtPlatform::pause() {
 }
 
 bool QtPlatform::askYesNo(std::string_view caption, std::string_view text) {
+    if (replay_) {
+        if (auto answer = replay_->answer(ReplayWait::YesNo)) return *answer == "yes";
+    }
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Yes | QMessageBox::No, boxParent_);

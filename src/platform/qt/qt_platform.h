@@ -19,6 +19,11 @@ namespace cfhx::qt {
 
 class PanePanel;
 class ScreenWindows;
+}  // namespace cfhx::qt
+namespace cfhx {
+class Replay;
+}
+namespace cfhx::qt {
 class SessionPrinter;
 
 class QtPlatform : public QObject, public Platform {
@@ -39,6 +44,9 @@ public:
     std::string today() override;
     void printSheet(const SheetPages& pages, PrintRoute route) override;
     void hardCopy(HardCopy window) override;
+
+    // A saved session being played in: its answers come before the user's.
+    void setReplay(Replay* replay) { replay_ = replay; }
 
     // The session's prints (made on the first use).
     SessionPrinter& printer();
@@ -76,6 +84,7 @@ private:
     QPointer<QWidget> boxParent_;
     QPointer<QWidget> otherBanner_;  // the pause banner on another window
     ScreenWindows* windows_ = nullptr;
+    Replay* replay_ = nullptr;
     int summaryScreen_ = -1;
     std::unique_ptr<SessionPrinter> printer_;
     std::vector<Wait*> waits_;

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QGroupBox>
@@ -123,6 +125,26 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
         auto* window = new ScreenWindow(def, s == 0, s == 0 ? nullptr : main_.get());
         if (s == 0) main_.reset(window);
         windows_.push_back(window);
+        // The main window: a menu bar over the screen's own area.
+        QWidget* screenArea = window;
+        if (s == 0) {
+            menuBar_ = new QMenuBar(window);
+            QMenu* file = menuBar_->addMenu(QStringLiteral("ファイル"));
+            fileActions_.open = file->addAction(QStringLiteral("開く…"));
+            fileActions_.open->setShortcut(QKeySequence::Open);
+            fileActions_.save = file->addAction(QStringLiteral("保存"));
+            fileActions_.save->setShortcut(QKeySequence::Save);
+            fileActions_.saveAs = file->addAction(QStringLiteral("名前を付けて保存…"));
+            file->addSeparator();
+            fileActions_.quit = file->addAction(QStringLiteral("終了"));
+            const int top = menuBar_->sizeHint().height();
+            menuBar_->setGeometry(0, 0, window->width(), top);
+            body_ = new QWidget(window);
+            body_->setGeometry(0, top, window->width(), window->height());
+            window->setMinimumSize(window->width(), window->height() + top);
+            window->resize(window->minimumSize());
+            screenArea = body_;
+        }
 
         // Frames first and outer frames before inner ones, so that every
         // control lies above the frames around it and gets its clicks.
@@ -140,7 +162,7 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
         widgets_[s].assign(controls.size(), nullptr);
         QHash<QString, QButtonGroup*> optionSets;
         for (int c : order) {
-            QWidget* w = makeWidget(static_cast<int>(s), c, window);
+            QWidget* w = makeWidget(static_cast<int>(s), c, screenArea);
             widgets_[s][c] = w;
             if (auto* radio = qobject_cast<QRadioButton*>(w)) {
                 // Each frame's option buttons form their own set.
@@ -155,9 +177,9 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
         }
 
         if (s == 0) {
-            const QRect area = scaled(def.pane);
-            panel_ = new PanePanel(pane, area.size(), window);
-            panel_->move(area.topLeft());
+            const QRect paneArea = scaled(def.pane);
+            panel_ = new PanePanel(pane, paneArea.size(), body_);
+            panel_->move(paneArea.topLeft());
             window->onMove = [this] { mainMoved(); };
             window->onResize = [this] { layoutMain(); };
             // Ctrl+plus / Ctrl+minus / Ctrl+0: the pane's type size, in any window.
@@ -401,8 +423,11 @@ void ScreenWindows::place(int screen) {
 void ScreenWindows::layoutMain() {
     ScreenWindow* main = mainWindow();
     const ScreenDef& def = *forms_.at(0).def;
-    const int dx = std::max(0, main->width() - scaled(def.width));
-    const int dy = std::max(0, main->height() - scaled(def.height));
+    const int top = menuBar_->height();
+    menuBar_->resize(main->width(), top);
+    body_->setGeometry(0, top, main->width(), main->height() - top);
+    const int dx = std::max(0, body_->width() - scaled(def.width));
+    const int dy = std::max(0, body_->height() - scaled(def.height));
     const QRect pane = scaled(def.pane);
     panel_->setGeometry(pane.x(), pane.y(), pane.width() + dx, pane.height() + dy);
     const int paneRight = def.pane.x + def.pane.w;

@@ -15,6 +15,8 @@
 #include "app/screens.h"
 
 class QAbstractButton;
+class QAction;
+class QMenuBar;
 class QButtonGroup;
 
 namespace cfhx {
@@ -69,6 +71,15 @@ public:
     QWidget* widget(int screen, int control) const { return widgets_.at(screen).at(control); }
     QWidget* widget(std::string_view screen, std::string_view control) const;
     PanePanel* panePanel() const { return panel_; }
+    // The main window's menu bar, above the screen's own area.
+    QMenuBar* menuBar() const { return menuBar_; }
+    struct FileActions {
+        QAction* open = nullptr;
+        QAction* save = nullptr;
+        QAction* saveAs = nullptr;
+        QAction* quit = nullptr;
+    };
+    const FileActions& fileActions() const { return fileActions_; }
 
     // Told when the user has typed into a field (the model holds the text).
     void setEditHandler(std::function<void(int screen, int control)> handler) { onEdit_ = std::move(handler); }
@@ -111,6 +122,9 @@ private:
     std::vector<QString> pictureFiles_;  // per screen; empty: no picture
     QStringList pictureFolders_;
     PanePanel* panel_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* body_ = nullptr;  // the main screen's own area, under the menu bar
+    FileActions fileActions_;
     bool mainKept_ = false;
 };
 

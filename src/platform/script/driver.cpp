@@ -14,6 +14,7 @@
 #include "app/control_flow.h"
 #include "platform/printer_stream.h"
 #include "platform/program.h"
+#include "platform/script/script_line.h"
 
 namespace cfhx {
 namespace {
@@ -28,43 +29,6 @@ std::string_view waitName(Wait w) {
     case Wait::None: break;
     }
     return "nothing";
-}
-
-std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    return s;
-}
-
-std::string_view trimLeft(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    return s;
-}
-
-struct BadLine {
-    std::string message;
-};
-
-// The argument text of set and type: the rest of the line, or a
-// double-quoted text that keeps its blanks ("" inside for a quote).
-std::string argumentText(std::string_view rest) {
-    rest = trimRight(rest);
-    if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') {
-        std::string out;
-        std::string_view inner = rest.substr(1, rest.size() - 2);
-        for (size_t i = 0; i < inner.size(); ++i) {
-            if (inner[i] == '"') {
-                if (i + 1 < inner.size() && inner[i + 1] == '"') {
-                    out.push_back('"');
-                    ++i;
-                    continue;
-                }
-                throw BadLine{"a quote inside a quoted text must be doubled"};
-            }
-            out.push_back(inner[i]);
-        }
-        return out;
-    }
-    return std::string(rest);
 }
 
 class ScriptDriver final : public Platform, public PaneObserver {
