@@ -1,5 +1,6 @@
-// cfhx: the windows by default; `--script FILE` runs a script headless and
-// `props` prints property values. Built without the windows (CFHX_GUI off)
+// cfhx: the windows by default; `--script FILE` runs a script headless,
+// `run CASE` replays a saved case to its result and `props` prints property
+// values. Built without the windows (CFHX_GUI off)
 // only the headless modes are there.
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 
 #include "calc/props_command.h"
 #include "platform/script/driver.h"
+#include "platform/script/run_command.h"
 #ifdef CFHX_WITH_GUI
 #include "platform/qt/gui.h"
 #include "platform/qt/offscreen_renderer.h"
@@ -28,6 +30,8 @@ int usage() {
                  "                                  run a script of user actions headless (FILE - reads stdin);\n"
                  "                                  prints and hard copies go to DIR (sheet-N.pdf, sheet-N.prn,\n"
                  "                                  hardcopy-N.png)\n"
+                 "       cfhx run CASE [--mode J|JSI|E|ESI] [--json FILE] [--out DIR] [--date YY/MM/DD]\n"
+                 "                                  replay a saved case to its result table (see the README)\n"
                  "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n";
     return 2;
 }
@@ -38,6 +42,14 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::string_view(argv[1]) == "props") {
         std::vector<std::string> args(argv + 2, argv + argc);
         return cfhx::calc::runPropsCommand(args, std::cout, std::cerr);
+    }
+    if (argc >= 2 && std::string_view(argv[1]) == "run") {
+        std::vector<std::string> args(argv + 2, argv + argc);
+#ifdef CFHX_WITH_GUI
+        return cfhx::runCommand(args, std::cout, std::cerr, [&] { return cfhx::qt::offscreenRenderer(argc, argv); });
+#else
+        return cfhx::runCommand(args, std::cout, std::cerr);
+#endif
     }
     if (argc >= 2 && std::string_view(argv[1]) == "--script") {
         if (argc < 3) return usage();

@@ -1,7 +1,7 @@
 #include "app/case_header.h"
 
 #include "app/app.h"
-#include "app/version.h"
+#include "version.h"
 
 namespace cfhx {
 namespace {

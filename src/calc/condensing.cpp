@@ -137,6 +137,7 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         if (step == 0.0f) break;
         TZ3 = std::fabs(checkedFinite(TZ3 + step, "TZ3"));
         r.LIMIT += 0.5f;
+        ++r.passes.condensing;
         progressScreen(app, r, TZ3, water, limits);
         if (r.LIMIT > limits.condensingStop) stopCalculation(rating_texts::kNoConvergence);
         const float otherOut = shell ? r.Tto : r.Tso;

@@ -142,6 +142,7 @@ void meanTemperatureGiven(Run& s) {
     r.TGM = (r.Tti + r.Tto) / 2.0f;
     int cnt = static_cast<int>(r.CNT3);
     passLimit(cnt, s.limits.meanTemperature, T::kNoConvergence);
+    ++r.passes.meanTemperature;
     r.CNT3 = static_cast<float>(cnt);
     trace(s, kMeanRow, counted(T::kMeanGivenHeader, cnt), {{T::kMeanGivenTAM, {r.TAM, r.TAMAV}}, {T::kMeanGivenTGM, {r.TGM, r.TGMAV}}});
     evaluateProperties(s.app, r);
@@ -171,6 +172,7 @@ void meanTemperatureComputed(Run& s) {
         r.TGM = (r.Tto + r.Tti) / 2.0f;
         int cnt = static_cast<int>(r.CNT3);
         passLimit(cnt, s.limits.meanTemperature, T::kNoConvergence);
+        ++r.passes.meanTemperature;
         r.CNT3 = static_cast<float>(cnt);
         trace(s, kMeanRow, counted(T::kMeanComputedHeader, cnt), {{T::kMeanComputedTAM, {r.TAM, r.TAMAV}}, {T::kMeanComputedTGM, {r.TGM, r.TGMAV}}});
         if (std::fabs(r.TGM - remembered) < 0.1f) {
@@ -204,6 +206,7 @@ void tubeVelocityLoop(Run& s) {
         areas(r, s.kind);
         r.U = checkedDiv(tubeFlow, r.Nt * tubeFlowArea(r), "tube flow area") / kSecondsPerHour * r.PNt;
         passLimit(s.cnt4, s.limits.tubeVelocity, T::kNoConvergence);
+        ++r.passes.tubeVelocity;
         trace(s, kTubeVelocityRow, counted(T::kTubeVelocityHeader, s.cnt4),
               {{T::kTraceVW, {r.VW}}, {T::kTraceU, {r.U}}, {T::kTraceUVW, {ratio(r.U, r.VW)}}});
         if (velocitySettled(r.VW, r.U, 5000.0f)) return;
@@ -240,6 +243,7 @@ void shellVelocityLoop(Run& s) {
         r.UM = assumed;
         r.Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
         passLimit(s.cnt5, s.limits.shellVelocity, T::kNoConvergence);
+        ++r.passes.shellVelocity;
         trace(s, kShellVelocityRow, counted(T::kShellVelocityHeader, s.cnt5),
               {{T::kTraceUH, {r.UH}}, {T::kTraceUM, {r.UM}}, {T::kTraceUMUH, {ratio(r.UM, r.UH)}}});
         if (velocitySettled(r.UM, r.UH, 50.0f)) return;
@@ -276,6 +280,7 @@ bool correctionFactor(Run& s) {
     if (counter && crossed) stopCalculation(T::kFlowBalance);
     r.Fthe = theoreticalCorrection(r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
     passLimit(s.cnt10, s.limits.correction, T::kNoConvergence);
+    ++r.passes.correction;
     trace(s, kCorrectionRow, counted(T::kCorrectionHeader, s.cnt10),
           {{T::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX}},
            {T::kTraceFF, {r.FF}},
@@ -311,6 +316,7 @@ void sizing(Run& s) {
 
         // #6: the length that gives the entered rows, or rows for the length.
         passLimit(s.cnt6, s.limits.rowsLength, T::kNoConvergence);
+        ++r.passes.rowsLength;
         const float aim = rowsGiven ? NVX : previousNV;
         trace(s, kRowsLengthRow, counted(T::kRowsLengthHeader, s.cnt6),
               {{T::kTraceNVX, {aim}}, {T::kTraceNV, {r.NV}}, {T::kTraceNVRatio, {ratio(r.NV, aim)}}, {T::kTraceTL, {r.TL}}});
@@ -459,6 +465,7 @@ void sensibleRating(Run& s) {
 
         const Effectiveness e = effectivenessOutlets(s, Ctube, Cshell);
         passLimit(s.cnt8, limit, T::kOutletLimit);
+        ++r.passes.outlet;
         trace(s, kShellVelocityRow, counted(T::kOutletHeader, s.cnt8, anyHumidity ? T::kPer5000 : T::kPer100),
               {{T::kTraceTX, {r.T2X}},
                {T::kTraceTY, {r.TY}},
@@ -524,6 +531,7 @@ void shellFlowRating(Run& s) {
         const float change = checkedDiv(r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
         r.TY = s.hotShell() ? r.Tti + change : r.Tti - change;
         passLimit(s.cnt9, s.limits.phase3, T::kNoConvergence);
+        ++r.passes.phase3;
         trace(s, kShellVelocityRow, counted(T::kPhase3Header, s.cnt9),
               {{T::kPhase3TX, {r.TX, r.T2X, r.TGMAV}}, {T::kPhase3TY, {r.TY, r.TAMAV}}, {T::kPhase3Ratio, {ratio(r.TX, r.TY)}}});
         r.Ws = r.Vsa * r.Ds;
@@ -608,6 +616,7 @@ void humidRating(Run& s) {
     int outer = 0;
     for (;;) {
         passLimit(outer, s.limits.humidOuter, T::kNoConvergence);
+        ++r.passes.humidOuter;
         // Step 10's start: EFF = 0 puts the means at the inlets; the
         // sensible outlet follows the current duty.
         r.EFF = 0.0f;
@@ -627,6 +636,7 @@ void humidRating(Run& s) {
         for (;;) {
             humidPass(s);
             passLimit(s.lim6, s.limits.humidRelaxation, T::kHumidLimit);
+            ++r.passes.humidRelaxation;
             s.at(kHumidPhaseRow + 2, T::kHumidRatio, {ratio(r.TX, r.TY)});
             s.at(kHumidPhaseRow + 3, T::kHumidCounter, {static_cast<double>(s.lim6)});
             if (relaxOutlet(s)) break;
@@ -659,6 +669,7 @@ void vapourRating(Run& s) {
     r.Tso = r.Tti - 1.0f;
     int cnt = 0;
     for (;;) {
+        ++r.passes.vapour;
         actualFlows(s);
         ratingCoefficients(s);
         r.LMTD = currentLmtd(s);
@@ -703,6 +714,7 @@ void columnSearch(Run& s) {
     r.Nh = 0.1f;
     int passes = 0;
     for (;;) {
+        ++r.passes.columnSearch;
         ratePass(s);
         const float miss = r.Tso - r.T44X;
         if (std::fabs(miss) < 0.01f) return;

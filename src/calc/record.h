@@ -55,8 +55,26 @@ struct ComponentMemory {
     float lambda[kComponents];
 };
 
+// Passes each loop of the rating ran, named as their limits (PassLimits);
+// the condensing side counts whole passes.
+struct PassCounts {
+    int meanTemperature = 0;
+    int tubeVelocity = 0;
+    int shellVelocity = 0;
+    int rowsLength = 0;
+    int outlet = 0;
+    int humidRelaxation = 0;
+    int phase3 = 0;
+    int correction = 0;
+    int vapour = 0;
+    int condensing = 0;
+    int columnSearch = 0;
+    int humidOuter = 0;
+};
+
 struct Record {
     ModeFlags flags;
+    PassCounts passes;  // kept before the numbers: those run from UnitCode to the end
 
     // Selection codes as read from their fields.
     float UnitCode, TubeFluidKind, ShellFluidKind, HtcMode, PhaseChangeKind, PhaseChangeChosen, ProcessingNo;

@@ -236,3 +236,82 @@ void printRows(Pane& pane, std::span<const Row> rows, const Record& r, const Cas
 }
 
 }  // namespace cfhx::report
+
+namespace cfhx::report {
+
+namespace {
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+bool symbolChar(char ch) {
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9');
+}
+
+// The name written before a field at `at`: "Ttm =" and "rev " name Ttm and rev.
+std::string_view symbolBefore(std::string_view cell, size_t at) {
+    size_t end = at;
+    while (end > 0 && (cell[end - 1] == '=' || cell[end - 1] == ' ')) --end;
+    size_t begin = end;
+    while (begin > 0 && symbolChar(cell[begin - 1])) --begin;
+    return cell.substr(begin, end - begin);
+}
+
+// The cells of a row: leading blanks, No., item, unit, then the tube and
+// shell columns (one cell when a quantity spans both).
+constexpr size_t kUnitCell = 3;
+constexpr size_t kTubeCell = 4;
+
+}  // namespace
+
+std::vector<TableField> tableFields(std::span<const Row> rows, const Case& c) {
+    std::vector<TableField> fields;
+    for (const Row& row : rows) {
+        if (!holds(row.when, c)) continue;
+        size_t valuesLeft = 0;
+        while (valuesLeft < row.values.size() && row.values[valuesLeft] != Value::None) ++valuesLeft;
+        size_t nextValue = 0;
+        std::vector<std::string_view> units;
+        size_t at = 0;
+        for (size_t cellNo = 0; at <= row.format.size() && nextValue < valuesLeft; ++cellNo) {
+            const auto [sep, sepLength] = nextSeparator(row.format, at);
+            const std::string_view cell =
+                row.format.substr(at, sep == std::string_view::npos ? std::string_view::npos : sep - at);
+            if (cellNo == kUnitCell) {
+                const std::string_view unit = trimBlanks(cell);
+                const size_t comma = unit.find(',');
+                if (comma == std::string_view::npos) units = {unit};
+                else units = {unit.substr(0, comma), unit.substr(comma + 1)};
+            }
+            const size_t count = static_cast<size_t>(fieldCount(cell));
+            if (count > 0 && valuesLeft - nextValue >= count) {
+                std::string_view unit;
+                if (!units.empty()) unit = units.size() == 2 && cellNo > kTubeCell ? units[1] : units[0];
+                for (size_t i = 0; i < cell.size();) {
+                    const bool starts = cell[i] == '#' || (cell[i] == '.' && i + 1 < cell.size() && cell[i + 1] == '#');
+                    if (!starts) {
+                        ++i;
+                        continue;
+                    }
+                    TableField f{.symbol = symbolBefore(cell, i), .unit = unit, .mask = {}, .value = row.values[nextValue++]};
+                    for (; i < cell.size(); ++i) {
+                        if (cell[i] == '#') (f.mask.point ? f.mask.decimals : f.mask.intDigits)++;
+                        else if (cell[i] == '.' && !f.mask.point) f.mask.point = true;
+                        else break;
+                    }
+                    fields.push_back(f);
+                }
+            } else if (count > 0) {
+                nextValue = valuesLeft;  // blanked, as fillRow leaves it
+            }
+            if (sep == std::string_view::npos) break;
+            at = sep + sepLength;
+        }
+    }
+    return fields;
+}
+
+}  // namespace cfhx::report

@@ -8,6 +8,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "app/mask.h"
 
 namespace cfhx {
 class Pane;
@@ -107,5 +110,22 @@ std::string fillRow(std::string_view format, std::span<const double> values);
 
 // Prints the rows whose condition holds.
 void printRows(Pane& pane, std::span<const Row> rows, const calc::Record& r, const Case& c, bool si);
+
+// The rows of the table of `mode` ("J", "JSI", "E", "ESI"; anything else reads as "J").
+std::span<const Row> tableRows(std::string_view mode);
+
+// One field of a printed row: the symbol written before it ("Q", "Tti",
+// "PDt"), the unit of its column ("kcal/h"; a unit cell "m3/h,Nm3/h" gives
+// the tube column the first, the shell column the second; "－" when the
+// quantity has none), its mask and its quantity.
+struct TableField {
+    std::string_view symbol;
+    std::string_view unit;
+    MaskField mask;
+    Value value = Value::None;
+};
+
+// The fields of the rows whose condition holds, in printing order.
+std::vector<TableField> tableFields(std::span<const Row> rows, const Case& c);
 
 }  // namespace cfhx::report

@@ -34,6 +34,8 @@ Presentation presentationOf(const DisplayMode& m) {
 
 }  // namespace
 
+std::span<const Row> tableRows(std::string_view mode) { return presentationOf(displayMode(mode)).rows; }
+
 // Fin areas are per fin; fins per inch → fins per metre.
 constexpr float kInchInM = calc::kMmPerInch / calc::kMmPerM;
 

@@ -1,12 +1,33 @@
 #include "platform/script/case_run.h"
 
 #include <sstream>
+#include <string_view>
 
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "platform/script/driver.h"
 
 namespace cfhx {
+namespace {
+
+// The screens a case fills in; the summary screen and the unit choice hold no entries.
+constexpr std::string_view kInputScreens[] = {"MAINFORM", "FORM5", "FORM6", "FORM7"};
+
+std::vector<FieldValue> filledFields(const App& app) {
+    std::vector<FieldValue> fields;
+    for (std::string_view name : kInputScreens) {
+        const int id = app.forms.screenId(name);
+        if (id < 0) continue;
+        for (const Control& c : app.forms.at(id).controls) {
+            if (c.def->kind != ControlKind::Edit || !c.visible) continue;
+            if (c.text.find_first_not_of(' ') == std::string::npos) continue;
+            fields.push_back({.screen = std::string(name), .control = c.def->name, .text = c.text});
+        }
+    }
+    return fields;
+}
+
+}  // namespace
 
 CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date) {
     CaseResult result;
@@ -14,8 +35,13 @@ CaseResult runCase(const std::string& script, const std::vector<FieldValue>& ove
     ScriptOptions options;
     options.date = date;
     options.install = [&](App& app) {
-        app.beforeCalculation = [&overrides](App& a) {
+        app.beforeCalculation = [&overrides, &result](App& a) {
             for (const FieldValue& f : overrides) a[f.screen][f.control].setText(f.text);
+            result.inputs = filledFields(a);
+            result.settings = CaseSettings{.si = siUnits(a),
+                                           .tube = tubeFluidKind(a),
+                                           .shell = shellFluidKind(a),
+                                           .processingNo = codeIn(a, kProcessing.screen, kProcessing.processingNo)};
         };
         app.onResult = [&result](App& a) {
             result.record = *std::any_cast<calc::Record>(&a.lastResult);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/codes.h"
 #include "calc/record.h"
 
 namespace cfhx {
@@ -15,6 +16,14 @@ struct FieldValue {
     std::string screen;
     std::string control;
     std::string text;
+};
+
+// What the case chose, as its calculation started.
+struct CaseSettings {
+    bool si = false;  // SI units, else the old engineering units
+    FluidKind tube = FluidKind::None;
+    FluidKind shell = FluidKind::None;
+    int processingNo = 0;  // 0 where the case chose none
 };
 
 struct CaseResult {
@@ -27,6 +36,10 @@ struct CaseResult {
     std::string resultPage;  // the pane's page with the result table
     std::string transcript;  // what the driver wrote
     std::string errors;      // what it wrote to standard error
+    // The filled-in edit fields of the input screens as the calculation
+    // started (overrides typed in), in screen and catalogue order.
+    std::vector<FieldValue> inputs;
+    std::optional<CaseSettings> settings;  // none when no calculation started
 };
 
 inline constexpr int kCaseResult = 0;

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -12,9 +11,9 @@
 
 #include "app/app.h"
 #include "app/control_flow.h"
-#include "platform/printer_stream.h"
 #include "platform/program.h"
 #include "platform/script/script_line.h"
+#include "platform/script/sheet_files.h"
 
 namespace cfhx {
 namespace {
@@ -87,19 +86,12 @@ public:
         out_ << "=== print " << n << ": calculation sheet, " << pages.size() << " pages, "
              << (route == PrintRoute::Driver ? "print driver" : "raw printer stream") << " ===\n";
         if (options_.outDir.empty()) return;
-        const std::string stem = "sheet-" + std::to_string(n);
+        const SheetFiles files =
+            writeSheetFiles(pages, route, options_.outDir, "sheet-" + std::to_string(n), options_.renderer);
+        if (files.noRenderer) out_ << "=== no PDF: this program was built without the windows ===\n";
+        if (!files.failedFile.empty()) cannotWrite(files.failedFile, files.error);
         std::string written;
-        if (writeFile(stem + ".prn", printerStream(pages))) written += " " + stem + ".prn";
-        if (route == PrintRoute::Driver) {
-            std::string error;
-            if (!options_.renderer) {
-                out_ << "=== no PDF: this program was built without the windows ===\n";
-            } else if (options_.renderer->writeSheetPdf(pages, outPath(stem + ".pdf"), error)) {
-                written += " " + stem + ".pdf";
-            } else {
-                cannotWrite(stem + ".pdf", error);
-            }
-        }
+        for (const std::string& name : files.written) written += " " + name;
         if (!written.empty()) out_ << "=== wrote" << written << " ===\n";
     }
 
@@ -137,15 +129,6 @@ private:
 
     std::string outPath(const std::string& name) const {
         return (std::filesystem::path(options_.outDir) / name).string();
-    }
-
-    bool writeFile(const std::string& name, const std::string& bytes) {
-        std::ofstream f(outPath(name), std::ios::binary);
-        f << bytes;
-        f.close();
-        if (f) return true;
-        cannotWrite(name, "cannot write the file");
-        return false;
     }
 
     void cannotWrite(const std::string& name, const std::string& why) {

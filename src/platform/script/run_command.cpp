@@ -1,0 +1,170 @@
+#include "platform/script/run_command.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <string_view>
+
+#include "app/app.h"
+#include "app/control_flow.h"
+#include "report/display_mode.h"
+#include "report/results.h"
+#include "report/sheet.h"
+#include "platform/script/case_run.h"
+#include "platform/script/result_json.h"
+#include "platform/script/sheet_files.h"
+
+namespace cfhx {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: cfhx run CASE [--mode J|JSI|E|ESI] [--json FILE] [--out DIR] [--date YY/MM/DD]\n";
+
+constexpr std::string_view kPrefix = "cfhx: ";
+constexpr std::string_view kNoResult = "the case ends before its calculation reaches a result";
+
+struct RunOptions {
+    std::string file;
+    std::string mode;  // empty: the case's own display mode
+    std::string json;
+    std::string outDir;
+    std::string date;
+};
+
+bool knownMode(std::string_view mode) {
+    for (const report::DisplayMode& m : report::kDisplayModes) {
+        if (m.name == mode) return true;
+    }
+    return false;
+}
+
+// False on a usage error.
+bool parse(const std::vector<std::string>& args, RunOptions& o) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool valued = i + 1 < args.size();
+        if (a == "--mode" && valued) o.mode = args[++i];
+        else if (a == "--json" && valued) o.json = args[++i];
+        else if (a == "--out" && valued) o.outDir = args[++i];
+        else if (a == "--date" && valued) o.date = args[++i];
+        else if (!a.starts_with("--") && o.file.empty()) o.file = a;
+        else return false;
+    }
+    return !o.file.empty() && (o.mode.empty() || knownMode(o.mode));
+}
+
+// The whole case file; false with the reason on `err`.
+bool readCase(const std::string& file, std::string& text, std::ostream& err) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::path(file), ec)) {
+        err << "cfhx: cannot read case " << file << ": it is a folder\n";
+        return false;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        err << "cfhx: cannot open case " << file << "\n";
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        err << "cfhx: cannot read case " << file << "\n";
+        return false;
+    }
+    text = buffer.str();
+    return true;
+}
+
+// A platform that only dates the table: drawing a finished result waits for nothing.
+struct TablePlatform final : Platform {
+    explicit TablePlatform(std::string d) : date(std::move(d)) {}
+    std::string readLine() override { throw EndProgram{}; }
+    void pause() override { throw EndProgram{}; }
+    bool askYesNo(std::string_view, std::string_view) override { throw EndProgram{}; }
+    std::string today() override { return date; }
+    void printSheet(const SheetPages&, PrintRoute) override {}
+    void hardCopy(HardCopy) override {}
+    std::string date;
+};
+
+// The page the pane shows with the table of `mode`.
+std::string tablePage(const calc::Record& record, std::string_view mode, const std::string& date) {
+    TablePlatform platform(date);
+    App app(platform);
+    calc::Record r = record;
+    report::showTable(app, r, mode);
+    return app.pane.pageText();
+}
+
+// sheet.prn and, where the windows can draw it, sheet.pdf into `dir`.
+bool writeSheet(const calc::Record& r, std::string_view mode, const std::string& date, const std::string& dir,
+                const RendererFactory& makeRenderer, std::ostream& err) {
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (ec) {
+        err << "cfhx: cannot make the folder " << dir << ": " << ec.message() << "\n";
+        return false;
+    }
+    std::unique_ptr<PrintRenderer> renderer = makeRenderer ? makeRenderer() : nullptr;
+    const SheetFiles files =
+        writeSheetFiles(report::sheetPages(r, mode, date), PrintRoute::Driver, dir, "sheet", renderer.get());
+    if (files.noRenderer) err << "cfhx: no sheet.pdf: this program was built without the windows\n";
+    if (files.failedFile.empty()) return true;
+    err << "cfhx: --out: " << (std::filesystem::path(dir) / files.failedFile).string() << ": " << files.error << "\n";
+    return false;
+}
+
+bool writeJson(const std::string& file, const std::string& text, std::ostream& err) {
+    std::ofstream f(file, std::ios::binary);
+    f << text;
+    f.close();
+    if (f) return true;
+    err << "cfhx: cannot write " << file << "\n";
+    return false;
+}
+
+}  // namespace
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const RendererFactory& makeRenderer) {
+    RunOptions o;
+    if (!parse(args, o)) {
+        err << kUsage;
+        return kScriptBadLine;
+    }
+    std::string text;
+    if (!readCase(o.file, text, err)) return kScriptCannotRead;
+    if (o.date.empty()) o.date = systemDate();
+
+    const CaseResult result = runCase(text, {}, o.date);
+    int status = result.status;
+    std::string message;
+    if (o.mode.empty()) {
+        o.mode = result.record ? report::displayMode(result.record->flags.LangUnitMode.view()).name : Lang::J;
+    }
+    if (result.record) {
+        out << tablePage(*result.record, o.mode, o.date) << "\n";
+        if (!o.outDir.empty() && !writeSheet(*result.record, o.mode, o.date, o.outDir, makeRenderer, err)) {
+            status = kScriptCannotWrite;
+        }
+    } else if (status == kCaseStopped) {
+        // The pane indents its messages.
+        message = result.message.substr(std::min(result.message.find_first_not_of(' '), result.message.size()));
+        while (message.ends_with(' ')) message.pop_back();
+        err << "cfhx: the calculation stopped: " << message << "\n";
+    } else {
+        // The driver's own reason, without its program prefix and line end.
+        message = result.errors.empty() ? std::string(kNoResult) : result.errors;
+        if (message.starts_with(kPrefix)) message.erase(0, kPrefix.size());
+        while (message.ends_with('\n')) message.pop_back();
+        err << kPrefix << message << "\n";
+    }
+    const RunInfo info{.file = o.file, .date = o.date, .mode = o.mode, .status = status, .message = message};
+    if (!o.json.empty() && !writeJson(o.json, resultJson(result, info), err)) status = kScriptCannotWrite;
+    return status;
+}
+
+}  // namespace cfhx
