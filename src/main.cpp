@@ -11,6 +11,7 @@
 
 #include "calc/props_command.h"
 #include "platform/script/driver.h"
+#include "platform/script/sweep_command.h"
 #ifdef CFHX_WITH_GUI
 #include "platform/qt/gui.h"
 #include "platform/qt/offscreen_renderer.h"
@@ -28,7 +29,10 @@ int usage() {
                  "                                  run a script of user actions headless (FILE - reads stdin);\n"
                  "                                  prints and hard copies go to DIR (sheet-N.pdf, sheet-N.prn,\n"
                  "                                  hardcopy-N.png)\n"
-                 "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n";
+                 "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n"
+                 "       cfhx sweep CASE --vary FORM.CONTROL=FROM:TO:STEP [--vary ...] --csv FILE\n"
+                 "                  [--plot FILE.png] [--y NAME[,NAME]]\n"
+                 "                                  rerun a case over a grid of field values\n";
     return 2;
 }
 
@@ -38,6 +42,11 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::string_view(argv[1]) == "props") {
         std::vector<std::string> args(argv + 2, argv + argc);
         return cfhx::calc::runPropsCommand(args, std::cout, std::cerr);
+    }
+    // A parameter study.
+    if (argc >= 2 && std::string_view(argv[1]) == "sweep") {
+        std::vector<std::string> args(argv + 2, argv + argc);
+        return cfhx::sweepCommand(args, std::cout, std::cerr, nullptr);
     }
     if (argc >= 2 && std::string_view(argv[1]) == "--script") {
         if (argc < 3) return usage();
