@@ -15,6 +15,7 @@
 #ifdef CFHX_WITH_GUI
 #include "platform/qt/gui.h"
 #include "platform/qt/offscreen_renderer.h"
+#include "platform/qt/sweep_plot.h"
 #endif
 
 namespace {
@@ -43,10 +44,15 @@ int main(int argc, char** argv) {
         std::vector<std::string> args(argv + 2, argv + argc);
         return cfhx::calc::runPropsCommand(args, std::cout, std::cerr);
     }
-    // A parameter study.
+    // A parameter study; the windows build draws its plot.
     if (argc >= 2 && std::string_view(argv[1]) == "sweep") {
         std::vector<std::string> args(argv + 2, argv + argc);
+#ifdef CFHX_WITH_GUI
+        const std::unique_ptr<cfhx::SweepPlotter> plotter = cfhx::qt::sweepPlotter(argc, argv);
+        return cfhx::sweepCommand(args, std::cout, std::cerr, plotter.get());
+#else
         return cfhx::sweepCommand(args, std::cout, std::cerr, nullptr);
+#endif
     }
     if (argc >= 2 && std::string_view(argv[1]) == "--script") {
         if (argc < 3) return usage();
