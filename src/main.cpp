@@ -13,9 +13,11 @@
 #include "calc/props_command.h"
 #include "platform/script/driver.h"
 #include "platform/script/run_command.h"
+#include "platform/script/sweep_command.h"
 #ifdef CFHX_WITH_GUI
 #include "platform/qt/gui.h"
 #include "platform/qt/offscreen_renderer.h"
+#include "platform/qt/sweep_plot.h"
 #endif
 
 namespace {
@@ -32,6 +34,9 @@ int usage() {
                  "                                  hardcopy-N.png)\n"
                  "       cfhx run CASE [--mode J|JSI|E|ESI] [--json FILE] [--out DIR] [--date YY/MM/DD]\n"
                  "                                  replay a saved case to its result table (see the README)\n"
+                 "       cfhx sweep CASE --vary FORM.CONTROL=FROM:TO:STEP [--vary ...] --csv FILE\n"
+                 "                  [--plot FILE.png] [--y NAME[,NAME]]\n"
+                 "                                  rerun a case over a grid of field values\n"
                  "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n";
     return 2;
 }
@@ -49,6 +54,16 @@ int main(int argc, char** argv) {
         return cfhx::runCommand(args, std::cout, std::cerr, [&] { return cfhx::qt::offscreenRenderer(argc, argv); });
 #else
         return cfhx::runCommand(args, std::cout, std::cerr);
+#endif
+    }
+    // A parameter study; the windows build draws its plot.
+    if (argc >= 2 && std::string_view(argv[1]) == "sweep") {
+        std::vector<std::string> args(argv + 2, argv + argc);
+#ifdef CFHX_WITH_GUI
+        const std::unique_ptr<cfhx::SweepPlotter> plotter = cfhx::qt::sweepPlotter(argc, argv);
+        return cfhx::sweepCommand(args, std::cout, std::cerr, plotter.get());
+#else
+        return cfhx::sweepCommand(args, std::cout, std::cerr, nullptr);
 #endif
     }
     if (argc >= 2 && std::string_view(argv[1]) == "--script") {

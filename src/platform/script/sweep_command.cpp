@@ -1,0 +1,450 @@
+#include "platform/script/sweep_command.h"
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <limits>
+#include <mutex>
+#include <optional>
+#include <sstream>
+#include <string_view>
+#include <thread>
+
+#include "app/mask.h"
+#include "app/screens.h"
+#include "platform/script/case_run.h"
+#include "platform/script/driver.h"
+#include "platform/script/table_quantities.h"
+
+namespace cfhx {
+namespace {
+
+// The quantities a sweep collects unless --y names others.
+constexpr std::string_view kDefaultQuantities[] = {"Q", "Tto", "Tso", "KI", "Ai", "Pt", "Ps"};
+// The quantity plotted when --plot comes without --y.
+constexpr std::string_view kDefaultPlotted = "Q";
+
+constexpr std::string_view kUsage =
+    "usage: cfhx sweep CASE.cfhx --vary FORM.CONTROL=FROM:TO:STEP [--vary ...] --csv FILE\n"
+    "                  [--plot FILE.png] [--y NAME[,NAME...]]\n";
+
+// ASCII and ideographic blanks at either end of a pane line.
+std::string_view trimBlanks(std::string_view s) {
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    for (;;) {
+        if (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+        else if (s.starts_with(kIdeographicSpace)) s.remove_prefix(kIdeographicSpace.size());
+        else if (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+        else if (s.ends_with(kIdeographicSpace)) s.remove_suffix(kIdeographicSpace.size());
+        else return s;
+    }
+}
+
+std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+// Why a run has no result, for its status cell.
+std::string statusOf(const CaseResult& r) {
+    switch (r.status) {
+        case kCaseResult: return "ok";
+        case kCaseStopped: {
+            const std::string_view message = trimBlanks(r.message);
+            return message.empty() ? "stopped" : std::string(message);
+        }
+        case kScriptBadLine: return "the case has a bad line: " + firstLine(r.errors);
+        case kScriptUnansweredWait: return "no result: the case waits for an answer it does not give";
+        default: return "no result: " + firstLine(r.errors);
+    }
+}
+
+// The grid index of each input for run `run`, the first input outermost.
+std::vector<size_t> gridIndices(const std::vector<SweepInput>& inputs, size_t run) {
+    std::vector<size_t> at(inputs.size());
+    for (size_t k = inputs.size(); k-- > 0;) {
+        at[k] = run % inputs[k].values.size();
+        run /= inputs[k].values.size();
+    }
+    return at;
+}
+
+SweepRun runOne(const std::string& caseText, const std::vector<SweepInput>& inputs,
+                const std::vector<std::string>& quantities, size_t index) {
+    SweepRun run;
+    std::vector<FieldValue> overrides;
+    const std::vector<size_t> at = gridIndices(inputs, index);
+    for (size_t k = 0; k < inputs.size(); ++k) {
+        const std::string& text = inputs[k].values[at[k]];
+        run.inputs.push_back(text);
+        overrides.push_back({.screen = inputs[k].screen, .control = inputs[k].control, .text = text});
+    }
+    run.cells.assign(quantities.size(), "");
+    run.values.assign(quantities.size(), std::numeric_limits<double>::quiet_NaN());
+    run.units.assign(quantities.size(), "");
+    try {
+        const CaseResult r = runCase(caseText, overrides);
+        run.status = statusOf(r);
+        run.ok = r.status == kCaseResult && r.record.has_value();
+        if (!run.ok) return run;
+        for (const TableQuantity& q : tableQuantities(*r.record)) {
+            const auto found = std::find(quantities.begin(), quantities.end(), q.name);
+            if (found == quantities.end()) continue;
+            const size_t k = static_cast<size_t>(found - quantities.begin());
+            run.cells[k] = q.text;
+            run.values[k] = q.value;
+            run.units[k] = q.unit;
+        }
+    } catch (const std::exception& e) {
+        run.ok = false;
+        run.status = std::string("no result: ") + e.what();
+    }
+    return run;
+}
+
+}  // namespace
+
+std::string csvField(std::string_view s) {
+    if (s.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(s);
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<SweepInput>& inputs,
+                               const std::vector<std::string>& quantities, unsigned workers,
+                               const std::function<void(size_t, size_t)>& progress) {
+    size_t total = inputs.empty() ? 0 : 1;
+    for (const SweepInput& in : inputs) total *= in.values.size();
+    std::vector<SweepRun> runs(total);
+    if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
+    workers = static_cast<unsigned>(std::min<size_t>(workers, std::max<size_t>(total, 1)));
+
+    // Each run builds its own program state: the workers share only the
+    // next index and the progress count.
+    std::atomic<size_t> next{0};
+    std::mutex progressMutex;
+    size_t done = 0;
+    auto work = [&] {
+        for (size_t i; (i = next.fetch_add(1)) < total;) {
+            runs[i] = runOne(caseText, inputs, quantities, i);
+            std::lock_guard lock(progressMutex);
+            ++done;
+            if (progress) progress(done, total);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned w = 1; w < workers; ++w) pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool) t.join();
+    return runs;
+}
+
+SweepChart sweepChart(const std::vector<SweepInput>& inputs, const std::vector<std::string>& quantities,
+                      const std::vector<std::string>& plotted, const std::vector<SweepRun>& runs) {
+    SweepChart chart;
+    if (inputs.empty()) return chart;
+    chart.xTitle = inputs[0].name();
+    // Column of each plotted quantity among the collected ones.
+    std::vector<size_t> columns;
+    for (const std::string& name : plotted) {
+        const auto found = std::find(quantities.begin(), quantities.end(), name);
+        if (found == quantities.end()) continue;
+        const size_t q = static_cast<size_t>(found - quantities.begin());
+        std::string unit;
+        for (const SweepRun& run : runs) {
+            if (q < run.units.size() && !run.units[q].empty()) {
+                unit = run.units[q];
+                break;
+            }
+        }
+        columns.push_back(q);
+        chart.quantities.push_back(unit.empty() ? name : name + " (" + unit + ")");
+    }
+    const size_t inner = inputs.size() > 1 ? inputs[1].values.size() : 1;
+    for (size_t b = 0; b < inner; ++b) {
+        for (size_t p = 0; p < columns.size(); ++p) {
+            const size_t q = columns[p];
+            SweepLine line;
+            line.label = quantities[q];
+            line.quantity = p;
+            if (inputs.size() > 1) line.label += ", " + inputs[1].name() + "=" + inputs[1].values[b];
+            for (size_t a = 0; a < inputs[0].values.size(); ++a) {
+                const size_t i = a * inner + b;
+                if (i >= runs.size() || q >= runs[i].values.size() || !std::isfinite(runs[i].values[q])) continue;
+                line.x.push_back(std::strtod(inputs[0].values[a].c_str(), nullptr));
+                line.y.push_back(runs[i].values[q]);
+            }
+            chart.lines.push_back(std::move(line));
+        }
+    }
+    return chart;
+}
+
+namespace {
+
+struct Arguments {
+    std::string caseFile;
+    std::vector<SweepInput> inputs;
+    std::string csv;
+    std::string plot;
+    std::vector<std::string> quantities;  // --y, or the defaults
+    std::vector<std::string> plotted;     // --y, or Q
+    bool quantitiesGiven = false;
+};
+
+// A number of a range and the decimals it was typed with (-1 for an
+// exponent form).
+struct Typed {
+    double value = 0.0;
+    int decimals = 0;
+};
+
+std::optional<Typed> parseNumber(std::string_view s) {
+    Typed t;
+    const char* end = s.data() + s.size();
+    const auto [ptr, ec] = std::from_chars(s.data(), end, t.value);
+    if (s.empty() || ec != std::errc{} || ptr != end || !std::isfinite(t.value)) return std::nullopt;
+    if (s.find_first_of("eE") != std::string_view::npos) t.decimals = -1;
+    else if (const size_t point = s.find('.'); point != std::string_view::npos) t.decimals = static_cast<int>(s.size() - point - 1);
+    return t;
+}
+
+// The grid of FROM:TO:STEP: FROM, FROM+STEP, ... up to the last value less
+// than half a step beyond TO. Texts keep the decimals the range was typed with.
+bool parseRange(std::string_view spec, SweepInput& in, std::string& why) {
+    std::vector<std::string_view> parts;
+    for (size_t at = 0;;) {
+        const size_t colon = spec.find(':', at);
+        parts.push_back(spec.substr(at, colon == std::string_view::npos ? std::string_view::npos : colon - at));
+        if (colon == std::string_view::npos) break;
+        at = colon + 1;
+    }
+    if (parts.size() != 3) {
+        why = "the range must be FROM:TO:STEP";
+        return false;
+    }
+    std::optional<Typed> from = parseNumber(parts[0]), to = parseNumber(parts[1]), step = parseNumber(parts[2]);
+    if (!from || !to || !step) {
+        why = "FROM, TO and STEP must be numbers";
+        return false;
+    }
+    if (step->value == 0.0) {
+        why = "STEP must not be 0";
+        return false;
+    }
+    const double steps = (to->value - from->value) / step->value;
+    if (steps < 0.0) {
+        why = "STEP goes away from TO (wrong sign)";
+        return false;
+    }
+    if (steps >= static_cast<double>(kSweepMaxRuns)) {
+        why = "more than " + std::to_string(kSweepMaxRuns) + " values";
+        return false;
+    }
+    const size_t count = 1 + static_cast<size_t>(std::max(0.0, std::ceil(steps - 0.5)));
+    const bool exponent = from->decimals < 0 || to->decimals < 0 || step->decimals < 0;
+    const int decimals = std::max({from->decimals, to->decimals, step->decimals});
+    for (size_t i = 0; i < count; ++i) {
+        const double v = from->value + static_cast<double>(i) * step->value;
+        if (exponent) {
+            char buf[32];
+            std::snprintf(buf, sizeof buf, "%.10g", v);
+            in.values.push_back(buf);
+        } else {
+            in.values.push_back(roundedText(v, decimals));
+        }
+    }
+    return true;
+}
+
+// FORM.CONTROL=FROM:TO:STEP, the control an edit field of the program.
+bool parseVary(std::string_view spec, const Forms& forms, SweepInput& in, std::string& why) {
+    const size_t eq = spec.find('=');
+    const size_t dot = spec.substr(0, eq).find('.');
+    if (eq == std::string_view::npos || dot == std::string_view::npos) {
+        why = "expected FORM.CONTROL=FROM:TO:STEP";
+        return false;
+    }
+    in.screen = std::string(spec.substr(0, dot));
+    in.control = std::string(spec.substr(dot + 1, eq - dot - 1));
+    const int screen = forms.screenId(in.screen);
+    const int control = screen < 0 ? -1 : forms.controlId(screen, in.control);
+    if (control < 0) {
+        why = "no control " + in.name();
+        return false;
+    }
+    if (forms.at(screen, control).def->kind != ControlKind::Edit) {
+        why = in.name() + " is not an entry field";
+        return false;
+    }
+    return parseRange(spec.substr(eq + 1), in, why);
+}
+
+std::vector<std::string> splitNames(std::string_view list) {
+    std::vector<std::string> names;
+    for (size_t at = 0;;) {
+        const size_t comma = list.find(',', at);
+        names.emplace_back(trimBlanks(list.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at)));
+        if (comma == std::string_view::npos) return names;
+        at = comma + 1;
+    }
+}
+
+// The arguments, or the reason they are refused.
+std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bool canPlot, std::string& why) {
+    Arguments a;
+    if (args.empty() || args[0].starts_with("--")) {
+        why = "give the case file first";
+        return std::nullopt;
+    }
+    a.caseFile = args[0];
+    const Forms forms;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& opt = args[i];
+        const bool takesValue = opt == "--vary" || opt == "--csv" || opt == "--plot" || opt == "--y";
+        if (!takesValue) {
+            why = "unknown argument " + opt;
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size()) {
+            why = opt + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        if (opt == "--vary") {
+            SweepInput in;
+            if (!parseVary(value, forms, in, why)) {
+                why = "--vary " + value + ": " + why;
+                return std::nullopt;
+            }
+            a.inputs.push_back(std::move(in));
+        } else if (opt == "--csv") {
+            a.csv = value;
+        } else if (opt == "--plot") {
+            a.plot = value;
+        } else {
+            a.quantities = splitNames(value);
+            a.quantitiesGiven = true;
+        }
+    }
+    if (a.inputs.empty() || a.inputs.size() > 2) {
+        why = a.inputs.empty() ? "give one or two --vary" : "at most two --vary";
+        return std::nullopt;
+    }
+    if (a.inputs.size() == 2 && a.inputs[0].name() == a.inputs[1].name()) {
+        why = a.inputs[0].name() + " is varied twice";
+        return std::nullopt;
+    }
+    size_t runs = 1;
+    for (const SweepInput& in : a.inputs) runs *= in.values.size();
+    if (runs > kSweepMaxRuns) {
+        why = std::to_string(runs) + " runs: at most " + std::to_string(kSweepMaxRuns);
+        return std::nullopt;
+    }
+    if (a.csv.empty()) {
+        why = "--csv FILE is needed";
+        return std::nullopt;
+    }
+    if (!a.plot.empty() && !canPlot) {
+        why = "--plot needs the windows build (this cfhx was built without Qt)";
+        return std::nullopt;
+    }
+    if (!a.quantitiesGiven) a.quantities.assign(std::begin(kDefaultQuantities), std::end(kDefaultQuantities));
+    a.plotted = a.quantitiesGiven ? a.quantities : std::vector<std::string>{std::string(kDefaultPlotted)};
+    const std::vector<std::string> known = tableQuantityNames();
+    for (const std::string& q : a.quantities) {
+        if (std::find(known.begin(), known.end(), q) != known.end()) continue;
+        why = "--y: no quantity \"" + q + "\" in the result table; the names are";
+        for (const std::string& k : known) why += " " + k;
+        return std::nullopt;
+    }
+    return a;
+}
+
+bool readCase(const std::string& file, std::string& text, std::ostream& err) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::path(file), ec)) {
+        err << "cfhx sweep: cannot read the case " << file << ": it is a folder\n";
+        return false;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        err << "cfhx sweep: cannot open the case " << file << "\n";
+        return false;
+    }
+    std::ostringstream all;
+    all << in.rdbuf();
+    if (in.bad()) {
+        err << "cfhx sweep: cannot read the case " << file << "\n";
+        return false;
+    }
+    text = all.str();
+    return true;
+}
+
+void writeCsv(std::ostream& csv, const Arguments& a, const std::vector<SweepRun>& runs) {
+    for (const SweepInput& in : a.inputs) csv << csvField(in.name()) << ',';
+    csv << "status";
+    for (const std::string& q : a.quantities) csv << ',' << csvField(q);
+    csv << '\n';
+    for (const SweepRun& run : runs) {
+        for (const std::string& v : run.inputs) csv << csvField(v) << ',';
+        csv << csvField(run.status);
+        for (const std::string& cell : run.cells) csv << ',' << csvField(cell);
+        csv << '\n';
+    }
+}
+
+}  // namespace
+
+int sweepCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 SweepPlotter* plotter) {
+    std::string why;
+    const std::optional<Arguments> parsed = parseArguments(args, plotter != nullptr, why);
+    if (!parsed) {
+        err << "cfhx sweep: " << why << "\n" << kUsage;
+        return kSweepBadArguments;
+    }
+    const Arguments& a = *parsed;
+    std::string caseText;
+    if (!readCase(a.caseFile, caseText, err)) return kSweepCannotRead;
+    // Opened before the runs, so an unwritable file costs no calculation.
+    std::ofstream csv(a.csv, std::ios::binary | std::ios::trunc);
+    if (!csv) {
+        err << "cfhx sweep: cannot write " << a.csv << "\n";
+        return kSweepCannotRead;
+    }
+
+    const std::vector<SweepRun> runs = runSweep(caseText, a.inputs, a.quantities, 0, [&err](size_t done, size_t total) {
+        err << "\rsweep: " << done << "/" << total << std::flush;
+    });
+    err << "\n";
+
+    writeCsv(csv, a, runs);
+    csv.close();
+    if (!csv) {
+        err << "cfhx sweep: cannot write " << a.csv << "\n";
+        return kSweepCannotRead;
+    }
+    const size_t results = static_cast<size_t>(std::count_if(runs.begin(), runs.end(), [](const SweepRun& r) { return r.ok; }));
+    out << "sweep: " << results << " of " << runs.size() << " runs reached a result; " << a.csv << " written\n";
+
+    if (!a.plot.empty()) {
+        std::string error;
+        if (!plotter->writePng(sweepChart(a.inputs, a.quantities, a.plotted, runs), a.plot, error)) {
+            err << "cfhx sweep: cannot write the plot " << a.plot << ": " << error << "\n";
+            return kSweepCannotRead;
+        }
+        out << "sweep: " << a.plot << " written\n";
+    }
+    return kSweepWritten;
+}
+
+}  // namespace cfhx
