@@ -218,11 +218,11 @@ std::optional<Typed> parseNumber(std::string_view s) {
 
 // The grid of FROM:TO:STEP: FROM, FROM+STEP, ... up to the last value less
 // than half a step beyond TO. Texts keep the decimals the range was typed with.
-bool parseRange(std::string_view spec, SweepInput& in, std::string& why) {
+bool parseRange(std::string_view arg, SweepInput& in, std::string& why) {
     std::vector<std::string_view> parts;
     for (size_t at = 0;;) {
-        const size_t colon = spec.find(':', at);
-        parts.push_back(spec.substr(at, colon == std::string_view::npos ? std::string_view::npos : colon - at));
+        const size_t colon = arg.find(':', at);
+        parts.push_back(arg.substr(at, colon == std::string_view::npos ? std::string_view::npos : colon - at));
         if (colon == std::string_view::npos) break;
         at = colon + 1;
     }
@@ -265,15 +265,15 @@ bool parseRange(std::string_view spec, SweepInput& in, std::string& why) {
 }
 
 // FORM.CONTROL=FROM:TO:STEP, the control an edit field of the program.
-bool parseVary(std::string_view spec, const Forms& forms, SweepInput& in, std::string& why) {
-    const size_t eq = spec.find('=');
-    const size_t dot = spec.substr(0, eq).find('.');
+bool parseVary(std::string_view arg, const Forms& forms, SweepInput& in, std::string& why) {
+    const size_t eq = arg.find('=');
+    const size_t dot = arg.substr(0, eq).find('.');
     if (eq == std::string_view::npos || dot == std::string_view::npos) {
         why = "expected FORM.CONTROL=FROM:TO:STEP";
         return false;
     }
-    in.screen = std::string(spec.substr(0, dot));
-    in.control = std::string(spec.substr(dot + 1, eq - dot - 1));
+    in.screen = std::string(arg.substr(0, dot));
+    in.control = std::string(arg.substr(dot + 1, eq - dot - 1));
     const int screen = forms.screenId(in.screen);
     const int control = screen < 0 ? -1 : forms.controlId(screen, in.control);
     if (control < 0) {
@@ -284,7 +284,7 @@ bool parseVary(std::string_view spec, const Forms& forms, SweepInput& in, std::s
         why = in.name() + " is not an entry field";
         return false;
     }
-    return parseRange(spec.substr(eq + 1), in, why);
+    return parseRange(arg.substr(eq + 1), in, why);
 }
 
 std::vector<std::string> splitNames(std::string_view list) {
