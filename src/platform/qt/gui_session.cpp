@@ -77,9 +77,11 @@ bool GuiSession::openCase(const std::string& script) {
     platform_.setReplay(&replay);
     try {
         replay.run();
+    } catch (const std::exception& e) {
+        // Nothing may unwind through the event loop.
+        std::fprintf(stderr, "cfhx: opening a case: %s\n", e.what());
     } catch (...) {
-        platform_.setReplay(nullptr);
-        throw;
+        std::fprintf(stderr, "cfhx: opening a case: unexpected exit\n");
     }
     platform_.setReplay(nullptr);
     if (app_.ended) endProgram();
