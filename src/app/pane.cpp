@@ -81,6 +81,13 @@ std::string Pane::pageText() const {
     return out;
 }
 
+std::string Pane::lastPageText() const {
+    for (uint64_t l = endLine(); l > pageTop_; --l) {
+        if (line(l - 1).find_first_not_of(' ') != std::string::npos) return line(l - 1);
+    }
+    return {};
+}
+
 void printIndented(Pane& pane, int indent, std::string_view text) {
     std::string line(static_cast<size_t>(indent > 0 ? indent : 0), ' ');
     line += text;

@@ -47,6 +47,8 @@ public:
     // Rows of the current page, top to bottom.
     size_t pageRows() const;
     std::string pageText() const;  // page rows joined by '\n'
+    // The last row of the page that is not blank (a message just printed).
+    std::string lastPageText() const;
 
     size_t capacity() const { return capacity_; }
     void setObserver(PaneObserver* observer) { observer_ = observer; }

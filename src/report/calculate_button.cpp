@@ -1,8 +1,5 @@
 #include "report/calculate_button.h"
 
-#include <sstream>
-#include <string>
-
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "calc/calculation.h"
@@ -12,15 +9,6 @@
 
 namespace cfhx {
 namespace {
-
-std::string lastText(const Pane& pane) {
-    std::istringstream page(pane.pageText());
-    std::string line, last;
-    while (std::getline(page, line)) {
-        if (line.find_first_not_of(' ') != std::string::npos) last = line;
-    }
-    return last;
-}
 
 void BUTTON9_ON(App& app) { calculate(app, calc::PassLimits{}); }
 
@@ -55,7 +43,7 @@ void calculate(App& app, const calc::PassLimits& limits) {
             return;
         } catch (const LeaveCalculation&) {
             // Refused before a result: the message is the page's last line.
-            if (app.onStop && !app.lastResult.has_value()) app.onStop(app, lastText(app.pane));
+            if (app.onStop && !app.lastResult.has_value()) app.onStop(app, app.pane.lastPageText());
             commonReturnPath(app);
             return;
         }

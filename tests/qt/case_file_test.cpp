@@ -14,16 +14,12 @@
 #include "platform/script/case_run.h"
 #include "platform/qt/pane_panel.h"
 #include "support/gui_support.h"
+#include "support/files.h"
 
 namespace cfhx::qt {
 namespace {
 
-std::string readFile(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using cfhx::testing::readFile;
 
 TEST(CaseFiles, OpenedCaseReachesTheSameTableAndSavesAsItRan) {
     QTemporaryDir folder;

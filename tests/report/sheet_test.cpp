@@ -19,6 +19,7 @@
 #include "app/text_width.h"
 #include "support/result_records.h"
 #include "support/sample_runs.h"
+#include "support/files.h"
 
 namespace cfhx {
 namespace {
@@ -402,12 +403,7 @@ TEST(Sheet, LinesFitTheBoxAndPrintFiniteFigures) {
 
 // ---- Reviewed sheets -----------------------------------------------------------------
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testing::readFile;
 
 // A reviewed case: the file-name stem and how its record is made.
 struct SheetCase {

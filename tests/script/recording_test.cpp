@@ -11,6 +11,7 @@
 #include "app/control_flow.h"
 #include "app/recorder.h"
 #include "platform/script/driver.h"
+#include "support/files.h"
 
 namespace cfhx {
 namespace {
@@ -48,12 +49,7 @@ TEST(Recorder, WritesActionsAsTheDriverReadsThem) {
     }
 }
 
-std::string readFile(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testing::readFile;
 
 struct Recorded {
     std::string recording;  // what was recorded up to the result

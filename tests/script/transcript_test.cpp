@@ -11,18 +11,14 @@
 #include <vector>
 
 #include "platform/script/driver.h"
+#include "support/files.h"
 
 namespace cfhx {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testing::readFile;
 
 // The scripts' names without ".cfhx", sorted.
 std::vector<std::string> scriptNames() {

@@ -59,10 +59,7 @@ CaseResult runCase(const std::string& script, const std::vector<FieldValue>& ove
     options.onPause = [&result, &stopped](App& app) {
         if (!app.calculating) return;
         stopped = true;
-        std::istringstream page(app.pane.pageText());
-        for (std::string line; std::getline(page, line);) {
-            if (line.find_first_not_of(' ') != std::string::npos) result.message = line;
-        }
+        result.message = app.pane.lastPageText();
         throw EndProgram{};
     };
     std::istringstream in(script);
