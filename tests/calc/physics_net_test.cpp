@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <map>
@@ -41,9 +42,16 @@ struct DrawnRun {
     const Record& r() const { return *result.record; }
 };
 
+// CFHX_NET_DUMP names a folder that keeps every script run, by seed.
 DrawnRun runDrawn(const DrawnCase& c, const DrawnCase::Ask& a) {
     DrawnRun run{.ask = a, .script = c.script(a), .result = {}};
     run.result = runCase(run.script, {}, "07/03/05");
+    if (const char* dir = std::getenv("CFHX_NET_DUMP")) {
+        static int n = 0;
+        std::ofstream(std::string(dir) + "/seed" + std::to_string(c.seed) + "-no" + std::to_string(a.number) + "-" +
+                      std::to_string(++n) + ".cfhx")
+            << run.script;
+    }
     return run;
 }
 

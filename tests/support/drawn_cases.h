@@ -84,7 +84,8 @@ struct DrawnCase {
         auto set = [&](const char* control, double v) { s << "set " << control << " \"" << v << "\"\n"; };
         const PairInfo& p = info();
         s << "# drawn case, seed " << seed << ", " << p.name << ", No. " << a.number << (si ? ", SI" : ", old units")
-          << "\n";
+          << ", " << (surface == Surface::Bare ? "bare" : surface == Surface::RadialFin ? "radial fins" : "plate fins")
+          << ", pattern " << flowPattern << ", " << tubePasses << " tube passes\n";
         s << "click FORM4." << (si ? "BUTTON26" : "BUTTON25") << "\n";
         s << "click MAINFORM.BUTTON18\n";
         if (pair == Pair::TypedIn) {
@@ -179,6 +180,10 @@ inline DrawnCase drawCase(Pair pair, std::uint32_t seed) {
     c.rows = static_cast<int>(pick(8.0f, 60.0f, 1.0f));
     c.columns = pick(2.0f, 12.0f, 1.0f);
     c.length = pick(800.0f, 4000.0f, 100.0f);
+    // Temperatures by pair; the flows follow from velocities in the usual
+    // ranges: gas across the bank 1.5-8 m/s, gas in the tubes 5-30 m/s,
+    // water 0.3-2 m/s (actual, at the inlet).
+    float tubeSpeed = pick(5.0f, 30.0f, 0.5f);
     switch (pair) {
         case Pair::GasGas:
             if (chance(0.5)) {  // hot shell
@@ -188,34 +193,41 @@ inline DrawnCase drawCase(Pair pair, std::uint32_t seed) {
                 c.Tsi = pick(0.0f, 100.0f, 1.0f);
                 c.Tti = c.Tsi + pick(40.0f, 300.0f, 1.0f);
             }
-            c.Wt = pick(500.0f, 6000.0f, 10.0f);
-            c.Ws = pick(500.0f, 6000.0f, 10.0f);
             break;
         case Pair::WaterGas:
             c.Tti = pick(5.0f, 90.0f, 1.0f);
             c.Tsi = c.Tti + pick(60.0f, 350.0f, 1.0f);
-            c.Wt = pick(500.0f, 8000.0f, 10.0f);
-            c.Ws = pick(500.0f, 6000.0f, 10.0f);
+            tubeSpeed = pick(0.3f, 2.0f, 0.05f);
             break;
         case Pair::WaterHumidShell:
             c.Tti = pick(5.0f, 30.0f, 1.0f);
             c.moisture = pick(10.0f, 30.0f, 1.0f);
-            c.Wt = pick(600.0f, 3000.0f, 10.0f);
-            c.Ws = pick(500.0f, 2000.0f, 10.0f);
+            c.Tsi = 60.0f;
+            tubeSpeed = pick(0.3f, 2.0f, 0.05f);
             break;
         case Pair::HumidTubesGas:
             c.Tsi = pick(5.0f, 30.0f, 1.0f);
             c.moisture = pick(10.0f, 30.0f, 1.0f);
-            c.Wt = pick(500.0f, 1500.0f, 10.0f);
-            c.Ws = pick(1000.0f, 4000.0f, 10.0f);
+            c.Tti = 60.0f;
             break;
         case Pair::TypedIn:
             c.Tti = pick(60.0f, 150.0f, 1.0f);
             c.Tsi = pick(0.0f, 40.0f, 1.0f);
-            c.Wt = pick(1000.0f, 8000.0f, 10.0f);
-            c.Ws = pick(1000.0f, 8000.0f, 10.0f);
+            tubeSpeed = pick(0.3f, 2.0f, 0.05f);
             break;
     }
+    const float liquidDensity = pair == Pair::TypedIn ? 850.0f : 1000.0f;
+    const bool liquid = pair == Pair::WaterGas || pair == Pair::WaterHumidShell || pair == Pair::TypedIn;
+    auto gasDensity = [](float T) { return 1.293f * 273.0f / (273.0f + T); };
+    const float tubes = static_cast<float>(c.rows) * c.columns / static_cast<float>(c.tubePasses);
+    const float bore = 0.7854f * c.Di * c.Di * 1e-6f;
+    const float tubeDensity = liquid ? liquidDensity : gasDensity(c.Tti);
+    c.Wt = std::round(tubeSpeed * bore * tubes * 3600.0f * tubeDensity / 10.0f) * 10.0f;
+    const float gap = (c.pitchV - 1.0f) * c.Do * 1e-3f * (c.surface == Surface::Bare ? 1.0f : 0.7f);
+    const float face = gap * c.length * 1e-3f * static_cast<float>(c.rows);
+    c.Ws = std::round(pick(1.5f, 8.0f, 0.1f) * face * 3600.0f * gasDensity(c.Tsi) / 10.0f) * 10.0f;
+    c.Wt = std::max(c.Wt, 50.0f);
+    c.Ws = std::max(c.Ws, 50.0f);
     return c;
 }
 
