@@ -26,8 +26,10 @@ double dryNormalDensity(double normalDensity, double waterFraction) {
 
 }  // namespace
 
-HeatBalance heatBalance(const Record& r) {
-    const Case c = caseOf(r);
+HeatBalance heatBalance(const Record& record) {
+    const Case c = caseOf(record);
+    Record r = record;
+    routeGaps(r, c);
     const double tubeSpan = std::fabs(double(r.Tti) - r.Tto);
     const double shellSpan = std::fabs(double(r.Tso) - r.Tsi);
     HeatBalance b;

@@ -94,7 +94,7 @@ private:
         return app_.readLine();
     }
 
-    void refillSummary() { fillSummaryScreen(app_, r_, displayMode(table_).si, false); }
+    void refillSummary() { fillSummaryScreen(app_, r_, table_, false); }
 
     void setDisplayMode(std::string_view mode) { r_.flags.LangUnitMode = mode; }
 

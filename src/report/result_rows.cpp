@@ -124,7 +124,8 @@ double valueOf(Value v, const Record& r, const Case& c, bool si) {
         case Value::Ws: return r.Ws;
         case Value::Vt: return r.Vt;
         case Value::Vs: return r.Vs;
-        case Value::Wsx: return r.Wsx;
+        // Wsx is held per hour in either unit system.
+        case Value::Wsx: return si ? D(r.Wsx) / calc::kSecondsPerHour : D(r.Wsx);
         case Value::VtaDt: return D(r.Vta) * r.Dt;
         case Value::VsaDs: return D(r.Vsa) * r.Ds;
         case Value::VtDt: return D(r.Vt) * r.Dt;

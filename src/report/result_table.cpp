@@ -51,9 +51,23 @@ void outerArea(Record& r) {
     r.Aoe = r.AfinE * r.TL * r.Nt * finsPerM;
 }
 
+void routeGaps(Record& r, const Case& c) {
+    r.Wsx = r.Vsa * r.Ds;
+    // The effectiveness branch runs for a sensible rating with the shell
+    // flow given (the typed-in vapour's route sets the same three itself).
+    if (c.latent == Latent::None && !c.branch) {
+        r.Q2 = r.Q;
+        r.T2X = r.Tto;
+        r.TY2 = r.Tso;
+    }
+    if (c.tubeTypedIn && c.water) r.Vt = static_cast<float>(ratioOrZero(r.Wt, r.Dt));
+}
+
 // Quantities the rows read that are settled here: the temperature
-// efficiencies (0 when the inlets are equal) and KO of bare tubes.
+// efficiencies (0 when the inlets are equal), KO of bare tubes and the
+// quantities some routes leave unset.
 void settleTableValues(Record& r, const Case& c) {
+    routeGaps(r, c);
     const double span = r.Tti - r.Tsi;  // negative for a hot shell side
     r.Es = static_cast<float>(ratioOrZero(double(r.Tso) - r.Tsi, span));
     r.Et = static_cast<float>(ratioOrZero(double(r.Tti) - r.Tto, span));

@@ -330,10 +330,9 @@ inline constexpr Row kTableJsi[] = {
      .values = {Value::Nh}},
     {.format = "  │22│熱交概略寸法　　　　│    mm    │H=#### W=#### TL=#####│",
      .values = {Value::H, Value::W, Value::TL}},
-    {.format = "  │23│流体圧力損失　      │    MPa   │PDt=####.#│PDs=####.#│",
-     .when = When::Water, .values = {Value::PtLiquid, Value::PsGas}},
+    // Both losses in Pa: a liquid's loss in MPa is below the mask's one decimal.
     {.format = "  │23│流体圧力損失　      │    Pa    │PDt=####.#│PDs=####.#│",
-     .when = When::NotWater, .values = {Value::PtGas, Value::PsGas}},
+     .values = {Value::PtGas, Value::PsGas}},
     {.format = "  └─┴──────────┴─────┴─────┴─────┘"},
 };
 
@@ -447,7 +446,7 @@ inline constexpr Row kTableEsi[] = {
     {.format = "  │11│Fluid lowrate       │m3/s,Nm3/s│Vt=##.####│Vs=##.### │",
      .when = When::WaterLatent, .values = {Value::Vt, Value::Vs}},
     {.format = "  │12│Fluid Weight lowrate│   kg/s   │Wt=##.####│Ws=##.### │",
-     .when = When::WaterLatent, .values = {Value::VtDtN, Value::VsaDs}},
+     .when = When::WaterLatent, .values = {Value::VtDt, Value::VsaDs}},
     {.format = "  │11│Fluid lowrate       │m3/s,Nm3/s│Vt=##.####│Vs=##.### │",
      .when = When::WaterSensible, .values = {Value::Vt, Value::VsNormal}},
     {.format = "  │12│Fluid Weight lowrate│   kg/s   │Wt=##.####│Ws=##.### │",
@@ -476,10 +475,9 @@ inline constexpr Row kTableEsi[] = {
      .values = {Value::Nh}},
     {.format = "  │22│Estemated body size │    mm    │H=#### W=#### TL=#####│",
      .values = {Value::H, Value::W, Value::TL}},
-    {.format = "  │23│Pressure loss       │    MPa   │PDt=####.#│PDs=####.#│",
-     .when = When::Water, .values = {Value::PtLiquid, Value::PsGas}},
+    // Both losses in Pa: a liquid's loss in MPa is below the mask's one decimal.
     {.format = "  │23│Pressure loss       │    Pa    │PDt=####.#│PDs=####.#│",
-     .when = When::NotWater, .values = {Value::PtGas, Value::PsGas}},
+     .values = {Value::PtGas, Value::PsGas}},
     {.format = "  └─┴──────────┴─────┴─────┴─────┘"},
 };
 

@@ -12,7 +12,7 @@ void presentResult(App& app, calc::Record& r) {
     if (c.latent == Case::LatentSide::Shell) r.Wo = r.Wc;
     const DisplayMode& mode = displayMode(r.flags.LangUnitMode.view());
     showTable(app, r, mode.name);
-    fillSummaryScreen(app, r, mode.si, true);
+    fillSummaryScreen(app, r, mode.name, true);
 }
 
 }  // namespace cfhx::report

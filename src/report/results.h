@@ -26,11 +26,13 @@ void presentResult(App& app, calc::Record& r);
 // mean temperatures the premise block shows.
 void showTable(App& app, calc::Record& r, std::string_view mode);
 
-// Fills and shows FORM2 in SI (`si`) or the old units; English captions in
-// mode "E", and in mode "ESI" on a fresh result only. A condensate larger
-// than the tube inflow or a negative outlet flow hides FORM2, prints its
-// message, pauses and leaves the calculation (LeaveCalculation).
-void fillSummaryScreen(App& app, calc::Record& r, bool si, bool freshResult);
+// Fills and shows FORM2 beside the table of `mode` ("J", "JSI", "E",
+// "ESI"): SI or old units and the captions' language follow that table;
+// English captions in mode "E", and in mode "ESI" on a fresh result only. A
+// condensate larger than the tube inflow or a negative outlet flow hides
+// FORM2, prints its message, pauses and leaves the calculation
+// (LeaveCalculation).
+void fillSummaryScreen(App& app, calc::Record& r, std::string_view mode, bool freshResult);
 
 // The wet-condensation property table of the latent side (the shell side
 // when no side is latent) in the language and units of `mode`.
@@ -54,8 +56,14 @@ struct Premise;
 struct Labels;
 // Ao and, for finned tubes, Aoe from the fin areas, m2 (old units).
 void outerArea(calc::Record& r);
-// Temperature efficiencies Et, Es (0 for equal inlets) and KO of bare tubes.
+// Temperature efficiencies Et, Es (0 for equal inlets), KO of bare tubes,
+// and the quantities of routeGaps.
 void settleTableValues(calc::Record& r, const Case& c);
+// Quantities the outputs read that not every route forms, from those it
+// did (old units): the shell mass flow Wsx = Vsa·Ds, kg/h; where the
+// effectiveness branch did not run, its duty and outlets Q2, T2X, TY2 are
+// the route's Q, Tto, Tso; a typed-in liquid's volume flow Vt = Wt/Dt, m3/h.
+void routeGaps(calc::Record& r, const Case& c);
 // TAM/TGM of a latent side: the mean of its saturation temperatures in and out.
 void latentMeans(calc::Record& r, const Case& c);
 std::string_view styleLabel(const Premise& p, const Case& c);

@@ -149,31 +149,10 @@ constexpr double kKgPerTonne = 1000.0;
 constexpr double kMmPerM = 1000.0;
 constexpr double kGramsPerKg = 1000.0;
 
-// Duties of the sheet's check, kcal/h: the screen check for a latent side;
-// sensible sides from the actual flows, the tube liquid against the
-// effectiveness outlet and the overall duty with FF.
-HeatBalance sheetBalance(const Record& r, const SheetCase& s) {
-    if (s.c.latent != Case::LatentSide::None) return heatBalance(r);
-    const double tubeSpan = std::fabs(double(r.Tti) - r.Tto);
-    const double shellSpan = std::fabs(double(r.Tso) - r.Tsi);
-    HeatBalance b;
-    b.Qs = double(r.Vsa) * r.Ds * r.Cs * shellSpan;
-    if (s.c.water) {
-        b.Qk = double(r.KI) * r.Ai * r.LMTD * r.FF;
-        b.Qt = s.c.vapour ? double(r.Wtt) * r.Ct * tubeSpan : double(r.Vt) * r.Dt * r.Ct * std::fabs(double(r.Tti) - r.T2X);
-    } else {
-        b.Qk = double(r.KI) * r.Ai * r.LMTD * r.Fthe;
-        b.Qt = s.c.vapour ? double(r.Wc) * r.hfg : double(r.Vta) * r.Dt * r.Ct * tubeSpan;
-    }
-    return b;
-}
-
 double sheetValue(SheetValue v, const Record& r, const OldFigures& old, const SheetCase& s, bool si) {
     using V = SheetValue;
     using D = double;
     const Case& c = s.c;
-    // Wsx is held per hour in either unit system.
-    const D wsx = si ? D(r.Wsx) / calc::kSecondsPerHour : D(r.Wsx);
     switch (v) {
         case V::None: return 0.0;
         case V::Dt: return r.Dt;
@@ -208,11 +187,14 @@ double sheetValue(SheetValue v, const Record& r, const OldFigures& old, const Sh
         case V::Vt: return r.Vt;
         case V::Vs: return r.Vs;
         case V::VtDtN: return D(r.Vt) * r.DtN;
-        case V::Wsx: return wsx;
+        case V::Wsx: return valueOf(Value::Wsx, r, c, si);
         case V::Wtt: return r.Wtt;
         case V::WttKg: return D(r.Wtt) * kKgPerTonne;
         case V::VsWaterShell:
             return c.latent != Case::LatentSide::None ? D(r.Vs) : valueOf(Value::VsNormal, r, c, si);
+        case V::WsWaterShell:
+            return c.latent != Case::LatentSide::None || c.shellMassKnown ? D(r.Vs) * r.DsN
+                                                                          : valueOf(Value::Wsx, r, c, si);
         case V::Tti: return r.Tti;
         case V::Tsi: return r.Tsi;
         case V::Tto: return r.Tto;
@@ -399,7 +381,9 @@ std::vector<std::vector<std::string>> sheetPages(const Record& original, std::st
     OldFigures old;
     old.Prt = ratioOrZero(double(r.Ct) * r.Dt * r.VIt, r.Kt);
     old.Prs = ratioOrZero(double(r.Cs) * r.Ds * r.VIs, r.Ks);
-    old.balance = sheetBalance(r, s);
+    // The check of the screen: a sensible run carries its LMTD correction
+    // in Fthe (FF stays 1 outside the latent case).
+    old.balance = heatBalance(r);
     if (m.si) calc::resultToSi(r);
 
     SheetWriter w(r, old, s, m.si);

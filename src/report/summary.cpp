@@ -63,8 +63,9 @@ bool shellFlowFromVolume(const Record& r) {
 
 }  // namespace
 
-void fillSummaryScreen(App& app, Record& record, bool si, bool freshResult) {
-    const DisplayMode& mode = displayMode(record.flags.LangUnitMode.view());
+void fillSummaryScreen(App& app, Record& record, std::string_view table, bool freshResult) {
+    const DisplayMode& mode = displayMode(table);
+    const bool si = mode.si;
     ScreenRef form = app["FORM2"];
     if (mode.english) {
         if (!mode.si || freshResult) setCaptions(form, T::kEnglishCaptions);

@@ -38,12 +38,13 @@ TEST_F(MenuOutputTest, HeatBalanceRatios) {
         // Qk 32.5·60·160·0.95, Qs 13000·1.0·0.24·100, Qt 12000·0.8·0.26·120.
         {.name = "sensible gas/gas", .run = [](R&) {}, .Qk = 296400,
          .lines = {"1. Qs/Qk=1.0526", "2. Qt/Qk=1.0105", "3. Qs/Qt=1.0417"}},
-        // Qk 50·60·110·0.9, Qs 13000·0.24·100, Qt 10·1000·1.0·|20 − 50|.
+        // Qk 50·60·110·0.9, Qs (Vsa·Ds = 13000·1.0)·0.24·100, Qt 10·1000·1.0·|20 − 50|:
+        // a route without the effectiveness branch, so its outlet Tto.
         {.name = "sensible, water in the tubes",
          .run = [](R& r) {
              testing::makeWaterTubes(r);
-             r.Tsi = 200, r.Tso = 100, r.Tti = 20, r.T2X = 50;
-             r.KI = 50, r.LMTD = 110, r.Fthe = 0.9f, r.Wsx = 13000;
+             r.Tsi = 200, r.Tso = 100, r.Tti = 20, r.Tto = 50;
+             r.KI = 50, r.LMTD = 110, r.Fthe = 0.9f;
          },
          .Qk = 297000, .lines = {"1. Qs/Qk=1.0505", "2. Qt/Qk=1.0101", "3. Qs/Qt=1.0400"}},
         // Qk 40·80·100·1, Qs (100 − 40)·5000·(1.2 − 0.8036·0.1), Qt 10000·0.25·|20 − 150|.

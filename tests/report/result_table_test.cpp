@@ -99,7 +99,7 @@ TEST_F(ResultTableTest, RowsByModeAndRun) {
          .run = [](R& r) { testing::makeWaterTubes(r); testing::makeLatentShell(r); },
          .rows = numbers({1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}) + std::vector<std::string>{"凝縮量"} +
                  numbers({14, 15, 16, 17, 19, 20, 21, 22, 23}),
-         .shows = {"│m3/s,Nm3/s│", "│Ht=   46.5│", "│    MPa   │",
+         .shows = {"│m3/s,Nm3/s│", "│Ht=   46.5│", "│    Pa    │",
                    "Q= 325640.0"}},
         {.name = "water tubes sensible J", .mode = "J", .run = testing::makeWaterTubes,
          .rows = numbers({1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23, 24}),

@@ -11,6 +11,7 @@
 #include "support/output_fixture.h"
 #include "report/results.h"
 #include "support/result_records.h"
+#include "support/sample_runs.h"
 
 namespace cfhx {
 namespace {
@@ -127,7 +128,7 @@ TEST_F(SummaryTest, CondensateTooLarge) {
         rec.Wc = rec.Wt + 1;
         app["FORM2"].show();
         app.pane.clear();
-        const std::string page = stopped([&] { report::fillSummaryScreen(app, rec, c.si, true); });
+        const std::string page = stopped([&] { report::fillSummaryScreen(app, rec, c.si ? "JSI" : "J", true); });
         EXPECT_FALSE(app["FORM2"].shown());
         EXPECT_TRUE(page.starts_with("\n\n\n")) << page;
         EXPECT_NE(page.find(c.message), std::string::npos) << page;
@@ -140,21 +141,49 @@ TEST_F(SummaryTest, CaptionsOnRefill) {
     struct Case {
         const char* name;
         const char* mode;
-        bool si;
         const char* caption;
     };
     constexpr Case kCases[] = {
-        {.name = "ESI refill keeps the English", .mode = "ESI", .si = true, .caption = " Pressure drop"},
-        {.name = "J refill restores the Japanese", .mode = "J", .si = false, .caption = "圧力損失"},
+        {.name = "ESI refill keeps the English", .mode = "ESI", .caption = " Pressure drop"},
+        {.name = "J refill restores the Japanese", .mode = "J", .caption = "圧力損失"},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         calc::Record rec = finishedGasRun();
-        rec.flags.LangUnitMode = "E";
-        report::fillSummaryScreen(app, rec, false, true);
-        rec.flags.LangUnitMode = c.mode;
-        report::fillSummaryScreen(app, rec, c.si, false);
+        report::fillSummaryScreen(app, rec, "E", true);
+        report::fillSummaryScreen(app, rec, c.mode, false);
         EXPECT_EQ(app["FORM2"]["EDIT69"].text(), c.caption);
+    }
+}
+
+// The refill after the print menu's {4} takes its captions and units from
+// the table it stands beside, whatever mode the run was started in.
+TEST(SummaryRefill, FollowsTheTableShown) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> answers;  // menu answers before the last one
+        const char* caption;               // EDIT69 after the refill
+        const char* lossUnit;              // EDIT78
+    };
+    const Case kCases[] = {
+        // J run: 3 shows the E table, 1 its print menu, 4 back with the refill.
+        {.name = "J run beside the E table", .answers = {"3", "1", "4"}, .caption = " Pressure drop",
+         .lossUnit = "mmH2O"},
+        // J run: 2 shows the JSI table, 1 its print menu, 4 back.
+        {.name = "J run beside the JSI table", .answers = {"2", "1", "4"}, .caption = "圧力損失", .lossUnit = "Pa"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        testing::Session s;
+        std::vector<std::string> captions, units;
+        s.platform.whileReading = [&](const std::string&) {
+            captions.push_back(s.text("FORM2.EDIT69"));
+            units.push_back(s.text("FORM2.EDIT78"));
+        };
+        testing::runSample(s, {.name = "gas No. 5", .number = testing::processingButton(5), .typed = c.answers});
+        ASSERT_EQ(captions.size(), c.answers.size() + 1) << s.app.pane.pageText();
+        EXPECT_EQ(captions.back(), c.caption);
+        EXPECT_NE(units.back().find(c.lossUnit), std::string::npos) << units.back();
     }
 }
 

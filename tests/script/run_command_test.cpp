@@ -95,9 +95,9 @@ TEST_F(RunCommandTest, EverySampleReachesItsTableAndRecord) {
     };
     const Case kCases[] = {
         {"gas-gas-no5.cfhx", "gas", "gas", {"outlet"}, "condensing", "mmAq", "Pa"},
-        {"water-gas-no5.cfhx", "water", "gas", {"outlet"}, "humidOuter", "kg/cm2", "MPa"},
+        {"water-gas-no5.cfhx", "water", "gas", {"outlet"}, "humidOuter", "kg/cm2", "Pa"},
         {"water-humid-shell.cfhx", "water", "humid gas", {"humidOuter", "humidRelaxation", "condensing"}, "outlet",
-         "kg/cm2", "MPa"},
+         "kg/cm2", "Pa"},
         {"humid-gas-tubes.cfhx", "humid gas", "gas", {"humidOuter", "humidRelaxation", "condensing"}, "vapour", "mmAq",
          "Pa"},
         {"typed-in-condensation.cfhx", "typed-in properties", "typed-in properties", {"vapour"}, "humidOuter", "mmAq",

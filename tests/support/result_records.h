@@ -185,7 +185,6 @@ inline calc::Record finishedGasSheetRun() {
     r.Ret = 21000;
     r.Res = 9000;
     r.AR = 8.0f;
-    r.Wsx = 12930;
     return r;
 }
 

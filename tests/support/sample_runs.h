@@ -23,6 +23,7 @@ struct SampleRun {
     std::vector<std::string> typed = {};     // answers to the typed questions
     std::vector<std::string> options = {};   // FORM7 buttons (typed-in properties)
     const char* fins = nullptr;              // fin button, its sample dimensions taken
+    std::vector<std::string> fluid = {};     // FORM5 actions after its samples ("BUTTON41", "EDIT169=1553")
 };
 
 // The result menu's answer that goes back to the screens.
@@ -57,6 +58,7 @@ inline void runSample(Session& s, const SampleRun& c) {
         s.click("FORM6.BUTTON39");
     }
     s.click("FORM5.BUTTON53");
+    for (const std::string& a : c.fluid) s.act("FORM5", a);
     s.click("FORM5.BUTTON30");
     s.platform.yesNo.push_back(true);
     for (const std::string& t : c.typed) s.platform.lines.push_back(t);
