@@ -22,6 +22,7 @@
 #include "platform/script/case_run.h"
 #include "report/result_quantities.h"
 #include "support/drawn_cases.h"
+#include "support/output_checks.h"
 #include "support/unit_factors.h"
 
 namespace cfhx::testing {
@@ -188,6 +189,12 @@ Findings checkResult(const DrawnCase& c, const DrawnRun& run, double& worst) {
     f(near(WsShown, r.Ws, 2e-3, 0.5), "the table's Ws " + show(WsShown) + " kg/h for " + show(r.Ws));
     const double Qshown = shownOld(japanese, "Q");
     f(near(Qshown, r.Q, 1e-3, 0.1), "the table's Q " + show(Qshown) + " for the duty " + show(r.Q));
+
+    // The sheets, the summary screen and the JSON quantities repeat the tables.
+    expectOutputsAgree(r, {.name = c.info().name,
+                           .liquidTubes = waterTubes(c) || c.pair == Pair::TypedIn,
+                           .latentTube = humidTubes,
+                           .latentShell = humidShell});
     return f;
 }
 

@@ -23,6 +23,7 @@ inline constexpr UnitFactor kUnitFactors[] = {
     {.old = "m3/h", .si = "m3/s", .factor = 1.0 / 3600.0, .offset = 0.0, .resolution = 0.00015},
     {.old = "mmAq", .si = "Pa", .factor = 9.8, .offset = 0.0, .resolution = 0.55},
     {.old = "kg/cm2", .si = "MPa", .factor = 0.098, .offset = 0.0, .resolution = 0.05},
+    {.old = "kg/cm2", .si = "Pa", .factor = 98000.0, .offset = 0.0, .resolution = 50.0},
     {.old = "m", .si = "mm", .factor = 1000.0, .offset = 0.0, .resolution = 5.0},
     {.old = "m/s", .si = "m/s", .factor = 1.0, .offset = 0.0, .resolution = 0.01},
     {.old = "m2", .si = "m2", .factor = 1.0, .offset = 0.0, .resolution = 0.1},
