@@ -289,6 +289,45 @@ bool correctionFactor(Run& s) {
     return settleCorrectionFactor(r.FF, r.Fthe);
 }
 
+// #6's next tube length for the entered rows. The rows a length gives fall
+// steeply as it grows (fewer tubes, and faster flows on both sides), so the
+// mean of the old length and the one in proportion to the rows can
+// overshoot and swing between two lengths, or close on the aim only slowly.
+// While the miss at least halves from pass to pass the mean is taken as it
+// is. After that the length moves by a power of the rows' ratio to their
+// aim: the power halves whenever the rows pass their aim and grows while
+// they keep to one side of it without closing in.
+class LengthSearch {
+public:
+    explicit LengthSearch(float aim) : aim_(aim) {}
+
+    float next(float TL, float NV) {
+        const float ratio = checkedDiv(NV, aim_, "NVX");
+        const float miss = std::fabs(NV - aim_);
+        const bool above = NV > aim_;
+        if (stepping_) {
+            if (above != above_) {
+                power_ *= 0.5f;
+            } else if (miss > 0.5f * lastMiss_) {
+                power_ = std::min(1.0f, power_ * 1.5f);
+            }
+        } else if (miss > 0.5f * lastMiss_) {
+            stepping_ = true;
+        }
+        above_ = above;
+        lastMiss_ = miss;
+        if (!stepping_) return (TL + TL * ratio) / 2.0f;
+        return TL * checkedPow(ratio, power_, "NV/NVX");
+    }
+
+private:
+    float aim_;
+    float power_ = 0.5f;  // the mean's own power near the aim
+    float lastMiss_ = INFINITY;
+    bool above_ = false;
+    bool stepping_ = false;
+};
+
 // Steps 2-9: the tube length (rows given) or the rows (length given).
 void sizing(Run& s) {
     Record& r = s.r;
@@ -298,6 +337,7 @@ void sizing(Run& s) {
     // (one row when the rows are solved for).
     r.Nt = r.Nh * std::max(r.Nv, 1.0f);
     float previousNt = -1.0f, previousNV = 0.0f;
+    LengthSearch length(NVX);
     for (;;) {
         if (s.entry == RatingEntry::GivenTubeOutlet) {
             meanTemperatureGiven(s);
@@ -323,7 +363,7 @@ void sizing(Run& s) {
         bool settled;
         if (rowsGiven) {
             settled = std::fabs(r.NV - NVX) < 0.01f;
-            if (!settled) r.TL = (r.TL + checkedDiv(r.TL * r.Nt, NVX * r.Nh, "NVX*Nh")) / 2.0f;
+            if (!settled) r.TL = length.next(r.TL, r.NV);
         } else {
             settled = std::fabs(r.Nt - previousNt) < 0.1f;
             previousNt = r.Nt;
@@ -334,8 +374,13 @@ void sizing(Run& s) {
         r.CNT3 = 0.0f;
 
         const bool correction = r.flags.sCOND != YesNo::Yes && r.flags.sFLOW != Flow::CounterLmtd;
-        if (!correction || correctionFactor(s)) return;
+        if (!correction) {
+            r.Fthe = r.FF;  // the result's corrected LMTD is the one sized with
+            return;
+        }
+        if (correctionFactor(s)) return;
         s.cnt6 = 0;
+        length = LengthSearch(NVX);  // a new correction factor, a new length
     }
 }
 
@@ -473,7 +518,10 @@ void sensibleRating(Run& s) {
                {T::kTraceTY2, {r.TY2, e.shellOut}}});
         r.TGM = (r.Tti + e.tubeOut) / 2.0f;
         r.TAM = (r.Tsi + e.shellOut) / 2.0f;
-        if (std::fabs(e.tubeOut - r.T2X) < 0.1f) break;
+        // Accepted when both streams' outlets agree within 0.1 K: a stream
+        // that warms by a few kelvin against a gas that cools by a hundred
+        // would otherwise leave the gas outlet kelvins from its balance.
+        if (std::fabs(e.tubeOut - r.T2X) < 0.1f && std::fabs(e.shellOut - r.TY2) < 0.1f) break;
         r.Tto = e.tubeOut;
         r.Tso = e.shellOut;
         r.TY = e.tubeOut;
@@ -487,7 +535,10 @@ void sensibleRating(Run& s) {
     r.Qt = r.Ct * tubeMassFlow(r) * std::fabs(r.Tti - r.Tto);
     r.Qs = r.Cs * r.Vsa * r.Ds * std::fabs(r.Tsi - r.Tso);
     r.LMTD = currentLmtd(s);
-    r.Q = r.Q2 = r.FEEX * r.Cmin * std::fabs(r.Tti - r.Tsi);
+    // The duty both streams carry between the accepted outlets (the
+    // effectiveness of the last pass differs from theirs by the tolerance,
+    // which on a stream warmed by a few kelvin is a few per cent of it).
+    r.Q = r.Q2 = r.EFF * r.Cmin * std::fabs(r.Tti - r.Tsi);
     r.Fthe = checkedDiv(r.Q, r.KI * r.Ai * r.LMTD, "KI*Ai*LMTD");
     r.FF = 1.0f;
     r.Qk = r.Q;

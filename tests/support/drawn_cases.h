@@ -218,6 +218,9 @@ inline DrawnCase drawCase(Pair pair, std::uint32_t seed) {
     }
     const float liquidDensity = pair == Pair::TypedIn ? 850.0f : 1000.0f;
     const bool liquid = pair == Pair::WaterGas || pair == Pair::WaterHumidShell || pair == Pair::TypedIn;
+    // A liquid runs in series through many passes, so that it keeps its
+    // velocity and still warms by some kelvin.
+    if (liquid) c.tubePasses = std::uniform_int_distribution<int>(1, 12)(g);
     auto gasDensity = [](float T) { return 1.293f * 273.0f / (273.0f + T); };
     const float tubes = static_cast<float>(c.rows) * c.columns / static_cast<float>(c.tubePasses);
     const float bore = 0.7854f * c.Di * c.Di * 1e-6f;
