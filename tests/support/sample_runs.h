@@ -23,6 +23,8 @@ struct SampleRun {
     std::vector<std::string> typed = {};     // answers to the typed questions
     std::vector<std::string> options = {};   // FORM7 buttons (typed-in properties)
     const char* fins = nullptr;              // fin button, its sample dimensions taken
+    Entries construction = {};               // "MAINFORM.EDITn" over the sample bundle
+    Entries conditions = {};                 // "FORM5.EDITn" over the sample conditions
 };
 
 // The result menu's answer that goes back to the screens.
@@ -45,6 +47,7 @@ inline void runSample(Session& s, const SampleRun& c) {
             s.platform.yesNo.push_back(true);
             s.click(c.fins);
         }
+        s.enter(c.construction);
         s.click(c.tube);
         s.click(c.shell);
     } else {  // typed-in properties: FORM7 first
@@ -57,6 +60,7 @@ inline void runSample(Session& s, const SampleRun& c) {
         s.click("FORM6.BUTTON39");
     }
     s.click("FORM5.BUTTON53");
+    s.enter(c.conditions);
     s.click("FORM5.BUTTON30");
     s.platform.yesNo.push_back(true);
     for (const std::string& t : c.typed) s.platform.lines.push_back(t);
