@@ -4,6 +4,7 @@
 // back the aimed outlet when rated as drawn.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -14,8 +15,6 @@
 namespace cfhx::testing {
 namespace {
 
-const char* const kWaterTubes = "MAINFORM.BUTTON3";
-const char* const kRadialFins = "MAINFORM.BUTTON11";
 constexpr float kSampleTubeFlow = 2000.0f;  // kg/h, the sample's tube mass flow
 
 // The sizing's tube velocity is the entered mass flow through the tubes of
@@ -33,6 +32,11 @@ TEST(SizingRoutes, GasTubesCarryTheEnteredFlow) {
         const double throughTubes = double(r.VW) * r.Nt / r.PNt * tubeArea * 3600.0 * r.Dt;
         EXPECT_NEAR(throughTubes / kSampleTubeFlow, 1.0, 0.01);
         EXPECT_NEAR(double(r.Vta) * r.Dt / kSampleTubeFlow, 1.0, 0.01);
+        // The table's normal flow is the entered one.
+        const auto shown = report::resultQuantities(r, false);
+        const auto vt = std::find_if(shown.begin(), shown.end(), [](const auto& q) { return q.name == "Vt" && q.old; });
+        ASSERT_NE(vt, shown.end());
+        EXPECT_NEAR(vt->old->value * r.DtN / kSampleTubeFlow, 1.0, 0.005);
         // The program's own balance check reads the same flow.
         EXPECT_NEAR(report::balanceRatios(r).tubeOverall, 1.0, 0.01);
     }
@@ -53,7 +57,7 @@ TEST(ShellFlowRoute, DutyIsTheEffectivenessOfTheBundle) {
         const double Ctube = r.Ct * (water ? r.Wt * 1000.0 : r.Wt), Cshell = double(r.Cs) * r.Ws;
         const double Cmin = std::min(Ctube, Cshell), Cmax = std::max(Ctube, Cshell);
         const double ntu = double(r.KI) * r.Ai / Cmin;
-        const calc::PassForm form = calc::passForm(1, r.PNs, r.PNt);
+        const calc::PassForm form = calc::passForm(static_cast<int>(r.FlowPattern), r.PNs, r.PNt);
         const double eps = calc::effectiveness(form, static_cast<float>(Cmin / Cmax), static_cast<float>(ntu));
         const double inlets = std::fabs(r.Tti - r.Tsi);
         EXPECT_NEAR(r.Q / (eps * Cmin * inlets), 1.0, 0.003);

@@ -27,6 +27,14 @@ struct SampleRun {
     Entries conditions = {};                 // "FORM5.EDITn" over the sample conditions
 };
 
+// Kind buttons of the main window: tube fluids, shell fluid, fins.
+inline constexpr const char* kHumidTubes = "MAINFORM.BUTTON1";
+inline constexpr const char* kWaterTubes = "MAINFORM.BUTTON3";
+inline constexpr const char* kTypedIn = "MAINFORM.BUTTON4";
+inline constexpr const char* kHumidShell = "MAINFORM.BUTTON5";
+inline constexpr const char* kRadialFins = "MAINFORM.BUTTON11";
+inline constexpr const char* kPlateFins = "MAINFORM.BUTTON12";
+
 // The result menu's answer that goes back to the screens.
 inline constexpr const char* kRecalculate = "4";
 
