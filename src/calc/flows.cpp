@@ -1,6 +1,5 @@
 #include "calc/flows.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -25,8 +24,6 @@ namespace T = flows_texts;
 // Water inlet limits, °C and K.
 constexpr float kWaterLow = 0.0f, kWaterHigh = 160.0f;
 constexpr float kWaterLowK = 273.0f, kWaterHighK = 440.0f;
-// The rating starts this far above the colder inlet, °C.
-constexpr float kStartAboveColder = 0.1f;
 
 bool oneOf(const Flag& f, std::string_view a, std::string_view b) { return f == a || f == b; }
 
@@ -167,6 +164,10 @@ void takeShellFlow(App& app, Record& r) {
     p.clear();
 }
 
+void settleRowFactor(Record& r) {
+    if (r.flags.sTUBE != Tube::Finned) r.Cz = rowFactor(r.Nh, r.flags.arrangement == Arrangement::Triangular);
+}
+
 RatingEntry takeFlows(App& app, Record& r) {
     ModeFlags& f = r.flags;
     if (f.sPROP == Prop::TypedIn) {
@@ -178,13 +179,12 @@ RatingEntry takeFlows(App& app, Record& r) {
         takeTubeGasFlow(app, r);
     }
 
-    if (f.sTUBE != Tube::Finned) r.Cz = rowFactor(r.Nh, f.arrangement == Arrangement::Triangular);
+    settleRowFactor(r);
     if (f.sFLOW == Flow::Parallel && r.PNt == 1.0f) app.pane.print(T::kParallelNotice);
     if (f.sTF == TubeMethod::Water) {
         f.sTAPE = YesNo::No;
         r.Vt = checkedDiv(r.Wt * 1000.0f, r.Dt, "Dt");
     }
-    r.TStart = std::min(r.Tti, r.Tsi) + kStartAboveColder;
     if (f.sTAPE == YesNo::Yes) r.Dh = tapedHydraulicDiameter(r.DI, r.TTh);
 
     if (humidSide(r)) {

@@ -1,7 +1,7 @@
 // The flows of a calculation: the processing No. of the run, the tube and
 // shell flows in their kinds and units, the water inlet, the row factor,
-// the taped-tube diameter, the start temperature and the given outlet
-// temperatures and tube length that decide how the rating goes on.
+// the taped-tube diameter and the given outlet temperatures and tube
+// length that decide how the rating goes on.
 #pragma once
 
 #include "calc/record.h"
@@ -29,6 +29,9 @@ enum class RatingEntry {
 // leaves; a zero flow or tube length, or "00" to choice (A), leaves without
 // a message.
 RatingEntry takeFlows(App& app, Record& r);
+
+// The bank's row factor Cz by the tube columns Nh; finned tubes keep theirs.
+void settleRowFactor(Record& r);
 
 // The steps of takeFlows.
 void takeTubeGasFlow(App& app, Record& r);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -110,21 +111,24 @@ float tubeMassFlow(const Record& r) {
     return r.flags.sTF == TubeMethod::Water && r.flags.sPROP != Prop::TypedIn ? r.Wt * 1000.0f : r.Wt;
 }
 
-// Actual volume flows at the property temperatures, m3/h.
-void actualFlows(Run& s) {
+// Actual tube volume flow at the property temperature, m3/h.
+void tubeActualFlow(Run& s) {
     Record& r = s.r;
     if (s.manual) {
         r.Vta = checkedDiv(r.Wt, r.Dt, "Dt");
-        r.Vsa = checkedDiv(r.Ws, r.Ds, "Ds");
-        return;
-    }
-    if (s.water) {
+    } else if (s.water) {
         r.Vt = checkedDiv(r.Wt * 1000.0f, r.Dt, "Dt");
         r.Vta = r.Vt;
     } else {
         r.Vta = r.Vt * (kKelvin + r.TGMAV) / kKelvin;
     }
-    r.Vsa = r.Vs * (kKelvin + r.TAMAV) / kKelvin;
+}
+
+// Actual volume flows of both streams at the property temperatures, m3/h.
+void actualFlows(Run& s) {
+    Record& r = s.r;
+    tubeActualFlow(s);
+    r.Vsa = s.manual ? checkedDiv(r.Ws, r.Ds, "Ds") : r.Vs * (kKelvin + r.TAMAV) / kKelvin;
 }
 
 // LMTD of the current ends and the flow arrangement.
@@ -149,8 +153,10 @@ void meanTemperatureGiven(Run& s) {
     r.TAM = (r.Tsi + r.Tso) / 2.0f;
     r.TGM = (r.Tti + r.Tto) / 2.0f;
     const float dT = std::fabs(r.Tti - r.Tto);
+    // The tube-velocity loop runs on the actual flow of this pass (the
+    // shell flow is still to be found).
+    tubeActualFlow(s);
     if (s.water) {
-        r.Vt = checkedDiv(r.Wt * 1000.0f, r.Dt, "Dt");
         r.Q = checkedFinite(r.Dt * r.Ct * r.Vt * dT, "Q");
     } else {
         r.Q = checkedFinite(r.Ct * r.Wt * dT, "Q");
@@ -289,6 +295,12 @@ bool correctionFactor(Run& s) {
     return settleCorrectionFactor(r.FF, r.Fthe);
 }
 
+// The LMTD correction follows the effectiveness of the pass arrangement;
+// not with latent heat, nor for the arrangement rated by its LMTD alone.
+bool correctionApplies(const Record& r) {
+    return r.flags.sCOND != YesNo::Yes && r.flags.sFLOW != Flow::CounterLmtd;
+}
+
 // #6's next tube length for the entered rows. The rows a length gives fall
 // steeply as it grows (fewer tubes, and faster flows on both sides), so the
 // mean of the old length and the one in proportion to the rows can
@@ -373,8 +385,7 @@ void sizing(Run& s) {
         s.cnt6 = 0;
         r.CNT3 = 0.0f;
 
-        const bool correction = r.flags.sCOND != YesNo::Yes && r.flags.sFLOW != Flow::CounterLmtd;
-        if (!correction) {
+        if (!correctionApplies(r)) {
             r.Fthe = r.FF;  // the result's corrected LMTD is the one sized with
             return;
         }
@@ -539,30 +550,20 @@ void sensibleRating(Run& s) {
     // effectiveness of the last pass differs from theirs by the tolerance,
     // which on a stream warmed by a few kelvin is a few per cent of it).
     r.Q = r.Q2 = r.EFF * r.Cmin * std::fabs(r.Tti - r.Tsi);
-    r.Fthe = checkedDiv(r.Q, r.KI * r.Ai * r.LMTD, "KI*Ai*LMTD");
+    r.Fthe = theoreticalCorrection(r.EFF, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
     r.FF = 1.0f;
     r.Qk = r.Q;
 }
 
-// Phase 3 (#9): the shell flow that carries the tube's duty to the shell
-// outlet given.
-void shellFlowRating(Run& s) {
+// Phase 3 (#9), one pass of the phase: the shell flow that carries the
+// tube's duty to the shell outlet given, at the correction factor FF.
+void shellFlowPhase(Run& s) {
     Record& r = s.r;
-    Pane& p = s.pane();
     s.text(kPhaseRow, T::kPhase3);
     r.EFF = 0.0f;
     r.TX = 11.11f;
     r.TGM = (3.0f * r.Tti + r.Tsi) / 4.0f;
     r.TAM = (r.Tso + r.Tsi) / 2.0f;
-    const bool crossed = s.hotShell() ? r.Tso <= r.Tti : r.Tso >= r.Tti;
-    if (crossed) {
-        // The shell outlet lies beyond the tube inlet: shown once, the run goes on.
-        const std::string rule(static_cast<size_t>(textColumns(T::kTemperatureCross)), T::kCrossRule[0]);
-        p.print(rule);
-        p.print(T::kTemperatureCross);
-        p.print(rule);
-        s.app.pause();
-    }
     s.cnt9 = 0;
     for (;;) {
         actualFlows(s);
@@ -602,6 +603,28 @@ void shellFlowRating(Run& s) {
     r.Fthe = r.FF;
     s.lossRows();
     lossStepB(s.app, r, s.kind);
+}
+
+// Phase 3 with its correction factor: the phase repeats at the factor the
+// effectiveness of the converged pass gives until the two agree.
+void shellFlowRating(Run& s) {
+    Record& r = s.r;
+    Pane& p = s.pane();
+    const bool crossed = s.hotShell() ? r.Tso <= r.Tti : r.Tso >= r.Tti;
+    if (crossed) {
+        // The shell outlet lies beyond the tube inlet: shown once, the run goes on.
+        const std::string rule(static_cast<size_t>(textColumns(T::kTemperatureCross)), T::kCrossRule[0]);
+        p.print(rule);
+        p.print(T::kTemperatureCross);
+        p.print(rule);
+        s.app.pause();
+    }
+    s.cnt10 = 0;
+    for (;;) {
+        shellFlowPhase(s);
+        if (!correctionApplies(r) || correctionFactor(s)) break;
+    }
+    s.cnt10 = 0;
 }
 
 // Step 12: the assumed outlet of the sensible side moves towards the
@@ -753,6 +776,9 @@ void ratePass(Run& s) {
     }
 }
 
+// The finest step of the column search.
+constexpr float kFineColumnStep = 0.0001f;
+
 // Step 15: the tube columns that bring the shell outlet to its aim.
 void columnSearch(Run& s) {
     Record& r = s.r;
@@ -763,21 +789,54 @@ void columnSearch(Run& s) {
     s.app[kMain.screen][kMain.tubeColumns].setText("");
     if (entered == 0.0f) stopCalculation(T::kColumnsMissing);
     r.Nh = 0.1f;
+    // The columns tried so far nearest the aim from either side: too few
+    // leave the shell outlet short of it, too many carry it past. No
+    // columns at all are too few.
+    float fewNh = 0.0f, manyNh = std::numeric_limits<float>::infinity();
+    float fewMiss = std::numeric_limits<float>::infinity(), manyMiss = fewMiss;
+    auto rate = [&](float Nh) {
+        ++r.passes.columnSearch;
+        r.Nh = Nh;
+        // The bank's row factor belongs to the columns tried.
+        settleRowFactor(r);
+        r.Frow = r.Cz;
+        ratePass(s);
+    };
     int passes = 0;
     for (;;) {
-        ++r.passes.columnSearch;
-        ratePass(s);
+        rate(r.Nh);
         const float miss = r.Tso - r.T44X;
         if (std::fabs(miss) < 0.01f) return;
-        if (r.Tti >= r.Tso) {
-            if (std::fabs(miss) <= 0.05f) r.Nh -= 0.0001f;
-            else if (miss > 0.001f) r.Nh -= 0.001f;
-            else r.Nh += 0.01f;
-        } else {
-            if (std::fabs(miss) <= 0.05f) r.Nh -= 0.0001f;
-            else if (miss < -0.001f) r.Nh -= 0.001f;
-            else r.Nh += 0.1f;
+        // More columns bring the shell outlet nearer the tube inlet: a cold
+        // shell leaves warmer, a hot one cooler.
+        const bool coldShell = r.Tti >= r.Tso;
+        const bool tooMany = coldShell ? miss > 0.0f : miss < 0.0f;
+        if (tooMany && r.Nh < manyNh) {
+            manyNh = r.Nh;
+            manyMiss = std::fabs(miss);
+        } else if (!tooMany && r.Nh > fewNh) {
+            fewNh = r.Nh;
+            fewMiss = std::fabs(miss);
         }
+        // Neighbours one fine step apart on either side of the aim (the row
+        // factor steps at whole columns, so the aim may lie between): the
+        // nearer of the two is the answer.
+        if (manyNh - fewNh <= kFineColumnStep * 1.5f) {
+            const float nearer = manyMiss <= fewMiss ? manyNh : fewNh;
+            if (nearer != r.Nh) rate(nearer);
+            return;
+        }
+        float next = r.Nh;
+        if (std::fabs(miss) <= 0.05f) {
+            next += tooMany ? -kFineColumnStep : kFineColumnStep;  // towards the aim
+        } else if (coldShell) {
+            next += miss > 0.001f ? -0.001f : 0.01f;
+        } else {
+            next += miss < -0.001f ? -0.001f : 0.1f;
+        }
+        // Once the aim is bracketed a step never leaves the bracket.
+        if (next <= fewNh || next >= manyNh) next = (fewNh + manyNh) / 2.0f;
+        r.Nh = next;
         s.text(kAimRow, line(T::kAimTrace, r.Tso, r.T44X, r.Nh));
         passLimit(passes, s.limits.columnSearch, T::kNoConvergence);
     }

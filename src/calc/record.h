@@ -98,7 +98,6 @@ struct Record {
     float T44X;  // shell outlet aimed at when the columns are computed
     float TB;    // shell outlet from the balance, single-component condensation
     float TsatS;  // shell saturation temperature as entered
-    float TStart;  // start of the rating iteration, 0.1 above the colder inlet
     float SummaryTti, SummaryTsi;  // inlet temperatures left on the summary screen
 
     // Geometry, m.

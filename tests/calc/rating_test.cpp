@@ -14,13 +14,6 @@
 namespace cfhx::testing {
 namespace {
 
-const char* const kWaterTubes = "MAINFORM.BUTTON3";
-const char* const kHumidTubes = "MAINFORM.BUTTON1";
-const char* const kHumidShell = "MAINFORM.BUTTON5";
-const char* const kTypedIn = "MAINFORM.BUTTON4";
-const char* const kRadialFins = "MAINFORM.BUTTON11";
-const char* const kPlateFins = "MAINFORM.BUTTON12";
-
 // Sensible cases balance within the correction factor; the condensing
 // side accepts QG/QK from 0.999, so humid cases sit within 1 %.
 void expectSound(const calc::Record& r, bool sensible) {

@@ -24,7 +24,17 @@ struct SampleRun {
     std::vector<std::string> options = {};   // FORM7 buttons (typed-in properties)
     const char* fins = nullptr;              // fin button, its sample dimensions taken
     std::vector<std::string> fluid = {};     // FORM5 actions after its samples ("BUTTON41", "EDIT169=1553")
+    Entries construction = {};               // "MAINFORM.EDITn" over the sample bundle
+    Entries conditions = {};                 // "FORM5.EDITn" over the sample conditions
 };
+
+// Kind buttons of the main window: tube fluids, shell fluid, fins.
+inline constexpr const char* kHumidTubes = "MAINFORM.BUTTON1";
+inline constexpr const char* kWaterTubes = "MAINFORM.BUTTON3";
+inline constexpr const char* kTypedIn = "MAINFORM.BUTTON4";
+inline constexpr const char* kHumidShell = "MAINFORM.BUTTON5";
+inline constexpr const char* kRadialFins = "MAINFORM.BUTTON11";
+inline constexpr const char* kPlateFins = "MAINFORM.BUTTON12";
 
 // The result menu's answer that goes back to the screens.
 inline constexpr const char* kRecalculate = "4";
@@ -46,6 +56,7 @@ inline void runSample(Session& s, const SampleRun& c) {
             s.platform.yesNo.push_back(true);
             s.click(c.fins);
         }
+        s.enter(c.construction);
         s.click(c.tube);
         s.click(c.shell);
     } else {  // typed-in properties: FORM7 first
@@ -59,6 +70,7 @@ inline void runSample(Session& s, const SampleRun& c) {
     }
     s.click("FORM5.BUTTON53");
     for (const std::string& a : c.fluid) s.act("FORM5", a);
+    s.enter(c.conditions);
     s.click("FORM5.BUTTON30");
     s.platform.yesNo.push_back(true);
     for (const std::string& t : c.typed) s.platform.lines.push_back(t);
