@@ -582,13 +582,22 @@ void shellFlowPhase(Run& s) {
         r.Q = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "Q");
         const float change = checkedDiv(r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
         r.TY = s.hotShell() ? r.Tti + change : r.Tti - change;
+        // The tube outlet cannot pass the shell inlet: a pass whose K·A·ΔT
+        // would put it there (the first guess lies outside the inlets when
+        // the colder one is above 11.11 °C) holds it just inside.
+        const float margin = 0.001f * std::fabs(r.Tti - r.Tsi);
+        r.TY = s.hotShell() ? std::min(r.TY, r.Tsi - margin) : std::max(r.TY, r.Tsi + margin);
         passLimit(s.cnt9, s.limits.phase3, T::kNoConvergence);
         ++r.passes.phase3;
         trace(s, kShellVelocityRow, counted(T::kPhase3Header, s.cnt9),
               {{T::kPhase3TX, {r.TX, r.T2X, r.TGMAV}}, {T::kPhase3TY, {r.TY, r.TAMAV}}, {T::kPhase3Ratio, {ratio(r.TX, r.TY)}}});
         r.Ws = r.Vsa * r.Ds;
         r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
-        if (std::fabs(r.TX - r.TY) < 0.1f) break;
+        // Settled within 0.1 K, and within 0.2 % of the tube's own change:
+        // water that warms by a few kelvin would otherwise carry a duty some
+        // per cent from K·A·ΔT.
+        const float settle = std::min(0.1f, 0.002f * std::fabs(r.Tti - r.TX));
+        if (std::fabs(r.TX - r.TY) < settle) break;
         r.TX = (r.TX + r.TY) / 2.0f;
         r.Tto = r.TX;
         r.TGM = (r.Tti + r.TX) / 2.0f;
