@@ -23,6 +23,7 @@ struct SampleRun {
     std::vector<std::string> typed = {};     // answers to the typed questions
     std::vector<std::string> options = {};   // FORM7 buttons (typed-in properties)
     const char* fins = nullptr;              // fin button, its sample dimensions taken
+    Entries fields = {};                     // "SCREEN.CONTROL" texts typed over the samples
 };
 
 // The result menu's answer that goes back to the screens.
@@ -57,6 +58,7 @@ inline void runSample(Session& s, const SampleRun& c) {
         s.click("FORM6.BUTTON39");
     }
     s.click("FORM5.BUTTON53");
+    s.enter(c.fields);
     s.click("FORM5.BUTTON30");
     s.platform.yesNo.push_back(true);
     for (const std::string& t : c.typed) s.platform.lines.push_back(t);
