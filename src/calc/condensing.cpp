@@ -174,7 +174,7 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         r.QK = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "QK");
         checkedPositive(r.QK, "QK");  // its logarithm steps TZ3
 
-        float step = condensingStep(r.QG, r.QK, water, Vc);
+        const float step = condensingStep(r.QG, r.QK, water, Vc);
         if (step == 0.0f) break;
         TZ3 = soundStep(TZ3, step);
         r.LIMIT += 0.5f;
