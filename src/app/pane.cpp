@@ -34,7 +34,14 @@ void Pane::changed() {
     if (observer_) observer_->paneChanged(*this);
 }
 
+void Pane::wrote(uint64_t absolute, std::string_view text) {
+    if (text.find_first_not_of(' ') == std::string_view::npos) return;
+    written_ = absolute;
+    anyWritten_ = true;
+}
+
 void Pane::print(std::string_view text) {
+    wrote(cursor_, text);
     std::string& r = row(cursor_);
     if (r.empty()) {
         r.assign(text);
@@ -50,6 +57,7 @@ void Pane::printAt(int row_, int col, std::string_view text) {
     if (row_ < 1) row_ = 1;
     if (col < 1) col = 1;
     uint64_t target = pageTop_ + static_cast<uint64_t>(row_ - 1);
+    wrote(target, text);
     overwriteColumns(row(target), col - 1, text);
     cursor_ = target + 1;
     trim();
@@ -82,6 +90,7 @@ std::string Pane::pageText() const {
 }
 
 std::string Pane::lastPageText() const {
+    if (anyWritten_ && written_ >= pageTop_ && written_ < endLine()) return line(written_);
     for (uint64_t l = endLine(); l > pageTop_; --l) {
         if (line(l - 1).find_first_not_of(' ') != std::string::npos) return line(l - 1);
     }

@@ -47,7 +47,9 @@ public:
     // Rows of the current page, top to bottom.
     size_t pageRows() const;
     std::string pageText() const;  // page rows joined by '\n'
-    // The last row of the page that is not blank (a message just printed).
+    // The message just printed: the row of the page last written with text
+    // (a trace row further down, left by an earlier pass, does not count);
+    // else the last row of the page that is not blank.
     std::string lastPageText() const;
 
     size_t capacity() const { return capacity_; }
@@ -62,6 +64,9 @@ private:
     uint64_t first_ = 0;    // absolute number of lines_[0]
     uint64_t pageTop_ = 0;  // first line of the current page
     uint64_t cursor_ = 0;   // line the next print() writes
+    uint64_t written_ = 0;  // line last written with text
+    bool anyWritten_ = false;
+    void wrote(uint64_t absolute, std::string_view text);
     size_t capacity_;
     PaneObserver* observer_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "calc/condensing.h"
 
 #include <cmath>
+#include <limits>
 
 #include "app/app.h"
 #include "app/codes.h"
@@ -33,8 +34,14 @@ struct StepBand {
     float above;  // QG/QK above this (or below `below`)
     float gas, water;
 };
-constexpr StepBand kRise[] = {{1.5f, 0.005f, 0.5f}, {1.01f, 0.003f, 0.3f}, {1.005f, 0.002f, 0.2f}, {1.001f, 0.0001f, 0.1f}};
-constexpr StepBand kFall[] = {{0.5f, 0.005f, 0.5f}, {0.99f, 0.003f, 0.3f}, {0.995f, 0.002f, 0.2f}, {0.999f, 0.0001f, 0.1f}};
+// The gas column's last band takes 0.001, a tenth of the band before it as
+// in the water column: with 0.0001 the step falls below a float's
+// resolution at the outlet temperatures and the iteration stands still.
+constexpr StepBand kRise[] = {{1.5f, 0.005f, 0.5f}, {1.01f, 0.003f, 0.3f}, {1.005f, 0.002f, 0.2f}, {1.001f, 0.001f, 0.1f}};
+constexpr StepBand kFall[] = {{0.5f, 0.005f, 0.5f}, {0.99f, 0.003f, 0.3f}, {0.995f, 0.002f, 0.2f}, {0.999f, 0.001f, 0.1f}};
+
+// Halvings of a step that would carry an outlet past the other stream's inlet.
+constexpr int kMaxHalvings = 40;
 
 // Rows and columns of the progress screen.
 enum Screen { kLimitRow = 7, kRightColumn = 32, kBoxRow = 8, kRatioRow = 12, kDensityRow = 17 };
@@ -101,31 +108,65 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
     // Dry gas of the condensing stream, kg/h.
     const float Gd = Vc * (Dnc - vapour);
     const bool parallel = r.flags.sFLOW == Flow::Parallel;
+    // The other stream is the cold one: it enters at cin.
+    const float cin = shell ? r.Tti : r.Tsi;
+    auto coldRate = [&] {
+        if (!shell) return r.Dns * r.Cs * r.Vs;
+        return water ? r.Ct * r.Wt * 1000.0f : r.Ct * r.Vt * r.Dn;
+    };
+    // Outlet humidity and the heat the gas gives up when it leaves at T.
+    auto gasHeat = [&](float T, float& Xout) {
+        const float Pvs = std::fabs(saturationPressure(T));
+        Xout = checkedDiv(M * Pvs, kPressure - Pvs, "1.033-Pvs(TZ3)");
+        return (r.HsatIn - humidEnthalpy(Cpg, T, Xout)) * Gd;
+    };
+    // Both end differences of the bundle stay positive with the gas leaving
+    // at T: no outlet passes the other stream's inlet.
+    auto sound = [&](float T) {
+        if (!(T <= Ts)) return false;
+        float X;
+        const float cout = cin + checkedDiv(gasHeat(T, X), coldRate(), "cold capacity rate");
+        const float hotEnd = parallel ? Ts - cin : Ts - cout;
+        const float coldEnd = parallel ? T - cout : T - cin;
+        return hotEnd > 0.0f && coldEnd > 0.0f;
+    };
+    // The outlets seen so far bracket the balance: below it the gas gives up
+    // more than the bundle passes (the step rises), above it less.
+    float below = -std::numeric_limits<float>::infinity(), above = Ts;
+    // The next outlet. A step that would leave the bracket goes halfway to
+    // its end instead; within it the step halves until the outlet it gives
+    // stays sound; one that vanishes in the float still moves TZ3 by its last
+    // digit. An outlet the property changes left unsound goes back halfway
+    // to the inlet.
+    auto soundStep = [&](float T, float step) {
+        if (!sound(T)) return (T + Ts) / 2.0f;
+        (step > 0.0f ? below : above) = T;
+        float next = std::fabs(checkedFinite(T + step, "TZ3"));
+        if (next <= below || next >= above) next = (T + (step > 0.0f ? above : below)) / 2.0f;
+        for (int halvings = 0; halvings < kMaxHalvings && !sound(next); ++halvings) next = (T + next) / 2.0f;
+        if (next == T) next = std::nextafter(T, step > 0.0f ? Ts : cin);
+        return sound(next) ? next : T;
+    };
+    // A gas no warmer than the other stream's inlet gives up no heat to it.
+    if (!(Ts > cin)) stopCalculation(rating_texts::kNoConvergence);
 
     float TZ3 = Ts;
     for (;;) {
-        const float Pvs = std::fabs(saturationPressure(TZ3));
-        r.Xout = checkedDiv(M * Pvs, kPressure - Pvs, "1.033-Pvs(TZ3)");
+        r.PvsOut = std::fabs(saturationPressure(TZ3));
+        r.QG = checkedFinite(gasHeat(TZ3, r.Xout), "QG");
         r.HsatOut = humidEnthalpy(Cpg, TZ3, r.Xout);
-        r.PvsOut = Pvs;
         r.Wc = checkedFinite(Gd * (r.Xin - r.Xout), "Wc");
         r.Wm = checkedFinite(Gd * r.Xin, "Wm");
-        r.QG = checkedFinite((r.HsatIn - r.HsatOut) * Gd, "QG");
 
-        float cin, cout;  // the other, cold stream
+        const float cout = cin + checkedDiv(r.QG, coldRate(), "cold capacity rate");
         if (shell) {
-            const float rate = water ? r.Ct * r.Wt * 1000.0f : r.Ct * r.Vt * r.Dn;
-            r.Tto = r.Tti + checkedDiv(r.QG, rate, "Ct*Vt");
+            r.Tto = cout;
             r.TAM = (TZ3 + Ts) / 2.0f;
             r.TGM = (r.Tti + r.Tto) / 2.0f;
-            cin = r.Tti;
-            cout = r.Tto;
         } else {
-            r.Tso = r.Tsi + checkedDiv(r.QG, r.Dns * r.Cs * r.Vs, "Dns*Cs*Vs");
+            r.Tso = cout;
             r.TAM = (r.Tsi + r.Tso) / 2.0f;
             r.TGM = (TZ3 + Ts) / 2.0f;
-            cin = r.Tsi;
-            cout = r.Tso;
         }
         // The condensing gas is the hot stream: Ts in, TZ3 out.
         r.LMTD = lmtd(Ts, TZ3, cin, cout, parallel);
@@ -135,7 +176,7 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
 
         const float step = condensingStep(r.QG, r.QK, water, Vc);
         if (step == 0.0f) break;
-        TZ3 = std::fabs(checkedFinite(TZ3 + step, "TZ3"));
+        TZ3 = soundStep(TZ3, step);
         r.LIMIT += 0.5f;
         ++r.passes.condensing;
         progressScreen(app, r, TZ3, water, limits);

@@ -665,7 +665,8 @@ bool relaxOutlet(Run& s) {
 
 // Step 11 with one side humid: coefficients, the enhancement of the humid
 // side, the duty at the assumed outlet TX and the balance outlet TY.
-void humidPass(Run& s) {
+// `condensed`: TZ3 is the condensing side's own outlet, not the start value.
+void humidPass(Run& s, bool condensed) {
     Record& r = s.r;
     actualFlows(s);
     if (s.humidShell) {
@@ -682,10 +683,10 @@ void humidPass(Run& s) {
         return;
     }
     r.TY = r.Tsi - sign * checkedDiv(r.Q, r.Cs * r.Ws, "Cs*Ws");
-    // The humid tube's own outlet by its sensible balance: a rise or a
-    // temperature below 0 °C has no sound solution.
-    const float tubeOut = r.Tti + sign * checkedDiv(r.Q, r.Ct * tubeMassFlow(r), "Ct*Wt");
-    if (r.Tti - tubeOut < 0.0f || tubeOut < 0.0f) {
+    // The humid tube's own outlet, that of the condensing side (most of its
+    // heat is latent): a rise or a temperature below 0 °C has no sound
+    // solution.
+    if (condensed && (r.Tti - r.TZ3 < 0.0f || r.TZ3 < 0.0f)) {
         s.pane().print(T::kHumidTubeImpossible);
         s.app.pause();
         throw RestartCalculation{};
@@ -696,28 +697,26 @@ void humidPass(Run& s) {
 // condensing-side outlet, repeated until that outlet settles (step 13).
 void humidRating(Run& s) {
     Record& r = s.r;
+    // The first pass takes its properties at the inlets; a repeat keeps the
+    // means the condensing side and the reset below left.
+    r.TGM = r.Tti;
+    r.TAM = r.Tsi;
     int outer = 0;
     for (;;) {
         passLimit(outer, s.limits.humidOuter, T::kNoConvergence);
         ++r.passes.humidOuter;
-        // Step 10's start: EFF = 0 puts the means at the inlets; the
-        // sensible outlet follows the current duty.
-        r.EFF = 0.0f;
-        r.TGM = r.Tti;
-        r.TAM = r.Tsi;
         evaluateProperties(s.app, r);
         actualFlows(s);
         r.TX = (r.TZ3 + r.Tti) / 2.0f;
         if (s.humidShell) {
             r.Tso = r.TZ3;
-            r.Tto = r.Tti + checkedDiv(r.Q, r.Dt * r.Ct * r.Vta, "Dt*Ct*Vta");
         } else {
             r.Tto = r.TZ3;
-            r.Tso = r.Tsi + checkedDiv(r.Q, r.Ds * r.Cs * r.Vsa, "Ds*Cs*Vsa");
         }
         s.lim6 = 0;
         for (;;) {
-            humidPass(s);
+            humidPass(s, outer > 1);
+            r.Qk = r.Q;  // the film term of the next pass's wall
             passLimit(s.lim6, s.limits.humidRelaxation, T::kHumidLimit);
             ++r.passes.humidRelaxation;
             s.at(kHumidPhaseRow + 2, T::kHumidRatio, {ratio(r.TX, r.TY)});
@@ -730,6 +729,9 @@ void humidRating(Run& s) {
         const float estimate = r.TZ3;
         r.TZ3X = estimate;
         condensingOutlet(s.app, r, s.limits);
+        // The condensing side evaluated the properties again: the actual
+        // flows follow them.
+        actualFlows(s);
         if (std::fabs(r.TZ3 - estimate) < 0.01f) break;
         r.HsWet = r.Hs;
         r.HtWet = r.Ht;
@@ -741,8 +743,8 @@ void humidRating(Run& s) {
             r.TZ3 += 0.01f;
         }
     }
-    r.Qk = checkedFinite(r.KI * r.Ai * r.LMTD * r.FF, "Qk");
-    r.Q = r.Qk;
+    // The duty: the bundle's K·A·ΔT at the condensing side's balance.
+    r.Q = r.QK;
 }
 
 // Step 16: a single-component vapour condensing in the tubes at Tti.

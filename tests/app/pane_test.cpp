@@ -84,5 +84,45 @@ TEST(Pane, ObserverSeesThePageBeforeItIsCleared) {
     EXPECT_EQ(r.changes, 4);
 }
 
+
+// The message a stop reports is the row just written, though a trace row of
+// an earlier pass stays further down the page; with nothing written since
+// the clear it is the last row that is not blank.
+TEST(Pane, LastPageTextIsTheRowJustWritten) {
+    struct Case {
+        const char* name;
+        void (*write)(Pane&);
+        const char* expected;
+    } const kCases[] = {
+        {"message over a trace row", [](Pane& p) {
+             p.printAt(22, 1, "  Av.wall");
+             p.printAt(23, 1, "    TX/TY= 1.00295");
+             p.printAt(24, 1, "    (LIM6=   9/5000)");
+             p.printAt(22, 1, "  Av.wall");
+             p.print("    !! no sound solution for these conditions");
+         }, "    !! no sound solution for these conditions"},
+        {"message under the traces", [](Pane& p) {
+             p.printAt(5, 1, "trace");
+             p.print("stop");
+             p.print();
+         }, "stop"},
+        {"trace last", [](Pane& p) {
+             p.print("echo");
+             p.printAt(9, 1, "   < phase 2 >");
+         }, "   < phase 2 >"},
+        {"nothing since the clear", [](Pane& p) {
+             p.print("old");
+             p.clear();
+             p.print();
+         }, ""},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        Pane pane;
+        c.write(pane);
+        EXPECT_EQ(pane.lastPageText(), c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace cfhx

@@ -88,18 +88,18 @@ TEST(ColumnSearch, ColumnsFoundGiveTheirAimBack) {
         if (c.columns > 0) {
             aim = finishedSample({.name = "", .number = processingButton(5),
                          .construction = {{"MAINFORM.EDIT27", std::to_string(c.columns)}},
-                         .conditions = c.conditions})
+                         .fields = c.conditions})
                       .Tso;
         }
         Entries aimed = c.conditions;
         aimed.push_back({"FORM5.EDIT134", std::to_string(aim)});
-        const calc::Record found = finishedSample({.name = "", .number = processingButton(7), .conditions = aimed});
+        const calc::Record found = finishedSample({.name = "", .number = processingButton(7), .fields = aimed});
         if (c.columns > 0) {
             EXPECT_NEAR(found.Nh, c.columns, 0.05f);
         }
         const calc::Record back = finishedSample({.name = "", .number = processingButton(5),
                                          .construction = {{"MAINFORM.EDIT27", std::to_string(found.Nh)}},
-                                         .conditions = c.conditions});
+                                         .fields = c.conditions});
         EXPECT_NEAR(back.Tso, aim, 0.5f) << "Nh " << found.Nh;
     }
 }

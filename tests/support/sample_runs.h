@@ -25,7 +25,7 @@ struct SampleRun {
     const char* fins = nullptr;              // fin button, its sample dimensions taken
     std::vector<std::string> fluid = {};     // FORM5 actions after its samples ("BUTTON41", "EDIT169=1553")
     Entries construction = {};               // "MAINFORM.EDITn" over the sample bundle
-    Entries conditions = {};                 // "FORM5.EDITn" over the sample conditions
+    Entries fields = {};                     // "SCREEN.CONTROL" texts typed over the sample conditions
 };
 
 // Kind buttons of the main window: tube fluids, shell fluid, fins.
@@ -70,7 +70,7 @@ inline void runSample(Session& s, const SampleRun& c) {
     }
     s.click("FORM5.BUTTON53");
     for (const std::string& a : c.fluid) s.act("FORM5", a);
-    s.enter(c.conditions);
+    s.enter(c.fields);
     s.click("FORM5.BUTTON30");
     s.platform.yesNo.push_back(true);
     for (const std::string& t : c.typed) s.platform.lines.push_back(t);
