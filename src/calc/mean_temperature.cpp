@@ -125,4 +125,19 @@ bool settleCorrectionFactor(float& FF, float Fthe) {
     return false;
 }
 
+bool CorrectionSearch::next(float& FF, float& Fthe) {
+    const float miss = Fthe - FF;
+    if (lastMiss_ != 0.0f && std::fabs(miss) > 0.5f * lastMiss_) bracketing_ = true;
+    lastMiss_ = std::fabs(miss);
+    (miss > 0.0f ? low_ : high_) = FF;
+    const bool bracketed = bracketing_ && low_ != 0.0f && high_ != 0.0f;
+    if (!bracketed || std::fabs(miss) < 0.002f) return settleCorrectionFactor(FF, Fthe);
+    if (std::fabs(high_ - low_) < 0.002f) {
+        Fthe = FF;  // the factor the pass was made with
+        return true;
+    }
+    FF = (low_ + high_) / 2.0f;
+    return false;
+}
+
 }  // namespace cfhx::calc

@@ -39,6 +39,24 @@ float theoreticalCorrection(float FEEX, float Cmin, float inletDifference, float
 // otherwise FF takes Fthe.
 bool settleCorrectionFactor(float& FF, float Fthe);
 
+// The correction factor's search over the passes of one loop. FF takes the
+// factor the effectiveness gives while the miss at least halves from pass
+// to pass. Where a coefficient steps (a correlation's band, a row factor)
+// no factor may give itself back and the plain update cycles; after that
+// FF halves the bracket between the last factors that asked for more and
+// for less, and a bracket narrower than the tolerance settles with Fthe
+// taken as the factor the last pass was made with.
+class CorrectionSearch {
+public:
+    // True when settled; otherwise FF holds the factor of the next pass.
+    bool next(float& FF, float& Fthe);
+
+private:
+    float low_ = 0.0f, high_ = 0.0f;  // factors that gave a larger and a smaller Fthe
+    float lastMiss_ = 0.0f;
+    bool bracketing_ = false;
+};
+
 // Temperature efficiencies Es = |Tso − Tsi|/|Tti − Tsi| and
 // Et = |Tti − Tto|/|Tti − Tsi|; left alone when latent heat is exchanged.
 void temperatureEfficiencies(Record& r);

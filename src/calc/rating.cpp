@@ -72,6 +72,7 @@ struct Run {
     TubeRegime regime = TubeRegime::Sensible;
     Notes notes = {};
     int cnt4 = 0, cnt5 = 0, cnt6 = 0, cnt8 = 0, cnt9 = 0, cnt10 = 0, lim6 = 0;
+    CorrectionSearch correction = {};
 
     Pane& pane() { return app.pane; }
     bool humid() const { return humidShell || humidTube; }
@@ -292,7 +293,7 @@ bool correctionFactor(Run& s) {
            {T::kTraceFF, {r.FF}},
            {T::kTraceFthe, {r.Fthe}},
            {T::kTraceFRatio, {ratio(r.FF, r.Fthe)}}});
-    return settleCorrectionFactor(r.FF, r.Fthe);
+    return s.correction.next(r.FF, r.Fthe);
 }
 
 // The LMTD correction follows the effectiveness of the pass arrangement;
@@ -577,6 +578,7 @@ void shellFlowPhase(Run& s) {
         r.TY2 = r.Tsi + r.EFF * checkedDiv(span, Cshell, "Cshell");
         r.TGM = (r.TX + r.Tti) / 2.0f;
         evaluateProperties(s.app, r);
+        tubeActualFlow(s);  // at the new property temperatures, so that Dt·Vta stays the mass flow
         r.LMTD = lmtd(r.Tti, r.TX, r.Tsi, r.Tso, r.flags.sFLOW == Flow::Parallel);
         ratingCoefficients(s);
         r.Q = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "Q");
@@ -629,6 +631,7 @@ void shellFlowRating(Run& s) {
         s.app.pause();
     }
     s.cnt10 = 0;
+    s.correction = {};
     for (;;) {
         shellFlowPhase(s);
         if (!correctionApplies(r) || correctionFactor(s)) break;
@@ -965,6 +968,9 @@ void runRating(App& app, Record& r, RatingEntry entry, const PassLimits& limits)
     } else {
         sizing(s);
     }
+    // The actual flows at the final property temperatures, from which the
+    // tables give the normal and mass flows back.
+    actualFlows(s);
     heatBalance(s);
     // The film coefficients of the result, before correction factors.
     r.Ht0 = r.Ht;
