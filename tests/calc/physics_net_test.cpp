@@ -74,6 +74,14 @@ std::string show(double v) {
     return s.str();
 }
 
+// Half a unit of the last digit a rounded value shows (at most that: 0.20
+// printed reads as 0.2).
+double halfLastDigit(double v) {
+    double unit = 1.0;
+    for (int d = 0; d < 6 && std::fabs(v / unit - std::round(v / unit)) > 1e-6; ++d) unit /= 10.0;
+    return unit / 2.0;
+}
+
 bool near(double a, double b, double relative, double absolute = 0.0) {
     return std::fabs(a - b) <= std::max(relative * std::max(std::fabs(a), std::fabs(b)), absolute);
 }
@@ -176,7 +184,7 @@ Findings checkResult(const DrawnCase& c, const DrawnRun& run, double& worst) {
         // A temperature difference converts without the offset.
         const bool difference = q.name.rfind("LMTD", 0) == 0;
         const double expected = q.old->value * u->factor + (difference ? 0.0 : u->offset);
-        f(near(q.si->value, expected, 2e-3, u->resolution),
+        f(near(q.si->value, expected, 2e-3, std::max(u->resolution, halfLastDigit(q.si->value))),
           q.name + " " + show(q.si->value) + " " + q.si->unit + " where " + show(q.old->value) + " " + q.old->unit +
               " converts to " + show(expected));
         const double e = shownOld(english, q.name);
