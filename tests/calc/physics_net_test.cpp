@@ -239,7 +239,7 @@ DrawnCase::Ask aimFor(int number, const Record& rated) {
 class PhysicsNet : public ::testing::TestWithParam<Pair> {};
 
 TEST_P(PhysicsNet, DrawnCasesKeepTheirInvariants) {
-    const int draws = envNumber("CFHX_NET_DRAWS", 12);
+    const int draws = envNumber("CFHX_NET_DRAWS", 40);
     const std::uint32_t firstSeed = static_cast<std::uint32_t>(envNumber("CFHX_NET_SEED", 1));
     const Pair pair = GetParam();
     std::map<int, Tally> tallies;

@@ -226,7 +226,13 @@ inline DrawnCase drawCase(Pair pair, std::uint32_t seed) {
     const float bore = 0.7854f * c.Di * c.Di * 1e-6f;
     const float tubeDensity = liquid ? liquidDensity : gasDensity(c.Tti);
     c.Wt = std::round(tubeSpeed * bore * tubes * 3600.0f * tubeDensity / 10.0f) * 10.0f;
-    const float gap = (c.pitchV - 1.0f) * c.Do * 1e-3f * (c.surface == Surface::Bare ? 1.0f : 0.7f);
+    // The gap between tubes the gas passes: a radial fin's pitch counts from
+    // its tip (the sample fins: 14 mm high, 0.3 mm thick, 6 per inch), a
+    // plate fin's from the tube.
+    float gap = (c.pitchV - 1.0f) * c.Do;
+    if (c.surface == Surface::RadialFin) gap = c.pitchV * (c.Do + 28.0f) - c.Do - 2.0f * 0.3f * 14.0f * 6.0f / 25.4f;
+    if (c.surface == Surface::PlateFin) gap *= 0.85f;
+    gap *= 1e-3f;
     const float face = gap * c.length * 1e-3f * static_cast<float>(c.rows);
     c.Ws = std::round(pick(1.5f, 8.0f, 0.1f) * face * 3600.0f * gasDensity(c.Tsi) / 10.0f) * 10.0f;
     c.Wt = std::max(c.Wt, 50.0f);
