@@ -95,7 +95,9 @@ float effectiveness(PassForm form, float Rf, float NTUSf) {
             break;
         }
     }
-    return checkedFinite(static_cast<float>(feex), "FEEX");
+    // An effectiveness of 1 leaves no difference at the pinched end and so
+    // no LMTD: held a hair below it (a bundle that large changes no figure).
+    return checkedFinite(static_cast<float>(std::min(feex, kPinchedEffectiveness)), "FEEX");
 }
 
 float counterFlowEffectiveness(float R, float NTUS) {

@@ -25,6 +25,9 @@ enum class PassForm {
 // PNt = 2, PNs > 2, PNt > 2, one pass.
 PassForm passForm(int arrangementCode, float PNs, float PNt);
 
+// The largest effectiveness a bundle is given.
+inline constexpr double kPinchedEffectiveness = 0.9999;
+
 // Effectiveness FEEX for capacity ratio R = Cmin/Cmax (0 < R ≤ 1) and NTUS.
 float effectiveness(PassForm form, float R, float NTUS);
 // ε1(N) = (1/R)·(1 − e^(−R·(1 − e^(−N)))): one cross-flow pass with the

@@ -533,7 +533,11 @@ void sensibleRating(Run& s) {
         // Accepted when both streams' outlets agree within 0.1 K: a stream
         // that warms by a few kelvin against a gas that cools by a hundred
         // would otherwise leave the gas outlet kelvins from its balance.
-        if (std::fabs(e.tubeOut - r.T2X) < 0.1f && std::fabs(e.shellOut - r.TY2) < 0.1f) break;
+        // The capacity rates must have settled too: a pass that jumps to the
+        // outlets at once still holds the properties of the pass before.
+        auto settled = [](float now, float before) { return std::fabs(now - before) <= 0.002f * std::fabs(before); };
+        const bool ratesSettled = settled(tubeCapacityRate(r), Ctube) && settled(shellCapacityRate(r), Cshell);
+        if (std::fabs(e.tubeOut - r.T2X) < 0.1f && std::fabs(e.shellOut - r.TY2) < 0.1f && ratesSettled) break;
         r.Tto = e.tubeOut;
         r.Tso = e.shellOut;
         r.TY = e.tubeOut;

@@ -184,7 +184,8 @@ Findings checkResult(const DrawnCase& c, const DrawnRun& run, double& worst) {
         // A temperature difference converts without the offset.
         const bool difference = q.name.rfind("LMTD", 0) == 0;
         const double expected = q.old->value * u->factor + (difference ? 0.0 : u->offset);
-        f(near(q.si->value, expected, 2e-3, std::max(u->resolution, halfLastDigit(q.si->value))),
+        const double rounding = halfLastDigit(q.si->value) + halfLastDigit(q.old->value) * u->factor;
+        f(near(q.si->value, expected, 2e-3, std::max(u->resolution, rounding)),
           q.name + " " + show(q.si->value) + " " + q.si->unit + " where " + show(q.old->value) + " " + q.old->unit +
               " converts to " + show(expected));
         const double e = shownOld(english, q.name);
