@@ -821,6 +821,7 @@ void columnSearch(Run& s) {
         ratePass(s);
     };
     int passes = 0;
+    float lastNh = NAN, lastMiss = NAN;
     for (;;) {
         rate(r.Nh);
         const float miss = r.Tso - r.T44X;
@@ -846,7 +847,13 @@ void columnSearch(Run& s) {
         }
         float next = r.Nh;
         if (std::fabs(miss) <= 0.05f) {
-            next += tooMany ? -kFineColumnStep : kFineColumnStep;  // towards the aim
+            // Towards the aim by the fine step, or by as much as the last two
+            // ratings' slope asks (at most 0.05 columns) where the outlet
+            // moves little with the columns and the fine step would crawl.
+            float step = kFineColumnStep;
+            const float slope = (miss - lastMiss) / (r.Nh - lastNh);
+            if (std::isfinite(slope) && slope != 0.0f) step = std::clamp(std::fabs(miss / slope), kFineColumnStep, 0.05f);
+            next += tooMany ? -step : step;
         } else if (coldShell) {
             next += miss > 0.001f ? -0.001f : 0.01f;
         } else {
@@ -854,6 +861,8 @@ void columnSearch(Run& s) {
         }
         // Once the aim is bracketed a step never leaves the bracket.
         if (next <= fewNh || next >= manyNh) next = (fewNh + manyNh) / 2.0f;
+        lastNh = r.Nh;
+        lastMiss = miss;
         r.Nh = next;
         s.text(kAimRow, line(T::kAimTrace, r.Tso, r.T44X, r.Nh));
         passLimit(passes, s.limits.columnSearch, T::kNoConvergence);
