@@ -291,8 +291,11 @@ TEST_P(PhysicsNet, DrawnCasesKeepTheirInvariants) {
                 const double towardsInlet = rated.r().Tsi > rated.r().Tti ? miss : -miss;
                 const double error = uncorrectedSizing ? std::max(0.0, -towardsInlet) : std::fabs(miss);
                 t.worstTrip = std::max(t.worstTrip, error);
-                g(error <= 0.5, "rated again with what it solved for, Tso " + show(again.r().Tso) + " for the aim " +
-                                    show(rated.r().Tso));
+                // A sizing settles its correction factor to 0.002, which leaves
+                // the duty, and so the shell's change, 0.2 % loose.
+                const double allowed = 0.5 + (number != 7 ? 0.002 * std::fabs(rated.r().Tso - rated.r().Tsi) : 0.0);
+                g(error <= allowed, "rated again with what it solved for, Tso " + show(again.r().Tso) + " for the aim " +
+                                        show(rated.r().Tso));
             } else {
                 g(false, "rated again with what it solved for, it stopped: " + stopName(again));
             }
