@@ -43,6 +43,9 @@ constexpr StepBand kFall[] = {{0.5f, 0.005f, 0.5f}, {0.99f, 0.003f, 0.3f}, {0.99
 // The heat ratio QG/QK a pinched outlet may keep off 1.
 constexpr float kPinchedBalance = 0.01f;
 
+// Band steps in a row one way after which the secant may lengthen them.
+constexpr int kCrawlingSteps = 500;
+
 // Halvings of a step that would carry an outlet past the other stream's inlet.
 constexpr int kMaxHalvings = 40;
 
@@ -166,6 +169,8 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
     if (!(Ts > cin)) stopCalculation(rating_texts::kNoConvergence);
 
     float TZ3 = Ts;
+    float lastTZ3 = Ts, lastGap = 0.0f, lastStep = 0.0f;
+    int sameWay = 0;  // band steps in a row that went the same way
     for (;;) {
         r.PvsOut = std::fabs(saturationPressure(TZ3));
         r.QG = checkedFinite(gasHeat(TZ3, r.Xout), "QG");
@@ -189,8 +194,20 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         r.QK = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "QK");
         checkedPositive(r.QK, "QK");  // its logarithm steps TZ3
 
-        const float step = condensingStep(r.QG, r.QK, water, Vc);
+        float step = condensingStep(r.QG, r.QK, water, Vc);
         if (step == 0.0f) break;
+        // A long run of band steps one way crawls (the gas column's steps
+        // shrink with the condensing flow): the secant of the last two
+        // passes takes over where it reaches further the same way.
+        const float gap = r.QG - r.QK;
+        sameWay = (step > 0.0f) == (lastStep > 0.0f) ? sameWay + 1 : 0;
+        if (sameWay >= kCrawlingSteps && gap != lastGap) {
+            const float secant = -gap * (TZ3 - lastTZ3) / (gap - lastGap);
+            if (std::isfinite(secant) && secant / step > 1.0f) step = secant;
+        }
+        lastStep = step;
+        lastGap = gap;
+        lastTZ3 = TZ3;
         const float next = soundStep(TZ3, step);
         // Pinched: no sound outlet the float can tell from this one lies
         // towards the balance, which is then as near as the bundle's ends

@@ -106,10 +106,11 @@ TEST(HumidRating, EveryCaseEndsInASoundBalancedResult) {
 // Drawn humid-tube bundles of the net that stopped: the sensible outlet
 // relaxed past the humid inlet and ran away (110867), swung round its
 // balance for ever (23758), or the condensing outlet's last step vanished
-// (63353) or met a shell outlet pinched at the gas inlet (158381). Each
-// reaches a result between the inlets whose duty the shell gas carries.
+// (63353), met a shell outlet pinched at the gas inlet (158381) or crawled
+// to its limit against a large shell flow (47515). Each reaches a result
+// between the inlets whose duty the shell gas carries.
 TEST(HumidRating, DrawnHumidTubeBundlesReachTheirBalance) {
-    const std::uint32_t kSeeds[] = {110867, 23758, 63353, 158381};
+    const std::uint32_t kSeeds[] = {110867, 23758, 63353, 158381, 47515};
     for (std::uint32_t seed : kSeeds) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const DrawnCase c = drawCase(Pair::HumidTubesGas, seed);
