@@ -40,6 +40,12 @@ struct StepBand {
 constexpr StepBand kRise[] = {{1.5f, 0.005f, 0.5f}, {1.01f, 0.003f, 0.3f}, {1.005f, 0.002f, 0.2f}, {1.001f, 0.001f, 0.1f}};
 constexpr StepBand kFall[] = {{0.5f, 0.005f, 0.5f}, {0.99f, 0.003f, 0.3f}, {0.995f, 0.002f, 0.2f}, {0.999f, 0.001f, 0.1f}};
 
+// The heat ratio QG/QK a pinched outlet may keep off 1.
+constexpr float kPinchedBalance = 0.01f;
+
+// Band steps in a row one way after which the secant may lengthen them.
+constexpr int kCrawlingSteps = 500;
+
 // Halvings of a step that would carry an outlet past the other stream's inlet.
 constexpr int kMaxHalvings = 40;
 
@@ -133,24 +139,38 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
     // The outlets seen so far bracket the balance: below it the gas gives up
     // more than the bundle passes (the step rises), above it less.
     float below = -std::numeric_limits<float>::infinity(), above = Ts;
-    // The next outlet. A step that would leave the bracket goes halfway to
-    // its end instead; within it the step halves until the outlet it gives
-    // stays sound; one that vanishes in the float still moves TZ3 by its last
-    // digit. An outlet the property changes left unsound goes back halfway
-    // to the inlet.
+    // The next outlet. A step that vanishes in the float still moves TZ3 by
+    // its last digit; one that would leave the bracket goes halfway to its
+    // end instead (an end not yet seen is no end); within it the step halves
+    // until the outlet it gives stays sound. The properties move the balance
+    // from pass to pass: a bracket that closed to the float without holding
+    // it is forgotten. An outlet the property changes left unsound goes back
+    // halfway to the inlet.
     auto soundStep = [&](float T, float step) {
         if (!sound(T)) return (T + Ts) / 2.0f;
         (step > 0.0f ? below : above) = T;
         float next = std::fabs(checkedFinite(T + step, "TZ3"));
-        if (next <= below || next >= above) next = (T + (step > 0.0f ? above : below)) / 2.0f;
-        for (int halvings = 0; halvings < kMaxHalvings && !sound(next); ++halvings) next = (T + next) / 2.0f;
         if (next == T) next = std::nextafter(T, step > 0.0f ? Ts : cin);
+        float& end = step > 0.0f ? above : below;
+        if ((next <= below || next >= above) && std::isfinite(end)) {
+            const float half = (T + end) / 2.0f;
+            if (half != T && half != end) {
+                next = half;
+            } else if (std::fabs(r.QG / r.QK - 1.0f) < kPinchedBalance) {
+                return T;  // pinched: the balance lies between two floats
+            } else {
+                end = step > 0.0f ? Ts : -std::numeric_limits<float>::infinity();
+            }
+        }
+        for (int halvings = 0; halvings < kMaxHalvings && !sound(next); ++halvings) next = (T + next) / 2.0f;
         return sound(next) ? next : T;
     };
     // A gas no warmer than the other stream's inlet gives up no heat to it.
     if (!(Ts > cin)) stopCalculation(rating_texts::kNoConvergence);
 
     float TZ3 = Ts;
+    float lastTZ3 = Ts, lastGap = 0.0f, lastStep = 0.0f;
+    int sameWay = 0;  // band steps in a row that went the same way
     for (;;) {
         r.PvsOut = std::fabs(saturationPressure(TZ3));
         r.QG = checkedFinite(gasHeat(TZ3, r.Xout), "QG");
@@ -174,9 +194,26 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         r.QK = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "QK");
         checkedPositive(r.QK, "QK");  // its logarithm steps TZ3
 
-        const float step = condensingStep(r.QG, r.QK, water, Vc);
+        float step = condensingStep(r.QG, r.QK, water, Vc);
         if (step == 0.0f) break;
-        TZ3 = soundStep(TZ3, step);
+        // A long run of band steps one way crawls (the gas column's steps
+        // shrink with the condensing flow): the secant of the last two
+        // passes takes over where it reaches further the same way.
+        const float gap = r.QG - r.QK;
+        sameWay = (step > 0.0f) == (lastStep > 0.0f) ? sameWay + 1 : 0;
+        if (sameWay >= kCrawlingSteps && gap != lastGap) {
+            const float secant = -gap * (TZ3 - lastTZ3) / (gap - lastGap);
+            if (std::isfinite(secant) && secant / step > 1.0f) step = secant;
+        }
+        lastStep = step;
+        lastGap = gap;
+        lastTZ3 = TZ3;
+        const float next = soundStep(TZ3, step);
+        // Pinched: no sound outlet the float can tell from this one lies
+        // towards the balance, which is then as near as the bundle's ends
+        // allow; taken when the heats agree within the outermost band.
+        if (next == TZ3 && std::fabs(r.QG / r.QK - 1.0f) < kPinchedBalance) break;
+        TZ3 = next;
         r.LIMIT += 0.5f;
         ++r.passes.condensing;
         progressScreen(app, r, TZ3, water, limits);

@@ -643,9 +643,32 @@ void shellFlowRating(Run& s) {
     s.cnt10 = 0;
 }
 
+// The outlets of the sensible side seen so far, and where it can lie at
+// all: strictly between its own inlet and the humid gas's end it faces
+// (the humid inlet in counter flow, the humid outlet in parallel flow).
+// Below the balance outlet TX rises, above it TX falls.
+struct OutletBracket {
+    float lo = -std::numeric_limits<float>::infinity();
+    float hi = std::numeric_limits<float>::infinity();
+    bool bounded = false;  // false: the humid gas is no warmer, no bound known
+};
+
+OutletBracket sensibleOutletBounds(Run& s) {
+    const Record& r = s.r;
+    const float inlet = s.humidShell ? r.Tti : r.Tsi;
+    const float humidIn = s.humidShell ? r.Tsi : r.Tti;
+    const float face = r.flags.sFLOW == Flow::Parallel ? r.TZ3 : humidIn;
+    if (!(face > inlet)) return {};
+    return {.lo = inlet, .hi = face, .bounded = true};
+}
+
 // Step 12: the assumed outlet of the sensible side moves towards the
-// balance outlet; true when they agree within 0.3 %.
-bool relaxOutlet(Run& s) {
+// balance outlet; true when they agree within 0.3 %. A step that would
+// leave the bracket goes halfway to its end instead, and one the float
+// cannot hold halves the bracket: the outlet cannot run past the humid
+// inlet, where the absolute end differences grow again, nor swing round
+// the balance for ever.
+bool relaxOutlet(Run& s, OutletBracket& b) {
     Record& r = s.r;
     const float q = ratio(r.TX, r.TY);
     struct Band {
@@ -653,21 +676,41 @@ bool relaxOutlet(Run& s) {
     };
     constexpr Band kLow[] = {{0.8f, 1.0f}, {0.9f, 0.5f}, {0.99f, 0.2f}, {0.997f, 0.1f}};
     constexpr Band kHigh[] = {{1.3f, 1.0f}, {1.1f, 0.5f}, {1.01f, 0.2f}, {1.003f, 0.1f}};
-    for (const Band& b : kLow) {
-        if (q < b.limit) {
+    const float TX = r.TX;
+    float next = TX;
+    for (const Band& band : kLow) {
+        if (q < band.limit) {
             const float lnTY = checkedLog(r.TY * r.TY * r.TY * r.TY, "TY^4");
-            r.TX += b.factor * checkedDiv(std::fabs(r.TY - r.TX), r.TY, "TY") * std::fabs(lnTY);
-            return false;
+            next = TX + band.factor * checkedDiv(std::fabs(r.TY - TX), r.TY, "TY") * std::fabs(lnTY);
+            break;
         }
     }
-    for (const Band& b : kHigh) {
-        if (q > b.limit) {
-            const float lnTX = checkedLog(r.TX * r.TX * r.TX * r.TX, "TX^4");
-            r.TX -= b.factor * checkedDiv(std::fabs(r.TX - r.TY), r.TX, "TX") * std::fabs(lnTX);
-            return false;
+    if (next == TX) {
+        for (const Band& band : kHigh) {
+            if (q > band.limit) {
+                const float lnTX = checkedLog(TX * TX * TX * TX, "TX^4");
+                next = TX - band.factor * checkedDiv(std::fabs(TX - r.TY), TX, "TX") * std::fabs(lnTX);
+                break;
+            }
         }
     }
-    return true;
+    if (q >= 0.997f && q <= 1.003f) return true;
+    if (!b.bounded) {
+        r.TX = next;
+        return false;
+    }
+    const bool rise = r.TY > TX;
+    if (TX > b.lo && TX < b.hi) (rise ? b.lo : b.hi) = TX;
+    float half = (TX + (rise ? b.hi : b.lo)) / 2.0f;
+    if (half == TX) {
+        // Closed to the float on a balance the coefficients moved: only the
+        // physical bounds remain.
+        b = sensibleOutletBounds(s);
+        half = (TX + (rise ? b.hi : b.lo)) / 2.0f;
+    }
+    if (!(next > b.lo && next < b.hi) || next == TX) next = half;
+    r.TX = next;
+    return false;
 }
 
 // Step 11 with one side humid: coefficients, the enhancement of the humid
@@ -709,6 +752,8 @@ void humidRating(Run& s) {
     r.TGM = r.Tti;
     r.TAM = r.Tsi;
     int outer = 0;
+    // The condensing outlet of the last repeat.
+    float previous = std::numeric_limits<float>::quiet_NaN();
     for (;;) {
         passLimit(outer, s.limits.humidOuter, T::kNoConvergence);
         ++r.passes.humidOuter;
@@ -721,6 +766,7 @@ void humidRating(Run& s) {
             r.Tto = r.TZ3;
         }
         s.lim6 = 0;
+        OutletBracket bracket = sensibleOutletBounds(s);
         for (;;) {
             humidPass(s, outer > 1);
             r.Qk = r.Q;  // the film term of the next pass's wall
@@ -728,7 +774,7 @@ void humidRating(Run& s) {
             ++r.passes.humidRelaxation;
             s.at(kHumidPhaseRow + 2, T::kHumidRatio, {ratio(r.TX, r.TY)});
             s.at(kHumidPhaseRow + 3, T::kHumidCounter, {static_cast<double>(s.lim6)});
-            if (relaxOutlet(s)) break;
+            if (relaxOutlet(s, bracket)) break;
         }
         s.lim6 = 0;
         s.lossRows();
@@ -739,7 +785,14 @@ void humidRating(Run& s) {
         // The condensing side evaluated the properties again: the actual
         // flows follow them.
         actualFlows(s);
-        if (std::fabs(r.TZ3 - estimate) < 0.01f) break;
+        // Settled within 0.01 K of the estimate. In the tubes the estimate
+        // is the last outlet raised by 0.01 K: an outlet that the repeat
+        // gives back to its last digit sits exactly that tolerance off it,
+        // where the float decides, and every further repeat would give it
+        // back again; it is settled too.
+        const bool standing = s.humidTube && r.TZ3 == previous;
+        if (std::fabs(r.TZ3 - estimate) < 0.01f || standing) break;
+        previous = r.TZ3;
         r.HsWet = r.Hs;
         r.HtWet = r.Ht;
         if (s.humidShell) {

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "calc/record.h"
+#include "platform/script/case_run.h"
+#include "support/drawn_cases.h"
 #include "support/sample_runs.h"
 
 namespace cfhx::testing {
@@ -98,6 +100,31 @@ TEST(HumidRating, EveryCaseEndsInASoundBalancedResult) {
         EXPECT_NEAR(double(r.Vsa) * r.Ds, c.shellFlow, 0.001 * c.shellFlow);
         const double tube = shell ? double(r.Vt) * r.Dt : double(r.Vta) * r.Dt;
         EXPECT_NEAR(tube, c.tubeFlow, 0.001 * c.tubeFlow);
+    }
+}
+
+// Drawn humid-tube bundles of the net that stopped: the sensible outlet
+// relaxed past the humid inlet and ran away (110867), swung round its
+// balance for ever (23758), or the condensing outlet's last step vanished
+// (63353), met a shell outlet pinched at the gas inlet (158381) or crawled
+// to its limit against a large shell flow (47515). Each reaches a result
+// between the inlets whose duty the shell gas carries.
+TEST(HumidRating, DrawnHumidTubeBundlesReachTheirBalance) {
+    const std::uint32_t kSeeds[] = {110867, 23758, 63353, 158381, 47515};
+    for (std::uint32_t seed : kSeeds) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const DrawnCase c = drawCase(Pair::HumidTubesGas, seed);
+        const CaseResult run = runCase(c.script({.number = 5}));
+        if (run.status != kCaseResult || !run.record) {
+            ADD_FAILURE() << "stopped: " << run.message;
+            continue;
+        }
+        const calc::Record& r = *run.record;
+        EXPECT_TRUE(r.Tso > r.Tsi && r.Tso < r.Tti) << "Tso " << r.Tso;
+        EXPECT_TRUE(r.Tto > r.Tsi && r.Tto < r.Tti) << "Tto " << r.Tto;
+        EXPECT_NEAR(r.QG / r.QK, 1.0, 0.01);
+        const double shell = double(r.Cs) * r.Ws * (r.Tso - r.Tsi);
+        EXPECT_NEAR(shell / r.Q, 1.0, 0.01) << "Cs·Ws·ΔTs " << shell << " Q " << r.Q;
     }
 }
 
