@@ -1,5 +1,6 @@
 #include "calc/mean_temperature.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/numeric_guard.h"
@@ -130,9 +131,25 @@ bool settleCorrectionFactor(float& FF, float Fthe) {
 bool CorrectionSearch::next(float& FF, float& Fthe) {
     const float miss = Fthe - FF;
     if (lastMiss_ != 0.0f && std::fabs(miss) > 0.5f * lastMiss_) bracketing_ = true;
+    const bool crawling = crawl_ == Crawl::Secant && bracketing_ && lastFF_ != FF && lastSigned_ != 0.0f &&
+                          (miss > 0.0f) == (lastSigned_ > 0.0f) && std::fabs(miss) < lastMiss_;
+    // The secant's step is held to ten of the last: two nearly equal misses
+    // would throw it far.
+    const float step = crawling ? -miss * (FF - lastFF_) / (miss - lastSigned_) : 0.0f;
+    const float reach = 10.0f * std::fabs(FF - lastFF_);
+    const float secant = FF + std::clamp(step, -reach, reach);
     lastMiss_ = std::fabs(miss);
+    lastSigned_ = miss;
+    lastFF_ = FF;
     (miss > 0.0f ? low_ : high_) = FF;
     const bool bracketed = bracketing_ && low_ != 0.0f && high_ != 0.0f;
+    if (crawling && !bracketed && secant > 0.0f && secant <= 1.0f) {
+        // Settled only where the factor gives itself back, not where a
+        // crawl's step fell below the tolerance.
+        if (std::fabs(secant - FF) < 0.002f && std::fabs(miss) < 0.002f) return settleCorrectionFactor(FF, Fthe);
+        FF = secant;
+        return false;
+    }
     if (!bracketed || std::fabs(miss) < 0.002f) return settleCorrectionFactor(FF, Fthe);
     if (std::fabs(high_ - low_) < 0.002f) {
         Fthe = FF;  // the factor the pass was made with

@@ -49,14 +49,26 @@ bool settleCorrectionFactor(float& FF, float Fthe);
 // FF halves the bracket between the last factors that asked for more and
 // for less, and a bracket narrower than the tolerance settles with Fthe
 // taken as the factor the last pass was made with.
+//
+// With `Crawl::Secant`, a miss that keeps its side and shrinks only slowly
+// (the factor the effectiveness gives moves almost with FF, as where the
+// shell flow is solved for) is followed by the secant through the last two
+// passes: the plain update would stop where its step fell below the
+// tolerance, far from the factor that gives itself back.
 class CorrectionSearch {
 public:
+    enum class Crawl { Plain, Secant };
+    CorrectionSearch() = default;
+    explicit CorrectionSearch(Crawl crawl) : crawl_(crawl) {}
+
     // True when settled; otherwise FF holds the factor of the next pass.
     bool next(float& FF, float& Fthe);
 
 private:
     float low_ = 0.0f, high_ = 0.0f;  // factors that gave a larger and a smaller Fthe
+    Crawl crawl_ = Crawl::Plain;
     float lastMiss_ = 0.0f;
+    float lastSigned_ = 0.0f, lastFF_ = 0.0f;  // the last pass's miss and factor
     bool bracketing_ = false;
 };
 

@@ -560,6 +560,55 @@ void sensibleRating(Run& s) {
     r.Qk = r.Q;
 }
 
+// #9's next tube outlet. The outlet K·A·ΔT gives (TY) falls as the assumed
+// outlet (TX) rises: a warmer tube outlet leaves a larger mean difference,
+// which takes more from the tube stream. So the answer lies between an
+// outlet whose TY lies above it and one whose TY lies below, and the two
+// inlets bound it from the start. Near a pinch TY falls steeply and the
+// mean of TX and TY swings from side to side without closing; where TY is
+// nearly flat in TX the mean only crawls. The mean is taken as it is until
+// the miss has twice failed to shrink by a quarter; after that TX halves
+// the bracket of the outlets tried. A pass carries the coefficients and
+// property temperatures of the one before it, so after a jump the same
+// outlet is tried once more and only that second pass places it in the
+// bracket (or settles the loop).
+class OutletSearch {
+public:
+    OutletSearch(float inletA, float inletB) : low_(std::min(inletA, inletB)), high_(std::max(inletA, inletB)) {}
+
+    // True when the pass just made may settle the loop.
+    bool counts() const { return !halving_ || repeated_; }
+    bool halving() const { return halving_; }
+    // No outlet apart from the bracket's ends is left to try.
+    bool closed() const { return std::nextafter(std::nextafter(low_, high_), high_) >= high_; }
+
+    // The outlet of the next pass after one at TX whose heat balance gave
+    // `balance`, held inside the inlets as `held`.
+    float next(float TX, float balance, float held) {
+        if (!halving_) {
+            const float miss = std::fabs(balance - TX);
+            if (miss > 0.75f * lastMiss_) ++failures_;
+            lastMiss_ = miss;
+            if (failures_ < 2) return (TX + held) / 2.0f;
+            halving_ = true;
+        }
+        if (!repeated_) {
+            repeated_ = true;
+            return TX;
+        }
+        if (TX > low_ && TX < high_) (balance > TX ? low_ : high_) = TX;
+        repeated_ = false;
+        return (low_ + high_) / 2.0f;
+    }
+
+private:
+    float low_, high_;  // tried outlets whose TY lay above and below them
+    float lastMiss_ = INFINITY;
+    int failures_ = 0;
+    bool halving_ = false;
+    bool repeated_ = false;  // the pass just made repeated its outlet
+};
+
 // Phase 3 (#9), one pass of the phase: the shell flow that carries the
 // tube's duty to the shell outlet given, at the correction factor FF.
 void shellFlowPhase(Run& s) {
@@ -570,6 +619,7 @@ void shellFlowPhase(Run& s) {
     r.TGM = (3.0f * r.Tti + r.Tsi) / 4.0f;
     r.TAM = (r.Tso + r.Tsi) / 2.0f;
     s.cnt9 = 0;
+    OutletSearch search(r.Tti, r.Tsi);
     for (;;) {
         actualFlows(s);
         const float tubeRate = r.Ct * r.Dt * r.Vta;
@@ -587,12 +637,12 @@ void shellFlowPhase(Run& s) {
         ratingCoefficients(s);
         r.Q = checkedFinite(r.Ai * r.KI * r.LMTD * r.FF, "Q");
         const float change = checkedDiv(r.Q, r.Ct * r.Dt * r.Vta, "Ct*Dt*Vta");
-        r.TY = s.hotShell() ? r.Tti + change : r.Tti - change;
+        const float balance = s.hotShell() ? r.Tti + change : r.Tti - change;
         // The tube outlet cannot pass the shell inlet: a pass whose K·A·ΔT
         // would put it there (the first guess lies outside the inlets when
         // the colder one is above 11.11 °C) holds it just inside.
         const float margin = 0.001f * std::fabs(r.Tti - r.Tsi);
-        r.TY = s.hotShell() ? std::min(r.TY, r.Tsi - margin) : std::max(r.TY, r.Tsi + margin);
+        r.TY = s.hotShell() ? std::min(balance, r.Tsi - margin) : std::max(balance, r.Tsi + margin);
         passLimit(s.cnt9, s.limits.phase3, T::kNoConvergence);
         ++r.passes.phase3;
         trace(s, kShellVelocityRow, counted(T::kPhase3Header, s.cnt9),
@@ -601,16 +651,23 @@ void shellFlowPhase(Run& s) {
         r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
         // Settled within 0.1 K, and within 0.2 % of the tube's own change:
         // water that warms by a few kelvin would otherwise carry a duty some
-        // per cent from K·A·ΔT.
-        const float settle = std::min(0.1f, 0.002f * std::fabs(r.Tti - r.TX));
-        if (std::fabs(r.TX - r.TY) < settle) break;
-        r.TX = (r.TX + r.TY) / 2.0f;
+        // per cent from K·A·ΔT. The shell flow follows from that duty, so
+        // the miss may not move the shell outlet it carries by 0.1 K either
+        // (a gas that cools by hundreds of kelvin against water that warms
+        // by tens). The balance itself must close: an outlet held at the
+        // inlet is not one K·A·ΔT gives.
+        const float tubeChange = std::fabs(r.Tti - r.TX);
+        const float shellChange = std::fabs(r.Tso - r.Tsi);
+        const float settle = std::min({0.1f, 0.002f * tubeChange, 0.1f * tubeChange / std::max(shellChange, 0.1f)});
+        if (search.counts() && std::fabs(r.TX - balance) < settle) break;
+        r.TX = search.next(r.TX, balance, r.TY);
+        if (search.closed()) stopCalculation(T::kNoConvergence);
         r.Tto = r.TX;
         r.TGM = (r.Tti + r.TX) / 2.0f;
         r.TAM = (r.Tsi + r.Tso) / 2.0f;
         s.lossRows();
         lossStepA(s.app, r, s.kind, Phase::Rating);
-        r.TX += 1e-05f;
+        if (!search.halving()) r.TX += 1e-05f;
         if (r.TX > 5000.0f) break;
     }
     s.cnt9 = 0;
@@ -635,7 +692,7 @@ void shellFlowRating(Run& s) {
         s.app.pause();
     }
     s.cnt10 = 0;
-    s.correction = {};
+    s.correction = CorrectionSearch(CorrectionSearch::Crawl::Secant);
     for (;;) {
         shellFlowPhase(s);
         if (!correctionApplies(r) || correctionFactor(s)) break;
