@@ -86,16 +86,120 @@ std::string formatField(double value, const MaskField& field) {
     return std::string(static_cast<size_t>(width) - t.size(), ' ') + t;
 }
 
-std::string freeNumber(double value) {
-    if (!std::isfinite(value)) return " ***";
-    if (value == 0.0) return " 0";  // -0 as well
-    char buf[64];
+namespace {
+
+constexpr std::string_view kNonFiniteFree = " ***";
+constexpr std::string_view kZeroFree = " 0";  // -0 as well
+constexpr std::string_view kFreePlace = "{}";
+
+// The digits of a finite, non-zero free number: at most 7 significant.
+size_t freeDigits(double value, char (&buf)[64]) {
     auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::general, 7);
-    std::string digits(buf, r.ptr);
+    return static_cast<size_t>(r.ptr - buf);
+}
+
+// A whole number below 10^7 prints all its digits.
+constexpr double kWholeDigitsBelow = 1e7;
+
+int decimalDigits(double whole) {
+    int n = 1;
+    for (double p = 10.0; p <= whole; p *= 10.0) ++n;
+    return n;
+}
+
+}  // namespace
+
+std::string freeNumber(double value) {
+    if (!std::isfinite(value)) return std::string(kNonFiniteFree);
+    if (value == 0.0) return std::string(kZeroFree);
+    char buf[64];
+    std::string digits(buf, freeDigits(value, buf));
     for (char& c : digits) {
         if (c == 'e') c = 'E';
     }
     return (value < 0.0 ? "-" : " ") + digits;
+}
+
+int freeNumberLength(double value) {
+    if (!std::isfinite(value)) return static_cast<int>(kNonFiniteFree.size());
+    if (value == 0.0) return static_cast<int>(kZeroFree.size());
+    const double a = std::fabs(value);
+    if (a < kWholeDigitsBelow && a == std::floor(a)) return 1 + decimalDigits(a);
+    char buf[64];
+    return 1 + static_cast<int>(freeDigits(value, buf));
+}
+
+std::string formatFree(std::string_view text, std::span<const double> values) {
+    std::string out;
+    out.reserve(text.size() + 8 * values.size());
+    auto next = values.begin();
+    size_t from = 0;
+    for (size_t at = text.find(kFreePlace); at != std::string_view::npos && next != values.end();
+         at = text.find(kFreePlace, from)) {
+        out += text.substr(from, at - from);
+        out += freeNumber(*next++);
+        from = at + kFreePlace.size();
+    }
+    out += text.substr(from);
+    for (; next != values.end(); ++next) out += freeNumber(*next);
+    return out;
+}
+
+double surelyFitsBelow(const MaskField& field, bool negative) {
+    // Integer positions left for the digits: a minus sign takes one.
+    const int room = field.intDigits - (negative ? 1 : 0);
+    // Below the bound the value rounded to the field's decimals has at most
+    // `room` integer digits (none without room, where the field drops the
+    // leading zero); the factor keeps a margin for the rounding of its
+    // shortest decimal form.
+    constexpr double kMargin = 0.9999;
+    const double step = std::pow(10.0, -field.decimals);
+    if (room > 0) return (std::pow(10.0, room) - step) * kMargin;
+    if (room == 0 && field.intDigits == 0) return (1.0 - step) * kMargin;
+    return 0.0;
+}
+
+int fieldLength(double value, const MaskField& field, double belowPositive, double belowNegative) {
+    if (std::isfinite(value) && std::fabs(value) < (value < 0.0 ? belowNegative : belowPositive)) return field.width();
+    return static_cast<int>(formatField(value, field).size());
+}
+
+namespace {
+
+// A field starts at "#", or at "." directly followed by "#"; returns its
+// end and fills `f`.
+bool fieldStarts(std::string_view format, size_t i) {
+    return format[i] == '#' || (format[i] == '.' && i + 1 < format.size() && format[i + 1] == '#');
+}
+size_t readField(std::string_view format, size_t i, MaskField& f) {
+    size_t j = i;
+    while (j < format.size()) {
+        if (format[j] == '#') {
+            (f.point ? f.decimals : f.intDigits)++;
+        } else if (format[j] == '.' && !f.point) {
+            f.point = true;
+        } else {
+            break;
+        }
+        ++j;
+    }
+    return j;
+}
+
+}  // namespace
+
+size_t maskFields(std::string_view format, std::span<MaskField> out) {
+    size_t n = 0;
+    for (size_t i = 0; i < format.size() && n < out.size();) {
+        if (!fieldStarts(format, i)) {
+            ++i;
+            continue;
+        }
+        MaskField f;
+        i = readField(format, i, f);
+        out[n++] = f;
+    }
+    return n;
 }
 
 std::string formatMasked(std::string_view format, std::span<const double> values) {
@@ -104,25 +208,12 @@ std::string formatMasked(std::string_view format, std::span<const double> values
     size_t next = 0;
     size_t i = 0;
     while (i < format.size()) {
-        // A field starts at "#", or at "." directly followed by "#".
-        bool starts = format[i] == '#' ||
-                      (format[i] == '.' && i + 1 < format.size() && format[i + 1] == '#');
-        if (!starts) {
+        if (!fieldStarts(format, i)) {
             out.push_back(format[i++]);
             continue;
         }
         MaskField f;
-        size_t j = i;
-        while (j < format.size()) {
-            if (format[j] == '#') {
-                (f.point ? f.decimals : f.intDigits)++;
-            } else if (format[j] == '.' && !f.point) {
-                f.point = true;
-            } else {
-                break;
-            }
-            ++j;
-        }
+        const size_t j = readField(format, i, f);
         if (next < values.size()) {
             out += formatField(values[next++], f);
         } else {

@@ -31,6 +31,22 @@ std::string formatField(double value, const MaskField& field);
 // zeros; exponent form ("1.5E+07", "2.5E-06") below 1e-4 and from 1e7 in
 // magnitude. A non-finite value prints as " ***".
 std::string freeNumber(double value);
+// Characters of freeNumber(value), without building it.
+int freeNumberLength(double value);
+
+// A text whose "{}" places take free numbers in order; values left over
+// follow the text: formatFree("Tdew={}(C)", {-5.5}) is "Tdew=-5.5(C)".
+std::string formatFree(std::string_view text, std::span<const double> values);
+
+// The fields of a mask format in order, at most out.size() of them; returns
+// how many it holds.
+size_t maskFields(std::string_view format, std::span<MaskField> out);
+// Magnitudes below this surely fit the field (it prints in its own width),
+// for a value of the given sign; 0 where none is sure.
+double surelyFitsBelow(const MaskField& field, bool negative);
+// Characters of formatField(value, field) (ASCII, so its columns too):
+// the field's width where |value| < below, else as formatted.
+int fieldLength(double value, const MaskField& field, double belowPositive, double belowNegative);
 
 // Fills the fields of `format` with `values` in order; fields without a
 // value keep their mask text.

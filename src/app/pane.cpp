@@ -4,6 +4,7 @@
 #include "app/text_width.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace cfhx {
 
@@ -11,6 +12,7 @@ Pane::Pane(size_t capacity) : capacity_(capacity < 1 ? 1 : capacity) {}
 
 void Pane::clear() {
     if (observer_) observer_->paneClearing(*this);
+    renderHeld();
     pageTop_ = endLine();
     cursor_ = pageTop_;
     changed();
@@ -22,6 +24,7 @@ std::string& Pane::row(uint64_t absolute) {
 }
 
 void Pane::trim() {
+    if (lines_.size() > capacity_) renderHeld();
     while (lines_.size() > capacity_) {
         lines_.pop_front();
         ++first_;
@@ -41,6 +44,7 @@ void Pane::wrote(uint64_t absolute, std::string_view text) {
 }
 
 void Pane::print(std::string_view text) {
+    renderHeld(cursor_);
     wrote(cursor_, text);
     std::string& r = row(cursor_);
     if (r.empty()) {
@@ -57,6 +61,7 @@ void Pane::printAt(int row_, int col, std::string_view text) {
     if (row_ < 1) row_ = 1;
     if (col < 1) col = 1;
     uint64_t target = pageTop_ + static_cast<uint64_t>(row_ - 1);
+    renderHeld(target);
     wrote(target, text);
     overwriteColumns(row(target), col - 1, text);
     cursor_ = target + 1;
@@ -72,8 +77,75 @@ void Pane::printMasked(std::string_view format, std::span<const double> values) 
     print(formatMasked(format, values));
 }
 
+void Pane::traceAt(int row_, int col, const TraceText& text, std::span<const double> values) {
+    if (values.size() > kHeldValues) {
+        printAt(row_, col, text.render(values));
+        return;
+    }
+    if (row_ < 1) row_ = 1;
+    if (col < 1) col = 1;
+    const uint64_t target = pageTop_ + static_cast<uint64_t>(row_ - 1);
+    row(target);
+    const TraceShape& shape = shapeOf(text);
+    Held w{.text = text, .col = col - 1, .width = shape.renderedColumns(text, values),
+           .count = static_cast<uint8_t>(values.size())};
+    std::copy(values.begin(), values.end(), w.values.begin());
+    const bool blank = shape.blank && !(text.fill == TraceText::Fill::Free && !values.empty());
+    if (!blank) {
+        written_ = target;
+        anyWritten_ = true;
+    }
+    auto found = std::find_if(held_.begin(), held_.end(), [&](const HeldRow& h) { return h.line == target; });
+    if (found == held_.end()) {
+        held_.push_back({.line = target, .writes = {}});
+        found = held_.end() - 1;
+    }
+    std::vector<Held>& writes = found->writes;
+    // A held write whose columns this one covers is never seen: what it
+    // left, and the blanks of a double-width character it cut, lie under
+    // this one or are cut alike by it, whatever was written in between.
+    std::erase_if(writes, [&w](const Held& o) { return w.col <= o.col && o.col + o.width <= w.col + w.width; });
+    writes.push_back(w);
+    if (writes.size() > kHeldPerRow) {
+        apply(writes.front(), lines_[target - first_]);
+        writes.erase(writes.begin());
+    }
+    cursor_ = target + 1;
+    trim();
+    changed();
+}
+
+void Pane::apply(const Held& h, std::string& text) const {
+    overwriteColumns(text, h.col, h.text.render(std::span<const double>(h.values.data(), h.count)));
+}
+
+void Pane::renderHeld(uint64_t absolute) {
+    auto found = std::find_if(held_.begin(), held_.end(), [&](const HeldRow& h) { return h.line == absolute; });
+    if (found == held_.end()) return;
+    if (absolute >= first_ && absolute < endLine()) {
+        for (const Held& h : found->writes) apply(h, lines_[absolute - first_]);
+    }
+    held_.erase(found);
+}
+
+void Pane::renderHeld() const {
+    for (const HeldRow& r : held_) {
+        if (r.line < first_ || r.line >= endLine()) continue;
+        for (const Held& h : r.writes) apply(h, lines_[r.line - first_]);
+    }
+    held_.clear();
+}
+
+const TraceShape& Pane::shapeOf(const TraceText& text) {
+    const auto key = reinterpret_cast<uintptr_t>(text.parts[0].data()) ^ reinterpret_cast<uintptr_t>(text.parts[1].data());
+    ShapeSlot& slot = shapes_[((key >> 3) ^ (key >> 11)) % kShapeSlots];
+    if (!slot.used || !slot.text.sameAs(text)) slot = {.used = true, .text = text, .shape = TraceShape::of(text)};
+    return slot.shape;
+}
+
 const std::string& Pane::line(uint64_t absolute) const {
     static const std::string empty;
+    if (!held_.empty()) renderHeld();
     if (absolute < first_ || absolute >= endLine()) return empty;
     return lines_[absolute - first_];
 }
@@ -81,6 +153,7 @@ const std::string& Pane::line(uint64_t absolute) const {
 size_t Pane::pageRows() const { return static_cast<size_t>(endLine() - pageTop_); }
 
 std::string Pane::pageText() const {
+    renderHeld();
     std::string out;
     for (uint64_t l = pageTop_; l < endLine(); ++l) {
         if (l > pageTop_) out += '\n';

@@ -4,12 +4,16 @@
 // left; columns are code-page-932 columns.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "app/trace_text.h"
 
 namespace cfhx {
 
@@ -36,6 +40,14 @@ public:
     // A formatted line: the numeric fields of `format` filled with `values`.
     void printMasked(std::string_view format, std::initializer_list<double> values);
     void printMasked(std::string_view format, std::span<const double> values);
+    // A trace write at a row and column of the page, as printAt: held as its
+    // texts and values and formatted when the row is read. A later write
+    // that covers it drops it unformatted, so a row rewritten on every pass
+    // of a loop costs a store per pass.
+    void traceAt(int row, int col, const TraceText& text, std::span<const double> values);
+    void traceAt(int row, int col, const TraceText& text, std::initializer_list<double> values = {}) {
+        traceAt(row, col, text, std::span<const double>(values.begin(), values.size()));
+    }
 
     // Absolute line numbers: lines [firstLine(), endLine()) are held.
     uint64_t firstLine() const { return first_; }
@@ -56,11 +68,40 @@ public:
     void setObserver(PaneObserver* observer) { observer_ = observer; }
 
 private:
+    static constexpr size_t kHeldValues = 6;   // more are formatted at once
+    static constexpr size_t kHeldPerRow = 8;   // the oldest is formatted beyond
+    static constexpr size_t kShapeSlots = 64;  // trace texts measured, by where they are stored
+
+    struct Held {
+        TraceText text;
+        int col = 0;    // from 0
+        int width = 0;  // columns of the rendered text
+        uint8_t count = 0;
+        std::array<double, kHeldValues> values{};
+    };
+    struct HeldRow {
+        uint64_t line = 0;
+        std::vector<Held> writes;  // in the order written
+    };
+    struct ShapeSlot {
+        bool used = false;
+        TraceText text;
+        TraceShape shape;
+    };
+
     std::string& row(uint64_t absolute);  // grows the scrollback to reach it
     void trim();
     void changed();
+    // Formats what is held: of one line before it is written directly, of
+    // all before a read.
+    void renderHeld(uint64_t absolute);
+    void renderHeld() const;
+    void apply(const Held& h, std::string& text) const;
+    const TraceShape& shapeOf(const TraceText& text);
 
-    std::deque<std::string> lines_;
+    mutable std::deque<std::string> lines_;
+    mutable std::vector<HeldRow> held_;
+    std::array<ShapeSlot, kShapeSlots> shapes_{};
     uint64_t first_ = 0;    // absolute number of lines_[0]
     uint64_t pageTop_ = 0;  // first line of the current page
     uint64_t cursor_ = 0;   // line the next print() writes

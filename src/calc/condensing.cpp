@@ -54,28 +54,36 @@ enum Screen { kLimitRow = 7, kRightColumn = 32, kBoxRow = 8, kRatioRow = 12, kDe
 
 void progressScreen(App& app, const Record& r, float TZ3, bool waterInTubes, const PassLimits& limits) {
     Pane& p = app.pane;
-    p.printAt(kLimitRow, kRightColumn, formatMasked(T::kLimitCounter, {r.LIMIT}));
-    if (r.LIMIT > limits.condensingWarning) p.printAt(4, 1, T::kLimitWarning);
-    if (r.LIMIT > limits.condensingClosing) p.printAt(5, 1, T::kLimitClosing);
-    p.printAt(kRatioRow, 0, T::kRatioHeader);
-    p.printAt(kRatioRow + 1, 0, line(T::kKc, r.Kc));
-    p.printAt(kRatioRow + 2, 0, line(T::kKx, r.Kx));
-    p.printAt(kRatioRow + 3, 0, formatMasked(T::kKcKx, {r.Kx != 0.0f ? r.Kc / r.Kx : 0.0f}));
+    // Written on every pass: held by the pane and formatted when seen.
+    auto text = [&p](int row, int col, std::string_view t) { p.traceAt(row, col, TraceText::text(t)); };
+    auto value = [&p](int row, int col, std::string_view label, double v) {
+        p.traceAt(row, col, TraceText::free(label), {v});
+    };
+    auto masked = [&p](int row, int col, std::string_view format, double v) {
+        p.traceAt(row, col, TraceText::mask(format), {v});
+    };
+    masked(kLimitRow, kRightColumn, T::kLimitCounter, r.LIMIT);
+    if (r.LIMIT > limits.condensingWarning) text(4, 1, T::kLimitWarning);
+    if (r.LIMIT > limits.condensingClosing) text(5, 1, T::kLimitClosing);
+    text(kRatioRow, 0, T::kRatioHeader);
+    value(kRatioRow + 1, 0, T::kKc, r.Kc);
+    value(kRatioRow + 2, 0, T::kKx, r.Kx);
+    masked(kRatioRow + 3, 0, T::kKcKx, r.Kx != 0.0f ? r.Kc / r.Kx : 0.0f);
     const std::string_view box[] = {T::kBoxTop, T::kBoxTitle, T::kBoxBottom, T::kExchanged};
     int row = kBoxRow;
-    for (std::string_view line : box) p.printAt(row++, kRightColumn, line);
-    p.printAt(row++, kRightColumn, line(T::kQG, r.QG));
-    p.printAt(row++, kRightColumn, line(T::kQK, r.QK));
-    p.printAt(row++, kRightColumn, formatMasked(T::kQGQK, {r.QK != 0.0f ? r.QG / r.QK : 0.0f}));
-    p.printAt(row++, kRightColumn, T::kRule);
-    p.printAt(row++, kRightColumn, T::kOutletTitle);
-    p.printAt(row++, kRightColumn, line(T::kTZ3, TZ3));
-    p.printAt(row++, kRightColumn, line(T::kTZ3X, r.TZ3X));
-    p.printAt(row++, kRightColumn, formatMasked(T::kTZ3Ratio, {r.TZ3X != 0.0f ? TZ3 / r.TZ3X : 0.0f}));
-    p.printAt(row, kRightColumn, T::kRule);
-    p.printAt(kDensityRow, 0, T::kDensityTitle);
-    p.printAt(kDensityRow + 1, 0, line(T::kShellDensity, r.Dns));
-    if (!waterInTubes) p.printAt(kDensityRow + 2, 0, line(T::kTubeDensity, r.Dn));
+    for (std::string_view line : box) text(row++, kRightColumn, line);
+    value(row++, kRightColumn, T::kQG, r.QG);
+    value(row++, kRightColumn, T::kQK, r.QK);
+    masked(row++, kRightColumn, T::kQGQK, r.QK != 0.0f ? r.QG / r.QK : 0.0f);
+    text(row++, kRightColumn, T::kRule);
+    text(row++, kRightColumn, T::kOutletTitle);
+    value(row++, kRightColumn, T::kTZ3, TZ3);
+    value(row++, kRightColumn, T::kTZ3X, r.TZ3X);
+    masked(row++, kRightColumn, T::kTZ3Ratio, r.TZ3X != 0.0f ? TZ3 / r.TZ3X : 0.0f);
+    text(row, kRightColumn, T::kRule);
+    text(kDensityRow, 0, T::kDensityTitle);
+    value(kDensityRow + 1, 0, T::kShellDensity, r.Dns);
+    if (!waterInTubes) value(kDensityRow + 2, 0, T::kTubeDensity, r.Dn);
 }
 
 }  // namespace

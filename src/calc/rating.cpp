@@ -47,8 +47,14 @@ enum Row {
     kHumidPhaseRow = 21,
 };
 
-std::string counted(std::string_view header, int n, std::string_view limit = {}) {
-    return line(std::string(header) + " {}" + std::string(limit), n);
+// A loop's header with its pass count: "header n" or "header n/limit".
+constexpr std::string_view kCountPlace = " {}";
+struct Counted {
+    TraceText text;
+    int n;
+};
+Counted counted(std::string_view header, int n, std::string_view limit = {}) {
+    return {.text = TraceText::free(header, kCountPlace, limit), .n = n};
 }
 float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
 
@@ -79,10 +85,14 @@ struct Run {
     bool finned() const { return kind != TubeKind::Bare; }
     // The shell gas is the hot stream.
     bool hotShell() const { return r.Tsi > r.Tti; }
+    // Trace rows, rewritten on every pass; the texts are the static tables.
     void at(int row, std::string_view format, std::initializer_list<double> values) {
-        pane().printAt(row, 1, formatMasked(format, values));
+        pane().traceAt(row, 1, TraceText::mask(format), values);
     }
-    void text(int row, std::string_view line) { pane().printAt(row, 1, line); }
+    void text(int row, std::string_view line) { pane().traceAt(row, 1, TraceText::text(line)); }
+    void free(int row, std::string_view text, std::initializer_list<double> values) {
+        pane().traceAt(row, 1, TraceText::free(text), values);
+    }
     // The loss lines start at a fixed row so that repeats overwrite them.
     void lossRows() { pane().printAt(kLossRow - 1, 1, ""); }
 };
@@ -91,11 +101,11 @@ struct Run {
 // then each masked line under it.
 struct TraceLine {
     std::string_view format;
-    std::vector<double> values;
+    std::initializer_list<double> values;
 };
-void trace(Run& s, int row, const std::string& header, std::initializer_list<TraceLine> lines) {
-    s.text(row, header);
-    for (const TraceLine& l : lines) s.pane().printAt(++row, 1, formatMasked(l.format, l.values));
+void trace(Run& s, int row, const Counted& header, std::initializer_list<TraceLine> lines) {
+    s.pane().traceAt(row, 1, header.text, {static_cast<double>(header.n)});
+    for (const TraceLine& l : lines) s.at(++row, l.format, l.values);
 }
 
 // A velocity loop's step: settled when the assumed and resulting velocities
@@ -470,7 +480,7 @@ void wetWall(Run& s) {
                                   "wall weights");
     const float Awet = s.finned() ? r.Aeff : r.Ai;
     r.Tw = Tint + checkedDiv(r.Qk * r.Dcf, Awet * r.KL, "wet area");
-    s.text(kHumidPhaseRow + 1, line(T::kWallTemperature, r.Tw));
+    s.free(kHumidPhaseRow + 1, T::kWallTemperature, {r.Tw});
     wetEnhancement(r, shell ? HumidSide::Shell : HumidSide::Tube, Tg, r.Tw, shell ? r.MS : r.MT);
 }
 
@@ -878,7 +888,7 @@ void vapourRating(Run& s) {
         r.Q = checkedFinite(r.Ai * r.KI * r.LMTD, "Q");
         const float rise = checkedDiv(r.Q, r.Ws * r.Cs, "Ws*Cs");
         r.TB = s.hotShell() ? r.Tsi - rise : r.Tsi + rise;
-        s.text(kShellVelocityRow, line(T::kVapourTrace, r.TB, r.Tso, r.Twav, r.Ht));
+        s.free(kShellVelocityRow, T::kVapourTrace, {r.TB, r.Tso, r.Twav, r.Ht});
         if (std::fabs(r.TB - r.Tso) < 0.01f) break;
         r.Tso = (r.TB + r.Tso) / 2.0f;
         passLimit(cnt, s.limits.vapour, T::kExcessArea);
@@ -974,7 +984,7 @@ void columnSearch(Run& s) {
         lastNh = r.Nh;
         lastMiss = miss;
         r.Nh = next;
-        s.text(kAimRow, line(T::kAimTrace, r.Tso, r.T44X, r.Nh));
+        s.free(kAimRow, T::kAimTrace, {r.Tso, r.T44X, r.Nh});
         passLimit(passes, s.limits.columnSearch, T::kNoConvergence);
     }
 }
