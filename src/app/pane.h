@@ -19,6 +19,9 @@ namespace cfhx {
 
 class Pane;
 
+// Told of every change, held trace writes too; reading a line formats what
+// is held, so an observer that reads only when it paints or shows the page
+// keeps the traces cheap.
 struct PaneObserver {
     virtual ~PaneObserver() = default;
     virtual void paneClearing(const Pane&) {}  // before the page is cleared
