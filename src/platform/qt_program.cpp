@@ -1,0 +1,76 @@
+#include "platform/qt_program.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+namespace cfhx {
+
+namespace {
+
+// The headless modes and the option of each that draws with Qt; null: none.
+struct HeadlessMode {
+    std::string_view command;
+    const char* qtOption;
+};
+constexpr HeadlessMode kHeadlessModes[] = {
+    {.command = "--script", .qtOption = "--out"},
+    {.command = "run", .qtOption = "--out"},
+    {.command = "sweep", .qtOption = "--plot"},
+    {.command = "props", .qtOption = nullptr},
+    {.command = "--help", .qtOption = nullptr},
+    {.command = "-h", .qtOption = nullptr},
+};
+
+}  // namespace
+
+bool needsQt(const std::vector<std::string_view>& args) {
+    if (args.empty()) return true;
+    for (const HeadlessMode& m : kHeadlessModes) {
+        if (args[0] != m.command) continue;
+        if (m.qtOption == nullptr) return false;
+        for (size_t i = 1; i < args.size(); ++i) {
+            if (args[i] == m.qtOption) return true;
+        }
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> qtProgramCandidates() {
+    std::vector<std::string> candidates;
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) candidates.push_back((self.parent_path() / CFHX_QT_PROGRAM_NAME).string());
+    candidates.emplace_back(CFHX_QT_PROGRAM_INSTALLED);
+    return candidates;
+}
+
+std::optional<std::string> findQtProgram(const std::vector<std::string>& candidates) {
+    for (const std::string& c : candidates) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(c, ec) && access(c.c_str(), X_OK) == 0) return c;
+    }
+    return std::nullopt;
+}
+
+int execQtProgram(char** argv, std::ostream& err) {
+    const std::vector<std::string> candidates = qtProgramCandidates();
+    const std::optional<std::string> program = findQtProgram(candidates);
+    if (!program) {
+        err << "cfhx: the windows, PDF sheets, hard copies and plots need " CFHX_QT_PROGRAM_NAME
+               ", which is not installed; looked for";
+        for (size_t i = 0; i < candidates.size(); ++i) err << (i == 0 ? " " : " and ") << candidates[i];
+        err << "\n";
+        return kQtProgramMissing;
+    }
+    execv(program->c_str(), argv);
+    err << "cfhx: cannot start " << *program << ": " << std::strerror(errno) << "\n";
+    return kQtProgramCannotRun;
+}
+
+}  // namespace cfhx
