@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -42,11 +43,21 @@ bool needsQt(const std::vector<std::string_view>& args) {
 }
 
 std::vector<std::string> qtProgramCandidates() {
-    std::vector<std::string> candidates;
+    namespace fs = std::filesystem;
+    std::vector<fs::path> paths;
     std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) candidates.push_back((self.parent_path() / CFHX_QT_PROGRAM_NAME).string());
-    candidates.emplace_back(CFHX_QT_PROGRAM_INSTALLED);
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        paths.push_back(self.parent_path() / CFHX_QT_PROGRAM_NAME);
+        paths.push_back((self.parent_path() / CFHX_QT_PROGRAM_FROM_BIN / CFHX_QT_PROGRAM_NAME).lexically_normal());
+    }
+    paths.emplace_back(CFHX_QT_PROGRAM_INSTALLED);
+    std::vector<std::string> candidates;
+    for (const fs::path& p : paths) {
+        if (std::find(candidates.begin(), candidates.end(), p.string()) == candidates.end()) {
+            candidates.push_back(p.string());
+        }
+    }
     return candidates;
 }
 
@@ -64,7 +75,9 @@ int execQtProgram(char** argv, std::ostream& err) {
     if (!program) {
         err << "cfhx: the windows, PDF sheets, hard copies and plots need " CFHX_QT_PROGRAM_NAME
                ", which is not installed; looked for";
-        for (size_t i = 0; i < candidates.size(); ++i) err << (i == 0 ? " " : " and ") << candidates[i];
+        for (size_t i = 0; i < candidates.size(); ++i) {
+            err << (i == 0 ? " " : i + 1 == candidates.size() ? " and " : ", ") << candidates[i];
+        }
         err << "\n";
         return kQtProgramMissing;
     }

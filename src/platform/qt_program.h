@@ -23,8 +23,9 @@ inline constexpr int kQtProgramMissing = 127;
 // cfhx-qt parses the same line again.
 bool needsQt(const std::vector<std::string_view>& args);
 
-// Where cfhx-qt is looked for, in order: beside the running program, then
-// where it is installed.
+// Where cfhx-qt is looked for, in order: beside the running program, in
+// the libexec folder of the install tree the program is in, then in the
+// one of the configured prefix.
 std::vector<std::string> qtProgramCandidates();
 
 // The first of `candidates` that can be run.

@@ -39,7 +39,7 @@ if [ "$status" = 0 ] && [ ! -s "$tmp/err" ]; then
   echo "qt_program: an installed cfhx-qt answered; the missing one is not checked"
 else
   check alone-missing 127 $status
-  contains alone-missing "need cfhx-qt, which is not installed; looked for $tmp/alone/cfhx-qt and" "$tmp/err"
+  contains alone-missing "need cfhx-qt, which is not installed; looked for $tmp/alone/cfhx-qt, " "$tmp/err"
   [ ! -s "$tmp/stdout" ] || { echo "FAIL alone-missing: output without cfhx-qt"; fail=1; }
 fi
 exit $fail
