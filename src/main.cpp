@@ -2,6 +2,10 @@
 // `run CASE` replays a saved case to its result and `props` prints property
 // values. Built without the windows (CFHX_GUI off)
 // only the headless modes are there.
+//
+// With the windows this file makes two programs: cfhx-qt (CFHX_WITH_GUI),
+// linked with Qt, and cfhx (CFHX_QT_PROGRAM), without it, which hands every
+// command line that needs Qt to cfhx-qt and runs the rest itself.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -14,6 +18,9 @@
 #include "platform/script/driver.h"
 #include "platform/script/run_command.h"
 #include "platform/script/sweep_command.h"
+#ifdef CFHX_QT_PROGRAM
+#include "platform/qt_program.h"
+#endif
 #ifdef CFHX_WITH_GUI
 #include "platform/qt/gui.h"
 #include "platform/qt/offscreen_renderer.h"
@@ -24,7 +31,7 @@ namespace {
 
 int usage() {
     std::cerr << "usage: "
-#ifdef CFHX_WITH_GUI
+#if defined(CFHX_WITH_GUI) || defined(CFHX_QT_PROGRAM)
                  "cfhx                       start the program\n"
                  "       "
 #endif
@@ -44,6 +51,9 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef CFHX_QT_PROGRAM
+    if (cfhx::needsQt({argv + 1, argv + argc})) return cfhx::execQtProgram(argv, std::cerr);
+#endif
     if (argc >= 2 && std::string_view(argv[1]) == "props") {
         std::vector<std::string> args(argv + 2, argv + argc);
         return cfhx::calc::runPropsCommand(args, std::cout, std::cerr);
