@@ -1,5 +1,6 @@
-// A parameter study of the gas/gas case: 100 tube lengths, on one worker
-// and on every core, so the speed-up over one core can be read.
+// Parameter studies of the gas/gas case: 100 tube lengths, and 100 lengths
+// by 10 shell flows, on one worker and on every core, so the speed-up over
+// one core can be read.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -24,26 +25,51 @@ std::vector<cfhx::SweepInput> tubeLengths() {
     return {in};
 }
 
-void BM_Sweep100GasGas(benchmark::State& state) {
-    const std::vector<cfhx::SweepInput> inputs = tubeLengths();
+// Shell gas flows 1000 to 5500 kg/h, step 500: 10 values.
+cfhx::SweepInput shellFlows() {
+    cfhx::SweepInput in{.screen = "FORM5", .control = "EDIT170", .values = {}};
+    for (int kg = 1000; kg <= 5500; kg += 500) in.values.push_back(std::to_string(kg));
+    return in;
+}
+
+void sweep(benchmark::State& state, const std::vector<cfhx::SweepInput>& inputs) {
     const std::vector<std::string> quantities = {"Q", "Tto", "Tso", "KI", "Ai", "Pt", "Ps"};
     const auto workers = static_cast<unsigned>(state.range(0));
+    size_t grid = 1;
+    for (const cfhx::SweepInput& in : inputs) grid *= in.values.size();
     for (auto _ : state) {
         const std::vector<cfhx::SweepRun> runs = cfhx::runSweep(kGasGas, inputs, quantities, workers);
+        if (runs.size() != grid) {
+            state.SkipWithError("the sweep left out runs of its grid");
+            return;
+        }
         for (const cfhx::SweepRun& r : runs) {
-            if (!r.ok) state.SkipWithError(r.status.c_str());
+            if (!r.ok) {
+                state.SkipWithError(r.status.c_str());
+                return;
+            }
         }
         benchmark::DoNotOptimize(runs.data());
     }
     state.counters["workers"] = workers;
-    state.counters["runs/s"] = benchmark::Counter(100.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["runs/s"] = benchmark::Counter(static_cast<double>(grid * state.iterations()), benchmark::Counter::kIsRate);
 }
+
+void BM_Sweep100GasGas(benchmark::State& state) { sweep(state, tubeLengths()); }
+void BM_Sweep1000GasGas(benchmark::State& state) {
+    std::vector<cfhx::SweepInput> inputs = tubeLengths();
+    inputs.push_back(shellFlows());
+    sweep(state, inputs);
+}
+
+const int kAllCores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
 BENCHMARK(BM_Sweep100GasGas)
     ->Arg(1)
-    ->Arg(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))
+    ->Arg(kAllCores)
     ->MeasureProcessCPUTime()  // CPU of every worker: equal totals mean the workers do not hold each other up
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep1000GasGas)->Arg(1)->Arg(kAllCores)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
