@@ -160,7 +160,27 @@ double surelyFitsBelow(const MaskField& field, bool negative) {
 }
 
 int fieldLength(double value, const MaskField& field, double belowPositive, double belowNegative) {
-    if (std::isfinite(value) && std::fabs(value) < (value < 0.0 ? belowNegative : belowPositive)) return field.width();
+    if (!std::isfinite(value)) return static_cast<int>(formatField(value, field).size());
+    const double a = std::fabs(value);
+    if (a < (value < 0.0 ? belowNegative : belowPositive)) return field.width();
+    // An overflowing field prints "%" and the rounded value: its length
+    // follows from the integer digits, where rounding to the field's
+    // decimals cannot carry them past a power of ten.
+    constexpr double kLargest = 1e15;  // beyond, the digits are counted by formatting
+    constexpr double kMargin = 1e-9;   // for the rounding of the shortest decimal form
+    if (a >= 1.0 && a < kLargest && field.decimals < 10) {
+        int digits = 1;
+        double next = 10.0;
+        while (next <= a) {
+            next *= 10.0;
+            ++digits;
+        }
+        const double half = 0.5 * std::pow(10.0, -field.decimals);
+        if ((a + half) * (1.0 + kMargin) < next) {
+            const int length = (value < 0.0 ? 1 : 0) + digits + (field.point ? 1 : 0) + field.decimals;
+            return length > field.width() ? 1 + length : field.width();
+        }
+    }
     return static_cast<int>(formatField(value, field).size());
 }
 

@@ -24,7 +24,8 @@ std::string& Pane::row(uint64_t absolute) {
 }
 
 void Pane::trim() {
-    if (lines_.size() > capacity_) renderHeld();
+    if (lines_.size() <= capacity_) return;
+    renderHeld();
     while (lines_.size() > capacity_) {
         lines_.pop_front();
         ++first_;
@@ -85,34 +86,42 @@ void Pane::traceAt(int row_, int col, const TraceText& text, std::span<const dou
     if (row_ < 1) row_ = 1;
     if (col < 1) col = 1;
     const uint64_t target = pageTop_ + static_cast<uint64_t>(row_ - 1);
-    row(target);
+    if (target >= endLine()) row(target);
     const TraceShape& shape = shapeOf(text);
-    Held w{.text = text, .col = col - 1, .width = shape.renderedColumns(text, values),
-           .count = static_cast<uint8_t>(values.size())};
-    std::copy(values.begin(), values.end(), w.values.begin());
-    const bool blank = shape.blank && !(text.fill == TraceText::Fill::Free && !values.empty());
-    if (!blank) {
+    const int from = col - 1;
+    const int width = shape.renderedColumns(text, values);
+    if (!shape.blank || (text.fill == TraceText::Fill::Free && !values.empty())) {
         written_ = target;
         anyWritten_ = true;
     }
-    auto found = std::find_if(held_.begin(), held_.end(), [&](const HeldRow& h) { return h.line == target; });
-    if (found == held_.end()) {
-        held_.push_back({.line = target, .writes = {}});
-        found = held_.end() - 1;
-    }
-    std::vector<Held>& writes = found->writes;
+    std::vector<Held>& writes = heldRow(target).writes;
     // A held write whose columns this one covers is never seen: what it
     // left, and the blanks of a double-width character it cut, lie under
     // this one or are cut alike by it, whatever was written in between.
-    std::erase_if(writes, [&w](const Held& o) { return w.col <= o.col && o.col + o.width <= w.col + w.width; });
-    writes.push_back(w);
-    if (writes.size() > kHeldPerRow) {
+    std::erase_if(writes, [&](const Held& o) { return from <= o.col && o.col + o.width <= from + width; });
+    if (writes.size() == kHeldPerRow) {
         apply(writes.front(), lines_[target - first_]);
         writes.erase(writes.begin());
     }
+    Held& w = writes.emplace_back();
+    w.text = text;
+    w.col = from;
+    w.width = width;
+    w.count = static_cast<uint8_t>(values.size());
+    std::copy(values.begin(), values.end(), w.values.begin());
     cursor_ = target + 1;
     trim();
     changed();
+}
+
+Pane::HeldRow& Pane::heldRow(uint64_t absolute) {
+    // Trace loops come back to the same few rows: try the last one first.
+    if (lastHeld_ < held_.size() && held_[lastHeld_].line == absolute) return held_[lastHeld_];
+    for (size_t i = 0; i < held_.size(); ++i) {
+        if (held_[i].line == absolute) return held_[lastHeld_ = i];
+    }
+    lastHeld_ = held_.size();
+    return held_.emplace_back(HeldRow{.line = absolute, .writes = {}});
 }
 
 void Pane::apply(const Held& h, std::string& text) const {

@@ -101,9 +101,11 @@ private:
     void renderHeld() const;
     void apply(const Held& h, std::string& text) const;
     const TraceShape& shapeOf(const TraceText& text);
+    HeldRow& heldRow(uint64_t absolute);  // found or added
 
     mutable std::deque<std::string> lines_;
     mutable std::vector<HeldRow> held_;
+    size_t lastHeld_ = 0;  // index in held_ of the row last written
     std::array<ShapeSlot, kShapeSlots> shapes_{};
     uint64_t first_ = 0;    // absolute number of lines_[0]
     uint64_t pageTop_ = 0;  // first line of the current page

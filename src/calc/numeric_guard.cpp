@@ -18,13 +18,11 @@ constexpr std::string_view kPrefix = "   @@@  計算不能のため終了しま�
 
 }  // namespace
 
-void stopCalculation(std::string_view message) { throw CalculationStop{std::string(message)}; }
-
-float checkedDiv(float numerator, float divisor, std::string_view name) {
-    if (divisor == 0.0f) stopFor(name, " = 0 (除数)");
-    if (!std::isfinite(divisor) || !std::isfinite(numerator)) stopFor(name, " (桁あふれ)");
-    return checkedFinite(numerator / divisor, name);
+void stopFor(std::string_view name, Fault fault) {
+    stopFor(name, fault == Fault::ZeroDivisor ? " = 0 (除数)" : " (桁あふれ)");
 }
+
+void stopCalculation(std::string_view message) { throw CalculationStop{std::string(message)}; }
 
 float checkedLog(float x, std::string_view name) {
     if (!(x > 0.0f) || !std::isfinite(x)) stopFor(name, " <= 0 (対数)");
@@ -49,9 +47,5 @@ float checkedPositive(float x, std::string_view name) {
 
 float checkedExp(float x, std::string_view name) { return checkedFinite(std::exp(x), name); }
 
-float checkedFinite(float x, std::string_view name) {
-    if (!std::isfinite(x)) stopFor(name, " (桁あふれ)");
-    return x;
-}
 
 }  // namespace cfhx::calc

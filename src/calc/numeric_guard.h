@@ -5,6 +5,7 @@
 // button shows it and takes the common return path.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -18,7 +19,20 @@ struct CalculationStop {
 
 [[noreturn]] void stopCalculation(std::string_view message);
 
-float checkedDiv(float numerator, float divisor, std::string_view name);
+// The stops of the guards below, out of the way of the passes that call them.
+enum class Fault { ZeroDivisor, Overflow };
+[[noreturn]] void stopFor(std::string_view name, Fault fault);
+
+// A result that overflowed on the way.
+inline float checkedFinite(float x, std::string_view name) {
+    if (!std::isfinite(x)) stopFor(name, Fault::Overflow);
+    return x;
+}
+inline float checkedDiv(float numerator, float divisor, std::string_view name) {
+    if (divisor == 0.0f) stopFor(name, Fault::ZeroDivisor);
+    if (!std::isfinite(divisor) || !std::isfinite(numerator)) stopFor(name, Fault::Overflow);
+    return checkedFinite(numerator / divisor, name);
+}
 float checkedLog(float x, std::string_view name);
 // base > 0, or base = 0 with a positive exponent.
 float checkedPow(float base, float exponent, std::string_view name);
@@ -26,7 +40,5 @@ float checkedSqrt(float x, std::string_view name);
 float checkedExp(float x, std::string_view name);
 // A divisor-like quantity that must be above zero.
 float checkedPositive(float x, std::string_view name);
-// A result that overflowed on the way.
-float checkedFinite(float x, std::string_view name);
 
 }  // namespace cfhx::calc

@@ -131,6 +131,12 @@ TEST(PaneTrace, LengthsWithoutFormattingAreTheFormattedLengths) {
         for (int i = 0; i < 20000; ++i) {
             double v = drawValue(rng);
             if (i % 2) v = std::nextafter(std::round(v * 100.0) / 100.0 + (i % 4 ? 0.005 : -0.05), 0.0);
+            // Just below and above where rounding carries into another digit.
+            if (i % 3 == 0) {
+                const double carry = std::pow(10.0, i % 9) - 0.5 * std::pow(10.0, -c.field.decimals);
+                v = std::nextafter(carry, i % 2 ? kInf : 0.0) * (i % 5 ? 1.0 : -1.0);
+                if (i % 7 == 0) v = static_cast<double>(static_cast<float>(v));
+            }
             ASSERT_EQ(fieldLength(v, c.field, pos, neg), static_cast<int>(formatField(v, c.field).size())) << v;
             ASSERT_EQ(freeNumberLength(v), static_cast<int>(freeNumber(v).size())) << v;
         }
