@@ -115,13 +115,12 @@ void Pane::traceAt(int row_, int col, const TraceText& text, std::span<const dou
 }
 
 Pane::HeldRow& Pane::heldRow(uint64_t absolute) {
-    // Trace loops come back to the same few rows: try the last one first.
-    if (lastHeld_ < held_.size() && held_[lastHeld_].line == absolute) return held_[lastHeld_];
-    for (size_t i = 0; i < held_.size(); ++i) {
-        if (held_[i].line == absolute) return held_[lastHeld_ = i];
-    }
-    lastHeld_ = held_.size();
-    return held_.emplace_back(HeldRow{.line = absolute, .writes = {}});
+    const auto at = static_cast<size_t>(absolute - pageTop_);
+    if (at < heldSlot_.size() && heldSlot_[at] != 0) return held_[heldSlot_[at] - 1];
+    if (at >= heldSlot_.size()) heldSlot_.resize(at + 1, 0);
+    held_.push_back({.line = absolute, .writes = {}});
+    heldSlot_[at] = static_cast<uint32_t>(held_.size());
+    return held_.back();
 }
 
 void Pane::apply(const Held& h, std::string& text) const {
@@ -129,12 +128,13 @@ void Pane::apply(const Held& h, std::string& text) const {
 }
 
 void Pane::renderHeld(uint64_t absolute) {
-    auto found = std::find_if(held_.begin(), held_.end(), [&](const HeldRow& h) { return h.line == absolute; });
-    if (found == held_.end()) return;
+    const auto at = static_cast<size_t>(absolute - pageTop_);
+    if (absolute < pageTop_ || at >= heldSlot_.size() || heldSlot_[at] == 0) return;
+    HeldRow& r = held_[heldSlot_[at] - 1];
     if (absolute >= first_ && absolute < endLine()) {
-        for (const Held& h : found->writes) apply(h, lines_[absolute - first_]);
+        for (const Held& h : r.writes) apply(h, lines_[absolute - first_]);
     }
-    held_.erase(found);
+    r.writes.clear();
 }
 
 void Pane::renderHeld() const {
@@ -143,11 +143,22 @@ void Pane::renderHeld() const {
         for (const Held& h : r.writes) apply(h, lines_[r.line - first_]);
     }
     held_.clear();
+    heldSlot_.clear();
 }
 
 const TraceShape& Pane::shapeOf(const TraceText& text) {
-    const auto key = reinterpret_cast<uintptr_t>(text.parts[0].data()) ^ reinterpret_cast<uintptr_t>(text.parts[1].data());
-    ShapeSlot& slot = shapes_[((key >> 3) ^ (key >> 11)) % kShapeSlots];
+    // Trace texts are static, so their shapes are shared by every pane of
+    // the thread, found by where the text is stored.
+    struct Slot {
+        bool used = false;
+        TraceText text;
+        TraceShape shape;
+    };
+    constexpr unsigned kSlotBits = 8;
+    thread_local std::array<Slot, size_t{1} << kSlotBits> slots{};
+    const uint64_t key = reinterpret_cast<uintptr_t>(text.parts[0].data()) ^
+                         (reinterpret_cast<uintptr_t>(text.parts[2].data()) << 1) ^ static_cast<uint64_t>(text.fill);
+    Slot& slot = slots[(key * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits)];
     if (!slot.used || !slot.text.sameAs(text)) slot = {.used = true, .text = text, .shape = TraceShape::of(text)};
     return slot.shape;
 }

@@ -73,7 +73,6 @@ public:
 private:
     static constexpr size_t kHeldValues = 6;   // more are formatted at once
     static constexpr size_t kHeldPerRow = 8;   // the oldest is formatted beyond
-    static constexpr size_t kShapeSlots = 64;  // trace texts measured, by where they are stored
 
     struct Held {
         TraceText text;
@@ -86,11 +85,6 @@ private:
         uint64_t line = 0;
         std::vector<Held> writes;  // in the order written
     };
-    struct ShapeSlot {
-        bool used = false;
-        TraceText text;
-        TraceShape shape;
-    };
 
     std::string& row(uint64_t absolute);  // grows the scrollback to reach it
     void trim();
@@ -100,13 +94,12 @@ private:
     void renderHeld(uint64_t absolute);
     void renderHeld() const;
     void apply(const Held& h, std::string& text) const;
-    const TraceShape& shapeOf(const TraceText& text);
+    static const TraceShape& shapeOf(const TraceText& text);
     HeldRow& heldRow(uint64_t absolute);  // found or added
 
     mutable std::deque<std::string> lines_;
     mutable std::vector<HeldRow> held_;
-    size_t lastHeld_ = 0;  // index in held_ of the row last written
-    std::array<ShapeSlot, kShapeSlots> shapes_{};
+    mutable std::vector<uint32_t> heldSlot_;  // per row of the page: 1 + its index in held_, 0 none
     uint64_t first_ = 0;    // absolute number of lines_[0]
     uint64_t pageTop_ = 0;  // first line of the current page
     uint64_t cursor_ = 0;   // line the next print() writes
