@@ -71,6 +71,21 @@ void Forms::reset() {
     }
 }
 
+void Forms::copyStateFrom(const Forms& other) {
+    if (&other == this) return;
+    for (int s = 0; s < static_cast<int>(screens_.size()); ++s) {
+        const Screen& from = other.screens_.at(s);
+        if (from.def != screens_[s].def) throw std::logic_error("forms of another catalogue");
+        for (int c = 0; c < static_cast<int>(from.controls.size()); ++c) {
+            const Control& control = from.controls[c];
+            setText(s, c, control.text);
+            setEnabled(s, c, control.enabled);
+            setVisible(s, c, control.visible);
+        }
+        setShown(s, from.shown);
+    }
+}
+
 void Forms::setText(int screen, int control, std::string_view text) {
     Control& c = screens_.at(screen).controls.at(control);
     if (c.text == text) return;

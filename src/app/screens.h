@@ -147,6 +147,9 @@ public:
 
     // Every screen hidden and every control as the catalogue has it.
     void reset();
+    // Every screen and control as in `other` (forms of the same catalogue);
+    // the observer hears of each one that changes.
+    void copyStateFrom(const Forms& other);
 
     void setText(int screen, int control, std::string_view text);
     void setEnabled(int screen, int control, bool on);
