@@ -73,16 +73,21 @@ void Forms::reset() {
 
 void Forms::copyStateFrom(const Forms& other) {
     if (&other == this) return;
-    for (int s = 0; s < static_cast<int>(screens_.size()); ++s) {
-        const Screen& from = other.screens_.at(s);
-        if (from.def != screens_[s].def) throw std::logic_error("forms of another catalogue");
-        for (int c = 0; c < static_cast<int>(from.controls.size()); ++c) {
-            const Control& control = from.controls[c];
-            setText(s, c, control.text);
-            setEnabled(s, c, control.enabled);
-            setVisible(s, c, control.visible);
+    if (other.screens_.size() != screens_.size()) throw std::logic_error("forms of another catalogue");
+    for (size_t s = 0; s < screens_.size(); ++s) {
+        Screen& to = screens_[s];
+        const Screen& from = other.screens_[s];
+        if (from.def != to.def) throw std::logic_error("forms of another catalogue");
+        for (size_t c = 0; c < to.controls.size(); ++c) {
+            Control& t = to.controls[c];
+            const Control& f = from.controls[c];
+            if (t.enabled == f.enabled && t.visible == f.visible && t.text == f.text) continue;
+            t.text = f.text;
+            t.enabled = f.enabled;
+            t.visible = f.visible;
+            if (observer_) observer_->controlChanged(static_cast<int>(s), static_cast<int>(c));
         }
-        setShown(s, from.shown);
+        setShown(static_cast<int>(s), from.shown);
     }
 }
 

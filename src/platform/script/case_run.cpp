@@ -1,12 +1,15 @@
 #include "platform/script/case_run.h"
 
 #include <exception>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "platform/script/driver.h"
+#include "report/display_mode.h"
+#include "report/results.h"
 
 namespace cfhx {
 namespace {
@@ -34,6 +37,7 @@ std::vector<FieldValue> filledFields(const App& app) {
 // typed in as the calculation starts, the end at its result or stop.
 struct CaseRunner::Hooks {
     CaseDetail detail = CaseDetail::Full;
+    std::optional<std::string> tableMode;  // a table to draw at the result
     const std::vector<FieldValue>* overrides = nullptr;
     CaseResult* result = nullptr;
     bool stopped = false;
@@ -56,6 +60,14 @@ struct CaseRunner::Hooks {
     void onResult(App& a) {
         result->record = *std::any_cast<calc::Record>(&a.lastResult);
         if (detail == CaseDetail::Full) result->resultPage = a.pane.pageText();
+        if (tableMode) {
+            // Drawn from a copy of the finished record, as from the saved result.
+            calc::Record r = *result->record;
+            const std::string_view mode =
+                tableMode->empty() ? report::displayMode(r.flags.LangUnitMode.view()).name : *tableMode;
+            report::showTable(a, r, mode);
+            result->tablePage = a.pane.pageText();
+        }
         throw EndProgram{};
     }
     void onStop(std::string_view message) {
@@ -100,15 +112,29 @@ struct CaseRunner::Hooks {
     }
 };
 
-CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date) {
+namespace {
+
+// The whole script from fresh screens.
+CaseResult playWhole(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date,
+                     CaseRunner::Hooks&& hooks) {
     CaseResult result;
-    CaseRunner::Hooks hooks;
     hooks.start(overrides, result);
     std::istringstream in(script);
     std::ostringstream out, err;
     const int status = runScript(in, out, err, hooks.options(date));
     hooks.finish(status, out.str(), err.str());
     return result;
+}
+
+}  // namespace
+
+CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date) {
+    return playWhole(script, overrides, date, CaseRunner::Hooks{});
+}
+
+CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date,
+                   const std::string& tableMode) {
+    return playWhole(script, overrides, date, CaseRunner::Hooks{.tableMode = tableMode});
 }
 
 PreparedCase::PreparedCase(std::string script, std::string date, CaseDetail detail)

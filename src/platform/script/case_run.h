@@ -35,6 +35,7 @@ struct CaseResult {
     std::optional<calc::Record> record;
     std::string message;     // why the calculation stopped
     std::string resultPage;  // the pane's page with the result table
+    std::string tablePage;   // the page with the table of the mode asked for
     std::string transcript;  // what the driver wrote
     std::string errors;      // what it wrote to standard error
     // The filled-in edit fields of the input screens as the calculation
@@ -53,6 +54,11 @@ inline constexpr int kCaseStopped = 4;
 // time a calculation starts.
 CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides = {},
                    const std::string& date = "");
+// The same, with the result's table of `tableMode` (a display mode; empty:
+// the record's own) drawn on the run's screens at the result, as a fresh
+// program would draw it for the record: `tablePage`.
+CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date,
+                   const std::string& tableMode);
 
 // How much of a run its caller reads.
 enum class CaseDetail {

@@ -427,7 +427,9 @@ private:
                 showPane();
                 *out_ << "=== the program has finished ===\n";
             }
-            throw EndProgram{};
+            // Inside a wait the procedures that wait are unwound; a line of
+            // the script's own ends its loop by `ended` alone.
+            if (depth_ > 0) throw EndProgram{};
         }
         return false;
     }
