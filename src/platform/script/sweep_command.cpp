@@ -27,6 +27,8 @@ namespace {
 
 // The quantities a sweep collects unless --y names others.
 constexpr std::string_view kDefaultQuantities[] = {"Q", "Tto", "Tso", "KI", "Ai", "Pt", "Ps"};
+// Progress updates of a long sweep on the terminal.
+constexpr size_t kProgressSteps = 200;
 // The quantity plotted when --plot comes without --y.
 constexpr std::string_view kDefaultPlotted = "Q";
 
@@ -426,8 +428,11 @@ int sweepCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return kSweepCannotRead;
     }
 
+    // At most kProgressSteps updates (each a write the workers wait on),
+    // the last run's always.
     const std::vector<SweepRun> runs = runSweep(caseText, a.inputs, a.quantities, 0, [&err](size_t done, size_t total) {
-        err << "\rsweep: " << done << "/" << total << std::flush;
+        const size_t step = std::max<size_t>(1, total / kProgressSteps);
+        if (done % step == 0 || done == total) err << "\rsweep: " << done << "/" << total << std::flush;
     });
     err << "\n";
 
