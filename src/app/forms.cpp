@@ -22,31 +22,42 @@ const std::vector<ScreenDef>& screenCatalogue() {
     return catalogue;
 }
 
-Forms::Forms() : Forms(screenCatalogue()) {}
+Forms::Index::Index(const std::vector<ScreenDef>& catalogue) {
+    controls.reserve(catalogue.size());
+    for (const ScreenDef& def : catalogue) {
+        screens.emplace(def.name, static_cast<int>(controls.size()));
+        std::unordered_map<std::string_view, int>& names = controls.emplace_back();
+        names.reserve(def.controls.size());
+        for (size_t c = 0; c < def.controls.size(); ++c) names.emplace(def.controls[c].name, static_cast<int>(c));
+    }
+}
 
-Forms::Forms(const std::vector<ScreenDef>& catalogue) {
+Forms::Forms() : Forms(screenCatalogue(), [] {
+    static const std::shared_ptr<const Index> index = std::make_shared<const Index>(screenCatalogue());
+    return index;
+}()) {}
+
+Forms::Forms(const std::vector<ScreenDef>& catalogue) : Forms(catalogue, std::make_shared<const Index>(catalogue)) {}
+
+Forms::Forms(const std::vector<ScreenDef>& catalogue, std::shared_ptr<const Index> index) : index_(std::move(index)) {
     screens_.reserve(catalogue.size());
     for (const ScreenDef& def : catalogue) {
         Screen s;
         s.def = &def;
         s.controls.reserve(def.controls.size());
-        for (const ControlDef& c : def.controls) {
-            s.index.emplace(c.name, static_cast<int>(s.controls.size()));
-            s.controls.push_back(Control{&c, c.text, c.enabled, c.visible});
-        }
-        index_.emplace(def.name, static_cast<int>(screens_.size()));
+        for (const ControlDef& c : def.controls) s.controls.push_back(Control{&c, c.text, c.enabled, c.visible});
         screens_.push_back(std::move(s));
     }
 }
 
 int Forms::screenId(std::string_view screen) const {
-    auto it = index_.find(screen);
-    return it == index_.end() ? -1 : it->second;
+    auto it = index_->screens.find(screen);
+    return it == index_->screens.end() ? -1 : it->second;
 }
 
 int Forms::controlId(int screen, std::string_view control) const {
     if (screen < 0 || screen >= static_cast<int>(screens_.size())) return -1;
-    const auto& idx = screens_[screen].index;
+    const auto& idx = index_->controls[static_cast<size_t>(screen)];
     auto it = idx.find(control);
     return it == idx.end() ? -1 : it->second;
 }

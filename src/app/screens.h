@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,7 +64,6 @@ struct Screen {
     const ScreenDef* def = nullptr;
     bool shown = false;
     std::vector<Control> controls;
-    std::unordered_map<std::string_view, int> index;
 };
 
 // Reads a field's text as a number: leading blanks (half- and full-width)
@@ -159,8 +159,17 @@ public:
     void setObserver(FormsObserver* observer) { observer_ = observer; }
 
 private:
+    // Screens and controls by name: read only, one per catalogue, shared
+    // by every Forms of the program's own catalogue.
+    struct Index {
+        std::unordered_map<std::string_view, int> screens;
+        std::vector<std::unordered_map<std::string_view, int>> controls;  // per screen
+        explicit Index(const std::vector<ScreenDef>& catalogue);
+    };
+    Forms(const std::vector<ScreenDef>& catalogue, std::shared_ptr<const Index> index);
+
     std::vector<Screen> screens_;
-    std::unordered_map<std::string_view, int> index_;
+    std::shared_ptr<const Index> index_;
     FormsObserver* observer_ = nullptr;
 };
 

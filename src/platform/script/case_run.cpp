@@ -41,6 +41,10 @@ struct CaseRunner::Hooks {
     const std::vector<FieldValue>* overrides = nullptr;
     CaseResult* result = nullptr;
     bool stopped = false;
+    // The streams of the runs, kept from run to run: a stream built costs
+    // locale reference counts that every worker shares.
+    std::ostringstream transcript, err;
+    std::ostream unread{nullptr};  // what nobody reads is not kept
 
     void start(const std::vector<FieldValue>& o, CaseResult& r) {
         overrides = &o;
@@ -154,7 +158,8 @@ PreparedCase::PreparedCase(std::string script, std::string date, CaseDetail deta
 PreparedCase::~PreparedCase() = default;
 
 CaseRunner::CaseRunner(const PreparedCase& prepared)
-    : case_(prepared), hooks_(std::make_unique<Hooks>(Hooks{.detail = prepared.detail_})) {
+    : case_(prepared), hooks_(std::make_unique<Hooks>()) {
+    hooks_->detail = prepared.detail_;
     if (case_.checkpoint_) resumer_ = std::make_unique<ScriptResumer>(*case_.checkpoint_, hooks_->options(case_.date_));
 }
 
@@ -162,19 +167,20 @@ CaseRunner::~CaseRunner() = default;
 
 CaseResult CaseRunner::run(const std::vector<FieldValue>& overrides) {
     CaseResult result;
-    hooks_->start(overrides, result);
+    Hooks& h = *hooks_;
+    h.start(overrides, result);
     const bool full = case_.detail_ == CaseDetail::Full;
-    std::ostringstream transcript, err;
-    std::ostream unread(nullptr);  // what nobody reads is not kept
-    std::ostream& out = full ? static_cast<std::ostream&>(transcript) : unread;
+    h.transcript.str(std::string());
+    h.err.str(std::string());
+    std::ostream& out = full ? static_cast<std::ostream&>(h.transcript) : h.unread;
     int status;
     if (resumer_) {
-        status = resumer_->run(out, err);
+        status = resumer_->run(out, h.err);
     } else {
         std::istringstream in(case_.script_);
-        status = runScript(in, out, err, hooks_->options(case_.date_));
+        status = runScript(in, out, h.err, h.options(case_.date_));
     }
-    hooks_->finish(status, full ? transcript.str() : std::string(), err.str());
+    h.finish(status, full ? h.transcript.str() : std::string(), h.err.str());
     return result;
 }
 
