@@ -1,5 +1,7 @@
 #include "app/screens.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 
 namespace cfhx {
@@ -22,13 +24,54 @@ const std::vector<ScreenDef>& screenCatalogue() {
     return catalogue;
 }
 
+namespace {
+
+// FNV-1a, its high half folded into the low bits the table indexes by.
+size_t nameHash(std::string_view name) {
+    uint64_t h = 14695981039346656037ull;
+    for (const char c : name) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
+    }
+    return static_cast<size_t>(h ^ (h >> 32));
+}
+
+constexpr size_t kFirstNameSlots = 16;
+
+}  // namespace
+
+size_t Forms::Names::slotOf(std::string_view name) const {
+    const size_t mask = slots_.size() - 1;
+    size_t at = nameHash(name) & mask;
+    while (slots_[at].id >= 0 && slots_[at].name != name) at = (at + 1) & mask;
+    return at;
+}
+
+void Forms::Names::add(std::string_view name, int id) {
+    if (2 * (used_ + 1) > slots_.size()) {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(std::max(kFirstNameSlots, 2 * old.size()), Slot{});
+        for (const Slot& s : old) {
+            if (s.id >= 0) slots_[slotOf(s.name)] = s;
+        }
+    }
+    Slot& slot = slots_[slotOf(name)];
+    if (slot.id >= 0) return;
+    slot = Slot{.name = name, .id = id};
+    ++used_;
+}
+
+int Forms::Names::find(std::string_view name) const {
+    if (slots_.empty()) return -1;
+    return slots_[slotOf(name)].id;
+}
+
 Forms::Index::Index(const std::vector<ScreenDef>& catalogue) {
     controls.reserve(catalogue.size());
     for (const ScreenDef& def : catalogue) {
-        screens.emplace(def.name, static_cast<int>(controls.size()));
-        std::unordered_map<std::string_view, int>& names = controls.emplace_back();
-        names.reserve(def.controls.size());
-        for (size_t c = 0; c < def.controls.size(); ++c) names.emplace(def.controls[c].name, static_cast<int>(c));
+        screens.add(def.name, static_cast<int>(controls.size()));
+        Names& names = controls.emplace_back();
+        for (size_t c = 0; c < def.controls.size(); ++c) names.add(def.controls[c].name, static_cast<int>(c));
     }
 }
 
@@ -50,16 +93,11 @@ Forms::Forms(const std::vector<ScreenDef>& catalogue, std::shared_ptr<const Inde
     }
 }
 
-int Forms::screenId(std::string_view screen) const {
-    auto it = index_->screens.find(screen);
-    return it == index_->screens.end() ? -1 : it->second;
-}
+int Forms::screenId(std::string_view screen) const { return index_->screens.find(screen); }
 
 int Forms::controlId(int screen, std::string_view control) const {
     if (screen < 0 || screen >= static_cast<int>(screens_.size())) return -1;
-    const auto& idx = index_->controls[static_cast<size_t>(screen)];
-    auto it = idx.find(control);
-    return it == idx.end() ? -1 : it->second;
+    return index_->controls[static_cast<size_t>(screen)].find(control);
 }
 
 // Unknown names are programming errors in a procedure, not user input.

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace cfhx {
@@ -161,9 +160,26 @@ public:
 private:
     // Screens and controls by name: read only, one per catalogue, shared
     // by every Forms of the program's own catalogue.
+    // Names to positions: open addressing in a table of a power of two
+    // slots, at most half of them used (the procedures look fields up by
+    // name all through a calculation).
+    class Names {
+    public:
+        void add(std::string_view name, int id);  // a name given twice keeps its first
+        int find(std::string_view name) const;    // -1 when unknown
+
+    private:
+        struct Slot {
+            std::string_view name;
+            int id = -1;
+        };
+        size_t slotOf(std::string_view name) const;
+        std::vector<Slot> slots_;
+        size_t used_ = 0;
+    };
     struct Index {
-        std::unordered_map<std::string_view, int> screens;
-        std::vector<std::unordered_map<std::string_view, int>> controls;  // per screen
+        Names screens;
+        std::vector<Names> controls;  // per screen
         explicit Index(const std::vector<ScreenDef>& catalogue);
     };
     Forms(const std::vector<ScreenDef>& catalogue, std::shared_ptr<const Index> index);
