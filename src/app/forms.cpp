@@ -1,6 +1,7 @@
 #include "app/screens.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <stdexcept>
 
@@ -37,6 +38,11 @@ size_t nameHash(std::string_view name) {
 }
 
 constexpr size_t kFirstNameSlots = 16;
+
+uint64_t newFormsId() {
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
 
 }  // namespace
 
@@ -82,7 +88,23 @@ Forms::Forms() : Forms(screenCatalogue(), [] {
 
 Forms::Forms(const std::vector<ScreenDef>& catalogue) : Forms(catalogue, std::make_shared<const Index>(catalogue)) {}
 
-Forms::Forms(const std::vector<ScreenDef>& catalogue, std::shared_ptr<const Index> index) : index_(std::move(index)) {
+Forms::Forms(const Forms& other)
+    : screens_(other.screens_), index_(other.index_), observer_(other.observer_), id_(newFormsId()),
+      changes_(other.changes_) {}
+
+Forms& Forms::operator=(const Forms& other) {
+    if (&other == this) return *this;
+    screens_ = other.screens_;
+    index_ = other.index_;
+    observer_ = other.observer_;
+    id_ = newFormsId();
+    changes_ = other.changes_;
+    copied_ = {};
+    return *this;
+}
+
+Forms::Forms(const std::vector<ScreenDef>& catalogue, std::shared_ptr<const Index> index)
+    : index_(std::move(index)), id_(newFormsId()) {
     screens_.reserve(catalogue.size());
     for (const ScreenDef& def : catalogue) {
         Screen s;
@@ -123,6 +145,9 @@ void Forms::reset() {
 void Forms::copyStateFrom(const Forms& other) {
     if (&other == this) return;
     if (other.screens_.size() != screens_.size()) throw std::logic_error("forms of another catalogue");
+    // Since the last copy from `other` a control differs only where one
+    // side changed it.
+    const bool again = copied_.from == other.id_;
     for (size_t s = 0; s < screens_.size(); ++s) {
         Screen& to = screens_[s];
         const Screen& from = other.screens_[s];
@@ -130,41 +155,49 @@ void Forms::copyStateFrom(const Forms& other) {
         for (size_t c = 0; c < to.controls.size(); ++c) {
             Control& t = to.controls[c];
             const Control& f = from.controls[c];
+            if (again && t.changed <= copied_.ownChanges && f.changed <= copied_.theirChanges) continue;
             if (t.enabled == f.enabled && t.visible == f.visible && t.text == f.text) continue;
             t.text = f.text;
             t.enabled = f.enabled;
             t.visible = f.visible;
-            if (observer_) observer_->controlChanged(static_cast<int>(s), static_cast<int>(c));
+            changed(t, static_cast<int>(s), static_cast<int>(c));
         }
         setShown(static_cast<int>(s), from.shown);
     }
+    copied_ = {.from = other.id_, .theirChanges = other.changes_, .ownChanges = changes_};
+}
+
+void Forms::changed(Control& c, int screen, int control) {
+    c.changed = ++changes_;
+    if (observer_) observer_->controlChanged(screen, control);
 }
 
 void Forms::setText(int screen, int control, std::string_view text) {
     Control& c = screens_.at(screen).controls.at(control);
     if (c.text == text) return;
     c.text.assign(text);
-    if (observer_) observer_->controlChanged(screen, control);
+    changed(c, screen, control);
 }
 
 void Forms::setEnabled(int screen, int control, bool on) {
     Control& c = screens_.at(screen).controls.at(control);
     if (c.enabled == on) return;
     c.enabled = on;
-    if (observer_) observer_->controlChanged(screen, control);
+    changed(c, screen, control);
 }
 
 void Forms::setVisible(int screen, int control, bool on) {
     Control& c = screens_.at(screen).controls.at(control);
     if (c.visible == on) return;
     c.visible = on;
-    if (observer_) observer_->controlChanged(screen, control);
+    changed(c, screen, control);
 }
 
 void Forms::setShown(int screen, bool on) {
     Screen& s = screens_.at(screen);
     if (s.shown == on) return;
     s.shown = on;
+    ++changes_;
     if (observer_) observer_->screenShownChanged(screen);
 }
 

@@ -2,6 +2,7 @@
 // (the live state every event procedure reads and writes).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -57,6 +58,7 @@ struct Control {
     std::string text;
     bool enabled = true;
     bool visible = true;
+    uint64_t changed = 0;  // the forms' count of changes when it last changed
 };
 
 struct Screen {
@@ -134,6 +136,9 @@ class Forms {
 public:
     Forms();
     explicit Forms(const std::vector<ScreenDef>& catalogue);
+    // A copy is forms of its own: nothing is known of what it was copied from.
+    Forms(const Forms& other);
+    Forms& operator=(const Forms& other);
 
     ScreenRef operator[](std::string_view screen);
     ScreenRef screen(int id) { return ScreenRef(*this, id); }
@@ -147,7 +152,8 @@ public:
     // Every screen hidden and every control as the catalogue has it.
     void reset();
     // Every screen and control as in `other` (forms of the same catalogue);
-    // the observer hears of each one that changes.
+    // the observer hears of each one that changes. Copying again from the
+    // same forms looks only at the controls either side changed since.
     void copyStateFrom(const Forms& other);
 
     void setText(int screen, int control, std::string_view text);
@@ -158,8 +164,6 @@ public:
     void setObserver(FormsObserver* observer) { observer_ = observer; }
 
 private:
-    // Screens and controls by name: read only, one per catalogue, shared
-    // by every Forms of the program's own catalogue.
     // Names to positions: open addressing in a table of a power of two
     // slots, at most half of them used (the procedures look fields up by
     // name all through a calculation).
@@ -177,6 +181,8 @@ private:
         std::vector<Slot> slots_;
         size_t used_ = 0;
     };
+    // Screens and controls by name: read only, one per catalogue, shared
+    // by every Forms of the program's own catalogue.
     struct Index {
         Names screens;
         std::vector<Names> controls;  // per screen
@@ -184,9 +190,19 @@ private:
     };
     Forms(const std::vector<ScreenDef>& catalogue, std::shared_ptr<const Index> index);
 
+    void changed(Control& c, int screen, int control);
+
     std::vector<Screen> screens_;
     std::shared_ptr<const Index> index_;
     FormsObserver* observer_ = nullptr;
+    uint64_t id_;           // unique to these forms
+    uint64_t changes_ = 0;  // every change counts one
+    // The forms last copied from and both counts of changes then.
+    struct Copied {
+        uint64_t from = 0;
+        uint64_t theirChanges = 0;
+        uint64_t ownChanges = 0;
+    } copied_;
 };
 
 // Enables or disables the controls prefix+from ... prefix+to ("BUTTON", 1, 4).

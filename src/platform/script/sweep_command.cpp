@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <latch>
 #include <limits>
 #include <mutex>
 #include <optional>
@@ -131,13 +132,16 @@ std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<Sw
     // The screens are filled in once, up to the calculate button; each
     // worker plays the runs on from there on a program state of its own.
     // The workers share the prepared case (read only), the next index and
-    // the progress count.
-    const PreparedCase prepared(caseText, "", CaseDetail::Results);
+    // the progress count. They are started while the case is prepared.
+    std::optional<PreparedCase> prepared;
+    std::latch ready(1);
     std::atomic<size_t> next{0};
     std::mutex progressMutex;
     size_t done = 0;
     auto work = [&] {
-        CaseRunner runner(prepared);
+        ready.wait();
+        if (!prepared) return;
+        CaseRunner runner(*prepared);
         for (size_t i; (i = next.fetch_add(1)) < total;) {
             runs[i] = runOne(runner, inputs, quantities, i);
             std::lock_guard lock(progressMutex);
@@ -147,6 +151,14 @@ std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<Sw
     };
     std::vector<std::thread> pool;
     for (unsigned w = 1; w < workers; ++w) pool.emplace_back(work);
+    try {
+        prepared.emplace(caseText, "", CaseDetail::Results);
+    } catch (...) {
+        ready.count_down();
+        for (std::thread& t : pool) t.join();
+        throw;
+    }
+    ready.count_down();
     work();
     for (std::thread& t : pool) t.join();
     return runs;
