@@ -23,6 +23,13 @@ using Procedure = void (*)(App&);
 struct App {
     explicit App(Platform& p) : platform(p) {}
 
+    // Takes over where `other` (a program with the same screens and
+    // procedures) has got to: the screens, the pane, the recording and the
+    // shared values below. The platform, the procedures, the hooks,
+    // paneUnread and the screens' observer stay; the pane comes with the observer of `other`'s,
+    // so whoever mirrors it sets it again.
+    void copyStateFrom(const App& other);
+
     Forms forms;
     Pane pane;
     Platform& platform;
@@ -31,6 +38,9 @@ struct App {
     std::string UnitFlag;  // UnitFlag::Si or UnitFlag::Old
     bool ended = false;    // the program has been asked to end
     bool calculating = false;  // inside the calculate button, up to its result
+    // Nobody reads the pane (a run of a parameter study): a result settles
+    // the record's table values but its table is not printed.
+    bool paneUnread = false;
     // The record of the last calculation that reached its result (a
     // calc::Record), kept for the result output and the menu.
     std::any lastResult;

@@ -5,6 +5,16 @@
 
 namespace cfhx {
 
+void App::copyStateFrom(const App& other) {
+    forms.copyStateFrom(other.forms);
+    pane = other.pane;
+    recorder = other.recorder;
+    UnitFlag = other.UnitFlag;
+    ended = other.ended;
+    calculating = other.calculating;
+    lastResult = other.lastResult;
+}
+
 void registerProcedure(App& app, std::string_view screen, std::string_view control, Procedure proc) {
     std::string key(screen);
     key += '.';

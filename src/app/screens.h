@@ -2,11 +2,12 @@
 // (the live state every event procedure reads and writes).
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace cfhx {
@@ -57,13 +58,13 @@ struct Control {
     std::string text;
     bool enabled = true;
     bool visible = true;
+    uint64_t changed = 0;  // the forms' count of changes when it last changed
 };
 
 struct Screen {
     const ScreenDef* def = nullptr;
     bool shown = false;
     std::vector<Control> controls;
-    std::unordered_map<std::string_view, int> index;
 };
 
 // Reads a field's text as a number: leading blanks (half- and full-width)
@@ -135,6 +136,9 @@ class Forms {
 public:
     Forms();
     explicit Forms(const std::vector<ScreenDef>& catalogue);
+    // A copy is forms of its own: nothing is known of what it was copied from.
+    Forms(const Forms& other);
+    Forms& operator=(const Forms& other);
 
     ScreenRef operator[](std::string_view screen);
     ScreenRef screen(int id) { return ScreenRef(*this, id); }
@@ -147,6 +151,10 @@ public:
 
     // Every screen hidden and every control as the catalogue has it.
     void reset();
+    // Every screen and control as in `other` (forms of the same catalogue);
+    // the observer hears of each one that changes. Copying again from the
+    // same forms looks only at the controls either side changed since.
+    void copyStateFrom(const Forms& other);
 
     void setText(int screen, int control, std::string_view text);
     void setEnabled(int screen, int control, bool on);
@@ -156,9 +164,45 @@ public:
     void setObserver(FormsObserver* observer) { observer_ = observer; }
 
 private:
+    // Names to positions: open addressing in a table of a power of two
+    // slots, at most half of them used (the procedures look fields up by
+    // name all through a calculation).
+    class Names {
+    public:
+        void add(std::string_view name, int id);  // a name given twice keeps its first
+        int find(std::string_view name) const;    // -1 when unknown
+
+    private:
+        struct Slot {
+            std::string_view name;
+            int id = -1;
+        };
+        size_t slotOf(std::string_view name) const;
+        std::vector<Slot> slots_;
+        size_t used_ = 0;
+    };
+    // Screens and controls by name: read only, one per catalogue, shared
+    // by every Forms of the program's own catalogue.
+    struct Index {
+        Names screens;
+        std::vector<Names> controls;  // per screen
+        explicit Index(const std::vector<ScreenDef>& catalogue);
+    };
+    Forms(const std::vector<ScreenDef>& catalogue, std::shared_ptr<const Index> index);
+
+    void changed(Control& c, int screen, int control);
+
     std::vector<Screen> screens_;
-    std::unordered_map<std::string_view, int> index_;
+    std::shared_ptr<const Index> index_;
     FormsObserver* observer_ = nullptr;
+    uint64_t id_;           // unique to these forms
+    uint64_t changes_ = 0;  // every change counts one
+    // The forms last copied from and both counts of changes then.
+    struct Copied {
+        uint64_t from = 0;
+        uint64_t theirChanges = 0;
+        uint64_t ownChanges = 0;
+    } copied_;
 };
 
 // Enables or disables the controls prefix+from ... prefix+to ("BUTTON", 1, 4).

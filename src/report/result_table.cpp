@@ -210,8 +210,9 @@ void showTable(App& app, Record& r, std::string_view mode) {
     const Case c = caseOf(r);
     if (!c.typedIn) latentMeans(r, c);
     settleTableValues(r, c);
-    const Record shown = calc::resultIn(r, m.si);
     app.pane.clear();
+    if (app.paneUnread) return;  // the record is settled; the page would go unread
+    const Record shown = calc::resultIn(r, m.si);
     printEmptyLines(app.pane, show.premise.blankLines);
     printPremise(app, shown, c, show.premise, m.si);
     printRows(app.pane, show.rows, shown, c, m.si);

@@ -23,7 +23,8 @@ void presentResult(App& app, calc::Record& r);
 // block (with the main screen's composition/property panel in the Japanese
 // modes), then every row whose condition holds. Also stores the
 // temperature efficiencies, the bare-tube KO and, for a latent side, the
-// mean temperatures the premise block shows.
+// mean temperatures the premise block shows. With App::paneUnread it
+// stores those and clears the page, and prints nothing.
 void showTable(App& app, calc::Record& r, std::string_view mode);
 
 // Fills and shows FORM2 beside the table of `mode` ("J", "JSI", "E",

@@ -2,6 +2,7 @@
 // record, the page that shows it, or the message it stopped with.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,7 @@ struct CaseResult {
     std::optional<calc::Record> record;
     std::string message;     // why the calculation stopped
     std::string resultPage;  // the pane's page with the result table
+    std::string tablePage;   // the page with the table of the mode asked for
     std::string transcript;  // what the driver wrote
     std::string errors;      // what it wrote to standard error
     // The filled-in edit fields of the input screens as the calculation
@@ -52,5 +54,63 @@ inline constexpr int kCaseStopped = 4;
 // time a calculation starts.
 CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides = {},
                    const std::string& date = "");
+// The same, with the result's table of `tableMode` (a display mode; empty:
+// the record's own) drawn on the run's screens at the result, as a fresh
+// program would draw it for the record: `tablePage`.
+CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date,
+                   const std::string& tableMode);
+
+// How much of a run its caller reads.
+enum class CaseDetail {
+    Full,     // everything runCase gives
+    Results,  // status, record, message and errors; the pane is not kept
+              // nor the result table printed, no transcript, no inputs
+};
+
+class ScriptCheckpoint;
+class ScriptResumer;
+
+// A case prepared once for runs that differ only in the fields typed in as
+// the calculation starts (a parameter study): its screens are filled in up
+// to the line that starts the calculation, and each run plays on from
+// there. A case whose calculation never starts is played whole each run.
+class PreparedCase {
+public:
+    explicit PreparedCase(std::string script, std::string date = "", CaseDetail detail = CaseDetail::Full);
+    ~PreparedCase();
+    PreparedCase(const PreparedCase&) = delete;
+    PreparedCase& operator=(const PreparedCase&) = delete;
+
+    // True when the runs play on from the calculation's line.
+    bool prepared() const { return checkpoint_ != nullptr; }
+
+private:
+    friend class CaseRunner;
+    std::string script_;
+    std::string date_;
+    CaseDetail detail_;
+    std::unique_ptr<const ScriptCheckpoint> checkpoint_;
+};
+
+// Runs a prepared case, one run after another, on one program state kept
+// between the runs (one per thread; the case outlives it).
+class CaseRunner {
+public:
+    explicit CaseRunner(const PreparedCase& prepared);
+    ~CaseRunner();
+    CaseRunner(const CaseRunner&) = delete;
+    CaseRunner& operator=(const CaseRunner&) = delete;
+
+    // runCase(script, overrides, date) of the prepared case, as much of it
+    // as its detail asks for.
+    CaseResult run(const std::vector<FieldValue>& overrides);
+
+    struct Hooks;
+
+private:
+    const PreparedCase& case_;
+    std::unique_ptr<Hooks> hooks_;
+    std::unique_ptr<ScriptResumer> resumer_;
+};
 
 }  // namespace cfhx

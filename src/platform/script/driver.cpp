@@ -5,9 +5,12 @@
 #include <deque>
 #include <filesystem>
 #include <istream>
+#include <memory>
+#include <sstream>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/app.h"
 #include "app/control_flow.h"
@@ -30,35 +33,130 @@ std::string_view waitName(Wait w) {
     return "nothing";
 }
 
+constexpr uint64_t kNothingTouched = UINT64_MAX;
+
+// The first word of a script line.
+std::string_view verbOf(std::string_view raw) {
+    const std::string_view line = trimLeft(trimRight(raw));
+    return line.substr(0, line.find_first_of(" \t"));
+}
+
+// Answers nothing: a program state held only to be copied.
+struct HeldPlatform final : Platform {
+    std::string readLine() override { throw EndProgram{}; }
+    void pause() override { throw EndProgram{}; }
+    bool askYesNo(std::string_view, std::string_view) override { throw EndProgram{}; }
+    std::string today() override { return systemDate(); }
+    void printSheet(const SheetPages&, PrintRoute) override {}
+    void hardCopy(HardCopy) override {}
+};
+
+// Where a run is in its script and what of the pane it has shown.
+struct DriverState {
+    size_t nextIndex = 0;  // of the held lines, when the script is held
+    int lineNo = 0;
+    int status = kScriptDone;
+    int prints = 0;
+    int hardCopies = 0;
+    bool paneDirty = false;
+    bool pageShown = false;                  // some of the current page is in the transcript
+    uint64_t shownTop = 0;                   // pane line of shown[0]
+    std::deque<std::string> shown;           // the page as last printed
+    uint64_t firstTouched = kNothingTouched;  // first pane line written since
+};
+
+}  // namespace
+
+struct ScriptCheckpoint::Held {
+    std::vector<std::string> lines;  // the script
+    DriverState state;               // before the line
+    std::string transcript;          // written before the line
+    HeldPlatform platform;
+    App app{platform};
+    bool found = false;              // a calculation starts in the line
+    int heldLine = 0;                // the line `state` and `app` are held before
+};
+
 class ScriptDriver final : public Platform, public PaneObserver {
 public:
-    ScriptDriver(std::istream& in, std::ostream& out, std::ostream& err, const ScriptOptions& options)
-        : in_(in), out_(out), err_(err), options_(options), app_(*this) {
-        app_.pane.setObserver(this);
+    explicit ScriptDriver(const ScriptOptions& options) : options_(options), app_(*this) {
+        if (options_.transcript) app_.pane.setObserver(this);
         registerProcedures(app_);
         if (options_.install) options_.install(app_);
         if (options_.renderer && !options_.outDir.empty()) options_.renderer->attach(app_);
     }
 
-    int run() {
+    // The whole script from `in`.
+    int run(std::istream& in, std::ostream& out, std::ostream& err) {
+        in_ = &in;
+        out_ = &out;
+        err_ = &err;
         startUp(app_);
+        return playOn();
+    }
+
+    // The held script up to the top-level line in which the first
+    // calculation starts, the state before that line kept in `held`.
+    void prepare(ScriptCheckpoint::Held& held, std::ostringstream& out, std::ostream& err) {
+        lines_ = &held.lines;
+        out_ = &out;
+        preparedOut_ = &out;
+        err_ = &err;
+        preparing_ = &held;
+        app_.beforeCalculation = [this](App&) {
+            preparing_->found = preparing_->heldLine == topLine_;
+            throw EndProgram{};
+        };
+        startUp(app_);
+        playOn();
+    }
+
+    // The held script on from the checkpoint, the program as it was there.
+    int resume(const ScriptCheckpoint::Held& held, std::ostream& out, std::ostream& err) {
+        lines_ = &held.lines;
+        out_ = &out;
+        err_ = &err;
+        depth_ = 0;
+        app_.copyStateFrom(held.app);
+        app_.pane.setObserver(options_.transcript ? this : nullptr);
+        s_ = held.state;
+        if (options_.transcript) *out_ << held.transcript;
+        return playOn();
+    }
+
+private:
+    int playOn() {
         while (!app_.ended) {
             std::string line;
             if (!nextLine(line)) break;
+            topLine_ = s_.lineNo;
+            if (preparing_ && verbOf(line) == "click") hold(*preparing_);
             try {
                 if (execute(line, Wait::None)) {
                     throw BadLine{"the program is not waiting for an answer"};
                 }
             } catch (const BadLine& bad) {
-                fail(kScriptBadLine, "line " + std::to_string(lineNo_) + ": " + bad.message);
+                fail(kScriptBadLine, "line " + std::to_string(s_.lineNo) + ": " + bad.message);
             } catch (const EndProgram&) {
                 app_.ended = true;
             }
         }
         showPane();
-        out_ << (status_ == kScriptDone ? "=== end of script ===\n" : "=== script stopped ===\n");
-        return status_;
+        *out_ << (s_.status == kScriptDone ? "=== end of script ===\n" : "=== script stopped ===\n");
+        return s_.status;
     }
+
+    // The state before the line just read.
+    void hold(ScriptCheckpoint::Held& held) {
+        held.state = s_;
+        --held.state.lineNo;
+        if (held.state.nextIndex > 0) --held.state.nextIndex;
+        held.heldLine = s_.lineNo;
+        held.app.copyStateFrom(app_);
+        if (options_.transcript) held.transcript = preparedOut_->str();
+    }
+
+public:
 
     // Platform
     std::string readLine() override {
@@ -81,32 +179,32 @@ public:
     std::string today() override { return options_.date.empty() ? systemDate() : options_.date; }
 
     void printSheet(const SheetPages& pages, PrintRoute route) override {
-        const int n = ++prints_;
+        const int n = ++s_.prints;
         showPane();
-        out_ << "=== print " << n << ": calculation sheet, " << pages.size() << " pages, "
+        *out_ << "=== print " << n << ": calculation sheet, " << pages.size() << " pages, "
              << (route == PrintRoute::Driver ? "print driver" : "raw printer stream") << " ===\n";
         if (options_.outDir.empty()) return;
         const SheetFiles files =
             writeSheetFiles(pages, route, options_.outDir, "sheet-" + std::to_string(n), options_.renderer);
-        if (files.noRenderer) out_ << "=== no PDF: this program was built without the windows ===\n";
+        if (files.noRenderer) *out_ << "=== no PDF: this program was built without the windows ===\n";
         if (!files.failedFile.empty()) cannotWrite(files.failedFile, files.error);
         std::string written;
         for (const std::string& name : files.written) written += " " + name;
-        if (!written.empty()) out_ << "=== wrote" << written << " ===\n";
+        if (!written.empty()) *out_ << "=== wrote" << written << " ===\n";
     }
 
     void hardCopy(HardCopy window) override {
-        const int n = ++hardCopies_;
+        const int n = ++s_.hardCopies;
         showPane();
-        out_ << "=== hard copy " << n << ": "
+        *out_ << "=== hard copy " << n << ": "
              << (window == HardCopy::PaneWindow ? "result table window" : "result summary screen") << " ===\n";
         if (options_.outDir.empty()) return;
         const std::string name = "hardcopy-" + std::to_string(n) + ".png";
         std::string error;
         if (!options_.renderer) {
-            out_ << "=== no image: this program was built without the windows ===\n";
+            *out_ << "=== no image: this program was built without the windows ===\n";
         } else if (options_.renderer->writeHardCopy(window, outPath(name), error)) {
-            out_ << "=== wrote " << name << " ===\n";
+            *out_ << "=== wrote " << name << " ===\n";
         } else {
             cannotWrite(name, error);
         }
@@ -115,13 +213,13 @@ public:
     // PaneObserver
     void paneClearing(const Pane&) override {
         showPane();
-        pageShown_ = false;  // the next page is shown whole
-        shown_.clear();
+        s_.pageShown = false;  // the next page is shown whole
+        s_.shown.clear();
     }
     void paneChanged(const Pane& pane) override {
-        paneDirty_ = true;
+        s_.paneDirty = true;
         // Every write leaves the cursor below the row it wrote.
-        if (pane.cursorLine() > 0) firstTouched_ = std::min(firstTouched_, pane.cursorLine() - 1);
+        if (pane.cursorLine() > 0) s_.firstTouched = std::min(s_.firstTouched, pane.cursorLine() - 1);
     }
 
 private:
@@ -138,23 +236,26 @@ private:
     // False at the end of the script, or when it cannot be read further
     // (that ends the run with kScriptCannotRead).
     bool nextLine(std::string& line) {
-        if (!std::getline(in_, line)) {
-            if (in_.bad() || !in_.eof()) {
-                fail(kScriptCannotRead, "cannot read the script after line " + std::to_string(lineNo_));
+        if (lines_) {
+            if (s_.nextIndex >= lines_->size()) return false;
+            line = (*lines_)[s_.nextIndex++];
+        } else if (!std::getline(*in_, line)) {
+            if (in_->bad() || !in_->eof()) {
+                fail(kScriptCannotRead, "cannot read the script after line " + std::to_string(s_.lineNo));
             }
             return false;
         }
-        ++lineNo_;
+        ++s_.lineNo;
         // An editor's UTF-8 byte-order mark before the first action.
         constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-        if (lineNo_ == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+        if (s_.lineNo == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
         return true;
     }
 
     void fail(int status, const std::string& message) {
-        if (status_ == kScriptDone) {
-            status_ = status;
-            err_ << "cfhx: " << message << "\n";
+        if (s_.status == kScriptDone) {
+            s_.status = status;
+            *err_ << "cfhx: " << message << "\n";
         }
         app_.ended = true;
     }
@@ -164,33 +265,33 @@ private:
     // the bottom ("=== pane, rows A-B ===", page rows counted from 1). Each
     // wait then costs the rows it added, not the whole page again.
     void showPane() {
-        if (!paneDirty_) return;
-        paneDirty_ = false;
+        if (!s_.paneDirty || !options_.transcript) return;
+        s_.paneDirty = false;
         const Pane& pane = app_.pane;
         if (pane.pageRows() == 0) return;
-        if (!pageShown_) {
+        if (!s_.pageShown) {
             showWholePage();
             return;
         }
         // Rows trimmed from the scrollback are no longer held: not compared.
-        while (!shown_.empty() && shownTop_ < pane.firstLine()) {
-            shown_.pop_front();
-            ++shownTop_;
+        while (!s_.shown.empty() && s_.shownTop < pane.firstLine()) {
+            s_.shown.pop_front();
+            ++s_.shownTop;
         }
         // Rows above the first one written since are as shown: not compared
         // either, so a wait costs the rows it touched, not the whole page.
         const uint64_t top = pane.pageTop();
         const uint64_t end = pane.endLine();
-        const uint64_t shownEnd = shownTop_ + shown_.size();
-        uint64_t from = std::max({top, shownTop_, std::min(firstTouched_, shownEnd)});
-        firstTouched_ = kNothingTouched;
-        while (from < shownEnd && from < end && pane.line(from) == shown_[from - shownTop_]) ++from;
+        const uint64_t shownEnd = s_.shownTop + s_.shown.size();
+        uint64_t from = std::max({top, s_.shownTop, std::min(s_.firstTouched, shownEnd)});
+        s_.firstTouched = kNothingTouched;
+        while (from < shownEnd && from < end && pane.line(from) == s_.shown[from - s_.shownTop]) ++from;
         if (from >= end) return;  // nothing new on the page
-        out_ << "=== pane, " << rowRange(from - top + 1, end - top) << " ===\n";
-        shown_.resize(from - shownTop_);
+        *out_ << "=== pane, " << rowRange(from - top + 1, end - top) << " ===\n";
+        s_.shown.resize(from - s_.shownTop);
         for (uint64_t l = from; l < end; ++l) {
-            out_ << pane.line(l) << "\n";
-            shown_.push_back(pane.line(l));
+            *out_ << pane.line(l) << "\n";
+            s_.shown.push_back(pane.line(l));
         }
     }
 
@@ -201,25 +302,26 @@ private:
 
     // Prints the page whole and keeps it, to compare the next showing with.
     void showWholePage() {
+        if (!options_.transcript) return;
         const Pane& pane = app_.pane;
-        out_ << "=== pane ===\n" << pane.pageText() << "\n";
-        paneDirty_ = false;
-        pageShown_ = true;
-        firstTouched_ = kNothingTouched;
-        shownTop_ = pane.pageTop();
-        shown_.clear();
-        for (uint64_t l = shownTop_; l < pane.endLine(); ++l) shown_.push_back(pane.line(l));
+        *out_ << "=== pane ===\n" << pane.pageText() << "\n";
+        s_.paneDirty = false;
+        s_.pageShown = true;
+        s_.firstTouched = kNothingTouched;
+        s_.shownTop = pane.pageTop();
+        s_.shown.clear();
+        for (uint64_t l = s_.shownTop; l < pane.endLine(); ++l) s_.shown.push_back(pane.line(l));
     }
 
     // Goes on reading actions until one answers the wait.
     void wait(Wait kind, const std::string& marker) {
         if (app_.ended) throw EndProgram{};
         if (depth_ >= kMaxNestedWaits) {
-            fail(kScriptBadLine, "line " + std::to_string(lineNo_) + ": too many waits inside one another");
+            fail(kScriptBadLine, "line " + std::to_string(s_.lineNo) + ": too many waits inside one another");
             throw EndProgram{};
         }
         showPane();
-        out_ << marker << "\n";
+        *out_ << marker << "\n";
         ++depth_;
         struct Depth {
             int& d;
@@ -235,7 +337,7 @@ private:
             try {
                 if (execute(line, kind)) return;
             } catch (const BadLine& bad) {
-                fail(kScriptBadLine, "line " + std::to_string(lineNo_) + ": " + bad.message);
+                fail(kScriptBadLine, "line " + std::to_string(s_.lineNo) + ": " + bad.message);
             }
         }
         throw EndProgram{};
@@ -259,7 +361,7 @@ private:
             return false;
         }
         if (verb == "close") {
-            out_ << "=== main window closed ===\n";
+            *out_ << "=== main window closed ===\n";
             app_.ended = true;
             throw EndProgram{};
         }
@@ -277,7 +379,7 @@ private:
                           ", but the program waits for " + std::string(waitName(waiting))};
         }
         answer_ = answers == Wait::Read ? argumentText(rest) : std::string(verb);
-        out_ << "> " << answer_ << "\n";
+        *out_ << "> " << answer_ << "\n";
         return true;
     }
 
@@ -314,18 +416,20 @@ private:
         }
         std::string why = unreachable(t);
         if (!why.empty()) {
-            out_ << "=== click " << name << " ignored (" << why << ") ===\n";
+            *out_ << "=== click " << name << " ignored (" << why << ") ===\n";
             return false;
         }
         size_t dot = name.find('.');
         click(app_, name.substr(0, dot), name.substr(dot + 1));
         if (app_.ended) {
             // Ended by the program itself: its finish was confirmed.
-            if (status_ == kScriptDone) {
+            if (s_.status == kScriptDone) {
                 showPane();
-                out_ << "=== the program has finished ===\n";
+                *out_ << "=== the program has finished ===\n";
             }
-            throw EndProgram{};
+            // Inside a wait the procedures that wait are unwound; a line of
+            // the script's own ends its loop by `ended` alone.
+            if (depth_ > 0) throw EndProgram{};
         }
         return false;
     }
@@ -340,7 +444,7 @@ private:
         }
         std::string why = unreachable(t);
         if (!why.empty()) {
-            out_ << "=== set " << name << " ignored (" << why << ") ===\n";
+            *out_ << "=== set " << name << " ignored (" << why << ") ===\n";
             return false;
         }
         app_.forms.setText(t.screen, t.control, text);
@@ -351,7 +455,7 @@ private:
     bool showAction(std::string_view rest) {
         std::string_view name = trimRight(rest);
         Target t = target(name);
-        out_ << name << " \"" << app_.forms.at(t.screen, t.control).text << "\"\n";
+        *out_ << name << " \"" << app_.forms.at(t.screen, t.control).text << "\"\n";
         return false;
     }
 
@@ -360,42 +464,56 @@ private:
         int s = app_.forms.screenId(name);
         if (s < 0) throw BadLine{"unknown screen \"" + std::string(name) + "\""};
         const Screen& screen = app_.forms.at(s);
-        out_ << "=== dump " << name << (screen.shown ? " (shown)" : " (not shown)") << " ===\n";
+        *out_ << "=== dump " << name << (screen.shown ? " (shown)" : " (not shown)") << " ===\n";
         for (const Control& c : screen.controls) {
             std::string n = c.def->name;
             n.resize(std::max<size_t>(n.size(), 10), ' ');
             std::string k(kindName(c.def->kind));
             k.resize(7, ' ');
-            out_ << n << ' ' << k << ' ' << (c.enabled ? "enabled " : "disabled") << ' '
+            *out_ << n << ' ' << k << ' ' << (c.enabled ? "enabled " : "disabled") << ' '
                  << (c.visible ? "visible" : "hidden ") << " \"" << c.text << "\"\n";
         }
         return false;
     }
 
-    std::istream& in_;
-    std::ostream& out_;
-    std::ostream& err_;
+    std::istream* in_ = nullptr;
+    const std::vector<std::string>* lines_ = nullptr;  // the script held, instead of in_
+    std::ostream* out_ = nullptr;
+    std::ostream* err_ = nullptr;
     ScriptOptions options_;
     App app_;
-    int lineNo_ = 0;
+    DriverState s_;
     int depth_ = 0;
-    int status_ = kScriptDone;
-    int prints_ = 0;
-    int hardCopies_ = 0;
-    bool paneDirty_ = false;
-    static constexpr uint64_t kNothingTouched = UINT64_MAX;
-    bool pageShown_ = false;         // some of the current page is in the transcript
-    uint64_t shownTop_ = 0;          // pane line of shown_[0]
-    std::deque<std::string> shown_;  // the page as last printed
-    uint64_t firstTouched_ = kNothingTouched;  // first pane line written since
+    int topLine_ = 0;  // the top-level line being played
     std::string answer_;
+    ScriptCheckpoint::Held* preparing_ = nullptr;
+    std::ostringstream* preparedOut_ = nullptr;
 };
 
-}  // namespace
-
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options) {
-    ScriptDriver driver(script, out, err, options);
-    return driver.run();
+    ScriptDriver driver(options);
+    return driver.run(script, out, err);
 }
+
+ScriptCheckpoint::ScriptCheckpoint(std::unique_ptr<Held> held) : held_(std::move(held)) {}
+ScriptCheckpoint::~ScriptCheckpoint() = default;
+int ScriptCheckpoint::line() const { return held_->heldLine; }
+
+std::unique_ptr<const ScriptCheckpoint> prepareScript(std::string_view script, const ScriptOptions& options) {
+    auto held = std::make_unique<ScriptCheckpoint::Held>();
+    // The lines as runScript reads them from a stream.
+    std::istringstream in{std::string(script)};
+    for (std::string line; std::getline(in, line);) held->lines.push_back(std::move(line));
+    std::ostringstream out, err;
+    ScriptDriver(options).prepare(*held, out, err);
+    if (!held->found) return nullptr;
+    return std::make_unique<const ScriptCheckpoint>(std::move(held));
+}
+
+ScriptResumer::ScriptResumer(const ScriptCheckpoint& checkpoint, const ScriptOptions& options)
+    : checkpoint_(checkpoint), driver_(std::make_unique<ScriptDriver>(options)) {}
+ScriptResumer::~ScriptResumer() = default;
+
+int ScriptResumer::run(std::ostream& out, std::ostream& err) { return driver_->resume(checkpoint_.held(), out, err); }
 
 }  // namespace cfhx

@@ -8,10 +8,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "app/app.h"
-#include "app/control_flow.h"
 #include "report/display_mode.h"
-#include "report/results.h"
 #include "report/sheet.h"
 #include "platform/script/case_run.h"
 #include "platform/script/result_json.h"
@@ -78,27 +75,6 @@ bool readCase(const std::string& file, std::string& text, std::ostream& err) {
     return true;
 }
 
-// A platform that only dates the table: drawing a finished result waits for nothing.
-struct TablePlatform final : Platform {
-    explicit TablePlatform(std::string d) : date(std::move(d)) {}
-    std::string readLine() override { throw EndProgram{}; }
-    void pause() override { throw EndProgram{}; }
-    bool askYesNo(std::string_view, std::string_view) override { throw EndProgram{}; }
-    std::string today() override { return date; }
-    void printSheet(const SheetPages&, PrintRoute) override {}
-    void hardCopy(HardCopy) override {}
-    std::string date;
-};
-
-// The page the pane shows with the table of `mode`.
-std::string tablePage(const calc::Record& record, std::string_view mode, const std::string& date) {
-    TablePlatform platform(date);
-    App app(platform);
-    calc::Record r = record;
-    report::showTable(app, r, mode);
-    return app.pane.pageText();
-}
-
 // sheet.prn and, where the windows can draw it, sheet.pdf into `dir`.
 bool writeSheet(const calc::Record& r, std::string_view mode, const std::string& date, const std::string& dir,
                 const RendererFactory& makeRenderer, std::ostream& err) {
@@ -139,14 +115,15 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!readCase(o.file, text, err)) return kScriptCannotRead;
     if (o.date.empty()) o.date = systemDate();
 
-    const CaseResult result = runCase(text, {}, o.date);
+    // The table is drawn on the run's own screens at its result.
+    const CaseResult result = runCase(text, {}, o.date, o.mode);
     int status = result.status;
     std::string message;
     if (o.mode.empty()) {
         o.mode = result.record ? report::displayMode(result.record->flags.LangUnitMode.view()).name : Lang::J;
     }
     if (result.record) {
-        out << tablePage(*result.record, o.mode, o.date) << "\n";
+        out << result.tablePage << "\n";
         if (!o.outDir.empty() && !writeSheet(*result.record, o.mode, o.date, o.outDir, makeRenderer, err)) {
             status = kScriptCannotWrite;
         }

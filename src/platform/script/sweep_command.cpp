@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <latch>
 #include <limits>
 #include <mutex>
 #include <optional>
@@ -27,6 +28,8 @@ namespace {
 
 // The quantities a sweep collects unless --y names others.
 constexpr std::string_view kDefaultQuantities[] = {"Q", "Tto", "Tso", "KI", "Ai", "Pt", "Ps"};
+// Progress updates of a long sweep on the terminal.
+constexpr size_t kProgressSteps = 200;
 // The quantity plotted when --plot comes without --y.
 constexpr std::string_view kDefaultPlotted = "Q";
 
@@ -72,7 +75,7 @@ std::vector<size_t> gridIndices(const std::vector<SweepInput>& inputs, size_t ru
     return at;
 }
 
-SweepRun runOne(const std::string& caseText, const std::vector<SweepInput>& inputs,
+SweepRun runOne(CaseRunner& runner, const std::vector<SweepInput>& inputs,
                 const std::vector<std::string>& quantities, size_t index) {
     SweepRun run;
     std::vector<FieldValue> overrides;
@@ -86,17 +89,16 @@ SweepRun runOne(const std::string& caseText, const std::vector<SweepInput>& inpu
     run.values.assign(quantities.size(), std::numeric_limits<double>::quiet_NaN());
     run.units.assign(quantities.size(), "");
     try {
-        const CaseResult r = runCase(caseText, overrides);
+        const CaseResult r = runner.run(overrides);
         run.status = statusOf(r);
         run.ok = r.status == kCaseResult && r.record.has_value();
         if (!run.ok) return run;
-        for (const TableQuantity& q : tableQuantities(*r.record)) {
-            const auto found = std::find(quantities.begin(), quantities.end(), q.name);
-            if (found == quantities.end()) continue;
-            const size_t k = static_cast<size_t>(found - quantities.begin());
-            run.cells[k] = q.text;
-            run.values[k] = q.value;
-            run.units[k] = q.unit;
+        std::vector<std::optional<TableQuantity>> found = tableQuantities(*r.record, quantities);
+        for (size_t k = 0; k < found.size(); ++k) {
+            if (!found[k]) continue;
+            run.cells[k] = std::move(found[k]->text);
+            run.values[k] = found[k]->value;
+            run.units[k] = std::move(found[k]->unit);
         }
     } catch (const std::exception& e) {
         run.ok = false;
@@ -125,15 +127,23 @@ std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<Sw
     std::vector<SweepRun> runs(total);
     if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
     workers = static_cast<unsigned>(std::min<size_t>(workers, std::max<size_t>(total, 1)));
+    if (total == 0) return runs;
 
-    // Each run builds its own program state: the workers share only the
-    // next index and the progress count.
+    // The screens are filled in once, up to the calculate button; each
+    // worker plays the runs on from there on a program state of its own.
+    // The workers share the prepared case (read only), the next index and
+    // the progress count. They are started while the case is prepared.
+    std::optional<PreparedCase> prepared;
+    std::latch ready(1);
     std::atomic<size_t> next{0};
     std::mutex progressMutex;
     size_t done = 0;
     auto work = [&] {
+        ready.wait();
+        if (!prepared) return;
+        CaseRunner runner(*prepared);
         for (size_t i; (i = next.fetch_add(1)) < total;) {
-            runs[i] = runOne(caseText, inputs, quantities, i);
+            runs[i] = runOne(runner, inputs, quantities, i);
             std::lock_guard lock(progressMutex);
             ++done;
             if (progress) progress(done, total);
@@ -141,6 +151,14 @@ std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<Sw
     };
     std::vector<std::thread> pool;
     for (unsigned w = 1; w < workers; ++w) pool.emplace_back(work);
+    try {
+        prepared.emplace(caseText, "", CaseDetail::Results);
+    } catch (...) {
+        ready.count_down();
+        for (std::thread& t : pool) t.join();
+        throw;
+    }
+    ready.count_down();
     work();
     for (std::thread& t : pool) t.join();
     return runs;
@@ -422,8 +440,11 @@ int sweepCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return kSweepCannotRead;
     }
 
+    // At most kProgressSteps updates (each a write the workers wait on),
+    // the last run's always.
     const std::vector<SweepRun> runs = runSweep(caseText, a.inputs, a.quantities, 0, [&err](size_t done, size_t total) {
-        err << "\rsweep: " << done << "/" << total << std::flush;
+        const size_t step = std::max<size_t>(1, total / kProgressSteps);
+        if (done % step == 0 || done == total) err << "\rsweep: " << done << "/" << total << std::flush;
     });
     err << "\n";
 

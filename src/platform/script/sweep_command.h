@@ -31,8 +31,9 @@ struct SweepRun {
 };
 
 // Every combination of the inputs' values, the first input outermost, each
-// run on the case from fresh screens with its values typed in as the
-// calculation starts. `workers` threads (0: one per core); `progress`
+// run on the case as from fresh screens with its values typed in as the
+// calculation starts (the screens are filled in once, each run plays on
+// from the line that starts the calculation). `workers` threads (0: one per core); `progress`
 // (done, total) is called after each run, one call at a time.
 std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<SweepInput>& inputs,
                                const std::vector<std::string>& quantities, unsigned workers = 0,

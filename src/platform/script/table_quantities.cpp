@@ -93,8 +93,33 @@ std::vector<Field> fieldsOf(std::string_view format) {
     return fields;
 }
 
-bool seen(const std::vector<TableQuantity>& list, const std::string& name) {
-    return std::any_of(list.begin(), list.end(), [&](const TableQuantity& q) { return q.name == name; });
+// A named field of the table with the row that prints it.
+struct NamedField {
+    report::When when;
+    Value value;
+    Field field;
+};
+
+// Every named field with a quantity, in table order, read from the row
+// formats once.
+const std::vector<NamedField>& namedFields() {
+    static const std::vector<NamedField> all = [] {
+        std::vector<NamedField> named;
+        for (const Row& row : kTable) {
+            std::vector<Field> fields = fieldsOf(row.format);
+            for (size_t k = 0; k < fields.size() && k < row.values.size(); ++k) {
+                if (row.values[k] == Value::None || fields[k].name.empty()) continue;
+                named.push_back({.when = row.when, .value = row.values[k], .field = std::move(fields[k])});
+            }
+        }
+        return named;
+    }();
+    return all;
+}
+
+TableQuantity quantityOf(const NamedField& f, const calc::Record& r, const report::Case& c) {
+    const double value = report::valueOf(f.value, r, c, /*si=*/false);
+    return {.name = f.field.name, .unit = f.field.unit, .value = value, .text = roundedText(value, f.field.decimals)};
 }
 
 }  // namespace
@@ -102,30 +127,30 @@ bool seen(const std::vector<TableQuantity>& list, const std::string& name) {
 std::vector<TableQuantity> tableQuantities(const calc::Record& r) {
     std::vector<TableQuantity> out;
     const report::Case c = report::caseOf(r);
-    for (const Row& row : kTable) {
-        if (!report::holds(row.when, c)) continue;
-        const std::vector<Field> fields = fieldsOf(row.format);
-        for (size_t k = 0; k < fields.size() && k < row.values.size(); ++k) {
-            const Value v = row.values[k];
-            if (v == Value::None || fields[k].name.empty() || seen(out, fields[k].name)) continue;
-            const double value = report::valueOf(v, r, c, /*si=*/false);
-            out.push_back({.name = fields[k].name,
-                           .unit = fields[k].unit,
-                           .value = value,
-                           .text = roundedText(value, fields[k].decimals)});
-        }
+    for (const NamedField& f : namedFields()) {
+        if (!report::holds(f.when, c)) continue;
+        const bool seen = std::any_of(out.begin(), out.end(), [&](const TableQuantity& q) { return q.name == f.field.name; });
+        if (!seen) out.push_back(quantityOf(f, r, c));
+    }
+    return out;
+}
+
+std::vector<std::optional<TableQuantity>> tableQuantities(const calc::Record& r, std::span<const std::string> names) {
+    std::vector<std::optional<TableQuantity>> out(names.size());
+    const report::Case c = report::caseOf(r);
+    for (const NamedField& f : namedFields()) {
+        const auto name = std::find(names.begin(), names.end(), f.field.name);
+        if (name == names.end()) continue;
+        std::optional<TableQuantity>& q = out[static_cast<size_t>(name - names.begin())];
+        if (!q && report::holds(f.when, c)) q = quantityOf(f, r, c);
     }
     return out;
 }
 
 std::vector<std::string> tableQuantityNames() {
     std::vector<std::string> names;
-    for (const Row& row : kTable) {
-        const std::vector<Field> fields = fieldsOf(row.format);
-        for (size_t k = 0; k < fields.size() && k < row.values.size(); ++k) {
-            if (row.values[k] == Value::None || fields[k].name.empty()) continue;
-            if (std::find(names.begin(), names.end(), fields[k].name) == names.end()) names.push_back(fields[k].name);
-        }
+    for (const NamedField& f : namedFields()) {
+        if (std::find(names.begin(), names.end(), f.field.name) == names.end()) names.push_back(f.field.name);
     }
     return names;
 }

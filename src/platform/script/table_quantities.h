@@ -3,6 +3,8 @@
 // old units, with the rows that table would show for the record.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ struct TableQuantity {
 // Every named field of the rows the record's table shows, in table order.
 // A name printed on two rows keeps its first.
 std::vector<TableQuantity> tableQuantities(const calc::Record& r);
+
+// The quantities of `names`, each where the record's table shows it (the
+// first row that prints the name), none where it does not.
+std::vector<std::optional<TableQuantity>> tableQuantities(const calc::Record& r, std::span<const std::string> names);
 
 // Every name the table can print (whatever the case), in table order.
 std::vector<std::string> tableQuantityNames();
