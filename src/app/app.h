@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/codes.h"
 #include "app/pane.h"
@@ -54,6 +55,17 @@ struct App {
     // types its values in here).
     std::function<void(App&)> beforeCalculation;
 
+    // The program's own line under the pane (not a screen's text): what
+    // waits for the user, a stop just cleared, where a print went. The
+    // windows show it; the headless driver ignores it.
+    const std::string& status() const { return status_; }
+    void setStatus(std::string text) {
+        if (text == status_) return;
+        status_ = std::move(text);
+        if (onStatus) onStatus(*this);
+    }
+    std::function<void(App&)> onStatus;
+
     // Procedures by "SCREEN.CONTROL".
     std::map<std::string, Procedure, std::less<>> procedures;
 
@@ -74,6 +86,9 @@ struct App {
         recorder.answered(yes);
         return yes;
     }
+
+private:
+    std::string status_;
 };
 
 void registerProcedure(App& app, std::string_view screen, std::string_view control, Procedure proc);

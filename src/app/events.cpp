@@ -13,6 +13,7 @@ void App::copyStateFrom(const App& other) {
     ended = other.ended;
     calculating = other.calculating;
     lastResult = other.lastResult;
+    status_ = other.status_;
 }
 
 void registerProcedure(App& app, std::string_view screen, std::string_view control, Procedure proc) {

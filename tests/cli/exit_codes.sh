@@ -3,15 +3,7 @@
 set -u
 cfhx="$1"
 top="$2"
-fail=0
-check() {  # name expected-status actual-status
-  if [ "$2" != "$3" ]; then echo "FAIL $1: status $3, expected $2"; fail=1; fi
-}
-contains() {  # name text file
-  grep -qF -- "$2" "$3" || { echo "FAIL $1: \"$2\" missing from:"; cat "$3"; fail=1; }
-}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+. "$top/tests/support/cli.sh"
 
 printf 'click FORM4.BUTTON26\nclick MAINFORM.BUTTON18\npane\n' | "$cfhx" --script - --date 07/03/05 >"$tmp/out" 2>"$tmp/err"
 check stdin 0 $?

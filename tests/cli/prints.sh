@@ -4,12 +4,7 @@
 set -u
 cfhx="$1"
 top="$2"
-fail=0
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-expect() {  # name condition-text; the condition is the last command's status
-  if [ "$2" != 0 ]; then echo "FAIL $1"; fail=1; fi
-}
+. "$top/tests/support/cli.sh"
 
 {
   # Gas/gas, radial fins, processing No. 5, old units.

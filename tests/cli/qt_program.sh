@@ -5,15 +5,7 @@
 set -u
 cfhx="$1"
 top="$2"
-fail=0
-check() {  # name expected-status actual-status
-  if [ "$2" != "$3" ]; then echo "FAIL $1: status $3, expected $2"; cat "$tmp/err"; fail=1; fi
-}
-contains() {  # name text file
-  grep -qF -- "$2" "$3" || { echo "FAIL $1: \"$2\" missing from:"; cat "$3"; fail=1; }
-}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+. "$top/tests/support/cli.sh"
 
 if ldd "$cfhx" | grep -i 'libQt'; then echo "FAIL cfhx is linked with Qt"; fail=1; fi
 "$cfhx" --help 2>&1 | grep -q "start the program" || exit $fail

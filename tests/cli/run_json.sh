@@ -4,9 +4,7 @@
 set -u
 cfhx="$1"
 top="$2"
-fail=0
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+. "$top/tests/support/cli.sh"
 
 "$cfhx" run "$top/samples/gas-gas-no5.cfhx" --date 07/03/05 --json "$tmp/record.json" >"$tmp/out" 2>"$tmp/err"
 status=$?

@@ -4,12 +4,7 @@
 set -u
 cfhx="$1"
 top="$2"
-fail=0
-check() {  # name expected-status actual-status
-  if [ "$2" != "$3" ]; then echo "FAIL $1: status $3, expected $2"; cat "$tmp/err"; fail=1; fi
-}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+. "$top/tests/support/cli.sh"
 # The gas/gas case of tests/support/case_scripts.h.
 printf '%s\n' "click FORM4.BUTTON25" "click MAINFORM.BUTTON18" "click MAINFORM.BUTTON22" "click MAINFORM.BUTTON11" yes \
   "click MAINFORM.BUTTON2" "click MAINFORM.BUTTON6" "click FORM6.BUTTON36" "click FORM6.BUTTON39" \
