@@ -15,6 +15,9 @@ QString pictureFile(std::string_view screen) {
 
 QStringList pictureFolders() {
     QStringList folders{QDir::currentPath(), QCoreApplication::applicationDirPath()};
+#ifdef CFHX_DATA_FROM_PROGRAM
+    folders << QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CFHX_DATA_FROM_PROGRAM)));
+#endif
 #ifdef CFHX_INSTALLED_DATA_DIR
     folders << QStringLiteral(CFHX_INSTALLED_DATA_DIR);
 #endif
