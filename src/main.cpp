@@ -15,9 +15,13 @@
 #include <vector>
 
 #include "calc/props_command.h"
+#include "version.h"
 #include "platform/script/driver.h"
 #include "platform/script/run_command.h"
 #include "platform/script/sweep_command.h"
+#if defined(CFHX_QT_PROGRAM) || defined(CFHX_WITH_GUI)
+#include "platform/display.h"
+#endif
 #ifdef CFHX_QT_PROGRAM
 #include "platform/qt_program.h"
 #endif
@@ -44,13 +48,25 @@ int usage() {
                  "       cfhx sweep CASE --vary FORM.CONTROL=FROM:TO:STEP [--vary ...] --csv FILE\n"
                  "                  [--plot FILE.png] [--y NAME[,NAME]]\n"
                  "                                  rerun a case over a grid of field values\n"
-                 "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n";
+                 "       cfhx props water|gas ...   property values the calculation uses (cfhx props for help)\n"
+                 "       cfhx --version             the program's version\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << cfhx::kProgramName << ' ' << cfhx::kProgramVersion << '\n';
+        return 0;
+    }
+#if defined(CFHX_QT_PROGRAM) || defined(CFHX_WITH_GUI)
+    // Qt aborts without a display; say so and name what runs without one.
+    if (cfhx::opensWindows({argv + 1, argv + argc}) && !cfhx::displayFound(cfhx::systemEnvironment())) {
+        std::cerr << cfhx::noDisplayMessage();
+        return cfhx::kNoDisplay;
+    }
+#endif
 #ifdef CFHX_QT_PROGRAM
     if (cfhx::needsQt({argv + 1, argv + argc})) return cfhx::execQtProgram(argv, std::cerr);
 #endif

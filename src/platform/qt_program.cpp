@@ -25,6 +25,7 @@ constexpr HeadlessMode kHeadlessModes[] = {
     {.command = "props", .qtOption = nullptr},
     {.command = "--help", .qtOption = nullptr},
     {.command = "-h", .qtOption = nullptr},
+    {.command = "--version", .qtOption = nullptr},
 };
 
 }  // namespace

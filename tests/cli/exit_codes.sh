@@ -53,4 +53,20 @@ timeout 60 "$cfhx" --script "$top/samples/session.cfhx" >"$tmp/out" 2>"$tmp/err"
 check sample 0 $?
 contains sample "=== end of script ===" "$tmp/out"
 
+# The version is the project's; it runs anywhere, display or not.
+version=$(sed -n 's/^project(cfhx VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$cfhx" --version >"$tmp/out" 2>"$tmp/err"
+check version 0 $?
+[ "$(cat "$tmp/out")" = "cfhx $version" ]; expect "--version prints \"cfhx $version\" (got \"$(cat "$tmp/out")\")" $?
+
+# The windows without a display: a message naming the headless commands, status 2.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$cfhx" >"$tmp/out" 2>"$tmp/err"
+check no-display 2 $?
+if grep -q "built without the windows" "$tmp/err"; then :; else
+  contains no-display "no display found" "$tmp/err"
+  contains no-display "cfhx run CASE" "$tmp/err"
+fi
+DISPLAY=:987 env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$cfhx" "$top/samples/gas-gas-no5.cfhx" >"$tmp/out" 2>"$tmp/err"
+check no-display-server 2 $?
+
 exit $fail
