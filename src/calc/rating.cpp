@@ -194,6 +194,11 @@ void meanTemperatureComputed(Run& s) {
         trace(s, kMeanRow, counted(T::kMeanComputedHeader, cnt), {{T::kMeanComputedTAM, {r.TAM, r.TAMAV}}, {T::kMeanComputedTGM, {r.TGM, r.TGMAV}}});
         if (std::fabs(r.TGM - remembered) < 0.1f) {
             r.CNT3 = 0.0f;
+            // No bundle, however large, takes the tube stream to or past the
+            // other inlet: the duty the given shell outlet asks is too much.
+            if (s.hotShell() ? r.Tto >= r.Tsi : r.Tto <= r.Tsi) {
+                stopCalculation(s.hotShell() ? T::kTubeOutletPastShellInletHot : T::kTubeOutletPastShellInletCold);
+            }
             return;
         }
         r.TGM += 0.01f;

@@ -12,6 +12,10 @@ inline constexpr string_view kPer100 = "/100";
 inline constexpr string_view kMeanGivenHeader = " ［ #2. mean temp.ﾟc ］";
 inline constexpr string_view kNoConvergence = "   @@@  収束不可のため終了します。@@";
 inline constexpr string_view kMeanComputedHeader = " ［ #3. mean temp.ﾟc ］";
+// The given shell outlet asks more duty than the tube stream can give
+// before it reaches the shell inlet.
+inline constexpr string_view kTubeOutletPastShellInletHot = "   @@@  計算不能のため終了します。[ Tto >= Tsi (温度交差) ]@@";
+inline constexpr string_view kTubeOutletPastShellInletCold = "   @@@  計算不能のため終了します。[ Tto <= Tsi (温度交差) ]@@";
 inline constexpr string_view kTubeVelocityHeader = "  [#4. tube velocity m/s]";
 inline constexpr string_view kShellVelocityHeader = "  [#5. shell velocity m/s ]";
 inline constexpr string_view kRowsLengthHeader = "  [#6.vertical tube:NV,length:TL]";

@@ -169,5 +169,57 @@ TEST(SensibleRating, CorrectionFactorIsCappedAtOne) {
     }
 }
 
+// A given shell outlet the tube stream cannot reach: bare bundle, gas at
+// 174 °C and 350 kg/h in the tubes, air at 91 °C and 68,530 kg/h outside.
+// The tube can give at most 350 · 0.244 · (174 − 91) ≈ 7,090 kcal/h, which
+// warms the air by 7,090 / (68,530 · 0.2435) ≈ 0.425 K: a shell outlet
+// above about 364.42 K asks the tube gas to leave below the air inlet.
+std::string pinchedGasCase(int number) {
+    std::string s = "click FORM4.BUTTON26\nclick MAINFORM.BUTTON18\nclick MAINFORM.BUTTON22\n"
+                    "click MAINFORM.BUTTON2\nclick MAINFORM.BUTTON6\n";
+    s += std::string("click ") + processingButton(number) + "\nclick FORM6.BUTTON39\nclick FORM5.BUTTON53\n";
+    const char* fields[][2] = {
+        {"MAINFORM.EDIT10", "19.05"}, {"MAINFORM.EDIT11", "15.75"}, {"MAINFORM.EDIT12", "2.15"},
+        {"MAINFORM.EDIT13", "1.85"},  {"MAINFORM.EDIT18", "2"},     {"MAINFORM.EDIT23", "1"},
+        {"MAINFORM.EDIT24", "4"},     {"MAINFORM.EDIT25", "1"},     {"MAINFORM.EDIT26", "35"},
+        {"MAINFORM.EDIT27", "8"},     {"FORM5.EDIT130", "447"},     {"FORM5.EDIT133", "364"},
+        {"FORM5.EDIT169", "0.0972222"}, {"FORM5.EDIT170", "19.0361"}, {"FORM5.EDIT157", "3200"},
+    };
+    for (const auto& f : fields) s += std::string("set ") + f[0] + " \"" + f[1] + "\"\n";
+    s += "click FORM5.BUTTON30\nclick MAINFORM.BUTTON9\nyes\n";
+    if (number == 1) s += "type 1\n";  // the shell outlet is what No. 1 is given
+    return s;
+}
+
+TEST(SizingRoutes, ShellOutletBeyondWhatTheTubeCanGiveStops) {
+    struct Case {
+        const char* name;
+        int number;
+        const char* shellOutlet;  // K
+        bool reachable;
+    };
+    const Case kCases[] = {
+        {.name = "No. 1, 70 % of the most", .number = 1, .shellOutlet = "364.30", .reachable = true},
+        {.name = "No. 1, 140 % of the most", .number = 1, .shellOutlet = "364.60", .reachable = false},
+        {.name = "No. 1, far beyond", .number = 1, .shellOutlet = "366.0", .reachable = false},
+        {.name = "No. 3, 70 % of the most", .number = 3, .shellOutlet = "364.30", .reachable = true},
+        {.name = "No. 3, 140 % of the most", .number = 3, .shellOutlet = "364.60", .reachable = false},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const CaseResult run = runCase(pinchedGasCase(c.number), {{"FORM5", "EDIT134", c.shellOutlet}}, "07/03/05");
+        if (!c.reachable) {
+            EXPECT_EQ(run.status, kCaseStopped);
+            EXPECT_NE(run.message.find("Tto <= Tsi"), std::string::npos) << run.message;
+            continue;
+        }
+        ASSERT_EQ(run.status, kCaseResult) << run.message;
+        const calc::Record& r = *run.record;
+        EXPECT_GT(r.Tto, r.Tsi);
+        EXPECT_LT(r.Tto, r.Tti);
+        EXPECT_NEAR(r.Ct * r.Wt * (r.Tti - r.Tto) / r.Q, 1.0, 0.01);
+    }
+}
+
 }  // namespace
 }  // namespace cfhx::testing
