@@ -174,6 +174,12 @@ void meanTemperatureGiven(Run& s) {
     }
 }
 
+// How far past the other inlet a tube outlet worked out from the shell's
+// duty may land and still be held at the pinch, and how far inside it is
+// held, as fractions of the inlet difference.
+constexpr float kPinchTolerance = 0.005f;
+constexpr float kPinchMargin = 0.001f;
+
 // #3: shell flow given; the tube outlet follows from the shell's duty.
 void meanTemperatureComputed(Run& s) {
     Record& r = s.r;
@@ -195,9 +201,18 @@ void meanTemperatureComputed(Run& s) {
         if (std::fabs(r.TGM - remembered) < 0.1f) {
             r.CNT3 = 0.0f;
             // No bundle, however large, takes the tube stream to or past the
-            // other inlet: the duty the given shell outlet asks is too much.
-            if (s.hotShell() ? r.Tto >= r.Tsi : r.Tto <= r.Tsi) {
+            // other inlet. An aim at the pinch may land a hair past it, the
+            // properties here being those of the mean temperatures: held
+            // just inside, as the rating holds it. Further past, the duty
+            // the given shell outlet asks is more than the tube can give.
+            const float span = std::fabs(r.Tti - r.Tsi);
+            const float past = s.hotShell() ? r.Tto - r.Tsi : r.Tsi - r.Tto;
+            if (past > kPinchTolerance * span) {
                 stopCalculation(s.hotShell() ? T::kTubeOutletPastShellInletHot : T::kTubeOutletPastShellInletCold);
+            }
+            if (past > -kPinchMargin * span) {
+                r.Tto = s.hotShell() ? r.Tsi - kPinchMargin * span : r.Tsi + kPinchMargin * span;
+                r.TGM = (r.Tto + r.Tti) / 2.0f;
             }
             return;
         }

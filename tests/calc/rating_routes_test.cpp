@@ -200,9 +200,13 @@ TEST(SizingRoutes, ShellOutletBeyondWhatTheTubeCanGiveStops) {
     };
     const Case kCases[] = {
         {.name = "No. 1, 70 % of the most", .number = 1, .shellOutlet = "364.30", .reachable = true},
+        // What No. 5 gives this bundle: at the pinch, within the spread of
+        // the properties between the routes.
+        {.name = "No. 1, at the pinch", .number = 1, .shellOutlet = "364.4249", .reachable = true},
         {.name = "No. 1, 140 % of the most", .number = 1, .shellOutlet = "364.60", .reachable = false},
         {.name = "No. 1, far beyond", .number = 1, .shellOutlet = "366.0", .reachable = false},
         {.name = "No. 3, 70 % of the most", .number = 3, .shellOutlet = "364.30", .reachable = true},
+        {.name = "No. 3, at the pinch", .number = 3, .shellOutlet = "364.4249", .reachable = true},
         {.name = "No. 3, 140 % of the most", .number = 3, .shellOutlet = "364.60", .reachable = false},
     };
     for (const Case& c : kCases) {
