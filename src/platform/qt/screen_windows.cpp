@@ -62,6 +62,15 @@ void showChosen(QAbstractButton* button, bool chosen) {
     button->setFont(font);
 }
 
+// A field a check refused: a tinted face until the model drops the mark.
+void showFlagged(QLineEdit* edit, bool flagged) {
+    if (edit->property("flagged").toBool() == flagged) return;
+    edit->setProperty("flagged", flagged);
+    QPalette palette = edit->parentWidget()->palette();
+    if (flagged) palette.setColor(QPalette::Base, flaggedFieldColor());
+    edit->setPalette(palette);
+}
+
 }  // namespace
 
 // The secondary screens are dialogs owned by the main window: the window
@@ -308,6 +317,18 @@ QWidget* ScreenWindows::firstActive(int screen) const {
     return nullptr;
 }
 
+// The field a check has just refused, when its window is up.
+QWidget* ScreenWindows::flaggedField() const {
+    for (size_t s = 0; s < widgets_.size(); ++s) {
+        const auto& controls = forms_.at(static_cast<int>(s)).controls;
+        for (size_t c = 0; c < controls.size(); ++c) {
+            QWidget* w = widgets_[s][c];
+            if (controls[c].flagged && w->isVisible() && w->isEnabled()) return w;
+        }
+    }
+    return nullptr;
+}
+
 void ScreenWindows::focusAfterClick(int screen, int control, const std::vector<bool>& shownBefore) {
     auto focus = [](QWidget* w) {
         if (!w) return false;
@@ -315,6 +336,8 @@ void ScreenWindows::focusAfterClick(int screen, int control, const std::vector<b
         w->setFocus(Qt::OtherFocusReason);
         return true;
     };
+    // A refused field comes first: the user corrects it next.
+    if (focus(flaggedField())) return;
     auto firstOf = [&](std::initializer_list<const char*> names) -> QWidget* {
         for (const char* n : names) {
             QWidget* w = widget("MAINFORM", n);
@@ -359,6 +382,14 @@ void ScreenWindows::controlChanged(int screen, int control) {
             edit->setText(text);
             // A long text shows its beginning unless the user is at work in it.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
+        }
+        const bool newlyFlagged = model.flagged && !edit->property("flagged").toBool();
+        showFlagged(edit, model.flagged);
+        // Refused while its window is up (the check's pause follows): the
+        // user can correct it at once.
+        if (newlyFlagged && edit->isVisible() && model.enabled) {
+            edit->window()->activateWindow();
+            edit->setFocus(Qt::OtherFocusReason);
         }
         break;
     }

@@ -96,6 +96,7 @@ private:
     void place(int screen);
     static Qt::FocusPolicy editFocus(const std::string& screen, const std::string& control);
     QWidget* firstActive(int screen) const;
+    QWidget* flaggedField() const;
     void focusAfterClick(int screen, int control, const std::vector<bool>& shownBefore);
     void mainMoved();
     // The pane takes what the main window grows by; the input column to its
