@@ -180,6 +180,7 @@ void checkConstruction(App& app, Record& r) {
     for (const RangedFields* list : {&kColumnRanges, &kForm5Ranges, &kOptionRanges}) {
         if (list == &kOptionRanges && !manualSide(r)) continue;
         if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, *list)) {
+            markField(app, refusal->screen, refusal->field);
             refuse(app, in, rangePhrase(*refusal));
         }
     }

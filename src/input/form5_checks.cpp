@@ -197,7 +197,8 @@ void checkEntries(App& app) {
 // A complete entry may still hold a number outside its field's range.
 void checkRanges(App& app) {
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kForm5Ranges)) {
-        refuse(app, std::string(T::kOutOfRangeOpen) + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose));
+        refuse(app, std::string(T::kOutOfRangeOpen) + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose),
+               refusal->field);
     }
 }
 

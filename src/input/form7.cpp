@@ -204,6 +204,7 @@ std::string form7OptionProblem(App& app) {
         return "　" + entryMessage(*refusal);
     }
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kOptionRanges)) {
+        markField(app, refusal->screen, refusal->field);
         return "　" + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose);
     }
     return {};
