@@ -2,12 +2,16 @@
 // as soon as the user types into it.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProcess>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "support/desktop_run.h"
 #include "support/gui_support.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pane_panel.h"
@@ -105,6 +109,91 @@ TEST(EntryMarks, RefusedFieldTintedAndFocusedUntilTyped) {
     testing::typeText(rows, "0");
     EXPECT_FALSE(tinted(rows));
     EXPECT_FALSE(watchdog.fired);
+}
+
+constexpr const char* kDesktopMark = "CFHX_ENTRY_MARKS_CHILD";
+
+// Deleted with the keyboard, as the user would.
+void erase(QLineEdit* edit) {
+    edit->selectAll();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &press);
+}
+
+void clickWidget(GuiSession& s, const char* screen, const char* control) {
+    auto* b = qobject_cast<QAbstractButton*>(s.windows().widget(screen, control));
+    ASSERT_NE(b, nullptr) << screen << "." << control;
+    b->click();
+    testing::settle();
+}
+
+// Under openbox: each wrong entry of FORM5 refused at its OK, the message
+// naming it, its window active with the field focused and tinted (a
+// screenshot of each while the program is paused), the tint gone once the
+// right value is typed.
+TEST(EntryMarksOnDesktop, EachWrongEntryNamedTintedAndFocused) {
+    if (!testing::onDesktop(kDesktopMark)) {
+        testing::runOnDesktop(kDesktopMark, "EntryMarksOnDesktop.*");
+        return;
+    }
+    QProcess wm;
+    wm.start(QStringLiteral("openbox"), {});
+    ASSERT_TRUE(wm.waitForStarted());
+    testing::settle(1000);
+    TestSession session;
+    session->windows().mainWindow()->move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    session->start();
+    testing::settle(800);
+    for (const char* c : {"FORM4.BUTTON25", "MAINFORM.BUTTON18", "MAINFORM.BUTTON22", "MAINFORM.BUTTON3",
+                          "MAINFORM.BUTTON6", "FORM6.BUTTON36", "FORM6.BUTTON39", "FORM5.BUTTON53"}) {
+        const std::string name(c);
+        const size_t dot = name.find('.');
+        clickWidget(*session, name.substr(0, dot).c_str(), name.substr(dot + 1).c_str());
+    }
+    QWidget* form5 = session->windows().window(session->screenId("FORM5"));
+    ASSERT_TRUE(form5->isVisible());
+
+    struct Row {
+        const char* field;
+        const char* text;  // typed over the sample; empty: the sample deleted
+        const char* message;
+        const char* corrected;
+    };
+    const Row rows[] = {
+        {"EDIT130", "", " ★ 管内側入側流体温度 が入力されていません。！", "20"},
+        {"EDIT157", "15oo", " ★ 伝熱管長さ が数値ではありません。！", "1500"},
+        {"EDIT169", "", " ★ 管内側重量流量 が入力されていません。！", "2000"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.field);
+        auto* edit = qobject_cast<QLineEdit*>(session->windows().widget("FORM5", row.field));
+        erase(edit);
+        if (*row.text) testing::typeText(edit, row.text);
+        QString message, active;
+        bool tintedWhilePaused = false, focusedWhilePaused = false;
+        testing::later(400, [&] {
+            message = qobject_cast<QLabel*>(session->windows().widget("FORM5", "TEXT127"))->text();
+            tintedWhilePaused = tinted(edit);
+            focusedWhilePaused = QApplication::focusWidget() == edit;
+            active = testing::toolOutput(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed();
+            testing::shootScreen(QStringLiteral("entry-marks-") + QLatin1String(row.field));
+            session->windows().panePanel()->continueButton()->click();
+        });
+        qobject_cast<QAbstractButton*>(session->windows().widget("FORM5", "BUTTON30"))->click();
+        testing::settle();
+        EXPECT_EQ(message.toStdString(), row.message);
+        EXPECT_TRUE(tintedWhilePaused);
+        EXPECT_TRUE(focusedWhilePaused);
+        EXPECT_EQ(active, QString::number(form5->winId()));
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+        erase(edit);
+        testing::typeText(edit, row.corrected);
+        EXPECT_FALSE(tinted(edit));
+    }
+    clickWidget(*session, "FORM5", "BUTTON30");
+    EXPECT_FALSE(form5->isVisible());
+    wm.terminate();
+    wm.waitForFinished(3000);
 }
 
 }  // namespace
