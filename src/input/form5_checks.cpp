@@ -20,14 +20,14 @@ namespace T = form5_texts;
 // A check that failed: its message, then the pause.
 struct Refused {};
 
-void refuseAsWritten(App& app, const std::string& message, const char* field = nullptr) {
+[[noreturn]] void refuseAsWritten(App& app, const std::string& message, const char* field = nullptr) {
     if (field) markField(app, kForm5.screen, field);
     form5Message(app, message);
     app.pause();
     throw Refused{};
 }
 
-void refuse(App& app, std::string_view message, const char* field = nullptr) {
+[[noreturn]] void refuse(App& app, std::string_view message, const char* field = nullptr) {
     refuseAsWritten(app, " " + std::string(message), field);
 }
 
@@ -39,7 +39,6 @@ double value(App& app, const char* field) { return form5(app)[field].number(); }
 
 [[noreturn]] void refuseEntry(App& app, const char* field, BadEntry why) {
     refuse(app, entryMessage(entryLabel(kForm5Entries, field), why), field);
-    throw Refused{};  // not reached: refuse throws
 }
 
 // A value that must not read 0 (empty, a mark or text read so too).
