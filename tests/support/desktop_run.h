@@ -22,7 +22,6 @@ inline bool onDesktop(const char* mark) { return qEnvironmentVariable(mark) == Q
 // Runs the tests matching `filter` again as the desktop child and expects
 // them to pass; skips when the desktop tools are missing.
 inline void runOnDesktop(const char* mark, const char* filter) {
-    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
     for (const char* tool : {"xvfb-run", "openbox", "xdotool"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
             GTEST_SKIP() << "xvfb-run, openbox and xdotool are needed";
@@ -34,7 +33,7 @@ inline void runOnDesktop(const char* mark, const char* filter) {
     env.insert(QString::fromLatin1(mark), QStringLiteral("1"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1920x1200x24"),
+    child.start(QStandardPaths::findExecutable(QStringLiteral("xvfb-run")), {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1920x1200x24"),
                           QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_filter=") + filter});
     ASSERT_TRUE(child.waitForFinished(180000)) << "the desktop run did not finish";
     const std::string output = child.readAll().toStdString();
