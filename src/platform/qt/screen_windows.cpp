@@ -271,6 +271,7 @@ QWidget* ScreenWindows::makeWidget(int screen, int control, QWidget* parent) {
         QObject::connect(button, &QAbstractButton::clicked, button, [this, screen, control] {
             std::vector<bool> shownBefore;
             for (const Screen& s : forms_.screens()) shownBefore.push_back(s.shown);
+            refused_ = nullptr;
             onClick_(screen, control);
             markChoices();
             focusAfterClick(screen, control, shownBefore);
@@ -317,18 +318,6 @@ QWidget* ScreenWindows::firstActive(int screen) const {
     return nullptr;
 }
 
-// The field a check has just refused, when its window is up.
-QWidget* ScreenWindows::flaggedField() const {
-    for (size_t s = 0; s < widgets_.size(); ++s) {
-        const auto& controls = forms_.at(static_cast<int>(s)).controls;
-        for (size_t c = 0; c < controls.size(); ++c) {
-            QWidget* w = widgets_[s][c];
-            if (controls[c].flagged && w->isVisible() && w->isEnabled()) return w;
-        }
-    }
-    return nullptr;
-}
-
 void ScreenWindows::focusAfterClick(int screen, int control, const std::vector<bool>& shownBefore) {
     auto focus = [](QWidget* w) {
         if (!w) return false;
@@ -336,8 +325,11 @@ void ScreenWindows::focusAfterClick(int screen, int control, const std::vector<b
         w->setFocus(Qt::OtherFocusReason);
         return true;
     };
-    // A refused field comes first: the user corrects it next.
-    if (focus(flaggedField())) return;
+    // A field the click refused comes first: the user corrects it next.
+    if (refused_ && refused_->isVisible() && refused_->isEnabled() && refused_->property("flagged").toBool() &&
+        focus(refused_)) {
+        return;
+    }
     auto firstOf = [&](std::initializer_list<const char*> names) -> QWidget* {
         for (const char* n : names) {
             QWidget* w = widget("MAINFORM", n);
@@ -385,6 +377,7 @@ void ScreenWindows::controlChanged(int screen, int control) {
         }
         const bool newlyFlagged = model.flagged && !edit->property("flagged").toBool();
         showFlagged(edit, model.flagged);
+        if (newlyFlagged) refused_ = edit;
         // Refused while its window is up (the check's pause follows): the
         // user can correct it at once.
         if (newlyFlagged && edit->isVisible() && model.enabled) {

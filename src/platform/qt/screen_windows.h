@@ -96,7 +96,6 @@ private:
     void place(int screen);
     static Qt::FocusPolicy editFocus(const std::string& screen, const std::string& control);
     QWidget* firstActive(int screen) const;
-    QWidget* flaggedField() const;
     void focusAfterClick(int screen, int control, const std::vector<bool>& shownBefore);
     void mainMoved();
     // The pane takes what the main window grows by; the input column to its
@@ -127,6 +126,7 @@ private:
     QWidget* body_ = nullptr;  // the main screen's own area, under the menu bar
     FileActions fileActions_;
     bool mainKept_ = false;
+    QWidget* refused_ = nullptr;  // the field the click being handled refused
 };
 
 }  // namespace cfhx::qt
