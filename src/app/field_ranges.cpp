@@ -122,7 +122,7 @@ std::optional<RangeRefusal> firstOutOfRange(App& app, const RangedFields& list) 
         const std::optional<double> value = numberIn(field.text());
         if (!value) continue;
         if (const std::optional<OutOfRange> why = outOfRange(*value, f.range, si)) {
-            return RangeRefusal{.caption = f.caption, .why = *why};
+            return RangeRefusal{.caption = f.caption, .why = *why, .screen = list.screen, .field = f.field};
         }
     }
     return std::nullopt;

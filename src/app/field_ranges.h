@@ -46,6 +46,8 @@ enum class OutOfRange { TooLarge, Negative, BelowAbsoluteZero };
 struct RangeRefusal {
     std::string_view caption;
     OutOfRange why;
+    const char* screen = nullptr;
+    const char* field = nullptr;
 };
 
 // The checked fields: the construction column of MAINFORM, FORM5 and the

@@ -138,6 +138,7 @@ void Forms::reset() {
             setText(s, c, def.text);
             setEnabled(s, c, def.enabled);
             setVisible(s, c, def.visible);
+            setFlagged(s, c, false);
         }
     }
 }
@@ -156,10 +157,11 @@ void Forms::copyStateFrom(const Forms& other) {
             Control& t = to.controls[c];
             const Control& f = from.controls[c];
             if (again && t.changed <= copied_.ownChanges && f.changed <= copied_.theirChanges) continue;
-            if (t.enabled == f.enabled && t.visible == f.visible && t.text == f.text) continue;
+            if (t.enabled == f.enabled && t.visible == f.visible && t.flagged == f.flagged && t.text == f.text) continue;
             t.text = f.text;
             t.enabled = f.enabled;
             t.visible = f.visible;
+            t.flagged = f.flagged;
             changed(t, static_cast<int>(s), static_cast<int>(c));
         }
         setShown(static_cast<int>(s), from.shown);
@@ -176,6 +178,7 @@ void Forms::setText(int screen, int control, std::string_view text) {
     Control& c = screens_.at(screen).controls.at(control);
     if (c.text == text) return;
     c.text.assign(text);
+    c.flagged = false;
     changed(c, screen, control);
 }
 
@@ -193,6 +196,20 @@ void Forms::setVisible(int screen, int control, bool on) {
     changed(c, screen, control);
 }
 
+void Forms::setFlagged(int screen, int control, bool on) {
+    Control& c = screens_.at(screen).controls.at(control);
+    if (c.flagged == on) return;
+    c.flagged = on;
+    changed(c, screen, control);
+}
+
+void Forms::clearFlags(int screen) {
+    const auto& controls = screens_.at(screen).controls;
+    for (size_t c = 0; c < controls.size(); ++c) {
+        if (controls[c].flagged) setFlagged(screen, static_cast<int>(c), false);
+    }
+}
+
 void Forms::setShown(int screen, bool on) {
     Screen& s = screens_.at(screen);
     if (s.shown == on) return;
@@ -204,6 +221,8 @@ void Forms::setShown(int screen, bool on) {
 const std::string& ControlRef::text() const { return forms_->at(screen_, control_).text; }
 bool ControlRef::enabled() const { return forms_->at(screen_, control_).enabled; }
 bool ControlRef::visible() const { return forms_->at(screen_, control_).visible; }
+bool ControlRef::flagged() const { return forms_->at(screen_, control_).flagged; }
+void ControlRef::flag(bool on) const { forms_->setFlagged(screen_, control_, on); }
 const ControlDef& ControlRef::def() const { return *forms_->at(screen_, control_).def; }
 void ControlRef::setText(std::string_view text) const { forms_->setText(screen_, control_, text); }
 void ControlRef::enable(bool on) const { forms_->setEnabled(screen_, control_, on); }

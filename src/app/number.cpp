@@ -52,16 +52,18 @@ long writtenExponent(const std::string& s, size_t from, size_t to) {
     return negative ? -e : e;
 }
 
-}  // namespace
+bool isBlank(char32_t cp) { return cp == ' ' || cp == '\t' || cp == 0x3000; }
 
-std::optional<double> numberIn(std::string_view text) {
+// The reading of numberIn; `used`, when given, receives how many code
+// points after the leading blanks the number took.
+std::optional<double> scanNumber(std::string_view text, size_t* used) {
     std::string s;
     s.reserve(text.size());
     size_t i = 0;
     bool leading = true;
     while (i < text.size()) {
         char32_t cp = decodeUtf8(text, i);
-        if (leading && (cp == ' ' || cp == '\t' || cp == 0x3000)) continue;
+        if (leading && isBlank(cp)) continue;
         leading = false;
         char c = asciiTwin(cp);
         if (c == '\0') break;
@@ -102,7 +104,42 @@ std::optional<double> numberIn(std::string_view text) {
     } else if (ec != std::errc()) {
         return std::nullopt;
     }
+    if (used) *used = end;
     return negative ? -value : value;
+}
+
+// The program's marks for a value not given, blanks around them aside.
+constexpr std::string_view kMarks[] = {"－", "Rem.", "sat.", "Sat."};
+
+std::string_view trimmedBlanks(std::string_view text) {
+    size_t from = 0;
+    while (from < text.size()) {
+        size_t next = from;
+        if (!isBlank(decodeUtf8(text, next))) break;
+        from = next;
+    }
+    size_t to = from;
+    for (size_t i = from; i < text.size();) {
+        if (!isBlank(decodeUtf8(text, i))) to = i;
+    }
+    return text.substr(from, to - from);
+}
+
+}  // namespace
+
+std::optional<double> numberIn(std::string_view text) { return scanNumber(text, nullptr); }
+
+Entry entryIn(std::string_view text) {
+    const std::string_view entry = trimmedBlanks(text);
+    if (entry.empty()) return Entry::Blank;
+    for (std::string_view mark : kMarks) {
+        if (entry == mark) return Entry::Mark;
+    }
+    size_t used = 0;
+    if (!scanNumber(entry, &used)) return Entry::NotNumber;
+    size_t points = 0;
+    for (size_t i = 0; i < entry.size(); ++points) decodeUtf8(entry, i);
+    return used == points ? Entry::Number : Entry::NotNumber;
 }
 
 double readNumber(std::string_view text) { return numberIn(text).value_or(0.0); }

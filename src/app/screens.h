@@ -58,6 +58,8 @@ struct Control {
     std::string text;
     bool enabled = true;
     bool visible = true;
+    // Marked as refused by a check; cleared when its text changes.
+    bool flagged = false;
     uint64_t changed = 0;  // the forms' count of changes when it last changed
 };
 
@@ -75,6 +77,13 @@ struct Screen {
 double readNumber(std::string_view text);
 // The same reading, none when the text holds no number at all.
 std::optional<double> numberIn(std::string_view text);
+
+// What a field holds as an entry. A number is what numberIn reads with
+// nothing but blanks around it ("12", " 1.5E-3 ", "１２"); "1,5", "1e",
+// "12 m" and "abc" are not. The marks the program writes for "not given"
+// ("－", "Rem.", "sat.", "Sat.", blanks around them) are not entries.
+enum class Entry { Blank, Mark, Number, NotNumber };
+Entry entryIn(std::string_view text);
 
 // A number as the single-precision value the calculation keeps: beyond
 // the float range it is infinite (with its sign); NaN is 0.
@@ -100,6 +109,8 @@ public:
     void disable() const { enable(false); }
     void show(bool on = true) const;
     void hide() const { show(false); }
+    bool flagged() const;
+    void flag(bool on = true) const;
     const ControlDef& def() const;
 
 private:
@@ -160,6 +171,10 @@ public:
     void setEnabled(int screen, int control, bool on);
     void setVisible(int screen, int control, bool on);
     void setShown(int screen, bool on);
+    // A refused field is marked until its text changes or it is unmarked.
+    void setFlagged(int screen, int control, bool on);
+    // Every mark of one screen taken off.
+    void clearFlags(int screen);
 
     void setObserver(FormsObserver* observer) { observer_ = observer; }
 

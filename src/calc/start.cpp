@@ -7,6 +7,7 @@
 #include "app/app.h"
 #include "app/codes.h"
 #include "app/control_flow.h"
+#include "app/field_entries.h"
 #include "app/field_ranges.h"
 #include "app/form5_fields.h"
 #include "app/screen_fields.h"
@@ -24,7 +25,8 @@ namespace T = start_texts;
 // Film thickness below which a humid side needs the user's word (mm).
 constexpr float kThinnestFilm = 1e-10f;
 
-[[noreturn]] void refuse(App& app, int indent, std::string_view message) {
+[[noreturn]] void refuse(App& app, int indent, std::string_view message, const char* field = nullptr) {
+    if (field) markField(app, kMain.screen, field);
     printIndented(app.pane, indent, message);
     app.pause();
     leave();
@@ -129,6 +131,8 @@ void readInputFields(App& app, Record& r) {
 }
 
 void checkConstruction(App& app, Record& r) {
+    const MainFields& M = kMain;
+    for (const char* screen : {kMain.screen, kForm5.screen, kOptions.screen}) app.forms.clearFlags(app[screen].id());
     app.pane.clear();
     printEmptyLines(app.pane, 5);
     const int in = T::kIndent;
@@ -137,36 +141,46 @@ void checkConstruction(App& app, Record& r) {
     if (r.PNt > 1.0f && r.PNs > 1.0f) refuse(app, in, T::kPassesBothSides);
     if (tubeFluid(r) == FluidKind::None) refuse(app, in, T::kNoFluidName);
     if (shellFluid(r) == FluidKind::None) refuse(app, in, T::kNoFluidName);
-    if (r.DO == 0.0f) refuse(app, in, T::kNoOuterDiameter);
-    if (r.DI == 0.0f) refuse(app, in, T::kNoInnerDiameter);
-    if (r.PVY == 0.0f) refuse(app, in, T::kNoRowPitch);
-    if (r.PHX == 0.0f) refuse(app, in, T::kNoColumnPitch);
-    if (finned && r.FPI == 0.0f) refuse(app, in, T::kNoFinsPerInch);
-    if (finned && tubeType(r.TubeType) != TubeType::PlateFin && r.Fh == 0.0f) refuse(app, in, T::kNoFinHeight);
-    if (finned && r.FT == 0.0f) refuse(app, in, T::kNoFinThickness);
+    if (r.DO == 0.0f) refuse(app, in, T::kNoOuterDiameter, M.outerDiameter);
+    if (r.DI == 0.0f) refuse(app, in, T::kNoInnerDiameter, M.innerDiameter);
+    if (r.PVY == 0.0f) refuse(app, in, T::kNoRowPitch, M.rowPitchRatio);
+    if (r.PHX == 0.0f) refuse(app, in, T::kNoColumnPitch, M.columnPitchRatio);
+    if (finned && r.FPI == 0.0f) refuse(app, in, T::kNoFinsPerInch, M.finsPerInch);
+    if (finned && tubeType(r.TubeType) != TubeType::PlateFin && r.Fh == 0.0f) refuse(app, in, T::kNoFinHeight, M.finHeight);
+    if (finned && r.FT == 0.0f) refuse(app, in, T::kNoFinThickness, M.finThickness);
     // A code that names no arrangement is as unregistered as none.
-    if (r.ArrangementCode != 1.0f && r.ArrangementCode != 2.0f) refuse(app, in, T::kNoArrangement);
-    if (r.Km == 0.0f) refuse(app, in, T::kNoTubeConductivity);
-    if (finned && r.Kf == 0.0f) refuse(app, in, T::kNoFinConductivity);
-    if (r.Rt == 0.0f) refuse(app, in, T::kNoTubeFouling);
-    if (r.Rs == 0.0f) refuse(app, in, T::kNoShellFouling);
+    if (r.ArrangementCode != 1.0f && r.ArrangementCode != 2.0f) refuse(app, in, T::kNoArrangement, M.arrangement);
+    if (r.Km == 0.0f) refuse(app, in, T::kNoTubeConductivity, M.tubeConductivity);
+    if (finned && r.Kf == 0.0f) refuse(app, in, T::kNoFinConductivity, M.finConductivity);
+    if (r.Rt == 0.0f) refuse(app, in, T::kNoTubeFouling, M.tubeFouling);
+    if (r.Rs == 0.0f) refuse(app, in, T::kNoShellFouling, M.shellFouling);
     // Likewise a flow-pattern code other than 1, 2 or 3.
-    if (r.FlowPattern != 1.0f && r.FlowPattern != 2.0f && r.FlowPattern != 3.0f) refuse(app, in, T::kNoFlowPattern);
-    if (r.PNt == 0.0f) refuse(app, in, T::kNoTubePasses);
-    if (r.PNs == 0.0f) refuse(app, in, T::kNoShellPasses);
-    if (manualSide(r) && r.Nv == 0.0f) refuse(app, T::kStarredIndent, T::kNoTubeRows);
+    if (r.FlowPattern != 1.0f && r.FlowPattern != 2.0f && r.FlowPattern != 3.0f) refuse(app, in, T::kNoFlowPattern, M.flowPattern);
+    if (r.PNt == 0.0f) refuse(app, in, T::kNoTubePasses, M.tubePasses);
+    if (r.PNs == 0.0f) refuse(app, in, T::kNoShellPasses, M.shellPasses);
+    if (manualSide(r) && r.Nv == 0.0f) refuse(app, T::kStarredIndent, T::kNoTubeRows, M.tubeRows);
     if (r.Nh == 0.0f) {
         app.pane.print();
-        refuse(app, T::kStarredIndent, T::kNoTubeColumns);
+        refuse(app, T::kStarredIndent, T::kNoTubeColumns, M.tubeColumns);
     }
     if (humidSide(r)) checkFilmThickness(app, r);
-    if (r.TapeCode == 2.0f && r.TTh == 0.0f) refuse(app, in, T::kNoTapeThickness);
-    if (r.TapeCode == 2.0f && r.TTP2 == 0.0f) refuse(app, in, T::kNoTapePitch);
-    // Then every entry the run reads must lie in its range; FORM7 is read
-    // only for typed-in properties.
+    if (r.TapeCode == 2.0f && r.TTh == 0.0f) refuse(app, in, T::kNoTapeThickness, M.tapeThickness);
+    if (r.TapeCode == 2.0f && r.TTP2 == 0.0f) refuse(app, in, T::kNoTapePitch, M.tapePitch);
+    // Then every field the run reads must hold a number, and where the
+    // route needs it, one must be entered; FORM7 is read only for typed-in
+    // properties.
+    for (const EntryFields* list : {&kColumnEntries, &kForm5Entries, &kOptionEntries}) {
+        if (list == &kOptionEntries && !manualSide(r)) continue;
+        if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, *list, true)) {
+            markField(app, refusal->screen, refusal->field);
+            refuse(app, T::kStarredIndent, entryMessage(*refusal));
+        }
+    }
+    // And lie in its range.
     for (const RangedFields* list : {&kColumnRanges, &kForm5Ranges, &kOptionRanges}) {
         if (list == &kOptionRanges && !manualSide(r)) continue;
         if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, *list)) {
+            markField(app, refusal->screen, refusal->field);
             refuse(app, in, rangePhrase(*refusal));
         }
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/field_entries.h"
 #include "app/field_ranges.h"
 #include "app/frame_texts.h"
 #include "input/form5_side.h"
@@ -19,24 +20,45 @@ namespace T = form5_texts;
 // A check that failed: its message, then the pause.
 struct Refused {};
 
-void refuseAsWritten(App& app, const std::string& message) {
+[[noreturn]] void refuseAsWritten(App& app, const std::string& message, const char* field = nullptr) {
+    if (field) markField(app, kForm5.screen, field);
     form5Message(app, message);
     app.pause();
     throw Refused{};
 }
 
-void refuse(App& app, std::string_view message) { refuseAsWritten(app, " " + std::string(message)); }
+[[noreturn]] void refuse(App& app, std::string_view message, const char* field = nullptr) {
+    refuseAsWritten(app, " " + std::string(message), field);
+}
 
-void require(App& app, bool ok, std::string_view message) {
-    if (!ok) refuse(app, message);
+void require(App& app, bool ok, std::string_view message, const char* field = nullptr) {
+    if (!ok) refuse(app, message, field);
 }
 
 double value(App& app, const char* field) { return form5(app)[field].number(); }
-double length(App& app) { return value(app, kForm5.tubeLength); }
 
-// The flow of a side in the kind chosen (volume for 1, mass otherwise).
-double flowValue(App& app, const Form5Side& side) {
-    return value(app, flowKind(app, side) == 1 ? side.volumeField : side.massField);
+[[noreturn]] void refuseEntry(App& app, const char* field, BadEntry why) {
+    refuse(app, entryMessage(entryLabel(kForm5Entries, field), why), field);
+}
+
+// A value that must not read 0 (empty, a mark or text read so too).
+void requireValue(App& app, const char* field, std::string_view message) {
+    require(app, value(app, field) != 0, message, field);
+}
+
+// The field of a side's flow in the kind chosen (volume for 1, mass otherwise).
+const char* flowField(App& app, const Form5Side& side) {
+    return flowKind(app, side) == 1 ? side.volumeField : side.massField;
+}
+
+// The flow of a side whose kind is chosen: an empty or non-numeric field is
+// named, a zero flow gets the screen's message.
+void requireFlow(App& app, const Form5Side& side, std::string_view zeroMessage) {
+    const char* field = flowField(app, side);
+    const ControlRef f = form5(app)[field];
+    if (f.number() != 0) return;
+    if (const std::optional<BadEntry> why = badEntry(f.text(), Need::Required)) refuseEntry(app, field, *why);
+    refuse(app, zeroMessage, field);
 }
 
 void requireShellMoisture(App& app) {
@@ -53,12 +75,12 @@ void checkHumidTubeGasShell(App& app) {
         form5Message(app, " " + std::string(T::kTubeFlowKindUnset));  // no pause here
         throw Refused{};
     }
-    require(app, !(flowKind(app, kTubeSide) == 2 && value(app, kTubeSide.massField) == 0), T::kTubeMassFlowUnset);
-    require(app, length(app) != 0, T::kLengthUnset);
+    if (flowKind(app, kTubeSide) == 2) requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
+    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
     const int shellKind = flowKind(app, kShellSide);
     require(app, shellKind != 0, T::kShellFlowKindUnset);
-    require(app, !(shellKind == 1 && value(app, kShellSide.volumeField) == 0), T::kShellFlowUnset);
-    require(app, !(shellKind == 2 && value(app, kShellSide.massField) == 0), T::kShellMassFlowUnset);
+    if (shellKind == 1) requireValue(app, kShellSide.volumeField, T::kShellFlowUnset);
+    if (shellKind == 2) requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
     bool moisture = false;
     for (const char* f : kTubeSide.moistureFields.all()) moisture = moisture || value(app, f) != 0;
     require(app, moisture, T::kTubeCompositionUnset);
@@ -73,8 +95,8 @@ void checkTemperatures(App& app, ProcessingNo no) {
     const bool tubeOutletGiven = !(no == Length || no == Rows || no == OutletAndShellFlow || no == Columns);
     const double hot = tsi >= tti ? tsi : tti;
     const double cold = tsi >= tti ? tti : tsi;
-    require(app, !(tso > hot || tso < cold), T::kShellOutletWrong);
-    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), T::kTubeOutletWrong);
+    require(app, !(tso > hot || tso < cold), T::kShellOutletWrong, kShellSide.outlet);
+    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), T::kTubeOutletWrong, kTubeSide.outlet);
 }
 
 // Gas or water in the tubes, gas outside.
@@ -91,9 +113,9 @@ void checkGasShell(App& app) {
     const bool shellKind = flowKind(app, kShellSide) != 0;
     auto tubeChosen = [&] { require(app, tubeKind, T::kTubeFlowChoiceUnset); };
     auto shellChosen = [&] { require(app, shellKind, T::kShellFlowChoiceUnset); };
-    auto lengthGiven = [&] { require(app, length(app) != 0, T::kLengthUnset); };
-    auto tubeFlow = [&] { require(app, flowValue(app, kTubeSide) != 0, T::kTubeFlowChoiceUnset); };
-    auto shellFlow = [&] { require(app, flowValue(app, kShellSide) != 0, T::kShellFlowChoiceUnset); };
+    auto lengthGiven = [&] { requireValue(app, kForm5.tubeLength, T::kLengthUnset); };
+    auto tubeFlow = [&] { requireFlow(app, kTubeSide, T::kTubeFlowChoiceUnset); };
+    auto shellFlow = [&] { requireFlow(app, kShellSide, T::kShellFlowChoiceUnset); };
     switch (no) {
         case ProcessingNo::Length:
             tubeChosen(), shellChosen(), tubeFlow(), shellFlow();
@@ -116,14 +138,14 @@ void checkWaterTubeHumidShell(App& app) {
     require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
     if (flowKind(app, kTubeSide) != 1) {
         require(app, flowKind(app, kTubeSide) != 0, T::kTubeFlowUnset);
-        require(app, value(app, kTubeSide.massField) != 0, T::kTubeMassFlowUnset);
+        requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
     }
-    require(app, length(app) != 0, T::kLengthUnset);
+    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
     if (flowKind(app, kShellSide) == 1) {
-        require(app, value(app, kShellSide.volumeField) != 0, T::kShellVolumeFlowUnset);
+        requireValue(app, kShellSide.volumeField, T::kShellVolumeFlowUnset);
     } else {
         require(app, flowKind(app, kShellSide) != 0, T::kShellFlowUnset);
-        require(app, value(app, kShellSide.massField) != 0, T::kShellMassFlowUnset);
+        requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
     }
 }
 
@@ -137,18 +159,19 @@ void checkManual(App& app) {
     const int tubeKind = flowKind(app, kTubeSide);
     if (tubeKind != 1) {
         require(app, tubeKind != 0, T::kTubeFlowUnset);
-        require(app, value(app, kTubeSide.massField) != 0, T::kTubeMassFlowUnset);
+        requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
     }
-    require(app, length(app) != 0, T::kLengthUnset);
+    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
     const int shellKind = flowKind(app, kShellSide);
     if (shellKind != 1) {
         require(app, shellKind != 0, T::kShellFlowUnset);
-        require(app, value(app, kShellSide.massField) != 0, T::kShellMassFlowUnset);
+        requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
     }
     // The tube mass flow is needed whatever the flow kind.
-    require(app, tubeKind != 0 && value(app, kTubeSide.massField) != 0, T::kTubeMassFlowUnset);
-    for (int k = 0; k < 4; ++k) require(app, value(app, kTubeSide.properties[k]) != 0, T::kTubePropertyUnset[k]);
-    for (int k = 0; k < 4; ++k) require(app, value(app, kShellSide.properties[k]) != 0, T::kShellPropertyUnset[k]);
+    require(app, tubeKind != 0, T::kTubeMassFlowUnset);
+    requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
+    for (int k = 0; k < 4; ++k) requireValue(app, kTubeSide.properties[k], T::kTubePropertyUnset[k]);
+    for (int k = 0; k < 4; ++k) requireValue(app, kShellSide.properties[k], T::kShellPropertyUnset[k]);
     if (tubeHeatClass(app) == 1) return;
 
     const double tti = value(app, kTubeSide.inlet), tsi = value(app, kShellSide.inlet);
@@ -160,13 +183,21 @@ void checkManual(App& app) {
     } else {
         return;
     }
-    for (int k = 0; k < 5; ++k) require(app, value(app, kTubeSide.latent[k]) != 0, T::kLatentUnset[k]);
+    for (int k = 0; k < 5; ++k) requireValue(app, kTubeSide.latent[k], T::kLatentUnset[k]);
+}
+
+// What the route reads must be entered, and as a number.
+void checkEntries(App& app) {
+    if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, kForm5Entries, false)) {
+        refuse(app, entryMessage(*refusal), refusal->field);
+    }
 }
 
 // A complete entry may still hold a number outside its field's range.
 void checkRanges(App& app) {
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kForm5Ranges)) {
-        refuse(app, std::string(T::kOutOfRangeOpen) + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose));
+        refuse(app, std::string(T::kOutOfRangeOpen) + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose),
+               refusal->field);
     }
 }
 
@@ -174,6 +205,7 @@ void BUTTON30_ON(App& app) {
     using enum FluidKind;
     const FluidKind tube = tubeFluidKind(app);
     const FluidKind shell = shellFluidKind(app);
+    app.forms.clearFlags(form5(app).id());
     try {
         if (tube == HumidGas && shell == Gas) {
             checkHumidTubeGasShell(app);
@@ -187,6 +219,7 @@ void BUTTON30_ON(App& app) {
             // A pair the kind buttons are not meant to leave: never accepted.
             refuse(app, T::kPairUnset);
         }
+        checkEntries(app);
         checkRanges(app);
     } catch (const Refused&) {
         return;

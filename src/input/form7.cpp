@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/field_entries.h"
 #include "app/field_ranges.h"
 #include "input/form5_side.h"
 #include "input/form5_texts.h"
@@ -124,7 +125,8 @@ void RADIO14_ON(App& app) {
 }
 
 // The first failing option check: message, pause, not accepted.
-std::string_view optionProblem(App& app, std::string& prefix) {
+// `field` receives the field the problem is in, when it is one.
+std::string_view optionProblem(App& app, std::string& prefix, const char*& field) {
     ScreenRef f = form7(app);
     const int heatClass = tubeHeatClass(app);
     prefix = " ";
@@ -137,23 +139,31 @@ std::string_view optionProblem(App& app, std::string& prefix) {
     const double tube = f["EDIT181"].number();
     const double shell = f["EDIT182"].number();
     if (mode == 0) return T::kHtcModeUnset;
+    field = kOptions.tubeCoefficient;
     if (mode == 2 && tube == 0) return T::kTubeCoefficientUnset;
+    field = kOptions.shellCoefficient;
     if (mode == 3 && shell == 0) return T::kShellCoefficientUnset;
     // Both coefficients are given in mode 4: neither may be missing.
+    field = tube == 0 ? kOptions.tubeCoefficient : kOptions.shellCoefficient;
     if (mode == 4 && (tube == 0 || shell == 0)) return T::kBothCoefficientsUnset;
+    field = nullptr;
     if (mode < 1 || mode > 4) return T::kHtcModeInvalid;
 
     prefix = "";
     // The refrigerant data feed the evaporation correlation of the tube side.
     if (evaporatingLatentFluid(app) && (mode == 1 || mode == 3)) {
-        if (f["EDIT184"].number() == 0) return T::kPressureUnset;
-        if (f["EDIT185"].number() == 0) return T::kSurfaceTensionUnset;
+        field = kOptions.evaporationPressure;
+        if (f[field].number() == 0) return T::kPressureUnset;
+        field = kOptions.surfaceTension;
+        if (f[field].number() == 0) return T::kSurfaceTensionUnset;
     }
+    field = nullptr;
     return {};
 }
 
 // "O K"
 void BUTTON52_ON(App& app) {
+    app.forms.clearFlags(form7(app).id());
     const std::string problem = form7OptionProblem(app);
     if (!problem.empty()) {
         form7(app)["TEXT232"].setText(problem);
@@ -183,9 +193,18 @@ void BUTTON52_ON(App& app) {
 
 std::string form7OptionProblem(App& app) {
     std::string prefix;
-    std::string_view problem = optionProblem(app, prefix);
-    if (!problem.empty()) return prefix + std::string(problem);
+    const char* field = nullptr;
+    std::string_view problem = optionProblem(app, prefix, field);
+    if (!problem.empty()) {
+        if (field) markField(app, kOptions.screen, field);
+        return prefix + std::string(problem);
+    }
+    if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, kOptionEntries, false)) {
+        markField(app, kOptions.screen, refusal->field);
+        return "　" + entryMessage(*refusal);
+    }
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kOptionRanges)) {
+        markField(app, refusal->screen, refusal->field);
         return "　" + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose);
     }
     return {};

@@ -54,5 +54,29 @@ TEST(WholeNumber, TowardZeroAndClampedToTheIntRange) {
     }
 }
 
+// A number with nothing but blanks around it is an entry; the program's
+// marks are none; anything else is text that is not a number.
+TEST(EntryIn, WholeNumbersMarksAndText) {
+    struct Case {
+        const char* text;
+        Entry entry;
+    };
+    const Case cases[] = {
+        {"", Entry::Blank}, {"   ", Entry::Blank}, {"　 \t", Entry::Blank},
+        {"   －", Entry::Mark}, {"  　－", Entry::Mark}, {"  Rem.", Entry::Mark}, {"   sat.", Entry::Mark},
+        {"    Sat.", Entry::Mark}, {"－ ", Entry::Mark},
+        {"12", Entry::Number}, {" 12 ", Entry::Number}, {"　1.5E-3　", Entry::Number}, {"１２", Entry::Number},
+        {"-5", Entry::Number}, {".5", Entry::Number}, {"5.", Entry::Number}, {"1d3", Entry::Number},
+        {"1e400", Entry::Number}, {"－5", Entry::Number},
+        {"abc", Entry::NotNumber}, {"1,5", Entry::NotNumber}, {"1e", Entry::NotNumber}, {"12 m", Entry::NotNumber},
+        {"1 2", Entry::NotNumber}, {"1.2.3", Entry::NotNumber}, {".", Entry::NotNumber}, {"--1", Entry::NotNumber},
+        {"Rem", Entry::NotNumber}, {"－－", Entry::NotNumber}, {"12％", Entry::NotNumber}, {"0x10", Entry::NotNumber},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(entryIn(c.text), c.entry);
+    }
+}
+
 }  // namespace
 }  // namespace cfhx

@@ -2,6 +2,7 @@
 // proportional font of the controls and the fixed-pitch font of the pane.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 
@@ -17,6 +18,9 @@ QRect scaled(const Rect& r);
 
 // The controls' font: IPAPGothic when installed.
 QFont controlFont();
+
+// The face of a field a check refused.
+inline QColor flaggedFieldColor() { return QColor(0xff, 0xc4, 0xc4); }
 
 // The pane's font: IPAGothic at the given even pixel size.
 QFont paneFont(int pixelSize);

@@ -62,6 +62,15 @@ void showChosen(QAbstractButton* button, bool chosen) {
     button->setFont(font);
 }
 
+// A field a check refused: a tinted face until the model drops the mark.
+void showFlagged(QLineEdit* edit, bool flagged) {
+    if (edit->property("flagged").toBool() == flagged) return;
+    edit->setProperty("flagged", flagged);
+    QPalette palette = edit->parentWidget()->palette();
+    if (flagged) palette.setColor(QPalette::Base, flaggedFieldColor());
+    edit->setPalette(palette);
+}
+
 }  // namespace
 
 // The secondary screens are dialogs owned by the main window: the window
@@ -262,6 +271,7 @@ QWidget* ScreenWindows::makeWidget(int screen, int control, QWidget* parent) {
         QObject::connect(button, &QAbstractButton::clicked, button, [this, screen, control] {
             std::vector<bool> shownBefore;
             for (const Screen& s : forms_.screens()) shownBefore.push_back(s.shown);
+            refused_ = nullptr;
             onClick_(screen, control);
             markChoices();
             focusAfterClick(screen, control, shownBefore);
@@ -315,6 +325,11 @@ void ScreenWindows::focusAfterClick(int screen, int control, const std::vector<b
         w->setFocus(Qt::OtherFocusReason);
         return true;
     };
+    // A field the click refused comes first: the user corrects it next.
+    if (refused_ && refused_->isVisible() && refused_->isEnabled() && refused_->property("flagged").toBool() &&
+        focus(refused_)) {
+        return;
+    }
     auto firstOf = [&](std::initializer_list<const char*> names) -> QWidget* {
         for (const char* n : names) {
             QWidget* w = widget("MAINFORM", n);
@@ -359,6 +374,15 @@ void ScreenWindows::controlChanged(int screen, int control) {
             edit->setText(text);
             // A long text shows its beginning unless the user is at work in it.
             if (!edit->hasFocus()) edit->setCursorPosition(0);
+        }
+        const bool newlyFlagged = model.flagged && !edit->property("flagged").toBool();
+        showFlagged(edit, model.flagged);
+        if (newlyFlagged) refused_ = edit;
+        // Refused while its window is up (the check's pause follows): the
+        // user can correct it at once.
+        if (newlyFlagged && edit->isVisible() && model.enabled) {
+            edit->window()->activateWindow();
+            edit->setFocus(Qt::OtherFocusReason);
         }
         break;
     }

@@ -126,6 +126,7 @@ private:
     QWidget* body_ = nullptr;  // the main screen's own area, under the menu bar
     FileActions fileActions_;
     bool mainKept_ = false;
+    QWidget* refused_ = nullptr;  // the field the click being handled refused
 };
 
 }  // namespace cfhx::qt
