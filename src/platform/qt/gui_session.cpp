@@ -36,6 +36,11 @@ GuiSession::GuiSession() : app_(platform_) {
     QObject::connect(file.save, &QAction::triggered, windows_->mainWindow(), [this] { save(false); });
     QObject::connect(file.saveAs, &QAction::triggered, windows_->mainWindow(), [this] { save(true); });
     QObject::connect(file.quit, &QAction::triggered, windows_->mainWindow(), [this] { endProgram(); });
+    app_.onStatus = [this](App& app) { windows_->panePanel()->setStatus(QString::fromStdString(app.status())); };
+    // The summary of the last result, once there is one.
+    QObject::connect(windows_->summaryAction(), &QAction::triggered, windows_->mainWindow(), [this] {
+        if (app_.lastResult.has_value()) app_[kSummary.screen].show();
+    });
     quit_ = [] { QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection); };
 }
 
