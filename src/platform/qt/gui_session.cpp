@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
@@ -38,7 +39,10 @@ GuiSession::GuiSession() : app_(platform_) {
     QObject::connect(file.quit, &QAction::triggered, windows_->mainWindow(), [this] { endProgram(); });
     app_.onStatus = [this](App& app) { windows_->panePanel()->setStatus(QString::fromStdString(app.status())); };
     // The summary of the last result, once there is one.
-    QObject::connect(windows_->summaryAction(), &QAction::triggered, windows_->mainWindow(), [this] {
+    QAction* summary = windows_->summaryAction();
+    QObject::connect(qobject_cast<QMenu*>(summary->parent()), &QMenu::aboutToShow, summary,
+                     [this, summary] { summary->setEnabled(app_.lastResult.has_value()); });
+    QObject::connect(summary, &QAction::triggered, windows_->mainWindow(), [this] {
         if (app_.lastResult.has_value()) app_[kSummary.screen].show();
     });
     quit_ = [] { QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection); };

@@ -440,6 +440,7 @@ void ScreenWindows::screenShownChanged(int screen) {
     const bool shown = forms_.at(screen).shown || (screen == 0 && mainKept_);
     const QString& picture = pictureFiles_.at(screen);
     if (!shown) {
+        if (screen != 0 && userMoved_[screen]) userAt_[screen] = window->pos();
         window->hide();
         if (!picture.isEmpty()) window->setPicture(QImage());  // released until the next showing
         return;
