@@ -36,39 +36,37 @@ TEST(StatusLine, SaysWhatComesNextAtEachStep) {
     struct Case {
         const char* name;
         std::vector<std::string> actions;
-        std::deque<bool> yesNo;
-        std::deque<std::string> lines;
-        int pauses;
-        std::string status;  // after the last action
+        std::deque<bool> yesNo = {};
+        std::deque<std::string> lines = {};
+        int pauses = 0;
+        std::string status = {};  // after the last action
     };
+    const std::string stopped = std::string(kNoConvergence) + " ／ " + kConfirm;
     const Case kCases[] = {
-        {.name = "at start-up", .actions = {}, .yesNo = {}, .lines = {}, .pauses = 0, .status = ""},
-        {.name = "the fluid window's check passed", .actions = kReady, .yesNo = {}, .lines = {}, .pauses = 0,
-         .status = kCalculate},
+        {.name = "at start-up", .actions = {}},
+        {.name = "the fluid window's check passed", .actions = kReady, .status = kCalculate},
         {.name = "the fluid window's check refused",
-         .actions = {"MAINFORM.BUTTON22", "MAINFORM.BUTTON3", "MAINFORM.BUTTON5", "FORM5.BUTTON30"},
-         .yesNo = {}, .lines = {}, .pauses = 1, .status = ""},
+         .actions = {"MAINFORM.BUTTON22", "MAINFORM.BUTTON3", "MAINFORM.BUTTON5", "FORM5.BUTTON30"}, .pauses = 1},
         {.name = "recalculation from the menu", .actions = then(kReady, {"MAINFORM.BUTTON9"}), .yesNo = {true},
-         .lines = {"4"}, .pauses = 0, .status = kConfirm},
+         .lines = {"4"}, .status = kConfirm},
         {.name = "No to the confirmation", .actions = then(kReady, {"MAINFORM.BUTTON9"}), .yesNo = {false},
-         .lines = {}, .pauses = 0, .status = kConfirm},
+         .status = kConfirm},
         {.name = "a refusal of the construction column continued from",
-         .actions = then(kReady, {"MAINFORM.EDIT27=", "MAINFORM.BUTTON9"}), .yesNo = {}, .lines = {}, .pauses = 1,
+         .actions = then(kReady, {"MAINFORM.EDIT27=", "MAINFORM.BUTTON9"}), .pauses = 1,
          .status = std::string(kNoColumns) + " ／ " + kConfirm},
         {.name = "a stop continued from", .actions = then(kStopping, {"MAINFORM.BUTTON9"}), .yesNo = {true},
-         .lines = {}, .pauses = 1, .status = std::string(kNoConvergence) + " ／ " + kConfirm},
+         .pauses = 1, .status = stopped},
         {.name = "the confirmation button keeps the stop, not the hint",
-         .actions = then(kStopping, {"MAINFORM.BUTTON9", "MAINFORM.BUTTON27"}), .yesNo = {true}, .lines = {},
-         .pauses = 1, .status = kNoConvergence},
+         .actions = then(kStopping, {"MAINFORM.BUTTON9", "MAINFORM.BUTTON27"}), .yesNo = {true}, .pauses = 1,
+         .status = kNoConvergence},
         {.name = "the confirmation button after a recalculation",
-         .actions = then(kReady, {"MAINFORM.BUTTON9", "MAINFORM.BUTTON27"}), .yesNo = {true}, .lines = {"4"},
-         .pauses = 0, .status = ""},
+         .actions = then(kReady, {"MAINFORM.BUTTON9", "MAINFORM.BUTTON27"}), .yesNo = {true}, .lines = {"4"}},
         {.name = "the check passed again after a stop",
          .actions = then(kStopping, {"MAINFORM.BUTTON9", "MAINFORM.BUTTON27", "FORM5.EDIT174=100", "FORM5.BUTTON30"}),
-         .yesNo = {true}, .lines = {}, .pauses = 1, .status = kCalculate},
+         .yesNo = {true}, .pauses = 1, .status = kCalculate},
         {.name = "new fluid kinds after a stop keep the stop, not the hint",
          .actions = then(kStopping, {"MAINFORM.BUTTON9", "MAINFORM.BUTTON3", "MAINFORM.BUTTON5"}), .yesNo = {true},
-         .lines = {}, .pauses = 1, .status = kNoConvergence},
+         .pauses = 1, .status = kNoConvergence},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);

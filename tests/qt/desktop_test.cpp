@@ -18,6 +18,8 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
 #include "platform/qt/scrolled_column.h"
@@ -144,6 +146,32 @@ void clickWidget(GuiSession& s, const char* screen, const char* control) {
     settle();
 }
 
+void answer(QLineEdit* line, const char* text) {
+    line->setText(QString::fromUtf8(text));
+    testing::pressEnter(line);
+}
+
+// The calculate button pressed and the user at its waits: Yes to each
+// question box, and `atLine` (which answers) at each typed line.
+void calculate(GuiSession& s, const std::function<void(QLineEdit* line)>& atLine) {
+    QTimer user;
+    bool busy = false;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (busy) return;
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->button(QMessageBox::Yes)->click();
+        } else if (s.platform().waitingForLine()) {
+            busy = true;
+            settle(500);
+            atLine(s.windows().panePanel()->answerLine());
+            busy = false;
+        }
+    });
+    user.start(100);
+    testing::Watchdog watchdog(s, 90000);
+    clickWidget(s, "MAINFORM", "BUTTON9");
+}
+
 TEST(Desktop, WindowsStayOwnedMarkedFocusedAndResizable) {
     if (!isChild()) {
         runOnDesktop("1920x1200", "WindowsStayOwnedMarkedFocusedAndResizable");
@@ -213,82 +241,58 @@ TEST(Desktop, WindowsStayOwnedMarkedFocusedAndResizable) {
     QLabel* status = session->windows().panePanel()->statusLine();
     EXPECT_EQ(status->text().toStdString(), kCalculateNext);
     ScreenWindow* summary = session->windows().window(session->screenId("FORM2"));
-    bool shotMenu = false;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->button(QMessageBox::Yes)->click();
-        } else if (session->platform().waitingForLine() && !shotMenu) {
-            shotMenu = true;
-            user.stop();
-            settle(500);
-            QLineEdit* answer = session->windows().panePanel()->answerLine();
-            EXPECT_EQ(QApplication::focusWidget(), answer);
-            EXPECT_EQ(status->text(), QString());
-            shoot("result-menu");
-            // The summary hides none of the table and no more of the column
-            // than it must.
-            ASSERT_TRUE(summary->isVisible());
-            EXPECT_FALSE(summary->frameGeometry().intersects(tableOnScreen(*session)));
-            EXPECT_LE(summary->frameGeometry().intersected(columnOnScreen(*session)).width(),
-                      unavoidable(summary, main));
-            // Fixed size: a close but no maximise.
-            const QString actions = allowedActions(summary);
-            EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"))) << actions.toStdString();
-            EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE"))) << actions.toStdString();
-            // Minimised (openbox offers it for a dialog): the program stays up.
-            run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), xid(summary)});
-            settle(800);
-            EXPECT_TRUE(mapped(main));
-            EXPECT_FALSE(main->isMinimized());
-            // The title bar's × hides it; 表示 → 結果画面 shows it again.
+    int menus = 0;
+    calculate(*session, [&](QLineEdit* line) {
+        ++menus;
+        EXPECT_EQ(QApplication::focusWidget(), line);
+        EXPECT_EQ(status->text(), QString());
+        shoot("result-menu");
+        // The summary hides none of the table and no more of the column
+        // than it must.
+        ASSERT_TRUE(summary->isVisible());
+        EXPECT_FALSE(summary->frameGeometry().intersects(tableOnScreen(*session)));
+        EXPECT_LE(summary->frameGeometry().intersected(columnOnScreen(*session)).width(), unavoidable(summary, main));
+        // Fixed size: a close but no maximise.
+        const QString actions = allowedActions(summary);
+        EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"))) << actions.toStdString();
+        EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE"))) << actions.toStdString();
+        // Minimised (openbox offers it for a dialog): the program stays up.
+        run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), xid(summary)});
+        settle(800);
+        EXPECT_TRUE(mapped(main));
+        EXPECT_FALSE(main->isMinimized());
+        // The title bar's × hides it; 表示 → 結果画面 shows it again, where
+        // it was or where the user put it.
+        for (const QPoint to : {QPoint(), QPoint(60, 500)}) {
+            if (!to.isNull()) {
+                run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), xid(summary), QString::number(to.x()),
+                                                QString::number(to.y())});
+                settle(800);
+            }
             if (!summary->isVisible()) session->windows().summaryAction()->trigger();
             settle(500);
-            const QPoint placed = summary->pos();
+            const QPoint was = summary->pos();
             closeFromTitleBar(summary);
             EXPECT_FALSE(summary->isVisible());
             EXPECT_FALSE(session->app()["FORM2"].shown());
-            EXPECT_TRUE(mapped(main));
             session->windows().summaryAction()->trigger();
             settle(500);
-            EXPECT_TRUE(summary->isVisible());
-            EXPECT_EQ(summary->pos(), placed);
-            // Where the user puts it, it stays, closed and shown again.
-            run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), xid(summary), QStringLiteral("60"),
-                                            QStringLiteral("500")});
-            settle(800);
-            const QPoint moved = summary->pos();
-            EXPECT_TRUE(session->windows().movedByUser(session->screenId("FORM2")));
-            closeFromTitleBar(summary);
-            session->windows().summaryAction()->trigger();
-            settle(500);
-            EXPECT_EQ(summary->pos(), moved);
-            shoot("summary-moved");
-            // Larger type: the table's right part scrolls into view.
-            QScrollBar* across = session->windows().panePanel()->view()->horizontalScrollBar();
-            EXPECT_FALSE(across->isVisible());
-            session->windows().panePanel()->zoom(4);
-            settle(300);
-            EXPECT_TRUE(across->isVisible());
-            EXPECT_GT(across->maximum(), 0);
-            shoot("zoomed");
-            across->setValue(across->maximum());
-            settle(300);
-            shoot("zoomed-right");
-            session->windows().panePanel()->zoom(0);
-            settle(300);
-            EXPECT_FALSE(across->isVisible());
-            answer->setText(QStringLiteral("4"));
-            testing::pressEnter(answer);
+            EXPECT_EQ(summary->pos(), was);
+            EXPECT_EQ(session->windows().movedByUser(session->screenId("FORM2")), !to.isNull());
         }
+        shoot("summary-moved");
+        // Larger type: the table's right part scrolls into view.
+        QScrollBar* across = session->windows().panePanel()->view()->horizontalScrollBar();
+        session->windows().panePanel()->zoom(4);
+        settle(300);
+        EXPECT_TRUE(across->isVisible());
+        across->setValue(across->maximum());
+        shoot("zoomed-right");
+        session->windows().panePanel()->zoom(0);
+        answer(line, "4");
     });
-    user.start(100);
-    testing::Watchdog watchdog(*session, 90000);
-    clickWidget(*session, "MAINFORM", "BUTTON9");
-    user.stop();
-    EXPECT_TRUE(shotMenu);
-    // Back at the input: the status line says how to go on; the summary the
-    // user moved is still where it was put.
+    EXPECT_EQ(menus, 1);
+    // Back at the input: the status line says how to go on.
     EXPECT_EQ(status->text().toStdString(), kConfirmNext);
     shoot("recalculation");
 
@@ -332,27 +336,23 @@ TEST(Desktop, MainWindowFitsALaptopScreen) {
     settle(800);
     EXPECT_TRUE(avail.contains(main->frameGeometry())) << main->frameGeometry().height();
 
-    // Shorter than its layout: the column scrolls to its last row, the
-    // pane's answer and status lines stay in the window.
-    ScrolledColumn* column = session->windows().inputColumn();
-    ASSERT_TRUE(column->bar()->isVisible());
-    QWidget* lastRow = session->windows().widget("MAINFORM", "EDIT127");
-    EXPECT_GT(onScreen(lastRow).bottom(), onScreen(column).bottom());
-    column->bar()->setValue(column->bar()->maximum());
-    settle(300);
-    EXPECT_TRUE(onScreen(column).contains(onScreen(lastRow)));
-    shoot("column-scrolled");
-    column->bar()->setValue(0);
+    // Shorter than its layout: the pane's answer and status lines stay in
+    // the window; a field reached by the keyboard scrolls into view.
     const QRect window = onScreen(main);
     EXPECT_TRUE(window.contains(onScreen(session->windows().panePanel()->statusLine())));
     EXPECT_TRUE(window.contains(onScreen(session->windows().panePanel()->answerLine())));
-    // A field reached by the keyboard comes into view.
-    QWidget* factor = session->windows().widget("MAINFORM", "EDIT187");
-    factor->setEnabled(true);
-    factor->setFocus(Qt::TabFocusReason);
+    ScrolledColumn* column = session->windows().inputColumn();
+    column->bar()->setValue(column->bar()->maximum());
     settle(300);
-    EXPECT_TRUE(onScreen(column).contains(onScreen(factor)));
-    column->bar()->setValue(0);
+    shoot("column-scrolled");
+    QWidget* first = session->windows().widget("MAINFORM", "EDIT10");
+    EXPECT_FALSE(onScreen(column).contains(onScreen(first)));
+    first->setEnabled(true);
+    main->activateWindow();
+    settle();
+    first->setFocus(Qt::TabFocusReason);
+    settle(300);
+    EXPECT_TRUE(onScreen(column).contains(onScreen(first)));
 
     // Water in the tubes, gas outside, to the result.
     clickWidget(*session, "FORM4", "BUTTON25");
@@ -367,44 +367,27 @@ TEST(Desktop, MainWindowFitsALaptopScreen) {
     clickWidget(*session, "FORM5", "BUTTON53");
     clickWidget(*session, "FORM5", "BUTTON30");
     ScreenWindow* summary = session->windows().window(session->screenId("FORM2"));
-    int menus = 0;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->button(QMessageBox::Yes)->click();
-        } else if (session->platform().waitingForLine()) {
-            user.stop();
-            settle(500);
-            QLineEdit* answer = session->windows().panePanel()->answerLine();
-            // The summary closed by the user comes back with the next result.
-            EXPECT_TRUE(summary->isVisible());
-            if (++menus == 2) {
-                answer->setText(QStringLiteral("4"));
-                testing::pressEnter(answer);
-                return;
-            }
-            ASSERT_TRUE(summary->isVisible());
-            EXPECT_TRUE(avail.contains(summary->frameGeometry()));
-            // No room beside: over the pane's empty right part, the table's
-            // left part in view.
-            EXPECT_GT(summary->frameGeometry().left(), tableOnScreen(*session).left() + tableOnScreen(*session).width() / 2);
-            shoot("result-menu");
-            closeFromTitleBar(summary);
-            EXPECT_FALSE(summary->isVisible());
-            answer->setText(QStringLiteral("4"));
-            testing::pressEnter(answer);
-        }
+    calculate(*session, [&](QLineEdit* line) {
+        ASSERT_TRUE(summary->isVisible());
+        EXPECT_TRUE(avail.contains(summary->frameGeometry()));
+        // No room beside: over the pane's empty right part, the table's
+        // left part in view.
+        const QRect table = tableOnScreen(*session);
+        EXPECT_GT(summary->frameGeometry().left(), table.left() + table.width() / 2);
+        shoot("result-menu");
+        closeFromTitleBar(summary);
+        EXPECT_FALSE(summary->isVisible());
+        answer(line, "4");
     });
-    user.start(100);
-    testing::Watchdog watchdog(*session, 90000);
-    clickWidget(*session, "MAINFORM", "BUTTON9");
-    EXPECT_EQ(menus, 1);
     EXPECT_EQ(session->windows().panePanel()->statusLine()->text().toStdString(), kConfirmNext);
     shoot("recalculation");
-    user.start(100);
-    clickWidget(*session, "MAINFORM", "BUTTON9");
-    user.stop();
-    EXPECT_EQ(menus, 2);
+    // The summary closed by the user comes back with the next result.
+    bool shown = false;
+    calculate(*session, [&](QLineEdit* line) {
+        shown = summary->isVisible();
+        answer(line, "4");
+    });
+    EXPECT_TRUE(shown);
     wm.kill();
     wm.waitForFinished();
 }

@@ -157,6 +157,7 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
     placedAt_.assign(screens.size(), QPoint());
     userMoved_.assign(screens.size(), false);
     userAt_.assign(screens.size(), QPoint());
+    QMenu* view = nullptr;
     for (size_t s = 0; s < screens.size(); ++s) {
         const ScreenDef& def = *screens[s].def;
         pictureFiles_.push_back(pictureFile(def.name));
@@ -175,7 +176,7 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
             fileActions_.saveAs = file->addAction(QStringLiteral("名前を付けて保存…"));
             file->addSeparator();
             fileActions_.quit = file->addAction(QStringLiteral("終了"));
-            QMenu* view = menuBar_->addMenu(QStringLiteral("表示"));
+            view = menuBar_->addMenu(QStringLiteral("表示"));
             summaryAction_ = view->addAction(QStringLiteral("結果画面"));
             const int top = menuBar_->sizeHint().height();
             menuBar_->setGeometry(0, 0, window->width(), top);
@@ -248,6 +249,24 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
                 auto* shortcut = new QShortcut(keys, window);
                 shortcut->setContext(Qt::ApplicationShortcut);
                 QObject::connect(shortcut, &QShortcut::activated, window, [this, steps = steps] { panel_->zoom(steps); });
+            }
+            // The same from the menu, which names the keys (the shortcuts
+            // above take them in every window).
+            struct ZoomItem {
+                const char* text;
+                QKeySequence keys;
+                int steps;
+            };
+            const ZoomItem kZoomItems[] = {
+                {.text = "文字を大きく", .keys = QKeySequence(QKeySequence::ZoomIn), .steps = 1},
+                {.text = "文字を小さく", .keys = QKeySequence(QKeySequence::ZoomOut), .steps = -1},
+                {.text = "標準の大きさ", .keys = QKeySequence(Qt::CTRL | Qt::Key_0), .steps = 0},
+            };
+            view->addSeparator();
+            for (const ZoomItem& z : kZoomItems) {
+                QAction* item = view->addAction(QString::fromUtf8(z.text) + QLatin1Char('\t') +
+                                                z.keys.toString(QKeySequence::NativeText));
+                QObject::connect(item, &QAction::triggered, window, [this, steps = z.steps] { panel_->zoom(steps); });
             }
         }
         for (size_t c = 0; c < controls.size(); ++c) controlChanged(static_cast<int>(s), static_cast<int>(c));
@@ -511,6 +530,25 @@ void ScreenWindows::secondaryMoved(int screen) {
     if ((window->pos() - placedAt_[screen]).manhattanLength() <= kSettling) return;
     userMoved_[screen] = true;
     userAt_[screen] = window->pos();
+}
+
+std::vector<std::pair<std::string, QPoint>> ScreenWindows::userPlaces() const {
+    std::vector<std::pair<std::string, QPoint>> places;
+    for (size_t s = 1; s < windows_.size(); ++s) {
+        if (!userMoved_[s]) continue;
+        const QPoint at = windows_[s]->isVisible() ? windows_[s]->pos() : userAt_[s];
+        places.emplace_back(forms_.at(static_cast<int>(s)).def->name, at);
+    }
+    return places;
+}
+
+void ScreenWindows::restoreUserPlace(std::string_view screen, QPoint at) {
+    const int s = forms_.screenId(screen);
+    if (s <= 0 || !QGuiApplication::screenAt(at)) return;
+    userMoved_[s] = true;
+    userAt_[s] = at;
+    placed_[s] = true;
+    if (windows_[s]->isVisible()) windows_[s]->move(at);
 }
 
 void ScreenWindows::titleBarClose(int screen) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -92,6 +93,11 @@ public:
     QPoint placeFor(int screen) const;
     // The user has moved the screen's window: it stays there.
     bool movedByUser(int screen) const { return userMoved_.at(screen); }
+    // The places the user has given secondary screens, by screen name, and
+    // one given back (from an earlier run); a place on no screen now is
+    // not taken.
+    std::vector<std::pair<std::string, QPoint>> userPlaces() const;
+    void restoreUserPlace(std::string_view screen, QPoint at);
 
     // Told when the user has typed into a field (the model holds the text).
     void setEditHandler(std::function<void(int screen, int control)> handler) { onEdit_ = std::move(handler); }
