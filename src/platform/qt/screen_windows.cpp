@@ -53,6 +53,13 @@ constexpr TitleBarClose kTitleBarCloses[] = {
     {.screen = "FORM7", .button = "BUTTON57"},
 };
 
+const TitleBarClose* titleBarCloseOf(const std::string& screen) {
+    for (const TitleBarClose& t : kTitleBarCloses) {
+        if (screen == t.screen) return &t;
+    }
+    return nullptr;
+}
+
 // A window's frame around its client area; a window not yet shown has
 // none known, so the main window's stands in.
 QMargins frameMargins(const QWidget* w) {
@@ -94,8 +101,9 @@ void showChosen(QAbstractButton* button, bool chosen) {
 
 // The secondary screens are dialogs owned by the main window: the window
 // manager keeps them above it and they go with it. They are of fixed size
-// and offer only a close in their title bar: no maximise, and no minimise,
-// which would take the main window down with them.
+// and ask for a close in their title bar only: no maximise, and no
+// minimise, which would take the main window down with them (a window
+// manager that offers one anyway is answered by ScreenWindows::minimized).
 ScreenWindow::ScreenWindow(const ScreenDef& def, bool main, QWidget* parent)
     : QWidget(parent, main ? Qt::Window
                            : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -197,9 +205,7 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
         } else {
             window->onMove = [this, s] { secondaryMoved(static_cast<int>(s)); };
             window->onMinimized = [this, s] { minimized(static_cast<int>(s)); };
-            for (const TitleBarClose& t : kTitleBarCloses) {
-                if (def.name == t.screen) window->onClose = [this, s] { titleBarClose(static_cast<int>(s)); };
-            }
+            if (titleBarCloseOf(def.name)) window->onClose = [this, s] { titleBarClose(static_cast<int>(s)); };
         }
 
         // Frames first and outer frames before inner ones, so that every
@@ -553,13 +559,12 @@ void ScreenWindows::restoreUserPlace(std::string_view screen, QPoint at) {
 
 void ScreenWindows::titleBarClose(int screen) {
     const std::string& name = forms_.at(screen).def->name;
-    for (const TitleBarClose& t : kTitleBarCloses) {
-        if (name != t.screen) continue;
-        if (!t.button) {
-            forms_.setShown(screen, false);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget(name, t.button))) {
-            if (button->isEnabled() && button->isVisible()) button->click();
-        }
+    const TitleBarClose* close = titleBarCloseOf(name);
+    if (!close) return;
+    if (!close->button) {
+        forms_.setShown(screen, false);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget(name, close->button))) {
+        if (button->isEnabled() && button->isVisible()) button->click();
     }
 }
 
@@ -572,7 +577,8 @@ void ScreenWindows::minimized(int screen) {
         if (main->isMinimized()) main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
         ScreenWindow* window = windows_.at(screen);
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-        if (forms_.at(screen).def->name == kTitleBarCloses[0].screen) {
+        const TitleBarClose* close = titleBarCloseOf(forms_.at(screen).def->name);
+        if (close && !close->button) {
             forms_.setShown(screen, false);
         } else if (forms_.at(screen).shown) {
             window->show();
