@@ -43,7 +43,11 @@ GuiSession::GuiSession() : app_(platform_) {
     QObject::connect(qobject_cast<QMenu*>(summary->parent()), &QMenu::aboutToShow, summary,
                      [this, summary] { summary->setEnabled(app_.lastResult.has_value()); });
     QObject::connect(summary, &QAction::triggered, windows_->mainWindow(), [this] {
-        if (app_.lastResult.has_value()) app_[kSummary.screen].show();
+        if (!app_.lastResult.has_value()) return;
+        app_[kSummary.screen].show();
+        QWidget* window = windows_->window(app_.forms.screenId(kSummary.screen));
+        window->raise();
+        window->activateWindow();
     });
     quit_ = [] { QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection); };
 }
