@@ -79,8 +79,11 @@ struct App {
     }
     void pause() {
         platform.pause();
+        ++pausesTaken;
         recorder.continued();
     }
+    // Pauses the user has continued from since start-up.
+    unsigned long pausesTaken = 0;
     bool askYesNo(std::string_view caption, std::string_view text) {
         const bool yes = platform.askYesNo(caption, text);
         recorder.answered(yes);

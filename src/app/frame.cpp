@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/frame_texts.h"
+#include "app/status_line.h"
 #include "app/text_width.h"
 #include "app/construction_labels.h"
 
@@ -97,6 +98,7 @@ void BUTTON27_ON(App& app) {
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].disable();
     main["BUTTON9"].disable();
+    app.setStatus(status_line::withoutHints(app.status()));
 }
 
 }  // namespace
@@ -130,6 +132,7 @@ void startUp(App& app) {
         form5[c].disable();
     }
 
+    app.setStatus({});
     app.pane.clear();
     printEmptyLines(app.pane, 5);
     printIndented(app.pane, 4, T::kProgramTitleEnglish);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/status_line.h"
 #include "input/fluid_kind_texts.h"
 #include "input/input_screens.h"
 #include "input/procedures.h"
@@ -45,6 +46,7 @@ void requireConfirmation(App& app) {
     main["BUTTON9"].disable();
     main["BUTTON27"].disable();
     main["BUTTON27"].setText("");
+    app.setStatus(status_line::withoutHints(app.status()));
 }
 
 void BUTTON1_ON(App& app) {
@@ -101,6 +103,7 @@ void BUTTON4_ON(App& app) {
     writeCode(main[kMain.shellFluidKind], FluidKind::Manual);
     main["EDIT34"].setText(K::kNotApplicable);
     main["BUTTON9"].disable();
+    app.setStatus(status_line::withoutHints(app.status()));
     ScreenRef form5 = app["FORM5"];
     form5["BUTTON53"].disable();
     form5["BUTTON54"].disable();

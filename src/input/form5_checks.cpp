@@ -8,6 +8,7 @@
 #include "app/field_entries.h"
 #include "app/field_ranges.h"
 #include "app/frame_texts.h"
+#include "app/status_line.h"
 #include "input/form5_side.h"
 #include "input/form5_texts.h"
 #include "input/procedures.h"
@@ -231,6 +232,7 @@ void BUTTON30_ON(App& app) {
     main["BUTTON27"].setText(frame_texts::kConfirmAfterCheck);
     form5(app)["BUTTON30"].disable();
     form5(app).hide();
+    app.setStatus(std::string(status_line::kCalculate));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/app.h"
 #include "app/field_entries.h"
 #include "app/field_ranges.h"
+#include "app/status_line.h"
 #include "input/form5_side.h"
 #include "input/form5_texts.h"
 #include "input/input_screens.h"
@@ -184,6 +185,7 @@ void BUTTON52_ON(App& app) {
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].disable();
     main["BUTTON9"].disable();
+    app.setStatus(status_line::withoutHints(app.status()));
     enableRange(main, "BUTTON", 1, 4, false);
     form5(app)["BUTTON30"].enable();
     prepareForm5(app, Form5Opening::Confirmed);

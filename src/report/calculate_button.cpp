@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "app/control_flow.h"
+#include "app/status_line.h"
 #include "calc/calculation.h"
 #include "calc/numeric_guard.h"
 #include "report/menu.h"
@@ -22,7 +23,9 @@ void calculate(App& app, const calc::PassLimits& limits) {
     } calculating(app);
     if (app.beforeCalculation) app.beforeCalculation(app);
     handOver(app);
+    app.setStatus({});
     for (;;) {
+        const unsigned long pausesBefore = app.pausesTaken;
         try {
             app.lastResult.reset();
             calc::Record r = runCalculation(app, limits);
@@ -40,11 +43,16 @@ void calculate(App& app, const calc::PassLimits& limits) {
             if (app.onStop) app.onStop(app, stop.message);
             app.pause();
             commonReturnPath(app);
+            app.setStatus(status_line::afterReturn(stop.message));
             return;
         } catch (const LeaveCalculation&) {
             // Refused before a result: the message is the page's last line.
-            if (app.onStop && !app.lastResult.has_value()) app.onStop(app, app.pane.lastPageText());
+            const bool refused = !app.lastResult.has_value();
+            if (app.onStop && refused) app.onStop(app, app.pane.lastPageText());
+            // A refusal the user continued from is kept below the pane.
+            const std::string stop = refused && app.pausesTaken != pausesBefore ? app.pane.lastPageText() : std::string();
             commonReturnPath(app);
+            app.setStatus(status_line::afterReturn(stop));
             return;
         }
     }

@@ -1,21 +1,28 @@
-// The windows on a real desktop: Xvfb at 1920×1200 with the openbox window
-// manager, driven by the X server (xdotool) and read back from it (xprop).
-// The test reruns this executable under xvfb-run; the child starts openbox,
-// walks a session and keeps a screenshot of each step in the build folder.
+// The windows on a real desktop: Xvfb at 1920×1200 and at 1366×768 with the
+// openbox window manager, driven by the X server (xdotool) and read back
+// from it (xprop). Each test reruns this executable under xvfb-run; the
+// child starts openbox, walks a session and keeps a screenshot of each step
+// in the build folder.
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
+#include "platform/qt/scrolled_column.h"
 #include "support/gui_support.h"
 
 namespace cfhx::qt {
@@ -65,9 +72,72 @@ void clickOnScreen(QWidget* window, QPoint at) {
 
 int shots = 0;
 void shoot(const char* what) {
-    const QString path = QStringLiteral(CFHX_BUILD_DIR "/desktop-%1-%2.png").arg(++shots).arg(QLatin1String(what));
+    const QSize size = QGuiApplication::primaryScreen()->size();
+    const QString path = QStringLiteral(CFHX_BUILD_DIR "/desktop-%1x%2-%3-%4.png")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(++shots)
+                             .arg(QLatin1String(what));
     QGuiApplication::primaryScreen()->grabWindow(0).save(path);
 }
+
+QRect onScreen(QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+
+// The main window's input column and the pane's text as far as it is used.
+QRect columnOnScreen(GuiSession& s) { return onScreen(s.windows().inputColumn()); }
+QRect tableOnScreen(GuiSession& s) {
+    const PaneView& view = *s.windows().panePanel()->view();
+    const QRect panel = onScreen(s.windows().panePanel());
+    const int right = view.viewport()->mapToGlobal(view.textOrigin()).x() +
+                      static_cast<int>(view.usedColumns() * view.cellWidth());
+    return QRect(panel.topLeft(), QPoint(right, panel.bottom()));
+}
+
+// What the window manager lets the user do with a window.
+QString allowedActions(QWidget* w) {
+    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), xid(w), QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+}
+
+// The window manager's close, as from the title bar's ×.
+void closeFromTitleBar(QWidget* w) {
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), xid(w),
+                                    QStringLiteral("key"), QStringLiteral("alt+F4")});
+    settle();
+}
+
+// Runs this executable's `test` under xvfb-run with openbox on a screen
+// of `size` ("1920x1200").
+void runOnDesktop(const char* size, const char* test) {
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfbRun.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
+        GTEST_SKIP() << "xvfb-run, openbox, xdotool and xprop are needed";
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QString::fromLatin1(kChildMark), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 %1x24").arg(size),
+                          QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_filter=Desktop.%1").arg(test)});
+    ASSERT_TRUE(child.waitForFinished(180000)) << "the desktop run did not finish";
+    const std::string output = child.readAll().toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << output;
+    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+}
+
+bool isChild() { return qEnvironmentVariable(kChildMark) == QLatin1String("1"); }
+
+// The column a window may hide at least: what its frame is wider than the
+// room right of the main window.
+int unavoidable(QWidget* window, QWidget* main) {
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    return std::max(0, window->frameGeometry().width() - (avail.right() - main->frameGeometry().right()));
+}
+
+constexpr const char* kCalculateNext = "計算開始/再設定 で計算します";
+constexpr const char* kConfirmNext = "設定確認 で入力を変更できます";
 
 void clickWidget(GuiSession& s, const char* screen, const char* control) {
     auto* b = qobject_cast<QAbstractButton*>(s.windows().widget(screen, control));
@@ -76,25 +146,35 @@ void clickWidget(GuiSession& s, const char* screen, const char* control) {
     settle();
 }
 
+void answer(QLineEdit* line, const char* text) {
+    line->setText(QString::fromUtf8(text));
+    testing::pressEnter(line);
+}
+
+// The calculate button pressed and the user at its waits: Yes to each
+// question box, and `atLine` (which answers) at each typed line.
+void calculate(GuiSession& s, const std::function<void(QLineEdit* line)>& atLine) {
+    QTimer user;
+    bool busy = false;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (busy) return;
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->button(QMessageBox::Yes)->click();
+        } else if (s.platform().waitingForLine()) {
+            busy = true;
+            settle(500);
+            atLine(s.windows().panePanel()->answerLine());
+            busy = false;
+        }
+    });
+    user.start(100);
+    testing::Watchdog watchdog(s, 90000);
+    clickWidget(s, "MAINFORM", "BUTTON9");
+}
+
 TEST(Desktop, WindowsStayOwnedMarkedFocusedAndResizable) {
-    if (qEnvironmentVariable(kChildMark) != QLatin1String("1")) {
-        const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-        if (xvfbRun.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
-            GTEST_SKIP() << "xvfb-run, openbox, xdotool and xprop are needed";
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QString::fromLatin1(kChildMark), QStringLiteral("1"));
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1920x1200x24"),
-                              QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_filter=Desktop.*")});
-        ASSERT_TRUE(child.waitForFinished(180000)) << "the desktop run did not finish";
-        const std::string output = child.readAll().toStdString();
-        EXPECT_EQ(child.exitCode(), 0) << output;
-        EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+    if (!isChild()) {
+        runOnDesktop("1920x1200", "WindowsStayOwnedMarkedFocusedAndResizable");
         return;
     }
     QProcess wm;
@@ -129,10 +209,14 @@ TEST(Desktop, WindowsStayOwnedMarkedFocusedAndResizable) {
     shoot("next");
 
     clickWidget(*session, "MAINFORM", "BUTTON22");
-    clickWidget(*session, "MAINFORM", "BUTTON2");
+    clickWidget(*session, "MAINFORM", "BUTTON3");
     clickWidget(*session, "MAINFORM", "BUTTON6");
     ScreenWindow* form6 = session->windows().window(session->screenId("FORM6"));
     ASSERT_TRUE(form6->isVisible());
+    // Room to the right of the main window: neither the column nor the
+    // pane's text is hidden.
+    EXPECT_FALSE(form6->frameGeometry().intersects(columnOnScreen(*session)));
+    EXPECT_FALSE(form6->frameGeometry().intersects(tableOnScreen(*session)));
     clickOnScreen(main, QPoint(200, 300));
     EXPECT_TRUE(mapped(form6));
     EXPECT_TRUE(above(form6, main));
@@ -147,31 +231,70 @@ TEST(Desktop, WindowsStayOwnedMarkedFocusedAndResizable) {
     // Beside the pane where the screen has room.
     const QRect pane(session->windows().panePanel()->mapToGlobal(QPoint(0, 0)), session->windows().panePanel()->size());
     EXPECT_GE(form5->frameGeometry().left(), pane.right()) << "FORM5 covers the pane";
+    // Too wide for the room beside: it hides no more of the column than it must.
+    EXPECT_LE(form5->frameGeometry().intersected(columnOnScreen(*session)).width(), unavoidable(form5, main));
     shoot("form5");
 
     // The whole way to a result; the menu waits with a lit answer line.
     clickWidget(*session, "FORM5", "BUTTON53");
     clickWidget(*session, "FORM5", "BUTTON30");
-    bool shotMenu = false;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->button(QMessageBox::Yes)->click();
-        } else if (session->platform().waitingForLine() && !shotMenu) {
-            shotMenu = true;
+    QLabel* status = session->windows().panePanel()->statusLine();
+    EXPECT_EQ(status->text().toStdString(), kCalculateNext);
+    ScreenWindow* summary = session->windows().window(session->screenId("FORM2"));
+    int menus = 0;
+    calculate(*session, [&](QLineEdit* line) {
+        ++menus;
+        EXPECT_EQ(QApplication::focusWidget(), line);
+        EXPECT_EQ(status->text(), QString());
+        shoot("result-menu");
+        // The summary hides none of the table and no more of the column
+        // than it must.
+        ASSERT_TRUE(summary->isVisible());
+        EXPECT_FALSE(summary->frameGeometry().intersects(tableOnScreen(*session)));
+        EXPECT_LE(summary->frameGeometry().intersected(columnOnScreen(*session)).width(), unavoidable(summary, main));
+        // Fixed size: a close but no maximise.
+        const QString actions = allowedActions(summary);
+        EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"))) << actions.toStdString();
+        EXPECT_FALSE(actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE"))) << actions.toStdString();
+        // Minimised (openbox offers it for a dialog): the program stays up.
+        run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), xid(summary)});
+        settle(800);
+        EXPECT_TRUE(mapped(main));
+        EXPECT_FALSE(main->isMinimized());
+        // The title bar's × hides it; 表示 → 結果画面 shows it again, where
+        // it was or where the user put it.
+        for (const QPoint to : {QPoint(), QPoint(60, 500)}) {
+            if (!to.isNull()) {
+                run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), xid(summary), QString::number(to.x()),
+                                                QString::number(to.y())});
+                settle(800);
+            }
+            if (!summary->isVisible()) session->windows().summaryAction()->trigger();
             settle(500);
-            QLineEdit* answer = session->windows().panePanel()->answerLine();
-            EXPECT_EQ(QApplication::focusWidget(), answer);
-            shoot("result-menu");
-            answer->setText(QStringLiteral("4"));
-            testing::pressEnter(answer);
+            const QPoint was = summary->pos();
+            closeFromTitleBar(summary);
+            EXPECT_FALSE(summary->isVisible());
+            EXPECT_FALSE(session->app()["FORM2"].shown());
+            session->windows().summaryAction()->trigger();
+            settle(500);
+            EXPECT_EQ(summary->pos(), was);
+            EXPECT_EQ(session->windows().movedByUser(session->screenId("FORM2")), !to.isNull());
         }
+        shoot("summary-moved");
+        // Larger type: the table's right part scrolls into view.
+        QScrollBar* across = session->windows().panePanel()->view()->horizontalScrollBar();
+        session->windows().panePanel()->zoom(4);
+        settle(300);
+        EXPECT_TRUE(across->isVisible());
+        across->setValue(across->maximum());
+        shoot("zoomed-right");
+        session->windows().panePanel()->zoom(0);
+        answer(line, "4");
     });
-    user.start(100);
-    testing::Watchdog watchdog(*session, 60000);
-    clickWidget(*session, "MAINFORM", "BUTTON9");
-    user.stop();
-    EXPECT_TRUE(shotMenu);
+    EXPECT_EQ(menus, 1);
+    // Back at the input: the status line says how to go on.
+    EXPECT_EQ(status->text().toStdString(), kConfirmNext);
+    shoot("recalculation");
 
     // The main window grows: the pane shows more rows, the input column
     // moves with the right edge.
@@ -183,6 +306,88 @@ TEST(Desktop, WindowsStayOwnedMarkedFocusedAndResizable) {
     EXPECT_GT(session->windows().panePanel()->view()->fullRows(), rows + 5);
     EXPECT_EQ(next->x(), nextX + 400);
     shoot("resized");
+    wm.kill();
+    wm.waitForFinished();
+}
+
+TEST(Desktop, MainWindowFitsALaptopScreen) {
+    if (!isChild()) {
+        runOnDesktop("1366x768", "MainWindowFitsALaptopScreen");
+        return;
+    }
+    QProcess wm;
+    wm.start(QStringLiteral("openbox"), {});
+    ASSERT_TRUE(wm.waitForStarted());
+    settle(1000);
+
+    testing::TestSession session;
+    ScreenWindow* main = session->windows().mainWindow();
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    main->move(avail.topLeft());
+    session->start();
+    settle(800);
+    // The smallest main window with its frame fits the screen, as does the
+    // window once the user makes it as large as the screen.
+    const QRect frame = main->frameGeometry(), client = main->geometry();
+    const QSize decoration = frame.size() - client.size();
+    EXPECT_LE(main->minimumWidth() + decoration.width(), avail.width());
+    EXPECT_LE(main->minimumHeight() + decoration.height(), avail.height());
+    main->resize(avail.size() - decoration);
+    settle(800);
+    EXPECT_TRUE(avail.contains(main->frameGeometry())) << main->frameGeometry().height();
+
+    // Shorter than its layout: the pane's answer and status lines stay in
+    // the window; a field reached by the keyboard scrolls into view.
+    const QRect window = onScreen(main);
+    EXPECT_TRUE(window.contains(onScreen(session->windows().panePanel()->statusLine())));
+    EXPECT_TRUE(window.contains(onScreen(session->windows().panePanel()->answerLine())));
+    ScrolledColumn* column = session->windows().inputColumn();
+    column->bar()->setValue(column->bar()->maximum());
+    settle(300);
+    shoot("column-scrolled");
+    QWidget* first = session->windows().widget("MAINFORM", "EDIT10");
+    EXPECT_FALSE(onScreen(column).contains(onScreen(first)));
+    first->setEnabled(true);
+    main->activateWindow();
+    settle();
+    first->setFocus(Qt::TabFocusReason);
+    settle(300);
+    EXPECT_TRUE(onScreen(column).contains(onScreen(first)));
+
+    // Water in the tubes, gas outside, to the result.
+    clickWidget(*session, "FORM4", "BUTTON25");
+    clickWidget(*session, "MAINFORM", "BUTTON18");
+    for (const char* b : {"BUTTON22", "BUTTON3", "BUTTON6"}) clickWidget(*session, "MAINFORM", b);
+    clickWidget(*session, "FORM6", "BUTTON36");
+    clickWidget(*session, "FORM6", "BUTTON39");
+    ScreenWindow* form5 = session->windows().window(session->screenId("FORM5"));
+    ASSERT_TRUE(form5->isVisible());
+    EXPECT_TRUE(avail.contains(form5->frameGeometry()));
+    shoot("form5");
+    clickWidget(*session, "FORM5", "BUTTON53");
+    clickWidget(*session, "FORM5", "BUTTON30");
+    ScreenWindow* summary = session->windows().window(session->screenId("FORM2"));
+    calculate(*session, [&](QLineEdit* line) {
+        ASSERT_TRUE(summary->isVisible());
+        EXPECT_TRUE(avail.contains(summary->frameGeometry()));
+        // No room beside: over the pane's empty right part, the table's
+        // left part in view.
+        const QRect table = tableOnScreen(*session);
+        EXPECT_GT(summary->frameGeometry().left(), table.left() + table.width() / 2);
+        shoot("result-menu");
+        closeFromTitleBar(summary);
+        EXPECT_FALSE(summary->isVisible());
+        answer(line, "4");
+    });
+    EXPECT_EQ(session->windows().panePanel()->statusLine()->text().toStdString(), kConfirmNext);
+    shoot("recalculation");
+    // The summary closed by the user comes back with the next result.
+    bool shown = false;
+    calculate(*session, [&](QLineEdit* line) {
+        shown = summary->isVisible();
+        answer(line, "4");
+    });
+    EXPECT_TRUE(shown);
     wm.kill();
     wm.waitForFinished();
 }

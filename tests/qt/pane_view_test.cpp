@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -106,6 +107,41 @@ TEST_F(PaneFixture, RepaintCostDoesNotGrowWithTheScrollback) {
     const QImage image = paint();
     EXPECT_LE(view.lastPaintedRows(), view.fullRows() + 1);
     EXPECT_GE(rightmostDark(image, rowBand(0)), 0);
+}
+
+TEST_F(PaneFixture, ScrollsSidewaysWhenTheTextIsWider) {
+    // Half-width cells of half the type size; the widest tables (78
+    // columns) or a wider row in view, with a margin of 3 either side.
+    struct Case {
+        const char* name;
+        int fontPixels;
+        int rowColumns;
+        int contentWidth;
+    };
+    const Case kCases[] = {
+        {"the designed type size fits", 16, 60, 6 + 78 * 8},
+        {"larger type scrolls to the tables' width", 24, 60, 6 + 78 * 12},
+        {"a row wider than the tables", 16, 120, 6 + 120 * 8},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        pane.clear();
+        view.setFontPixels(c.fontPixels);
+        pane.print(std::string(static_cast<size_t>(c.rowColumns), 'x'));
+        settle();
+        QScrollBar* across = view.horizontalScrollBar();
+        const int width = view.viewport()->width();
+        EXPECT_EQ(across->maximum(), std::max(0, c.contentWidth - width));
+        EXPECT_EQ(across->isVisibleTo(&view), c.contentWidth > width);
+        // Scrolled to the end, the row's last character is in the last cell.
+        across->setValue(across->maximum());
+        EXPECT_EQ(view.textOrigin().x(), 3 - across->maximum());
+        const int lastCellRight = 3 - across->maximum() + c.rowColumns * c.fontPixels / 2;
+        const int dark = rightmostDark(paint(), rowBand(0));
+        EXPECT_LE(dark, lastCellRight);
+        EXPECT_GT(dark, lastCellRight - c.fontPixels / 2);
+        across->setValue(0);
+    }
 }
 
 TEST_F(PaneFixture, PaintsOnlyRowsWithText) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QMenuBar>
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include "platform/qt/look.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
+#include "platform/qt/scrolled_column.h"
 
 namespace cfhx::qt {
 namespace {
@@ -261,6 +263,85 @@ TEST(Windows, SecondaryWindowRefusesTitleBarClose) {
     EXPECT_TRUE(form4->isVisible());
     EXPECT_TRUE(session->app()["FORM4"].shown());
     EXPECT_FALSE(session->app().ended);
+}
+
+TEST(Windows, TitleBarCloseOfEachSecondaryScreen) {
+    // The summary goes; a screen with its own close button closes as that
+    // button does (recorded as its click); the unit choice stays.
+    struct Case {
+        const char* screen;
+        bool closes;
+        const char* recorded;
+    };
+    const Case kCases[] = {
+        {"FORM2", true, ""},
+        {"FORM5", true, "click FORM5.BUTTON55\n"},
+        {"FORM6", true, "click FORM6.BUTTON56\n"},
+        {"FORM7", true, "click FORM7.BUTTON57\n"},
+        {"FORM4", false, ""},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.screen);
+        TestSession session;
+        session->start();
+        App& app = session->app();
+        app.recorder.clear();
+        app["MAINFORM"]["BUTTON1"].disable();
+        app[c.screen].show();
+        ScreenWindow* window = session->windows().window(session->screenId(c.screen));
+        ASSERT_TRUE(window->isVisible());
+        EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+        window->close();
+        EXPECT_EQ(window->isVisible(), !c.closes);
+        EXPECT_EQ(app[c.screen].shown(), !c.closes);
+        EXPECT_EQ(app.recorder.script(), c.recorded);
+        // The close buttons open the kind buttons again.
+        EXPECT_EQ(app["MAINFORM"]["BUTTON1"].enabled(), *c.recorded != '\0');
+        EXPECT_FALSE(app.ended);
+    }
+}
+
+TEST(Windows, MainWindowLayoutAtEachSize) {
+    // The designed screen area is 1038×875: the pane 650×770 at (10, 95),
+    // the input column from x 660 and y 95, 780 high, NEXT at x 800.
+    struct Case {
+        const char* name;
+        QSize area;
+        QSize pane;
+        int columnHidden;  // of the column's height
+        int nextX;
+    };
+    const Case kCases[] = {
+        {"designed", {1038, 875}, {650, 770}, 0, 800},
+        {"wider and taller", {1438, 1075}, {1050, 970}, 0, 1200},
+        {"shorter", {1038, 600}, {650, 495}, 275, 800},
+        {"the shortest", {1038, 520}, {650, 415}, 355, 800},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        TestSession session;
+        session->start();
+        ScreenWindow* main = session->windows().mainWindow();
+        const int menu = session->windows().menuBar()->height();
+        EXPECT_EQ(main->minimumSize(), QSize(1038, 520 + menu));
+        main->resize(c.area.width(), c.area.height() + menu);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(session->windows().panePanel()->geometry(), QRect(QPoint(10, 95), c.pane));
+        ScrolledColumn* column = session->windows().inputColumn();
+        EXPECT_EQ(column->geometry(), QRect(660 + c.area.width() - 1038, 95, 1038 - 660, 780 - c.columnHidden));
+        EXPECT_EQ(column->bar()->maximum(), c.columnHidden);
+        EXPECT_EQ(column->bar()->isVisibleTo(main), c.columnHidden > 0);
+        EXPECT_EQ(session->windows().widget("MAINFORM", "BUTTON18")->x(), c.nextX);
+        // Scrolled to its end, the column shows its last row whole.
+        column->bar()->setValue(column->bar()->maximum());
+        QWidget* last = session->windows().widget("MAINFORM", "EDIT127");
+        const QRect shown(column->mapTo(main, QPoint(0, 0)), column->size());
+        EXPECT_TRUE(shown.contains(QRect(last->mapTo(main, QPoint(0, 0)), last->size())));
+        // The program's line under the pane shows what the core says.
+        session->app().setStatus(c.name);
+        EXPECT_EQ(session->windows().panePanel()->statusLine()->text().toStdString(), c.name);
+    }
 }
 
 TEST(Windows, UnitChoiceNextAndKindButtonByTheirWidgets) {

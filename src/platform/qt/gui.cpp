@@ -26,9 +26,17 @@ int runGui(int argc, char** argv) {
     }
     const int zoom = settings.value(QStringLiteral("pane/fontPixels"), 0).toInt();
     if (zoom > 0) panel->zoom((zoom - panel->defaultFontPixels()) / 2);
+    // The secondary screens the user has put somewhere open there again.
+    settings.beginGroup(QStringLiteral("places"));
+    for (const QString& screen : settings.childKeys())
+        session.windows().restoreUserPlace(screen.toStdString(), settings.value(screen).toPoint());
+    settings.endGroup();
     QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
         settings.setValue(QStringLiteral("main/geometry"), main->saveGeometry());
         settings.setValue(QStringLiteral("pane/fontPixels"), panel->view()->fontPixels());
+        settings.remove(QStringLiteral("places"));
+        for (const auto& [screen, at] : session.windows().userPlaces())
+            settings.setValue(QStringLiteral("places/") + QString::fromStdString(screen), at);
     });
     session.start();
     if (session.app().ended) return 0;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
@@ -36,6 +37,18 @@ GuiSession::GuiSession() : app_(platform_) {
     QObject::connect(file.save, &QAction::triggered, windows_->mainWindow(), [this] { save(false); });
     QObject::connect(file.saveAs, &QAction::triggered, windows_->mainWindow(), [this] { save(true); });
     QObject::connect(file.quit, &QAction::triggered, windows_->mainWindow(), [this] { endProgram(); });
+    app_.onStatus = [this](App& app) { windows_->panePanel()->setStatus(QString::fromStdString(app.status())); };
+    // The summary of the last result, once there is one.
+    QAction* summary = windows_->summaryAction();
+    QObject::connect(qobject_cast<QMenu*>(summary->parent()), &QMenu::aboutToShow, summary,
+                     [this, summary] { summary->setEnabled(app_.lastResult.has_value()); });
+    QObject::connect(summary, &QAction::triggered, windows_->mainWindow(), [this] {
+        if (!app_.lastResult.has_value()) return;
+        app_[kSummary.screen].show();
+        QWidget* window = windows_->window(app_.forms.screenId(kSummary.screen));
+        window->raise();
+        window->activateWindow();
+    });
     quit_ = [] { QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection); };
 }
 

@@ -16,6 +16,7 @@ namespace cfhx::qt {
 
 namespace {
 constexpr int kRowHeight = 28;
+constexpr int kStatusHeight = 20;
 constexpr int kLargestPanePixels = 16;
 constexpr int kSmallestPanePixels = 10;
 constexpr int kLargestZoomPixels = 40;
@@ -51,6 +52,13 @@ PanePanel::PanePanel(const Pane& pane, QSize size, QWidget* parent) : QWidget(pa
     banner_ = makePauseBanner(this);
     continue_ = banner_->findChild<QPushButton*>();
 
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("statusLine"));
+    status_->setTextFormat(Qt::PlainText);
+    status_->setFrameShape(QFrame::StyledPanel);
+    status_->setFrameShadow(QFrame::Sunken);
+    status_->setContentsMargins(4, 0, 4, 0);
+
     setAnswering(false);
     setPaused(false);
     resize(size);
@@ -63,11 +71,18 @@ void PanePanel::resizeEvent(QResizeEvent* event) {
 }
 
 void PanePanel::layOut() {
-    const int viewHeight = height() - kRowHeight - 2;
+    const int viewHeight = height() - kRowHeight - kStatusHeight - 4;
     view_->setGeometry(0, 0, width(), viewHeight);
     const QRect row(0, viewHeight + 2, width(), kRowHeight);
     answerRow_->setGeometry(row);
     banner_->setGeometry(row);
+    status_->setGeometry(0, row.bottom() + 3, width(), kStatusHeight);
+}
+
+// A text wider than the line shows whole in its tip.
+void PanePanel::setStatus(const QString& text) {
+    status_->setText(text);
+    status_->setToolTip(text);
 }
 
 void PanePanel::zoom(int steps) {

@@ -1,6 +1,6 @@
 // The pane area of the main window: the text pane, the answer line below
-// it and the pause banner that takes the answer line's place while the
-// program is paused.
+// it, the pause banner that takes the answer line's place while the
+// program is paused, and the program's status line at the bottom.
 #pragma once
 
 #include <QWidget>
@@ -27,6 +27,10 @@ public:
     QLineEdit* answerLine() const { return answer_; }
     QPushButton* continueButton() const { return continue_; }
     QWidget* banner() const { return banner_; }
+    QLabel* statusLine() const { return status_; }
+
+    // What waits for the user, a stop just cleared, where a print went.
+    void setStatus(const QString& text);
 
     // The answer line takes input only while a typed line is awaited.
     void setAnswering(bool on);
@@ -55,6 +59,7 @@ private:
     QLineEdit* answer_;
     QWidget* banner_;
     QPushButton* continue_;
+    QLabel* status_;
 };
 
 }  // namespace cfhx::qt

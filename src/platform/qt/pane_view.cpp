@@ -24,10 +24,11 @@ PaneView::PaneView(const Pane& pane, int fontPixels, QWidget* parent)
     }
 
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &PaneView::scrolledTo);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), [this] { viewport()->update(); });
     sync();
 }
 
@@ -47,6 +48,17 @@ void PaneView::setFontPixels(int fontPixels) {
 }
 
 int PaneView::fullRows() const { return std::max(1, (viewport()->height() - kMargin) / lineHeight_); }
+
+int PaneView::leftColumnPixel() const { return kMargin - horizontalScrollBar()->value(); }
+
+QPoint PaneView::textOrigin() const { return {leftColumnPixel(), kMargin}; }
+
+int PaneView::usedColumns() const {
+    int widest = 0;
+    const uint64_t end = std::min<uint64_t>(pane_.endLine(), top_ + static_cast<uint64_t>(fullRows()) + 1);
+    for (uint64_t l = top_; l < end; ++l) widest = std::max(widest, textColumns(pane_.line(l)));
+    return widest;
+}
 
 void PaneView::paneChanged(const Pane&) {
     if (syncQueued_) return;
@@ -79,11 +91,19 @@ void PaneView::updateScrollBar() {
     bar->setSingleStep(1);
     bar->setValue(static_cast<int>(top_ - first));
     settingScroll_ = false;
+    // Sideways: the widest tables, or a wider row in view.
+    const int columns = std::max(kTableColumns, usedColumns());
+    const int content = 2 * kMargin + static_cast<int>(std::ceil(columns * cellWidth_));
+    QScrollBar* across = horizontalScrollBar();
+    across->setRange(0, std::max(0, content - viewport()->width()));
+    across->setPageStep(viewport()->width());
+    across->setSingleStep(std::max(1, static_cast<int>(cellWidth_)));
 }
 
 void PaneView::scrolledTo(int value) {
     if (settingScroll_) return;
     top_ = pane_.firstLine() + static_cast<uint64_t>(std::max(0, value));
+    updateScrollBar();
     viewport()->update();
 }
 
@@ -120,12 +140,13 @@ void PaneView::paintEvent(QPaintEvent*) {
         ++paintedRows_;
         const std::string& text = pane_.line(absolute);
         const double y = kMargin + r * lineHeight_ + baseline_;
+        const int left = leftColumnPixel();
         indexes.clear();
         positions.clear();
         int col = 0;
         for (size_t i = 0; i < text.size();) {
             char32_t cp = decodeUtf8(text, i);
-            const double x = kMargin + col * cellWidth_;
+            const double x = left + col * cellWidth_;
             col += charColumns(cp);
             if (cp <= 0x20 || cp == 0x7F || cp == 0x3000) continue;
             if (quint32 glyph = glyphFor(cp)) {

@@ -1,6 +1,7 @@
 // The text pane: paints the rows of the pane model on a grid of
 // code-page-932 columns, scrolls over the whole scrollback and follows the
-// print cursor.
+// print cursor; a type size whose tables are wider than the view scrolls
+// sideways.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -32,7 +33,10 @@ public:
     int fullRows() const;      // rows wholly visible
     double cellWidth() const { return cellWidth_; }
     int lineHeight() const { return lineHeight_; }
-    QPoint textOrigin() const { return {kMargin, kMargin}; }
+    // Where column 0 of the top row in view is painted.
+    QPoint textOrigin() const;
+    // Columns of the widest row in view.
+    int usedColumns() const;
     const QFont& paneFont() const { return font_; }
     int lastPaintedRows() const { return paintedRows_; }
 
@@ -46,6 +50,7 @@ protected:
 
 private:
     void scrolledTo(int value);
+    int leftColumnPixel() const;
     void updateScrollBar();
     quint32 glyphFor(char32_t cp);
 

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
@@ -26,12 +27,46 @@
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
 #include "platform/qt/pictures.h"
+#include "platform/qt/placement.h"
+#include "platform/qt/scrolled_column.h"
 
 namespace cfhx::qt {
 
 namespace {
 
 QString fromModel(const std::string& text) { return QString::fromStdString(text); }
+
+// The shortest screen area the main window shrinks to (pixels): with the
+// menu bar and a title bar it fits a 1366×768 screen above a panel.
+constexpr int kShortestMainArea = 520;
+
+// What a secondary screen's title-bar close does: the screen's own close
+// button, or (no button) the screen is hidden until the program shows it.
+struct TitleBarClose {
+    const char* screen;
+    const char* button;
+};
+constexpr TitleBarClose kTitleBarCloses[] = {
+    {.screen = "FORM2", .button = nullptr},
+    {.screen = "FORM5", .button = "BUTTON55"},
+    {.screen = "FORM6", .button = "BUTTON56"},
+    {.screen = "FORM7", .button = "BUTTON57"},
+};
+
+const TitleBarClose* titleBarCloseOf(const std::string& screen) {
+    for (const TitleBarClose& t : kTitleBarCloses) {
+        if (screen == t.screen) return &t;
+    }
+    return nullptr;
+}
+
+// A window's frame around its client area; a window not yet shown has
+// none known, so the main window's stands in.
+QMargins frameMargins(const QWidget* w) {
+    const QRect frame = w->frameGeometry(), client = w->geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+}
 
 // Captions of buttons and frames: a "&" is a character, not a shortcut mark.
 QString caption(const std::string& text) { return fromModel(text).replace(QLatin1Char('&'), QStringLiteral("&&")); }
@@ -74,15 +109,18 @@ void showFlagged(QLineEdit* edit, bool flagged) {
 }  // namespace
 
 // The secondary screens are dialogs owned by the main window: the window
-// manager keeps them above it and they go with it.
+// manager keeps them above it and they go with it. They are of fixed size
+// and ask for a close in their title bar only: no maximise, and no
+// minimise, which would take the main window down with them (a window
+// manager that offers one anyway is answered by ScreenWindows::minimized).
 ScreenWindow::ScreenWindow(const ScreenDef& def, bool main, QWidget* parent)
-    : QWidget(parent, main ? Qt::Window : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QWidget(parent, main ? Qt::Window
+                           : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       main_(main) {
     setObjectName(QString::fromStdString(def.name));
     setWindowTitle(fromModel(def.title));
     const QSize size(scaled(def.width), scaled(def.height));
     if (main) {
-        setMinimumSize(size);
         resize(size);
     } else {
         setFixedSize(size);
@@ -98,6 +136,11 @@ void ScreenWindow::resizeEvent(QResizeEvent* event) {
 void ScreenWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (onMove) onMove();
+}
+
+void ScreenWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (!main_ && event->type() == QEvent::WindowStateChange && isMinimized() && onMinimized) onMinimized();
 }
 
 void ScreenWindow::setPicture(QImage picture) {
@@ -116,6 +159,7 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     if (!main_) {
         event->ignore();
+        if (onClose) onClose();
         return;
     }
     event->accept();
@@ -128,6 +172,9 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
     widgets_.resize(screens.size());
     placed_.assign(screens.size(), false);
     placedAt_.assign(screens.size(), QPoint());
+    userMoved_.assign(screens.size(), false);
+    userAt_.assign(screens.size(), QPoint());
+    QMenu* view = nullptr;
     for (size_t s = 0; s < screens.size(); ++s) {
         const ScreenDef& def = *screens[s].def;
         pictureFiles_.push_back(pictureFile(def.name));
@@ -146,13 +193,28 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
             fileActions_.saveAs = file->addAction(QStringLiteral("名前を付けて保存…"));
             file->addSeparator();
             fileActions_.quit = file->addAction(QStringLiteral("終了"));
+            view = menuBar_->addMenu(QStringLiteral("表示"));
+            summaryAction_ = view->addAction(QStringLiteral("結果画面"));
             const int top = menuBar_->sizeHint().height();
             menuBar_->setGeometry(0, 0, window->width(), top);
             body_ = new QWidget(window);
             body_->setGeometry(0, top, window->width(), window->height());
-            window->setMinimumSize(window->width(), window->height() + top);
-            window->resize(window->minimumSize());
+            window->resize(window->width(), window->height() + top);
+            window->setMinimumSize(window->width(), std::min(window->height(), kShortestMainArea + top));
             screenArea = body_;
+            // The column right of the pane and below the kind rows scrolls.
+            const int columnLeft = scaled(def.pane.x + def.pane.w);
+            int gap = scaled(def.width) - columnLeft;  // up to the column's first control
+            for (const ControlDef& d : def.controls) {
+                if (d.x >= def.pane.x + def.pane.w && d.y >= def.pane.y) gap = std::min(gap, scaled(d.x) - columnLeft);
+            }
+            column_ = new ScrolledColumn(
+                QRect(QPoint(columnLeft, scaled(def.pane.y)), QPoint(scaled(def.width) - 1, scaled(def.height) - 1)), gap,
+                body_);
+        } else {
+            window->onMove = [this, s] { secondaryMoved(static_cast<int>(s)); };
+            window->onMinimized = [this, s] { minimized(static_cast<int>(s)); };
+            if (titleBarCloseOf(def.name)) window->onClose = [this, s] { titleBarClose(static_cast<int>(s)); };
         }
 
         // Frames first and outer frames before inner ones, so that every
@@ -170,8 +232,11 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
 
         widgets_[s].assign(controls.size(), nullptr);
         QHash<QString, QButtonGroup*> optionSets;
+        const int paneRight = def.pane.x + def.pane.w;
         for (int c : order) {
-            QWidget* w = makeWidget(static_cast<int>(s), c, screenArea);
+            const ControlDef& d = *controls[c].def;
+            const bool inColumn = s == 0 && d.x >= paneRight && d.y >= def.pane.y;
+            QWidget* w = makeWidget(static_cast<int>(s), c, inColumn ? column_->canvas() : screenArea);
             widgets_[s][c] = w;
             if (auto* radio = qobject_cast<QRadioButton*>(w)) {
                 // Each frame's option buttons form their own set.
@@ -199,6 +264,24 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
                 auto* shortcut = new QShortcut(keys, window);
                 shortcut->setContext(Qt::ApplicationShortcut);
                 QObject::connect(shortcut, &QShortcut::activated, window, [this, steps = steps] { panel_->zoom(steps); });
+            }
+            // The same from the menu, which names the keys (the shortcuts
+            // above take them in every window).
+            struct ZoomItem {
+                const char* text;
+                QKeySequence keys;
+                int steps;
+            };
+            const ZoomItem kZoomItems[] = {
+                {.text = "文字を大きく", .keys = QKeySequence(QKeySequence::ZoomIn), .steps = 1},
+                {.text = "文字を小さく", .keys = QKeySequence(QKeySequence::ZoomOut), .steps = -1},
+                {.text = "標準の大きさ", .keys = QKeySequence(Qt::CTRL | Qt::Key_0), .steps = 0},
+            };
+            view->addSeparator();
+            for (const ZoomItem& z : kZoomItems) {
+                QAction* item = view->addAction(QString::fromUtf8(z.text) + QLatin1Char('\t') +
+                                                z.keys.toString(QKeySequence::NativeText));
+                QObject::connect(item, &QAction::triggered, window, [this, steps = z.steps] { panel_->zoom(steps); });
             }
         }
         for (size_t c = 0; c < controls.size(); ++c) controlChanged(static_cast<int>(s), static_cast<int>(c));
@@ -406,42 +489,125 @@ void ScreenWindows::screenShownChanged(int screen) {
     const bool shown = forms_.at(screen).shown || (screen == 0 && mainKept_);
     const QString& picture = pictureFiles_.at(screen);
     if (!shown) {
+        if (screen != 0 && userMoved_[screen]) userAt_[screen] = window->pos();
         window->hide();
         if (!picture.isEmpty()) window->setPicture(QImage());  // released until the next showing
         return;
     }
     // Read afresh on every showing; a missing file leaves the screen without it.
     if (!picture.isEmpty()) window->setPicture(loadPicture(picture, pictureFolders_));
-    if (!placed_[screen]) place(screen);
+    if (screen == 0) {
+        window->show();
+        return;
+    }
+    // Placed afresh for what the main window shows now, unless the user
+    // has put the window somewhere.
+    if (userMoved_[screen]) {
+        window->move(userAt_[screen]);
+    } else {
+        place(screen);
+    }
     window->show();
 }
 
-// A secondary screen opens beside the main window where the screen has room:
-// to its right, to its left, or else over its input column with the pane
-// left in view; always inside the screen. Until the user moves it, it goes
-// with the main window (whose place the window manager may settle late).
-void ScreenWindows::place(int screen) {
+QRect ScreenWindows::tableOnScreen() const {
+    const PaneView& view = *panel_->view();
+    const int right = view.textOrigin().x() + static_cast<int>(view.usedColumns() * view.cellWidth() + 0.5);
+    const int width = std::clamp(right, 0, view.viewport()->width());
+    const QPoint origin = view.viewport()->mapToGlobal(QPoint(0, 0));
+    const QPoint panelTop = panel_->mapToGlobal(QPoint(0, 0));
+    return QRect(QPoint(panelTop.x(), panelTop.y()), QSize(origin.x() - panelTop.x() + width, panel_->height()));
+}
+
+QRect ScreenWindows::columnOnScreen() const {
+    return QRect(column_->mapToGlobal(QPoint(0, 0)), column_->size());
+}
+
+QPoint ScreenWindows::placeFor(int screen) const {
     ScreenWindow* window = windows_.at(screen);
-    if (window == mainWindow()) return;
-    const QRect main = mainWindow()->frameGeometry();
-    const QSize size = window->frameGeometry().size().expandedTo(window->size());
     QRect avail(QPoint(0, 0), QSize(1 << 20, 1 << 20));
     if (QScreen* s = mainWindow()->screen() ? mainWindow()->screen() : QGuiApplication::primaryScreen())
         avail = s->availableGeometry();
-    const int paneRight = mainWindow()->mapToGlobal(QPoint(panel_->geometry().right(), 0)).x();
-    QPoint at;
-    if (main.right() + size.width() <= avail.right()) {
-        at = QPoint(main.right() + 1, main.top());
-    } else if (main.left() - size.width() >= avail.left()) {
-        at = QPoint(main.left() - size.width(), main.top());
-    } else {
-        at = QPoint(paneRight + 1, main.top() + (main.height() - size.height()) / 2);
-    }
-    at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() - size.width())));
-    at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() - size.height())));
+    const QMargins margins = window->isVisible() ? frameMargins(window) : frameMargins(mainWindow());
+    const QSize frame = window->size().grownBy(margins);
+    return placeSecondary(
+        {.avail = avail, .main = mainWindow()->frameGeometry(), .table = tableOnScreen(), .column = columnOnScreen()},
+        frame);
+}
+
+// A secondary screen opens where it hides neither the pane's table nor the
+// input column when the screen has room (placeSecondary). Until the user
+// moves it, it goes with the main window (whose place the window manager
+// may settle late).
+void ScreenWindows::place(int screen) {
+    ScreenWindow* window = windows_.at(screen);
+    if (window == mainWindow()) return;
+    const QPoint at = placeFor(screen);
+    placing_ = true;
     window->move(at);
+    placing_ = false;
     placed_[screen] = true;
-    placedAt_[screen] = window->pos();
+    placedAt_[screen] = at;
+}
+
+// A move of a shown window that is not where it was put: the user's (or
+// the window manager's on the user's behalf). A few pixels are the window
+// manager settling the frame.
+void ScreenWindows::secondaryMoved(int screen) {
+    ScreenWindow* window = windows_.at(screen);
+    if (placing_ || !window->isVisible() || !placed_[screen]) return;
+    constexpr int kSettling = 4;
+    if ((window->pos() - placedAt_[screen]).manhattanLength() <= kSettling) return;
+    userMoved_[screen] = true;
+    userAt_[screen] = window->pos();
+}
+
+std::vector<std::pair<std::string, QPoint>> ScreenWindows::userPlaces() const {
+    std::vector<std::pair<std::string, QPoint>> places;
+    for (size_t s = 1; s < windows_.size(); ++s) {
+        if (!userMoved_[s]) continue;
+        const QPoint at = windows_[s]->isVisible() ? windows_[s]->pos() : userAt_[s];
+        places.emplace_back(forms_.at(static_cast<int>(s)).def->name, at);
+    }
+    return places;
+}
+
+void ScreenWindows::restoreUserPlace(std::string_view screen, QPoint at) {
+    const int s = forms_.screenId(screen);
+    if (s <= 0 || !QGuiApplication::screenAt(at)) return;
+    userMoved_[s] = true;
+    userAt_[s] = at;
+    placed_[s] = true;
+    if (windows_[s]->isVisible()) windows_[s]->move(at);
+}
+
+void ScreenWindows::titleBarClose(int screen) {
+    const std::string& name = forms_.at(screen).def->name;
+    const TitleBarClose* close = titleBarCloseOf(name);
+    if (!close) return;
+    if (!close->button) {
+        forms_.setShown(screen, false);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget(name, close->button))) {
+        if (button->isEnabled() && button->isVisible()) button->click();
+    }
+}
+
+// A minimise that reached a secondary screen (a window manager may offer
+// one anyway) takes nothing down: the result summary goes as its close
+// does, any other screen comes back, and so does the main window.
+void ScreenWindows::minimized(int screen) {
+    QTimer::singleShot(0, mainWindow(), [this, screen] {
+        ScreenWindow* main = mainWindow();
+        if (main->isMinimized()) main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
+        ScreenWindow* window = windows_.at(screen);
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        const TitleBarClose* close = titleBarCloseOf(forms_.at(screen).def->name);
+        if (close && !close->button) {
+            forms_.setShown(screen, false);
+        } else if (forms_.at(screen).shown) {
+            window->show();
+        }
+    });
 }
 
 void ScreenWindows::layoutMain() {
@@ -450,16 +616,19 @@ void ScreenWindows::layoutMain() {
     const int top = menuBar_->height();
     menuBar_->resize(main->width(), top);
     body_->setGeometry(0, top, main->width(), main->height() - top);
+    // Wider: the pane takes it and the right part moves. Taller: the pane
+    // takes it. Shorter: the pane gives it up and the column scrolls.
     const int dx = std::max(0, body_->width() - scaled(def.width));
-    const int dy = std::max(0, body_->height() - scaled(def.height));
+    const int dy = body_->height() - scaled(def.height);
     const QRect pane = scaled(def.pane);
-    panel_->setGeometry(pane.x(), pane.y(), pane.width() + dx, pane.height() + dy);
+    panel_->setGeometry(pane.x(), pane.y(), pane.width() + dx, std::max(0, pane.height() + dy));
     const int paneRight = def.pane.x + def.pane.w;
     const auto& controls = forms_.at(0).controls;
     for (size_t c = 0; c < controls.size(); ++c) {
         const ControlDef& d = *controls[c].def;
-        if (d.x >= paneRight) widgets_[0][c]->move(scaled(d.x) + dx, scaled(d.y));
+        if (d.x >= paneRight && widgets_[0][c]->parentWidget() == body_) widgets_[0][c]->move(scaled(d.x) + dx, scaled(d.y));
     }
+    column_->fit(dx, body_->height() - scaled(def.pane.y));
     mainMoved();  // the pane's edge moved: so do the screens placed beside it
 }
 
@@ -467,7 +636,7 @@ void ScreenWindows::layoutMain() {
 // screens still where they were put go with it.
 void ScreenWindows::mainMoved() {
     for (size_t s = 1; s < windows_.size(); ++s) {
-        if (!placed_[s] || windows_[s]->pos() != placedAt_[s]) continue;
+        if (!placed_[s] || userMoved_[s] || !windows_[s]->isVisible()) continue;
         place(static_cast<int>(s));
     }
 }

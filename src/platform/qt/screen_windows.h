@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -26,15 +27,17 @@ class Pane;
 namespace cfhx::qt {
 
 class PanePanel;
+class ScrolledColumn;
 
-// A screen's window. Closing the main window ends the program; the other
-// screens have their own close buttons, so their title-bar close is refused
-// (closing them there would skip what those buttons do).
+// A screen's window. Closing the main window ends the program; a secondary
+// screen's title-bar close is only a request, which onClose answers (the
+// window stays until its screen is hidden).
 class ScreenWindow : public QWidget {
     Q_OBJECT
 public:
     ScreenWindow(const ScreenDef& def, bool main, QWidget* parent);
     std::function<void()> onClose;
+    std::function<void()> onMinimized;
     std::function<void()> onMove;
     std::function<void()> onResize;
 
@@ -48,6 +51,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     bool main_;
@@ -80,6 +84,20 @@ public:
         QAction* quit = nullptr;
     };
     const FileActions& fileActions() const { return fileActions_; }
+    // 表示 → 結果画面: the result summary screen shown again.
+    QAction* summaryAction() const { return summaryAction_; }
+    // The main window's input column (scrolls when the window is short).
+    ScrolledColumn* inputColumn() const { return column_; }
+
+    // Where a secondary screen opens now (its frame's top left).
+    QPoint placeFor(int screen) const;
+    // The user has moved the screen's window: it stays there.
+    bool movedByUser(int screen) const { return userMoved_.at(screen); }
+    // The places the user has given secondary screens, by screen name, and
+    // one given back (from an earlier run); a place on no screen now is
+    // not taken.
+    std::vector<std::pair<std::string, QPoint>> userPlaces() const;
+    void restoreUserPlace(std::string_view screen, QPoint at);
 
     // Told when the user has typed into a field (the model holds the text).
     void setEditHandler(std::function<void(int screen, int control)> handler) { onEdit_ = std::move(handler); }
@@ -98,6 +116,11 @@ private:
     QWidget* firstActive(int screen) const;
     void focusAfterClick(int screen, int control, const std::vector<bool>& shownBefore);
     void mainMoved();
+    void secondaryMoved(int screen);
+    void titleBarClose(int screen);
+    void minimized(int screen);
+    QRect tableOnScreen() const;
+    QRect columnOnScreen() const;
     // The pane takes what the main window grows by; the input column to its
     // right moves with the right edge.
     void layoutMain();
@@ -118,6 +141,9 @@ private:
     std::vector<QButtonGroup*> groups_;
     std::vector<bool> placed_;
     std::vector<QPoint> placedAt_;  // where each screen was put
+    std::vector<bool> userMoved_;   // moved since by the user
+    std::vector<QPoint> userAt_;    // where the user left it
+    bool placing_ = false;
     std::vector<Choices> choices_;
     std::vector<QString> pictureFiles_;  // per screen; empty: no picture
     QStringList pictureFolders_;
@@ -125,6 +151,8 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QWidget* body_ = nullptr;  // the main screen's own area, under the menu bar
     FileActions fileActions_;
+    QAction* summaryAction_ = nullptr;
+    ScrolledColumn* column_ = nullptr;
     bool mainKept_ = false;
     QWidget* refused_ = nullptr;  // the field the click being handled refused
 };
