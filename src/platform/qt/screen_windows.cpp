@@ -109,6 +109,10 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (canClose && !canClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (onClose) onClose();
 }

@@ -35,6 +35,8 @@ class ScreenWindow : public QWidget {
 public:
     ScreenWindow(const ScreenDef& def, bool main, QWidget* parent);
     std::function<void()> onClose;
+    // Asked before the main window closes; false keeps it open.
+    std::function<bool()> canClose;
     std::function<void()> onMove;
     std::function<void()> onResize;
 
