@@ -123,13 +123,18 @@ void GuiSession::replayCase(const std::string& script) {
         std::fprintf(stderr, "cfhx: opening a case: unexpected exit\n");
     }
     platform_.setReplay(nullptr);
-    if (app_.ended && !platform_.ending() && !pending_) {
-        // The recording ends with the finish: the case stays open instead.
-        app_.ended = false;
-        commonReturnPath(app_);
-        app_.setStatus(finishNotReplayedStatus());
+    if (!app_.ended || platform_.ending() || pending_) {
+        if (app_.ended) endProgram();
+        return;
     }
-    if (app_.ended) endProgram();
+    if (replay.stopped()) {
+        programFinished();  // the user's own finish, after the file
+        return;
+    }
+    // The recording itself ends with the finish: the case stays open.
+    app_.ended = false;
+    commonReturnPath(app_);
+    app_.setStatus(finishNotReplayedStatus());
 }
 
 bool GuiSession::saveCase(const QString& path) {
