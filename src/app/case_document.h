@@ -19,6 +19,8 @@ public:
     void started(std::uint64_t changes);
     // Played in from `path`. The file is not yet ours to write over.
     void opened(std::string path, std::uint64_t changes);
+    // What has been played in so far is the file (the user takes over).
+    void upToDate(std::uint64_t changes) { savedAt_ = changes; }
     // Written to `path`; later saves there ask nothing.
     void saved(std::string path, std::uint64_t changes);
     // The user agreed to write over `path` (a save dialog's own question

@@ -35,6 +35,11 @@ GuiSession::GuiSession() : app_(platform_) {
     platform_.attachWindows(windows_.get(), app_.forms.screenId(kSummary.screen));
     platform_.setStatusSink([this](std::string text) { app_.setStatus(std::move(text)); });
     app_.recorder.onChange = [this] { showTitle(); };
+    platform_.setHandOver([this] {
+        handedOver_ = true;
+        if (replayPath_) document_.upToDate(app_.recorder.changes());
+        showTitle();
+    });
     windows_->mainWindow()->canClose = [this] { return quitting_ || requestEnd(); };
     windows_->mainWindow()->onClose = [this] { endProgram(); };
     const ScreenWindows::FileActions& file = windows_->fileActions();
@@ -63,6 +68,7 @@ void GuiSession::start() {
 }
 
 void GuiSession::showTitle() {
+    if (platform_.replaying()) return;  // what is played in is the file
     windows_->mainWindow()->setWindowTitle(QString::fromStdString(document_.title(app_.recorder.changes())));
 }
 
@@ -198,8 +204,15 @@ void GuiSession::openPending() {
         pending_.reset();
         platform_.abandoned();
         app_.ended = false;
-        replayCase(open.script);
         document_.opened(open.path.toStdString(), app_.recorder.changes());
+        showTitle();
+        replayPath_ = true;
+        handedOver_ = false;
+        replayCase(open.script);
+        replayPath_ = false;
+        // A file played to its end is the file; after a hand-over what the
+        // user did is new.
+        if (!handedOver_ && !pending_) document_.upToDate(app_.recorder.changes());
         showTitle();
     }
     openingPending_ = false;

@@ -88,6 +88,8 @@ private:
     };
     std::optional<PendingOpen> pending_;  // opened once the waits have returned
     bool openingPending_ = false;
+    bool replayPath_ = false;  // a case of a file is being played in
+    bool handedOver_ = false;  // ... and the user has taken over
 };
 
 }  // namespace cfhx::qt

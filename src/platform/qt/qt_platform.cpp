@@ -54,6 +54,12 @@ void QtPlatform::report(std::string text) {
     if (status_) status_(std::move(text));
 }
 
+void QtPlatform::userAnswers() {
+    if (!replay_ || handedOver_) return;
+    handedOver_ = true;
+    if (handOver_) handOver_();
+}
+
 bool QtPlatform::skipPrint(PrintKind kind) {
     if (!replaying()) return false;
     report(skippedPrintStatus(kind, ++skipped_));
@@ -133,6 +139,7 @@ std::string QtPlatform::readLine() {
         if (auto answer = replay_->answer(ReplayWait::Line)) return *answer;
     }
     if (abandoning_ && !ending_) throw LeaveCalculation{};
+    userAnswers();
     QEventLoop loop;
     Wait wait{WaitKind::Line, &loop, nullptr, {}};
     {
@@ -148,6 +155,7 @@ std::string QtPlatform::readLine() {
 void QtPlatform::pause() {
     if (replay_ && replay_->answer(ReplayWait::Pause)) return;
     if (abandoning_ && !ending_) return;
+    userAnswers();
     QEventLoop loop;
     Wait wait{WaitKind::Pause, &loop, nullptr, {}};
     {
@@ -162,6 +170,7 @@ bool QtPlatform::askYesNo(std::string_view caption, std::string_view text) {
         if (auto answer = replay_->answer(ReplayWait::YesNo)) return *answer == "yes";
     }
     if (abandoning_ && !ending_) return false;
+    userAnswers();
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Yes | QMessageBox::No, boxParent_);

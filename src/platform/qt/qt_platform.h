@@ -53,8 +53,11 @@ public:
     void setReplay(Replay* replay) {
         replay_ = replay;
         skipped_ = 0;
+        handedOver_ = false;
     }
     bool replaying() const;
+    // Told at the first wait the replay leaves to the user.
+    void setHandOver(std::function<void()> handOver) { handOver_ = std::move(handOver); }
 
     // Where the status line texts of prints go (the program's status).
     void setStatusSink(std::function<void(std::string)> sink) { status_ = std::move(sink); }
@@ -101,6 +104,7 @@ private:
     void finishInnermost(WaitKind kind);
     void refresh();
     void report(std::string text);
+    void userAnswers();
     bool skipPrint(PrintKind kind);
 
     QPointer<PanePanel> panel_;
@@ -114,6 +118,8 @@ private:
     std::string today_;
     std::function<void(std::string)> status_;
     int skipped_ = 0;  // prints of the replay left out
+    std::function<void()> handOver_;
+    bool handedOver_ = false;
     bool ending_ = false;
     bool abandoning_ = false;
 };
