@@ -1,4 +1,5 @@
-// cfhx: the windows by default; `--script FILE` runs a script headless,
+// cfhx: the windows by default (`cfhx CASE` opens a saved case in them);
+// `--script FILE` runs a script headless,
 // `run CASE` replays a saved case to its result and `props` prints property
 // values. Built without the windows (CFHX_GUI off)
 // only the headless modes are there.
@@ -36,7 +37,7 @@ namespace {
 int usage() {
     std::cerr << "usage: "
 #if defined(CFHX_WITH_GUI) || defined(CFHX_QT_PROGRAM)
-                 "cfhx                       start the program\n"
+                 "cfhx [CASE.cfhx]           start the program (with that saved case opened)\n"
                  "       "
 #endif
                  "cfhx --script FILE [--date YY/MM/DD] [--out DIR]\n"

@@ -25,7 +25,8 @@ struct App {
     explicit App(Platform& p) : platform(p) {}
 
     // Takes over where `other` (a program with the same screens and
-    // procedures) has got to: the screens, the pane, the recording and the
+    // procedures) has got to: the screens, the pane, the recording (its
+    // change hook stays) and the
     // shared values below. The platform, the procedures, the hooks,
     // paneUnread and the screens' observer stay; the pane comes with the observer of `other`'s,
     // so whoever mirrors it sets it again.

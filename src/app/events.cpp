@@ -8,7 +8,9 @@ namespace cfhx {
 void App::copyStateFrom(const App& other) {
     forms.copyStateFrom(other.forms);
     pane = other.pane;
+    std::function<void()> keep = std::move(recorder.onChange);
     recorder = other.recorder;
+    recorder.onChange = std::move(keep);
     UnitFlag = other.UnitFlag;
     ended = other.ended;
     calculating = other.calculating;

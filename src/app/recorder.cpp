@@ -23,9 +23,15 @@ void Recorder::flush() {
     pending_.clear();
 }
 
+void Recorder::changed() {
+    ++changes_;
+    if (onChange) onChange();
+}
+
 void Recorder::click(std::string_view screen, std::string_view control) {
     flush();
     lines_.push_back("click " + std::string(screen) + "." + std::string(control));
+    changed();
 }
 
 void Recorder::typedInto(std::string_view screen, std::string_view control, std::string_view text) {
@@ -33,26 +39,31 @@ void Recorder::typedInto(std::string_view screen, std::string_view control, std:
     for (auto& [f, t] : pending_) {
         if (f == field) {
             t = std::string(text);
+            changed();
             return;
         }
     }
     pending_.emplace_back(field, std::string(text));
+    changed();
 }
 
 void Recorder::typed(std::string_view line) {
     flush();
     // A typed line keeps its blanks; "type" with nothing after it is an empty answer.
     lines_.push_back(line.empty() ? std::string("type") : "type " + argument(line));
+    changed();
 }
 
 void Recorder::continued() {
     flush();
     lines_.push_back("continue");
+    changed();
 }
 
 void Recorder::answered(bool yes) {
     flush();
     lines_.push_back(yes ? "yes" : "no");
+    changed();
 }
 
 std::string Recorder::script() const {
@@ -69,6 +80,7 @@ std::string Recorder::script() const {
 void Recorder::clear() {
     lines_.clear();
     pending_.clear();
+    changed();
 }
 
 }  // namespace cfhx

@@ -2,6 +2,8 @@
 // into, answers to the program's questions. A recording replays the session.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,15 +28,23 @@ public:
     bool empty() const { return lines_.empty() && pending_.empty(); }
     void clear();
 
+    // Counts every action recorded and every clear; a saved or opened case
+    // is up to date while the count is the one it had then.
+    std::uint64_t changes() const { return changes_; }
+    // Told after each change (the windows mark unsaved work with it).
+    std::function<void()> onChange;
+
     // A text as the driver's argument: quoted when blanks at its ends or a
     // leading quote would otherwise be lost.
     static std::string argument(std::string_view text);
 
 private:
     void flush();
+    void changed();
 
     std::vector<std::string> lines_;
     std::vector<std::pair<std::string, std::string>> pending_;  // "SCREEN.CONTROL", text
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace cfhx

@@ -5,6 +5,7 @@
 // in the build folder.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -23,6 +25,7 @@
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
 #include "platform/qt/scrolled_column.h"
+#include "support/case_files.h"
 #include "support/gui_support.h"
 
 namespace cfhx::qt {
@@ -388,6 +391,118 @@ TEST(Desktop, MainWindowFitsALaptopScreen) {
         answer(line, "4");
     });
     EXPECT_TRUE(shown);
+    wm.kill();
+    wm.waitForFinished();
+}
+
+// The questions of the case files as real boxes, and `cfhx CASE` starting
+// the windows with the case opened.
+TEST(Desktop, CasesAskBeforeWorkIsLostAndOpenFromTheCommandLine) {
+    if (!isChild()) {
+        runOnDesktop("1920x1200", "CasesAskBeforeWorkIsLostAndOpenFromTheCommandLine");
+        return;
+    }
+    QProcess wm;
+    wm.start(QStringLiteral("openbox"), {});
+    ASSERT_TRUE(wm.waitForStarted());
+    settle(1000);
+    QTemporaryDir folder;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const QString gas = folder.filePath(QStringLiteral("gas.cfhx"));
+    const QString water = folder.filePath(QStringLiteral("water.cfhx"));
+    // A recorded hard copy of the table, then the menu waits.
+    cfhx::testing::writeFile(gas, cfhx::testing::untilMenu(cfhx::testing::reviewedCase("result_gas_radial_no5")) + "type 1\ntype 2\n");
+    cfhx::testing::writeFile(water, cfhx::testing::reviewedCase("result_water_humid_shell"));
+
+    testing::TestSession session;
+    session->setAsker({});
+    session->windows().mainWindow()->move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    session->start();
+    settle(500);
+
+    // Each box is shot, then answered by the button named for its question.
+    struct Reply {
+        const char* asks;
+        const char* shot;
+        const char* button;
+    };
+    const Reply kReplies[] = {
+        {.asks = "計算を中止して water.cfhx を開きますか？", .shot = "ask-abandon", .button = "はい"},
+        {.asks = "water.cfhx は既にあります。上書きしますか？", .shot = "ask-overwrite", .button = "はい"},
+        {.asks = "終了する前に保存しますか？", .shot = "ask-finish", .button = "キャンセル"},
+    };
+    QStringList answered;
+    QTimer boxes;
+    QObject::connect(&boxes, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        for (const Reply& r : kReplies) {
+            if (!box->text().contains(QString::fromUtf8(r.asks))) continue;
+            settle(300);
+            shoot(r.shot);
+            for (QAbstractButton* b : box->buttons()) {
+                if (b->text() == QString::fromUtf8(r.button)) {
+                    answered << QString::fromUtf8(r.shot);
+                    b->click();
+                    return;
+                }
+            }
+        }
+    });
+    boxes.start(100);
+    testing::Watchdog watchdog(*session, 60000);
+
+    // At the replayed case's menu: the recorded hard copy was not taken;
+    // opening another case asks, leaves the calculation and opens it.
+    std::string statusAtMenu;
+    QStringList filesAtMenu;
+    testing::later(1000, [&] {
+        EXPECT_TRUE(session->platform().waitingForLine());
+        statusAtMenu = session->app().status();
+        // Played in to its end and handed over: the file, nothing unsaved.
+        EXPECT_EQ(session->windows().mainWindow()->windowTitle(), QStringLiteral("cfhx — gas.cfhx"));
+        filesAtMenu = QDir(folder.path()).entryList({QStringLiteral("*.png"), QStringLiteral("*.pdf")}, QDir::Files);
+        shoot("replayed-menu");
+        session->openFile(water);
+    });
+    ASSERT_TRUE(session->openFile(gas));
+    settle(500);
+    EXPECT_NE(statusAtMenu.find("計算表ハードコピー（1 件目）"), std::string::npos) << statusAtMenu;
+    EXPECT_TRUE(filesAtMenu.isEmpty()) << filesAtMenu.join(' ').toStdString();
+    ScreenWindow* main = session->windows().mainWindow();
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("cfhx — water.cfhx"));
+    shoot("opened-water");
+
+    EXPECT_TRUE(session->save(false));
+    clickWidget(*session, "MAINFORM", "BUTTON22");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("cfhx — water.cfhx *"));
+    shoot("unsaved-title");
+    session->windows().fileActions().quit->trigger();
+    settle();
+    EXPECT_TRUE(main->isVisible()) << "the finish was cancelled";
+    EXPECT_EQ(session.quits, 0);
+    EXPECT_EQ(answered, (QStringList{"ask-abandon", "ask-overwrite", "ask-finish"}));
+    boxes.stop();
+
+    // cfhx CASE: the windows come up with the case opened.
+    const QString colleague = folder.filePath(QStringLiteral("colleague.cfhx"));
+    cfhx::testing::writeFile(colleague, cfhx::testing::reviewedCase("result_gas_radial_no5"));
+    QProcess program;
+    program.start(QStringLiteral(CFHX_BUILD_DIR "/cfhx"), {colleague});
+    ASSERT_TRUE(program.waitForStarted());
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+                                             QStringLiteral("cfhx — colleague.cfhx$")});
+    const bool found = search.waitForFinished(30000) && !search.readAllStandardOutput().trimmed().isEmpty();
+    EXPECT_TRUE(found) << "no window titled for the case";
+    settle(1500);
+    shoot("command-line-case");
+    EXPECT_EQ(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished();
+    QDir::setCurrent(before);
+    EXPECT_FALSE(watchdog.fired);
     wm.kill();
     wm.waitForFinished();
 }

@@ -112,7 +112,8 @@ TEST(Windows, EveryControlHasItsWidgetInPlace) {
         // The main window adds its menu bar above the screen's area.
         const int menu = s == 0 ? session->windows().menuBar()->height() : 0;
         EXPECT_EQ(window->size(), QSize(scaled(screen.def->width), scaled(screen.def->height) + menu)) << screen.def->name;
-        EXPECT_EQ(window->windowTitle().toStdString(), screen.def->title);
+        // The main window's title names the case instead.
+        if (s > 0) EXPECT_EQ(window->windowTitle().toStdString(), screen.def->title);
         for (size_t c = 0; c < screen.controls.size(); ++c) {
             const ControlDef& def = *screen.controls[c].def;
             QWidget* w = session->windows().widget(static_cast<int>(s), static_cast<int>(c));

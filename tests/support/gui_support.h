@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -12,8 +14,10 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/qt/gui_session.h"
+#include "platform/qt/pane_panel.h"
 
 namespace cfhx::qt::testing {
 
@@ -22,6 +26,12 @@ struct TestSession {
         session = std::make_unique<GuiSession>();
         session->platform().setToday("07/03/05");
         session->setQuitHandler([this] { ++quits; });
+        // The session's own questions (abandon, save, write over) are
+        // answered here; `answer` goes on without saving by default.
+        session->setAsker([this](const CaseQuestion& q) {
+            asked.push_back(q);
+            return answer;
+        });
     }
     ~TestSession() {
         // Windows go before the next test builds its own.
@@ -33,6 +43,8 @@ struct TestSession {
 
     std::unique_ptr<GuiSession> session;
     int quits = 0;
+    std::vector<CaseQuestion> asked;
+    CaseAnswer answer = CaseAnswer::Go;
 };
 
 // Ends every wait (and so the test's nested loops) after `ms`.
@@ -49,6 +61,33 @@ public:
     bool fired = false;
 
 private:
+    QTimer timer_;
+};
+
+// Types the given answers, one each time the answer line waits; `other`
+// sees every modal window on the way (a print dialog, a box).
+class LineAnswers {
+public:
+    LineAnswers(GuiSession& session, std::vector<QString> answers, std::function<void(QWidget*)> other = {})
+        : answers_(std::move(answers)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, &session, other] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                if (other) other(modal);
+                return;
+            }
+            if (!session.platform().waitingForLine() || next_ >= answers_.size()) return;
+            QLineEdit* line = session.windows().panePanel()->answerLine();
+            line->setText(answers_[next_++]);
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QCoreApplication::sendEvent(line, &press);
+        });
+        timer_.start(30);
+    }
+    size_t typed() const { return next_; }
+
+private:
+    std::vector<QString> answers_;
+    size_t next_ = 0;
     QTimer timer_;
 };
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/case_document.h"
 #include "app/text_width.h"
 #include "platform/printer_stream.h"
 #include "platform/qt/look.h"
@@ -123,35 +124,65 @@ SessionPrinter::SessionPrinter(QWidget* parent, QString date) : parent_(parent),
 
 bool SessionPrinter::choosePrinter(QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QDir::current().absoluteFilePath("cfhx-sheet-" + date_ + ".pdf"));
+    printer.setOutputFileName(defaultPdf());
     printer.setPageLayout(a4Layout());
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle("印刷");
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString SessionPrinter::besidePdf(const QString& suffix) const {
-    const QString base = pdfPath_.isEmpty() ? QDir::current().absoluteFilePath("cfhx-sheet-" + date_ + ".pdf") : pdfPath_;
-    const QFileInfo info(base);
+// A name no file of the working folder has: neither the PDF nor the files
+// kept beside it.
+QString SessionPrinter::defaultPdf() {
+    if (defaultPdf_.isEmpty()) {
+        const QDir here = QDir::current();
+        const std::string stem = freshName(("cfhx-sheet-" + date_).toStdString(), [&](const std::string& name) {
+            const QString n = QString::fromStdString(name);
+            return here.exists(n + ".pdf") || here.exists(n + ".prn") || here.exists(n + "-hardcopy-1.png");
+        });
+        defaultPdf_ = here.absoluteFilePath(QString::fromStdString(stem) + ".pdf");
+    }
+    return defaultPdf_;
+}
+
+QString SessionPrinter::besidePdf(const QString& suffix) {
+    const QFileInfo info(pdfPath_.isEmpty() ? defaultPdf() : pdfPath_);
     return info.dir().absoluteFilePath(info.completeBaseName() + suffix);
+}
+
+QString SessionPrinter::nextHardCopy() {
+    QString png;
+    do {
+        png = besidePdf(QString("-hardcopy-%1.png").arg(++hardCopies_));
+    } while (QFileInfo::exists(png));
+    return png;
 }
 
 void SessionPrinter::report(const QString& text) {
     QMessageBox::warning(parent_, "cfhx", text);
 }
 
-void SessionPrinter::print(PrintJob job) {
+std::optional<QString> SessionPrinter::print(PrintJob job) {
+    QStringList where;
     if (!job.image.isNull()) {
-        const QString png = besidePdf(QString("-hardcopy-%1.png").arg(++hardCopies_));
-        if (!job.image.save(png)) report("画像を保存できません: " + png);
+        const QString png = nextHardCopy();
+        if (job.image.save(png)) {
+            where << png;
+        } else {
+            report("画像を保存できません: " + png);
+        }
     }
     if (pdfPath_.isEmpty()) {
         QPrinter printer(QPrinter::HighResolution);
-        if (!choosePrinter(printer)) return;
+        if (!choosePrinter(printer)) return where.isEmpty() ? std::nullopt : std::optional(where.join(", "));
         if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
             // A real printer: this job only, and the dialog again next time.
-            if (!paintJobs(printer, {job})) report("印刷できません: " + printer.printerName());
-            return;
+            if (!paintJobs(printer, {job})) {
+                report("印刷できません: " + printer.printerName());
+                return std::nullopt;
+            }
+            where << "プリンタ " + printer.printerName();
+            return where.join(", ");
         }
         pdfPath_ = printer.outputFileName();
     }
@@ -160,17 +191,28 @@ void SessionPrinter::print(PrintJob job) {
     if (!writePdf(pdfPath_, printed_, &error)) {
         printed_.pop_back();
         report(error + ": " + pdfPath_);
+        return where.isEmpty() ? std::nullopt : std::optional(where.join(", "));
     }
+    where << pdfPath_;
+    return where.join(", ");
 }
 
-void SessionPrinter::printRaw(const SheetPages& pages) {
-    const QString path = besidePdf(".prn");
-    QFile file(path);
+std::optional<QString> SessionPrinter::printRaw(const SheetPages& pages) {
+    if (rawPath_.isEmpty()) {
+        const QFileInfo base(besidePdf(".prn"));
+        const std::string stem = freshName(base.completeBaseName().toStdString(), [&](const std::string& name) {
+            return base.dir().exists(QString::fromStdString(name) + ".prn");
+        });
+        rawPath_ = base.dir().absoluteFilePath(QString::fromStdString(stem) + ".prn");
+    }
+    QFile file(rawPath_);
     const std::string bytes = printerStream(pages);
     if (!file.open(QIODevice::Append) ||
         file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        report("プリンタ出力を保存できません: " + path);
+        report("プリンタ出力を保存できません: " + rawPath_);
+        return std::nullopt;
     }
+    return rawPath_;
 }
 
 }  // namespace cfhx::qt

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "app/platform.h"
@@ -33,7 +34,10 @@ bool writePdf(const QString& path, const std::vector<PrintJob>& jobs, QString* e
 // print dialog (a printer, or a PDF file named cfhx-sheet-YYMMDD.pdf in the
 // working folder unless changed); once a PDF file is chosen, each later
 // print is added to it (the file is written again with every page printed
-// so far). Hard copies are also saved as PNG files beside the PDF.
+// so far). Hard copies are also saved as PNG files beside the PDF. The
+// offered names are new to the folder (cfhx-sheet-YYMMDD-2.pdf when an
+// earlier session left cfhx-sheet-YYMMDD.pdf), and no PNG or printer-stream
+// file of an earlier session is written over.
 class SessionPrinter {
 public:
     // `parent` owns the dialogs; `date` is "YY/MM/DD".
@@ -43,19 +47,25 @@ public:
     void usePdf(const QString& path) { pdfPath_ = path; }
     const QString& pdfPath() const { return pdfPath_; }
 
-    void print(PrintJob job);
-    // The raw printer stream, appended to cfhx-sheet-YYMMDD.prn beside the
-    // PDF (working folder when none).
-    void printRaw(const SheetPages& pages);
+    // Where the job went (files or the printer); nothing when the dialog
+    // was cancelled or the job failed (then a box has said why).
+    std::optional<QString> print(PrintJob job);
+    // The raw printer stream, appended to one .prn file of this session
+    // beside the PDF (working folder when none).
+    std::optional<QString> printRaw(const SheetPages& pages);
 
 private:
     bool choosePrinter(QPrinter& printer);
-    QString besidePdf(const QString& suffix) const;
+    QString besidePdf(const QString& suffix);
+    QString defaultPdf();
+    QString nextHardCopy();
     void report(const QString& text);
 
     QWidget* parent_;
     QString date_;  // "YYMMDD"
     QString pdfPath_;
+    QString defaultPdf_;  // the offered PDF, chosen once per session
+    QString rawPath_;     // the printer stream of this session
     std::vector<PrintJob> printed_;  // everything in the PDF so far
     int hardCopies_ = 0;
 };

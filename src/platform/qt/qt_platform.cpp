@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/case_document.h"
 #include "app/control_flow.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
@@ -47,20 +48,40 @@ SessionPrinter& QtPlatform::printer() {
     return *printer_;
 }
 
+bool QtPlatform::replaying() const { return replay_ && !replay_->stopped(); }
+
+void QtPlatform::report(std::string text) {
+    if (status_) status_(std::move(text));
+}
+
+void QtPlatform::userAnswers() {
+    if (!replay_ || handedOver_) return;
+    handedOver_ = true;
+    if (handOver_) handOver_();
+}
+
+bool QtPlatform::skipPrint(PrintKind kind) {
+    if (!replaying()) return false;
+    report(skippedPrintStatus(kind, ++skipped_));
+    return true;
+}
+
 void QtPlatform::printSheet(const SheetPages& pages, PrintRoute route) {
-    if (route == PrintRoute::RawStream) {
-        printer().printRaw(pages);
-        return;
-    }
-    printer().print({.sheet = pages, .image = {}});
+    const PrintKind kind = route == PrintRoute::RawStream ? PrintKind::LinePrinter : PrintKind::Sheet;
+    if (skipPrint(kind)) return;
+    const std::optional<QString> where =
+        route == PrintRoute::RawStream ? printer().printRaw(pages) : printer().print({.sheet = pages, .image = {}});
+    report(where ? printedStatus(kind, where->toStdString()) : printCancelledStatus());
 }
 
 void QtPlatform::hardCopy(HardCopy window) {
-    if (!windows_) return;
+    const PrintKind kind = window == HardCopy::PaneWindow ? PrintKind::PaneCopy : PrintKind::SummaryCopy;
+    if (!windows_ || skipPrint(kind)) return;
     QWidget* w = window == HardCopy::PaneWindow ? static_cast<QWidget*>(windows_->mainWindow())
                                                 : windows_->window(summaryScreen_);
     if (window == HardCopy::PaneWindow) windows_->panePanel()->view()->sync();
-    printer().print({.sheet = {}, .image = w->grab().toImage()});
+    const std::optional<QString> where = printer().print({.sheet = {}, .image = w->grab().toImage()});
+    report(where ? printedStatus(kind, where->toStdString()) : printCancelledStatus());
 }
 
 QtPlatform::~QtPlatform() {
@@ -117,6 +138,8 @@ std::string QtPlatform::readLine() {
     if (replay_) {
         if (auto answer = replay_->answer(ReplayWait::Line)) return *answer;
     }
+    if (abandoning_ && !ending_) throw LeaveCalculation{};
+    userAnswers();
     QEventLoop loop;
     Wait wait{WaitKind::Line, &loop, nullptr, {}};
     {
@@ -125,11 +148,14 @@ std::string QtPlatform::readLine() {
         loop.exec();
     }
     if (ending_) throw EndProgram{};
+    if (abandoning_) throw LeaveCalculation{};
     return wait.text.toStdString();
 }
 
 void QtPlatform::pause() {
     if (replay_ && replay_->answer(ReplayWait::Pause)) return;
+    if (abandoning_ && !ending_) return;
+    userAnswers();
     QEventLoop loop;
     Wait wait{WaitKind::Pause, &loop, nullptr, {}};
     {
@@ -143,6 +169,8 @@ bool QtPlatform::askYesNo(std::string_view caption, std::string_view text) {
     if (replay_) {
         if (auto answer = replay_->answer(ReplayWait::YesNo)) return *answer == "yes";
     }
+    if (abandoning_ && !ending_) return false;
+    userAnswers();
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Yes | QMessageBox::No, boxParent_);
@@ -154,13 +182,21 @@ bool QtPlatform::askYesNo(std::string_view caption, std::string_view text) {
         answer = box.exec();
     }
     if (ending_) throw EndProgram{};
-    return answer == QMessageBox::Yes;
+    return !abandoning_ && answer == QMessageBox::Yes;
 }
 
 std::string QtPlatform::today() { return today_.empty() ? systemDate() : today_; }
 
 void QtPlatform::endWaits() {
     ending_ = true;
+    for (Wait* wait : waits_) {
+        if (wait->loop) wait->loop->quit();
+        if (wait->box) wait->box->done(QMessageBox::No);
+    }
+}
+
+void QtPlatform::abandonWaits() {
+    abandoning_ = true;
     for (Wait* wait : waits_) {
         if (wait->loop) wait->loop->quit();
         if (wait->box) wait->box->done(QMessageBox::No);

@@ -5,10 +5,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/case_document.h"
 #include "app/platform.h"
 
 class QEventLoop;
@@ -45,8 +47,20 @@ public:
     void printSheet(const SheetPages& pages, PrintRoute route) override;
     void hardCopy(HardCopy window) override;
 
-    // A saved session being played in: its answers come before the user's.
-    void setReplay(Replay* replay) { replay_ = replay; }
+    // A saved session being played in: its answers come before the user's,
+    // and the prints and hard copies it makes are left out (the status line
+    // says so) until the user answers for it.
+    void setReplay(Replay* replay) {
+        replay_ = replay;
+        skipped_ = 0;
+        handedOver_ = false;
+    }
+    bool replaying() const;
+    // Told at the first wait the replay leaves to the user.
+    void setHandOver(std::function<void()> handOver) { handOver_ = std::move(handOver); }
+
+    // Where the status line texts of prints go (the program's status).
+    void setStatusSink(std::function<void(std::string)> sink) { status_ = std::move(sink); }
 
     // The session's prints (made on the first use).
     SessionPrinter& printer();
@@ -58,6 +72,16 @@ public:
     // EndProgram, and so does every later wait.
     void endWaits();
     bool ending() const { return ending_; }
+
+    // The user leaves the work in progress (to open a case): every wait in
+    // progress returns, and so does every later one until abandoned() is
+    // called: a typed line throws LeaveCalculation (only the calculation
+    // reads lines, and it unwinds to its one return path), a pause
+    // continues, a question is answered No. Nothing is asked meanwhile.
+    void abandonWaits();
+    bool abandoning() const { return abandoning_; }
+    // The work is left (no wait is in progress): the waits wait again.
+    void abandoned() { abandoning_ = false; }
 
     // Nesting depth of the waits in progress.
     int waitDepth() const { return static_cast<int>(waits_.size()); }
@@ -79,6 +103,9 @@ private:
 
     void finishInnermost(WaitKind kind);
     void refresh();
+    void report(std::string text);
+    void userAnswers();
+    bool skipPrint(PrintKind kind);
 
     QPointer<PanePanel> panel_;
     QPointer<QWidget> boxParent_;
@@ -89,7 +116,12 @@ private:
     std::unique_ptr<SessionPrinter> printer_;
     std::vector<Wait*> waits_;
     std::string today_;
+    std::function<void(std::string)> status_;
+    int skipped_ = 0;  // prints of the replay left out
+    std::function<void()> handOver_;
+    bool handedOver_ = false;
     bool ending_ = false;
+    bool abandoning_ = false;
 };
 
 }  // namespace cfhx::qt

@@ -162,6 +162,10 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
         if (onClose) onClose();
         return;
     }
+    if (canClose && !canClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (onClose) onClose();
 }

@@ -38,6 +38,8 @@ public:
     ScreenWindow(const ScreenDef& def, bool main, QWidget* parent);
     std::function<void()> onClose;
     std::function<void()> onMinimized;
+    // Asked before the main window closes; false keeps it open.
+    std::function<bool()> canClose;
     std::function<void()> onMove;
     std::function<void()> onResize;
 
