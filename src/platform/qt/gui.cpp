@@ -1,10 +1,17 @@
 #include "platform/qt/gui.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QSettings>
+#include <QTranslator>
+
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "platform/qt/gui_session.h"
+#include "platform/qt/language.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
@@ -12,13 +19,29 @@
 namespace cfhx {
 
 int runGui(int argc, char** argv) {
+    const qt::LanguageRequest request = qt::requestedLanguage(std::vector<std::string>(argv + 1, argv + argc));
+    if (!request.error.empty()) {
+        std::cerr << request.error << '\n';
+        return 2;
+    }
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
     application.setFont(qt::controlFont());
+    // The language: asked for on the command line (and kept), else the
+    // last run's, else the system's.
+    QSettings settings(QStringLiteral("cfhx"), QStringLiteral("cfhx"));
+    const QString languageKey = QStringLiteral("ui/language");
+    if (request.language)
+        settings.setValue(languageKey, QString::fromLatin1(qt::languageCode(*request.language).data()));
+    const qt::Language language =
+        qt::chooseLanguage(request.language, settings.value(languageKey).toString().toStdString(),
+                           QLocale::system().language() == QLocale::Japanese);
+    QTranslator english;
+    if (language == qt::Language::English && !qt::installEnglish(english))
+        std::cerr << "cfhx: the English translation is missing; the windows stay in Japanese\n";
     qt::GuiSession session;
     // The main window's size, place and pane type size from the last run;
     // the first run starts at the screen's top left, leaving room beside it.
-    QSettings settings(QStringLiteral("cfhx"), QStringLiteral("cfhx"));
     QWidget* main = session.windows().mainWindow();
     qt::PanePanel* panel = session.windows().panePanel();
     if (!main->restoreGeometry(settings.value(QStringLiteral("main/geometry")).toByteArray())) {
