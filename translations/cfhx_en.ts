@@ -2,226 +2,38 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
-    <name>MAINFORM</name>
+    <name>FORM2</name>
     <message>
-        <source>【クロスフロー型多管式熱交換器計算プログラム】</source>
-        <translation>[Cross-Flow Multi-Tube Heat Exchanger Calculation]</translation>
+        <source>[ 主要計算結果 ]</source>
+        <translation>[ Main Results ]</translation>
     </message>
     <message>
-        <source>物性値構成</source>
-        <translation>Properties</translation>
+        <source>【管内入り側】</source>
+        <translation>[Tube inlet]</translation>
     </message>
     <message>
-        <source>物性値相関式自動読み込み</source>
-        <translation>Properties from correlations</translation>
+        <source> ℃</source>
+        <translation> ℃</translation>
     </message>
     <message>
-        <source> Select </source>
-        <translation> Select </translation>
+        <source> kg/h</source>
+        <translation> kg/h</translation>
     </message>
     <message>
-        <source>物性値ﾏﾆｭｱﾙ入力</source>
-        <translation>Properties entered by hand</translation>
+        <source>【シェル入り側】</source>
+        <translation>[Shell inlet]</translation>
     </message>
     <message>
-        <source> 管内側物性</source>
-        <translation> Tube side</translation>
+        <source>【管内出側】</source>
+        <translation>[Tube outlet]</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation>1</translation>
+        <source>【シェル出側】</source>
+        <translation>[Shell outlet]</translation>
     </message>
     <message>
-        <source>2</source>
-        <translation>2</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation>3</translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation>4</translation>
-    </message>
-    <message>
-        <source> ｼｪﾙ側物性</source>
-        <translation> Shell side</translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation>6</translation>
-    </message>
-    <message>
-        <source>７</source>
-        <translation>7</translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation>8</translation>
-    </message>
-    <message>
-        <source> NEXT </source>
-        <translation> NEXT </translation>
-    </message>
-    <message>
-        <source>主要条件登録</source>
-        <translation>Main conditions</translation>
-    </message>
-    <message>
-        <source>３ ：Ｓ Ｉ単位　 ４： 工学単位</source>
-        <translation>3: SI units  4: Eng. units</translation>
-    </message>
-    <message>
-        <source> ↓ ｻﾝﾌﾟﾙ値</source>
-        <translation> ↓ Sample</translation>
-    </message>
-    <message>
-        <source>開く</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>閉る</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source> 伝熱管外径 Do(mm)</source>
-        <translation> Tube OD Do (mm)</translation>
-    </message>
-    <message>
-        <source> 伝熱管内径 Di(mm)</source>
-        <translation> Tube ID Di (mm)</translation>
-    </message>
-    <message>
-        <source> 縦方向管ﾋﾟｯﾁ Pv/(Do,Df)</source>
-        <translation> Vert. pitch Pv/(Do,Df)</translation>
-    </message>
-    <message>
-        <source> 水平方向管ﾋﾟｯﾁ Ph/(Do,Df)</source>
-        <translation> Horiz. pitch Ph/(Do,Df)</translation>
-    </message>
-    <message>
-        <source> 管外ﾌｨﾝ</source>
-        <translation> Outer fins</translation>
-    </message>
-    <message>
-        <source> ﾌｨﾝ山数/吋(-)</source>
-        <translation> Fins per inch (-)</translation>
-    </message>
-    <message>
-        <source> ﾌｨﾝ高さ(mm)</source>
-        <translation> Fin height (mm)</translation>
-    </message>
-    <message>
-        <source> ﾌｨﾝ肉厚(mm)</source>
-        <translation> Fin thickness (mm)</translation>
-    </message>
-    <message>
-        <source> 伝熱管配列 1:△、2：□</source>
-        <translation> Tube layout 1:△, 2:□</translation>
-    </message>
-    <message>
-        <source> 伝熱管の熱伝導率(kcal/mhc)</source>
-        <translation> Tube conductivity (kcal/mhC)</translation>
-    </message>
-    <message>
-        <source> ﾌｨﾝ材の熱伝導率(kcal/mhc)</source>
-        <translation> Fin conductivity (kcal/mhC)</translation>
-    </message>
-    <message>
-        <source> 管内汚れ係数(m2hc/kcal)</source>
-        <translation> Tube fouling (m2hC/kcal)</translation>
-    </message>
-    <message>
-        <source> ｼｪﾙ側汚れ係数(m2hc/kcal)</source>
-        <translation> Shell fouling (m2hC/kcal)</translation>
-    </message>
-    <message>
-        <source> 1:直交流または直交型向流</source>
-        <translation> 1: Cross or cross-counterflow</translation>
-    </message>
-    <message>
-        <source> 管内側流体ﾊﾟｽ数(-)</source>
-        <translation> Tube-side passes (-)</translation>
-    </message>
-    <message>
-        <source> ｼｪﾙ側流体ﾊﾟｽ数(-)</source>
-        <translation> Shell-side passes (-)</translation>
-    </message>
-    <message>
-        <source> 伝熱管段数(-)</source>
-        <translation> Tube rows (-)</translation>
-    </message>
-    <message>
-        <source> 伝熱管列数(-)</source>
-        <translation> Tube columns (-)</translation>
-    </message>
-    <message>
-        <source> 管内捻りﾃｰﾌﾟ</source>
-        <translation> Twisted tape insert</translation>
-    </message>
-    <message>
-        <source> 捻りﾃｰﾌﾟ肉厚(mm)</source>
-        <translation> Tape thickness (mm)</translation>
-    </message>
-    <message>
-        <source> 捻りﾋﾟｯﾁ(peak to peak)(mm) </source>
-        <translation> Twist pitch (p-p) (mm) </translation>
-    </message>
-    <message>
-        <source> 凝縮液膜厚さ(mm)</source>
-        <translation> Condensate film (mm)</translation>
-    </message>
-    <message>
-        <source> 2:直交型並流</source>
-        <translation> 2: Cross-parallel flow</translation>
-    </message>
-    <message>
-        <source>1：無し</source>
-        <translation>1: None</translation>
-    </message>
-    <message>
-        <source>2：ﾗｼﾞｱﾙ</source>
-        <translation>2: Radial</translation>
-    </message>
-    <message>
-        <source>3：ﾌﾟﾚｰﾄ</source>
-        <translation>3: Plate</translation>
-    </message>
-    <message>
-        <source> 1:無し</source>
-        <translation> 1: None</translation>
-    </message>
-    <message>
-        <source> 2:有り</source>
-        <translation> 2: Yes</translation>
-    </message>
-    <message>
-        <source>管内熱伝達率補正係数</source>
-        <translation>Tube h correction factor</translation>
-    </message>
-    <message>
-        <source>管外熱伝達率補正係数</source>
-        <translation>Shell h correction factor</translation>
-    </message>
-    <message>
-        <source> 伝熱管の熱伝導率(W/mK)</source>
-        <translation> Tube conductivity (W/mK)</translation>
-    </message>
-    <message>
-        <source> ﾌｨﾝ材の熱伝導率(W/mK)</source>
-        <translation> Fin conductivity (W/mK)</translation>
-    </message>
-    <message>
-        <source> 管内汚れ係数(m2K/W)</source>
-        <translation> Tube fouling (m2K/W)</translation>
-    </message>
-    <message>
-        <source> ｼｪﾙ側汚れ係数(m2K/W)</source>
-        <translation> Shell fouling (m2K/W)</translation>
+        <source> mm</source>
+        <translation> mm</translation>
     </message>
 </context>
 <context>
@@ -242,7 +54,7 @@
 <context>
     <name>FORM5</name>
     <message>
-        <source>【　主要項目入力　】</source>
+        <source>【&#x3000;主要項目入力&#x3000;】</source>
         <translation>[ Main Input ]</translation>
     </message>
     <message>
@@ -250,7 +62,7 @@
         <translation>Step 1</translation>
     </message>
     <message>
-        <source>【　相関式物性値組成入力 】</source>
+        <source>【&#x3000;相関式物性値組成入力 】</source>
         <translation>[ Composition for correlations ]</translation>
     </message>
     <message>
@@ -330,11 +142,11 @@
         <translation>Step 2</translation>
     </message>
     <message>
-        <source>　 管内側</source>
+        <source>&#x3000; 管内側</source>
         <translation>  Tube side</translation>
     </message>
     <message>
-        <source>　シェル側</source>
+        <source>&#x3000;シェル側</source>
         <translation> Shell side</translation>
     </message>
     <message>
@@ -533,7 +345,7 @@
         <translation>－</translation>
     </message>
     <message>
-        <source>流　量</source>
+        <source>流&#x3000;量</source>
         <translation>Flow</translation>
     </message>
     <message>
@@ -677,38 +489,226 @@
     </message>
 </context>
 <context>
-    <name>FORM2</name>
+    <name>MAINFORM</name>
     <message>
-        <source>[ 主要計算結果 ]</source>
-        <translation>[ Main Results ]</translation>
+        <source>【クロスフロー型多管式熱交換器計算プログラム】</source>
+        <translation>[Cross-Flow Multi-Tube Heat Exchanger Calculation]</translation>
     </message>
     <message>
-        <source>【管内入り側】</source>
-        <translation>[Tube inlet]</translation>
+        <source>物性値構成</source>
+        <translation>Properties</translation>
     </message>
     <message>
-        <source> ℃</source>
-        <translation> ℃</translation>
+        <source>物性値相関式自動読み込み</source>
+        <translation>Properties from correlations</translation>
     </message>
     <message>
-        <source> kg/h</source>
-        <translation> kg/h</translation>
+        <source> Select </source>
+        <translation> Select </translation>
     </message>
     <message>
-        <source>【シェル入り側】</source>
-        <translation>[Shell inlet]</translation>
+        <source>物性値ﾏﾆｭｱﾙ入力</source>
+        <translation>Properties entered by hand</translation>
     </message>
     <message>
-        <source>【管内出側】</source>
-        <translation>[Tube outlet]</translation>
+        <source> 管内側物性</source>
+        <translation> Tube side</translation>
     </message>
     <message>
-        <source>【シェル出側】</source>
-        <translation>[Shell outlet]</translation>
+        <source>1</source>
+        <translation>1</translation>
     </message>
     <message>
-        <source> mm</source>
-        <translation> mm</translation>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source> ｼｪﾙ側物性</source>
+        <translation> Shell side</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>７</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source> NEXT </source>
+        <translation> NEXT </translation>
+    </message>
+    <message>
+        <source>主要条件登録</source>
+        <translation>Main conditions</translation>
+    </message>
+    <message>
+        <source>３ ：Ｓ Ｉ単位&#x3000; ４： 工学単位</source>
+        <translation>3: SI units  4: Eng. units</translation>
+    </message>
+    <message>
+        <source> ↓ ｻﾝﾌﾟﾙ値</source>
+        <translation> ↓ Sample</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>閉る</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source> 伝熱管外径 Do(mm)</source>
+        <translation> Tube OD Do (mm)</translation>
+    </message>
+    <message>
+        <source> 伝熱管内径 Di(mm)</source>
+        <translation> Tube ID Di (mm)</translation>
+    </message>
+    <message>
+        <source> 縦方向管ﾋﾟｯﾁ Pv/(Do,Df)</source>
+        <translation> Vert. pitch Pv/(Do,Df)</translation>
+    </message>
+    <message>
+        <source> 水平方向管ﾋﾟｯﾁ Ph/(Do,Df)</source>
+        <translation> Horiz. pitch Ph/(Do,Df)</translation>
+    </message>
+    <message>
+        <source> 管外ﾌｨﾝ</source>
+        <translation> Outer fins</translation>
+    </message>
+    <message>
+        <source> ﾌｨﾝ山数/吋(-)</source>
+        <translation> Fins per inch (-)</translation>
+    </message>
+    <message>
+        <source> ﾌｨﾝ高さ(mm)</source>
+        <translation> Fin height (mm)</translation>
+    </message>
+    <message>
+        <source> ﾌｨﾝ肉厚(mm)</source>
+        <translation> Fin thickness (mm)</translation>
+    </message>
+    <message>
+        <source> 伝熱管配列 1:△、2：□</source>
+        <translation> Tube layout 1:△, 2:□</translation>
+    </message>
+    <message>
+        <source> 伝熱管の熱伝導率(kcal/mhc)</source>
+        <translation> Tube conductivity (kcal/mhC)</translation>
+    </message>
+    <message>
+        <source> ﾌｨﾝ材の熱伝導率(kcal/mhc)</source>
+        <translation> Fin conductivity (kcal/mhC)</translation>
+    </message>
+    <message>
+        <source> 管内汚れ係数(m2hc/kcal)</source>
+        <translation> Tube fouling (m2hC/kcal)</translation>
+    </message>
+    <message>
+        <source> ｼｪﾙ側汚れ係数(m2hc/kcal)</source>
+        <translation> Shell fouling (m2hC/kcal)</translation>
+    </message>
+    <message>
+        <source> 1:直交流または直交型向流</source>
+        <translation> 1: Cross or cross-counterflow</translation>
+    </message>
+    <message>
+        <source> 管内側流体ﾊﾟｽ数(-)</source>
+        <translation> Tube-side passes (-)</translation>
+    </message>
+    <message>
+        <source> ｼｪﾙ側流体ﾊﾟｽ数(-)</source>
+        <translation> Shell-side passes (-)</translation>
+    </message>
+    <message>
+        <source> 伝熱管段数(-)</source>
+        <translation> Tube rows (-)</translation>
+    </message>
+    <message>
+        <source> 伝熱管列数(-)</source>
+        <translation> Tube columns (-)</translation>
+    </message>
+    <message>
+        <source> 管内捻りﾃｰﾌﾟ</source>
+        <translation> Twisted tape insert</translation>
+    </message>
+    <message>
+        <source> 捻りﾃｰﾌﾟ肉厚(mm)</source>
+        <translation> Tape thickness (mm)</translation>
+    </message>
+    <message>
+        <source> 捻りﾋﾟｯﾁ(peak to peak)(mm) </source>
+        <translation> Twist pitch (p-p) (mm) </translation>
+    </message>
+    <message>
+        <source> 凝縮液膜厚さ(mm)</source>
+        <translation> Condensate film (mm)</translation>
+    </message>
+    <message>
+        <source> 2:直交型並流</source>
+        <translation> 2: Cross-parallel flow</translation>
+    </message>
+    <message>
+        <source>1：無し</source>
+        <translation>1: None</translation>
+    </message>
+    <message>
+        <source>2：ﾗｼﾞｱﾙ</source>
+        <translation>2: Radial</translation>
+    </message>
+    <message>
+        <source>3：ﾌﾟﾚｰﾄ</source>
+        <translation>3: Plate</translation>
+    </message>
+    <message>
+        <source> 1:無し</source>
+        <translation> 1: None</translation>
+    </message>
+    <message>
+        <source> 2:有り</source>
+        <translation> 2: Yes</translation>
+    </message>
+    <message>
+        <source>管内熱伝達率補正係数</source>
+        <translation>Tube h correction factor</translation>
+    </message>
+    <message>
+        <source>管外熱伝達率補正係数</source>
+        <translation>Shell h correction factor</translation>
+    </message>
+    <message>
+        <source> 伝熱管の熱伝導率(W/mK)</source>
+        <translation> Tube conductivity (W/mK)</translation>
+    </message>
+    <message>
+        <source> ﾌｨﾝ材の熱伝導率(W/mK)</source>
+        <translation> Fin conductivity (W/mK)</translation>
+    </message>
+    <message>
+        <source> 管内汚れ係数(m2K/W)</source>
+        <translation> Tube fouling (m2K/W)</translation>
+    </message>
+    <message>
+        <source> ｼｪﾙ側汚れ係数(m2K/W)</source>
+        <translation> Shell fouling (m2K/W)</translation>
     </message>
 </context>
 <context>
@@ -747,7 +747,7 @@
     </message>
     <message>
         <source>ペインの質問への答えをここに入力し、Enter</source>
-        <translation>Type the answer to the pane's question here, then Enter</translation>
+        <translation>Type the answer to the pane&apos;s question here, then Enter</translation>
     </message>
     <message>
         <source>■ 一時停止中 — Enter または［続行］で再開</source>
