@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>３ ：Ｓ Ｉ単位&#x3000; ４： 工学単位</source>
-        <translation>3: SI units  4: Eng. units</translation>
+        <translation>3: SI  4: Eng. units</translation>
     </message>
     <message>
         <source> ↓ ｻﾝﾌﾟﾙ値</source>
@@ -648,7 +648,7 @@
     </message>
     <message>
         <source> 管内捻りﾃｰﾌﾟ</source>
-        <translation> Twisted tape insert</translation>
+        <translation> Twisted tape</translation>
     </message>
     <message>
         <source> 捻りﾃｰﾌﾟ肉厚(mm)</source>
