@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>物性値ﾏﾆｭｱﾙ入力</source>
-        <translation>Properties entered by hand</translation>
+        <translation>Manual properties</translation>
     </message>
     <message>
         <source> 管内側物性</source>
