@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/construction_labels.h"
+#include "app/frame_texts.h"
 #include "app/screens.h"
 
 int main() {
@@ -27,4 +28,8 @@ int main() {
     }
     // The labels the program rewrites when the unit system changes.
     for (const std::string& text : cfhx::constructionLabelTexts()) print("MAINFORM", text);
+    // Captions the main window's frames and buttons take as the work goes on.
+    for (std::string_view text : {cfhx::frame_texts::kCorrelationHeading, cfhx::frame_texts::kCalculate,
+                                  cfhx::frame_texts::kConfirmAfterCheck, cfhx::frame_texts::kConfirmAfterRun})
+        print("MAINFORM", std::string(text));
 }

@@ -710,6 +710,22 @@
         <source> ｼｪﾙ側汚れ係数(m2K/W)</source>
         <translation> Shell fouling (m2K/W)</translation>
     </message>
+    <message>
+        <source>  物性値相関式自動読み込み</source>
+        <translation>  Properties from correlations</translation>
+    </message>
+    <message>
+        <source>計算開始/再設定</source>
+        <translation>Calculate / Reset</translation>
+    </message>
+    <message>
+        <source>入力データ設定及び確認</source>
+        <translation>Set and check inputs</translation>
+    </message>
+    <message>
+        <source> 設定確認</source>
+        <translation> Check settings</translation>
+    </message>
 </context>
 <context>
     <name>cfhx</name>

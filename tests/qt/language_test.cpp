@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/construction_labels.h"
+#include "app/frame_texts.h"
 #include "app/screens.h"
 #include "platform/qt/language.h"
 #include "support/gui_support.h"
@@ -71,6 +72,9 @@ TEST(Language, EveryScreenTextHasEnglish) {
         }
     }
     for (const std::string& text : constructionLabelTexts()) expectEnglish("MAINFORM", text);
+    for (std::string_view text : {frame_texts::kCorrelationHeading, frame_texts::kCalculate,
+                                  frame_texts::kConfirmAfterCheck, frame_texts::kConfirmAfterRun})
+        expectEnglish("MAINFORM", std::string(text));
     // A Japanese text has English, not itself.
     EXPECT_NE(english.translate("FORM4", "旧工学単位系"), QStringLiteral("旧工学単位系"));
 }
