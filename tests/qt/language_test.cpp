@@ -118,6 +118,23 @@ TEST(Language, EnglishCaptionsFit) {
                 EXPECT_LE(width, room(widgets[c])) << text.toStdString();
             }
         }
+        // Captions the main window takes later, in the controls they go to.
+        const struct {
+            const char* control;
+            std::string_view text;
+        } kLater[] = {
+            {.control = "TEXT3", .text = frame_texts::kCorrelationHeading},
+            {.control = "BUTTON9", .text = frame_texts::kCalculate},
+            {.control = "BUTTON27", .text = frame_texts::kConfirmAfterCheck},
+            {.control = "BUTTON27", .text = frame_texts::kConfirmAfterRun},
+        };
+        for (const auto& c : kLater) {
+            SCOPED_TRACE(c.control);
+            QWidget* widget = session->windows().widget("MAINFORM", c.control);
+            ASSERT_NE(widget, nullptr);
+            const QString text = QCoreApplication::translate("MAINFORM", std::string(c.text).c_str());
+            EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(text), room(widget)) << text.toStdString();
+        }
     }
     QCoreApplication::removeTranslator(&english);
 }
