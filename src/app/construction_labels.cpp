@@ -47,4 +47,13 @@ void writeConstructionLabels(App& app) {
     }
 }
 
+std::vector<std::string> constructionLabelTexts() {
+    std::vector<std::string> texts;
+    for (const LabelRow& row : kConstructionLabels) {
+        texts.emplace_back(row.si);
+        if (row.old) texts.emplace_back(row.old);
+    }
+    return texts;
+}
+
 }  // namespace cfhx

@@ -2,12 +2,19 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QTranslator>
+
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "platform/qt/gui_session.h"
+#include "platform/qt/language.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
@@ -15,11 +22,21 @@
 namespace cfhx {
 
 int runGui(int argc, char** argv) {
+    const qt::LanguageRequest request = qt::requestedLanguage(std::vector<std::string>(argv + 1, argv + argc));
+    if (!request.error.empty()) {
+        std::cerr << request.error << '\n';
+        return 2;
+    }
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
     application.setFont(qt::controlFont());
     // What is left once Qt has taken its own options: a case to open.
-    const QStringList args = application.arguments().mid(1);
+    QStringList args = application.arguments().mid(1);
+    for (int i = 0; i < args.size();) {  // the language, read above
+        if (args[i] == QLatin1String("--lang")) args.remove(i, std::min<qsizetype>(2, args.size() - i));
+        else if (args[i].startsWith(QLatin1String("--lang="))) args.remove(i);
+        else ++i;
+    }
     if (args.size() > 1 || (args.size() == 1 && args.front().startsWith('-'))) {
         std::fprintf(stderr, "cfhx: unknown arguments: %s (cfhx --help lists the commands)\n",
                      args.join(' ').toLocal8Bit().constData());
@@ -30,10 +47,21 @@ int runGui(int argc, char** argv) {
         std::fprintf(stderr, "cfhx: cannot open case %s\n", casePath.toLocal8Bit().constData());
         return kGuiCannotOpenCase;
     }
+    // The language: asked for on the command line (and kept), else the
+    // last run's, else the system's.
+    QSettings settings(QStringLiteral("cfhx"), QStringLiteral("cfhx"));
+    const QString languageKey = QStringLiteral("ui/language");
+    if (request.language)
+        settings.setValue(languageKey, QString::fromLatin1(qt::languageCode(*request.language).data()));
+    const qt::Language language =
+        qt::chooseLanguage(request.language, settings.value(languageKey).toString().toStdString(),
+                           QLocale::system().language() == QLocale::Japanese);
+    QTranslator english;
+    if (language == qt::Language::English && !qt::installEnglish(english))
+        std::cerr << "cfhx: the English translation is missing; the windows stay in Japanese\n";
     qt::GuiSession session;
     // The main window's size, place and pane type size from the last run;
     // the first run starts at the screen's top left, leaving room beside it.
-    QSettings settings(QStringLiteral("cfhx"), QStringLiteral("cfhx"));
     QWidget* main = session.windows().mainWindow();
     qt::PanePanel* panel = session.windows().panePanel();
     if (!main->restoreGeometry(settings.value(QStringLiteral("main/geometry")).toByteArray())) {

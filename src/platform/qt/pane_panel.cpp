@@ -1,5 +1,6 @@
 #include "platform/qt/pane_panel.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
@@ -39,7 +40,7 @@ PanePanel::PanePanel(const Pane& pane, QSize size, QWidget* parent) : QWidget(pa
     answerRow_ = new QWidget(this);
     auto* answerLayout = new QHBoxLayout(answerRow_);
     answerLayout->setContentsMargins(0, 0, 0, 0);
-    prompt_ = new QLabel(QStringLiteral("入力 ⇒"), answerRow_);
+    prompt_ = new QLabel(QCoreApplication::translate("cfhx", "入力 ⇒"), answerRow_);
     answer_ = new QLineEdit(answerRow_);
     answer_->setFont(view_->paneFont());
     answerLayout->addWidget(prompt_);
@@ -47,7 +48,7 @@ PanePanel::PanePanel(const Pane& pane, QSize size, QWidget* parent) : QWidget(pa
 
     answerRow_->setAutoFillBackground(true);
     idlePalette_ = answerRow_->palette();
-    prompt_->setToolTip(QStringLiteral("ペインの質問への答えをここに入力し、Enter"));
+    prompt_->setToolTip(QCoreApplication::translate("cfhx", "ペインの質問への答えをここに入力し、Enter"));
 
     banner_ = makePauseBanner(this);
     continue_ = banner_->findChild<QPushButton*>();
@@ -100,11 +101,11 @@ QWidget* makePauseBanner(QWidget* parent) {
     banner->setPalette(palette);
     auto* layout = new QHBoxLayout(banner);
     layout->setContentsMargins(8, 1, 2, 1);
-    auto* text = new QLabel(QStringLiteral("■ 一時停止中 — Enter または［続行］で再開"), banner);
+    auto* text = new QLabel(QCoreApplication::translate("cfhx", "■ 一時停止中 — Enter または［続行］で再開"), banner);
     QFont bold = text->font();
     bold.setBold(true);
     text->setFont(bold);
-    auto* button = new QPushButton(QStringLiteral("続行"), banner);
+    auto* button = new QPushButton(QCoreApplication::translate("cfhx", "続行"), banner);
     button->setAutoDefault(false);
     layout->addWidget(text, 1);
     layout->addWidget(button);
@@ -122,7 +123,7 @@ void PanePanel::setAnswering(bool on) {
     if (on) palette.setColor(QPalette::Window, QColor(0xc8, 0xf0, 0xc8));
     answerRow_->setPalette(palette);
     prompt_->setFont(font);
-    prompt_->setText(on ? QStringLiteral("▶ 入力待ち ⇒") : QStringLiteral("入力 ⇒"));
+    prompt_->setText(on ? QCoreApplication::translate("cfhx", "▶ 入力待ち ⇒") : QCoreApplication::translate("cfhx", "入力 ⇒"));
     if (on) {
         answer_->window()->activateWindow();
         answer_->setFocus(Qt::OtherFocusReason);

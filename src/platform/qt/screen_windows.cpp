@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -69,7 +70,16 @@ QMargins frameMargins(const QWidget* w) {
 }
 
 // Captions of buttons and frames: a "&" is a character, not a shortcut mark.
-QString caption(const std::string& text) { return fromModel(text).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+// A model text as the windows show it: in the language installed, looked
+// up under its screen's name; a text without a translation shows as it is.
+QString shown(const std::string& screen, const std::string& text) {
+    if (text.empty()) return {};
+    return QCoreApplication::translate(screen.c_str(), text.c_str());
+}
+
+QString caption(const std::string& screen, const std::string& text) {
+    return shown(screen, text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 long area(const ControlDef& def) { return static_cast<long>(def.w) * def.h; }
 
@@ -118,7 +128,7 @@ ScreenWindow::ScreenWindow(const ScreenDef& def, bool main, QWidget* parent)
                            : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       main_(main) {
     setObjectName(QString::fromStdString(def.name));
-    setWindowTitle(fromModel(def.title));
+    setWindowTitle(shown(def.name, def.title));
     const QSize size(scaled(def.width), scaled(def.height));
     if (main) {
         resize(size);
@@ -189,16 +199,16 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
         QWidget* screenArea = window;
         if (s == 0) {
             menuBar_ = new QMenuBar(window);
-            QMenu* file = menuBar_->addMenu(QStringLiteral("ファイル"));
-            fileActions_.open = file->addAction(QStringLiteral("開く…"));
+            QMenu* file = menuBar_->addMenu(QCoreApplication::translate("cfhx", "ファイル"));
+            fileActions_.open = file->addAction(QCoreApplication::translate("cfhx", "開く…"));
             fileActions_.open->setShortcut(QKeySequence::Open);
-            fileActions_.save = file->addAction(QStringLiteral("保存"));
+            fileActions_.save = file->addAction(QCoreApplication::translate("cfhx", "保存"));
             fileActions_.save->setShortcut(QKeySequence::Save);
-            fileActions_.saveAs = file->addAction(QStringLiteral("名前を付けて保存…"));
+            fileActions_.saveAs = file->addAction(QCoreApplication::translate("cfhx", "名前を付けて保存…"));
             file->addSeparator();
-            fileActions_.quit = file->addAction(QStringLiteral("終了"));
-            view = menuBar_->addMenu(QStringLiteral("表示"));
-            summaryAction_ = view->addAction(QStringLiteral("結果画面"));
+            fileActions_.quit = file->addAction(QCoreApplication::translate("cfhx", "終了"));
+            view = menuBar_->addMenu(QCoreApplication::translate("cfhx", "表示"));
+            summaryAction_ = view->addAction(QCoreApplication::translate("cfhx", "結果画面"));
             const int top = menuBar_->sizeHint().height();
             menuBar_->setGeometry(0, 0, window->width(), top);
             body_ = new QWidget(window);
@@ -448,10 +458,11 @@ QWidget* ScreenWindows::widget(std::string_view screen, std::string_view control
 
 void ScreenWindows::controlChanged(int screen, int control) {
     const Control& model = forms_.at(screen, control);
+    const std::string& screenName = forms_.at(screen).def->name;
     QWidget* widget = widgets_.at(screen).at(control);
     switch (model.def->kind) {
     case ControlKind::Label:
-        static_cast<QLabel*>(widget)->setText(fromModel(model.text));
+        static_cast<QLabel*>(widget)->setText(shown(screenName, model.text));
         break;
     case ControlKind::Edit: {
         // Only a real change: rewriting the text would move the caret.
@@ -475,10 +486,10 @@ void ScreenWindows::controlChanged(int screen, int control) {
     }
     case ControlKind::Button:
     case ControlKind::Option:
-        static_cast<QAbstractButton*>(widget)->setText(caption(model.text));
+        static_cast<QAbstractButton*>(widget)->setText(caption(screenName, model.text));
         break;
     case ControlKind::Group:
-        static_cast<QGroupBox*>(widget)->setTitle(caption(model.text));
+        static_cast<QGroupBox*>(widget)->setTitle(caption(screenName, model.text));
         break;
     }
     widget->setEnabled(model.enabled);
