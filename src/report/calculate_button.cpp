@@ -12,6 +12,15 @@ namespace {
 
 void BUTTON9_ON(App& app) { calculate(app, calc::PassLimits{}); }
 
+constexpr std::string_view kBackToTheScreens = "the calculation went back to the input screens";
+
+std::string stopReason(const App& app, const LeaveCalculation& leave) {
+    if (leave.reason.find_first_not_of(" \u3000") != std::string::npos) return leave.reason;
+    std::string last = app.pane.lastPageText();
+    if (last.find_first_not_of(" ") != std::string::npos) return last;
+    return std::string(kBackToTheScreens);
+}
+
 }  // namespace
 
 void calculate(App& app, const calc::PassLimits& limits) {
@@ -41,9 +50,10 @@ void calculate(App& app, const calc::PassLimits& limits) {
             app.pause();
             commonReturnPath(app);
             return;
-        } catch (const LeaveCalculation&) {
-            // Refused before a result: the message is the page's last line.
-            if (app.onStop && !app.lastResult.has_value()) app.onStop(app, app.pane.lastPageText());
+        } catch (const LeaveCalculation& leave) {
+            // Refused before a result: the reason goes with the stop, the
+            // page's last line where the refusal gave none.
+            if (app.onStop && !app.lastResult.has_value()) app.onStop(app, stopReason(app, leave));
             commonReturnPath(app);
             return;
         }

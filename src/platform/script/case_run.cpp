@@ -16,6 +16,8 @@ namespace {
 
 // The screens a case fills in; the summary screen and the unit choice hold no entries.
 constexpr std::string_view kInputScreens[] = {"MAINFORM", "FORM5", "FORM6", "FORM7"};
+// A pause before the result on an empty page.
+constexpr std::string_view kPausedBlank = "the calculation paused before its result on an empty page";
 
 std::vector<FieldValue> filledFields(const App& app) {
     std::vector<FieldValue> fields;
@@ -85,6 +87,7 @@ struct CaseRunner::Hooks {
         if (!app.calculating) return;
         stopped = true;
         result->message = app.pane.lastPageText();
+        if (result->message.find_first_not_of(' ') == std::string::npos) result->message = std::string(kPausedBlank);
         throw EndProgram{};
     }
 
