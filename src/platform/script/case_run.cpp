@@ -160,6 +160,16 @@ PreparedCase::PreparedCase(std::string script, std::string date, CaseDetail deta
 
 PreparedCase::~PreparedCase() = default;
 
+bool PreparedCase::usesField(const std::string& screen, const std::string& control) const {
+    if (!checkpoint_) return false;
+    const Forms& forms = checkpoint_->app().forms;
+    const int s = forms.screenId(screen);
+    const int c = s < 0 ? -1 : forms.controlId(s, control);
+    if (c < 0) return false;
+    const Control& field = forms.at(s, c);
+    return field.visible && field.enabled;
+}
+
 CaseRunner::CaseRunner(const PreparedCase& prepared)
     : case_(prepared), hooks_(std::make_unique<Hooks>()) {
     hooks_->detail = prepared.detail_;
