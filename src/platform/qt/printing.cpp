@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "app/text_width.h"
+#include "platform/atomic_file.h"
 #include "platform/printer_stream.h"
 #include "platform/qt/look.h"
 
@@ -106,15 +107,26 @@ bool paintJobs(QPagedPaintDevice& device, const std::vector<PrintJob>& jobs) {
 }
 
 bool writePdf(const QString& path, const std::vector<PrintJob>& jobs, QString* error) {
-    QPdfWriter pdf(path);
-    pdf.setCreator("cfhx");
-    pdf.setTitle("cfhx calculation sheet");
-    pdf.setResolution(300);
-    if (!paintJobs(pdf, jobs)) {
-        if (error) *error = "cannot write the PDF file";
-        return false;
-    }
-    return true;
+    // Drawn into a temporary beside the file, which replaces it when whole.
+    AtomicFile file(path.toStdString());
+    bool painted = false;
+    if (file.ok()) {
+        QPdfWriter pdf(QString::fromStdString(file.temporaryPath()));
+        pdf.setCreator("cfhx");
+        pdf.setTitle("cfhx calculation sheet");
+        pdf.setResolution(300);
+        painted = paintJobs(pdf, jobs);
+    }  // the writer closes its file here
+    if (painted && file.commit()) return true;
+    if (error) *error = "cannot write the PDF file" + (file.error().empty() ? QString() : ": " + QString::fromStdString(file.error()));
+    return false;
+}
+
+bool saveImage(const QImage& image, const QString& path, QString* error) {
+    AtomicFile file(path.toStdString());
+    if (file.ok() && image.save(QString::fromStdString(file.temporaryPath()), "PNG") && file.commit()) return true;
+    if (error) *error = "cannot write the image" + (file.error().empty() ? QString() : ": " + QString::fromStdString(file.error()));
+    return false;
 }
 
 SessionPrinter::SessionPrinter(QWidget* parent, QString date) : parent_(parent), date_(std::move(date)) {
@@ -143,7 +155,7 @@ void SessionPrinter::report(const QString& text) {
 void SessionPrinter::print(PrintJob job) {
     if (!job.image.isNull()) {
         const QString png = besidePdf(QString("-hardcopy-%1.png").arg(++hardCopies_));
-        if (!job.image.save(png)) report("画像を保存できません: " + png);
+        if (!saveImage(job.image, png, nullptr)) report("画像を保存できません: " + png);
     }
     if (pdfPath_.isEmpty()) {
         QPrinter printer(QPrinter::HighResolution);
@@ -164,13 +176,21 @@ void SessionPrinter::print(PrintJob job) {
 }
 
 void SessionPrinter::printRaw(const SheetPages& pages) {
+    // Each sheet of the session adds to the file: the old bytes and the
+    // new go to the replacement together.
     const QString path = besidePdf(".prn");
-    QFile file(path);
-    const std::string bytes = printerStream(pages);
-    if (!file.open(QIODevice::Append) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        report("プリンタ出力を保存できません: " + path);
+    std::string bytes;
+    if (QFile old(path); old.exists()) {
+        if (!old.open(QIODevice::ReadOnly)) {
+            report("プリンタ出力を保存できません: " + path);
+            return;
+        }
+        const QByteArray before = old.readAll();
+        bytes.assign(before.constData(), static_cast<size_t>(before.size()));
     }
+    bytes += printerStream(pages);
+    std::string error;
+    if (!writeFileAtomically(path.toStdString(), bytes, error)) report("プリンタ出力を保存できません: " + path);
 }
 
 }  // namespace cfhx::qt
