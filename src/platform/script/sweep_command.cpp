@@ -444,12 +444,14 @@ int checkCase(const PreparedCase& prepared, const Arguments& a, std::ostream& er
     CaseRunner runner(prepared);
     const CaseResult r = runner.run({});
     if (r.status == kScriptBadLine || r.status == kScriptUnansweredWait || r.status == kScriptCannotRead) {
+        constexpr std::string_view kDriverPrefix = "cfhx: ";
         std::string why = r.errors;
-        if (why.starts_with("cfhx: ")) why.erase(0, 6);
+        if (why.starts_with(kDriverPrefix)) why.erase(0, kDriverPrefix.size());
         while (why.ends_with('\n')) why.pop_back();
         if (why.empty()) why = "the case ends before its calculation reaches a result";
         err << "cfhx sweep: " << a.caseFile << ": " << why << "\n";
-        return r.status;
+        if (r.status == kScriptBadLine) return kSweepBadArguments;
+        return r.status == kScriptUnansweredWait ? kSweepNoCalculation : kSweepCannotRead;
     }
     for (const SweepInput& in : a.inputs) {
         if (prepared.usesField(in.screen, in.control)) continue;

@@ -76,7 +76,8 @@ std::string csvField(std::string_view s);
 // Exit statuses of `cfhx sweep`.
 inline constexpr int kSweepWritten = 0;      // the CSV was written (some runs may have stopped)
 inline constexpr int kSweepCannotRead = 1;   // the case or an output file cannot be read or written
-inline constexpr int kSweepBadArguments = 2;
+inline constexpr int kSweepBadArguments = 2;  // also a case with a bad line, as `cfhx run` says
+inline constexpr int kSweepNoCalculation = 3;  // the case ends or waits before its calculation reaches a result
 
 // Largest grid a sweep runs.
 inline constexpr size_t kSweepMaxRuns = 10000;
