@@ -56,6 +56,10 @@ beyond a float|2|1e+39 °C is outside|props water 1e39
 stop without a page line|4|the calculation stopped: the shell inlet is at or below the dew point|run "$top/tests/scripts/calc_humid_shell_again.cfhx" --json "$tmp/stop.json"
 EOF_CASES
 contains "stop in the record" '"message": "the shell inlet is at or below the dew point' "$tmp/stop.json"
+"$cfhx" sweep "$top/tests/scripts/calc_humid_shell_again.cfhx" --vary FORM5.EDIT133=20:20:1 --csv "$tmp/stop.csv" \
+  >/dev/null 2>"$tmp/err"
+check "stop in a sweep row" 0 $?
+contains "stop in a sweep row" '20,"the shell inlet is at or below the dew point' "$tmp/stop.csv"
 
 # A sweep killed part way (Ctrl-C, a timeout's TERM) or stopped by the file
 # size limit leaves the old CSV, and no temporary beside it. Job control
