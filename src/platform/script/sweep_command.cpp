@@ -412,10 +412,9 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bo
     if (!a.quantitiesGiven) a.quantities.assign(std::begin(kDefaultQuantities), std::end(kDefaultQuantities));
     a.plotted = a.quantitiesGiven ? a.quantities : std::vector<std::string>{std::string(kDefaultPlotted)};
     const std::vector<std::string> known = tableQuantityNames();
-    for (size_t k = 0; k < a.quantities.size(); ++k) {
-        if (std::find(a.quantities.begin(), a.quantities.begin() + static_cast<std::ptrdiff_t>(k), a.quantities[k]) ==
-            a.quantities.begin() + static_cast<std::ptrdiff_t>(k)) continue;
-        why = "--y: " + a.quantities[k] + " is named twice";
+    for (auto q = a.quantities.begin(); q != a.quantities.end(); ++q) {
+        if (std::find(a.quantities.begin(), q, *q) == q) continue;
+        why = "--y: " + *q + " is named twice";  // its second column would stay empty
         return std::nullopt;
     }
     for (const std::string& q : a.quantities) {
