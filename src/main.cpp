@@ -100,6 +100,10 @@ int main(int argc, char** argv) {
             std::string_view a = argv[i];
             if (a == "--date" && i + 1 < argc) {
                 options.date = argv[++i];
+                if (!cfhx::isDate(options.date)) {
+                    std::cerr << "cfhx: --date: not a date YY/MM/DD\n";
+                    return usage();
+                }
             } else if (a == "--out" && i + 1 < argc) {
                 options.outDir = argv[++i];
             } else {

@@ -39,5 +39,8 @@ struct Platform {
 
 // Today's date from the system clock, "YY/MM/DD".
 std::string systemDate();
+// A date as the program shows it: "YY/MM/DD", a real day (a leap day in a
+// year divisible by four).
+bool isDate(std::string_view text);
 
 }  // namespace cfhx

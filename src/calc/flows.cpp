@@ -30,7 +30,7 @@ bool oneOf(const Flag& f, std::string_view a, std::string_view b) { return f == 
 // The tube length from its field in mm; zero leaves.
 void takeTubeLength(App& app, Record& r) {
     const float mm = echo(app, T::kTLEcho, field(app, kForm5.tubeLength));
-    if (mm == 0.0f) leave();
+    if (mm == 0.0f) leave("the tube length is 0");
     r.TL = mm * 0.001f;
 }
 
@@ -56,7 +56,7 @@ ChoiceA askChoiceA(App& app, Record& r) {
         const std::string answer = app.readLine();
         if (answer == T::kChoiceA1Reply) return ChoiceA::ShellOutletGiven;
         if (answer == T::kChoiceA2Reply) return ChoiceA::RowsAndLengthGiven;
-        if (answer == T::kChoiceALeave) leave();
+        if (answer == T::kChoiceALeave) leave("answered " + std::string(T::kChoiceALeave));
     }
 }
 
@@ -79,7 +79,7 @@ void readProcessingNo(App& app, Record& r) {
         app.pane.clear();
         app.pause();
         const float again = readField(app, kProcessing.screen, kProcessing.processingNo);
-        if (again == no) leave();
+        if (again == no) leave("no processing No. " + std::to_string(no));
         no = again;
     }
     r.ProcessingNo = no;
@@ -102,17 +102,17 @@ void takeTubeGasFlow(App& app, Record& r) {
     if (flowKind(r.TubeFlowKind) == FlowKind::Volume) {
         r.Vt = echo(app, s ? T::kVtEchoSi : T::kVtEcho, field(app, kTubeSide.volumeField));
         if (s) r.Vt *= kSecondsPerHour;
-        if (r.Vt == 0.0f) leave();
+        if (r.Vt == 0.0f) leave("the tube volume flow is 0");
         r.Wt = checkedFinite(r.Vt * r.Dn, "Vt*Dn");
     } else if (flowKind(r.TubeFlowKind) == FlowKind::Mass) {
         r.Wt = echo(app, s ? T::kWtEchoSi : T::kWtEcho, field(app, kTubeSide.massField));
         if (s) r.Wt *= kSecondsPerHour;
-        if (r.Wt == 0.0f) leave();
+        if (r.Wt == 0.0f) leave("the tube flow is 0");
         r.Vt = checkedDiv(r.Wt, r.Dn, "Dn");
     } else {
         p.print(T::kTubeFlowRefused);
         app.pause();
-        leave();
+        leave(T::kTubeFlowRefused);
     }
 }
 
@@ -131,13 +131,13 @@ void takeWaterInlet(App& app, Record& r) {
         // The pause lets the user correct the field; unchanged, the run leaves.
         app.pause();
         const float again = field(app, kTubeSide.inlet);
-        if (again == entered) leave();
+        if (again == entered) leave("the tube inlet temperature was not changed");
         entered = again;
     }
     r.Tti = s ? entered - kKelvin : entered;
     const float flow = echo(app, s ? T::kWaterFlowSi : T::kWaterFlow, field(app, kTubeSide.massField));
     r.Wt = (s ? flow * kSecondsPerHour : flow) * 0.001f;
-    if (r.Wt == 0.0f) leave();
+    if (r.Wt == 0.0f) leave("the water flow is 0");
 }
 
 void takeShellFlow(App& app, Record& r) {
@@ -149,17 +149,17 @@ void takeShellFlow(App& app, Record& r) {
     if (flowKind(r.ShellFlowKind) == FlowKind::Volume) {
         r.Vs = echo(app, s ? T::kVsEchoSi : T::kVsEcho, field(app, kShellSide.volumeField));
         if (s) r.Vs *= kSecondsPerHour;
-        if (r.Vs == 0.0f) leave();
+        if (r.Vs == 0.0f) leave("the shell volume flow is 0");
         r.Ws = checkedFinite(r.Vs * r.Dns, "Vs*Dns");
     } else if (flowKind(r.ShellFlowKind) == FlowKind::Mass) {
         r.Ws = echo(app, s ? T::kWsEchoSi : T::kWsEcho, field(app, kShellSide.massField));
-        if (r.Ws == 0.0f) leave();
+        if (r.Ws == 0.0f) leave("the shell flow is 0");
         if (s) r.Ws *= kSecondsPerHour;
         r.Vs = checkedDiv(r.Ws, r.Dns, "Dns");
     } else {
         p.print(T::kShellFlowRefused);
         app.pause();
-        leave();
+        leave(T::kShellFlowRefused);
     }
     p.clear();
 }

@@ -33,7 +33,7 @@ constexpr size_t kShellBlockWidth = 47;
 [[noreturn]] void refuse(App& app, std::string_view message) {
     app.pane.print(message);
     app.pause();
-    leave();
+    leave(message);
 }
 
 // A value read again from its field: the pause lets the user correct the
@@ -41,7 +41,7 @@ constexpr size_t kShellBlockWidth = 47;
 float readAgain(App& app, std::string_view control, float old) {
     app.pause();
     const float v = field(app, control);
-    if (v == old) leave();
+    if (v == old) leave("the field " + std::string(control) + " was not changed");
     return v;
 }
 
@@ -93,7 +93,7 @@ void printSlashFrame(App& app, std::string_view message) {
     p.print(message);
     p.print(std::string(66, '/'));
     app.pause();
-    leave();
+    leave(message);
 }
 
 // Shell side working state.
@@ -201,7 +201,7 @@ Next shellMoleForm(Shell& s, float vmax) {
     p.print(line(T::kVxaRange, vmax));
     float v = field(app, kShellSide.moistureFields.volumePercent);
     p.print(line(T::kVxaEntry, v));
-    if (v == 0.0f) leave();
+    if (v == 0.0f) leave("the shell-side water content is 0");
     printStandardAir(p);
     if (vmax < v) {
         printEmptyLines(p, 4);
@@ -296,7 +296,7 @@ Next shellCondensing(Shell& s) {
     p.print(T::kShellNoMoisture);
     p.print();
     app.pause();
-    leave();
+    leave(T::kShellNoMoisture);
 }
 
 // B4: the composition typed into the shell fields.
@@ -344,7 +344,7 @@ void shellComposition(Shell& s) {
         p.printAt(5, 5, T::kShellNoWater);
         p.printAt(6, 5, T::kShellNoWater2);
         app.pause();
-        leave();
+        leave(std::string(T::kShellNoWater) + std::string(T::kShellNoWater2));
     }
     shellDryBase(s);
 }
@@ -423,7 +423,9 @@ bool shellInletAndResults(Shell& s, Next from) {
             // same question back, so the run leaves for the screens.
             const ShellFields before = shellFields(app);
             const bool restart = askShellAgain(s);
-            if (shellFields(app) == before) leave();
+            if (shellFields(app) == before) {
+                leave("the shell inlet is at or below the dew point of its moisture, and neither was changed");
+            }
             if (restart) return false;
         }
         if (r.flags.sSF == GasForm::DryAir) r.flags.sSF = GasForm::Composition;
@@ -569,12 +571,12 @@ void tubeMoleForm(Tube& t, bool rangeLine) {
     const MoistureRows& rows = kTubeSide.moistureFields;
     float v = field(app, rows.volumePercent);
     p.print(line(T::kVn, v));
-    if (v == 0.0f) leave();
+    if (v == 0.0f) leave("the tube-side water content is 0");
     while (r.flags.sHUM == Hum::Shell && shellPct < v) {
         rangeText();
         v = readAgain(app, rows.volumePercent, v);
         p.print(line(T::kVn, v));
-        if (v == 0.0f) leave();
+        if (v == 0.0f) leave("the tube-side water content is 0");
     }
     if (v > kMaxWaterContent) refuse(app, T::kOverRange);
     if (v <= kMinWaterContent) {
@@ -723,7 +725,7 @@ bool tubeCondensingWater(Tube& t) {
         tubeFromHumidity(t);
     } else {
         p.print(T::kTube117Wrong);
-        leave();
+        leave(T::kTube117Wrong);
     }
     return tubeAirTable(t);
 }
@@ -744,7 +746,7 @@ bool tubeMoistAir(Tube& t) {
         tubeHumidityForm(t, true);
     } else {
         p.print(T::kTube116Wrong);
-        leave();
+        leave(T::kTube116Wrong);
     }
     return tubeAirTable(t);
 }
@@ -781,7 +783,7 @@ void tubeDescription(Tube& t) {
             standardAirWithWater = true;
         } else {
             p.print(T::kTubeChoice12);
-            leave();
+            leave(T::kTubeChoice12);
         }
     } else {
         float c = r.TubeGasComposition;
@@ -827,7 +829,7 @@ void tubeDescription(Tube& t) {
         const MoistureFields before = moistureFields(app);
         if (condensing ? tubeCondensingWater(t) : tubeMoistAir(t)) return;
         app.pause();
-        if (moistureFields(app) == before) leave();
+        if (moistureFields(app) == before) leave("the tube-side moisture fields were not changed");
         p.clear();
     }
 }
@@ -934,7 +936,7 @@ void latentHeatCondition(App& app, const Record& r) {
     p.print(T::kLatentReview);
     p.print(std::string(static_cast<size_t>(textColumns(rule)), '-'));  // as wide as the heading
     app.pause();
-    leave();
+    leave(T::kLatentOff);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/codes.h"
+#include "app/screens.h"
 #include "calc/humid_gas.h"
 #include "calc/notes.h"
 #include "calc/numeric_guard.h"
@@ -25,13 +26,32 @@ constexpr const char* kUsage =
 constexpr const char* kComponentNames[kComponents] = {"CO2", "N2", "O2", "H2O"};
 constexpr const char* kPropertyNames[3] = {"cp", "viscosity", "conductivity"};
 
-bool parseNumber(std::string_view text, float& value) {
+// The temperatures each fluid's correlations are given for (°C). Water:
+// the film temperature of its polynomials, outside which the calculation
+// prints its range message. Gas: no component has a polynomial below
+// −173 °C, and above 1800 °C the O2 viscosity polynomial heads for zero
+// (it is negative from about 1870 °C).
+struct Range {
+    double low, high;
+};
+constexpr Range kWaterRange{.low = 0.0, .high = 300.0};
+constexpr Range kGasRange{.low = -173.0, .high = 1800.0};
+
+bool parseNumber(std::string_view text, double& value) {
     std::string s(text);
     char* end = nullptr;
     errno = 0;
-    double v = std::strtod(s.c_str(), &end);
+    const double v = std::strtod(s.c_str(), &end);
     if (s.empty() || end != s.c_str() + s.size() || errno != 0 || !std::isfinite(v)) return false;
-    value = static_cast<float>(v);
+    value = v;
+    return true;
+}
+
+// A number the single-precision routines can take; false beyond a float.
+bool parseNumber(std::string_view text, float& value) {
+    double v;
+    if (!parseNumber(text, v) || !std::isfinite(singleOf(v))) return false;
+    value = singleOf(v);
     return true;
 }
 
@@ -93,8 +113,6 @@ int runWater(const std::vector<float>& temps, Units u, std::ostream& out) {
         out << num(T) << " " << num(r.Dt) << " " << num(r.Ct * u.cp()) << " " << num(r.Kt * u.k()) << " "
             << num(r.VIt * u.nu()) << " " << num(r.Prt) << "\n";
         copyNotes(notes, T, out);
-        if (T < 0.0f)
-            out << "# T=" << num(T) << ": cp and viscosity below their range, values kept from the previous evaluation\n";
     }
     return 0;
 }
@@ -189,12 +207,18 @@ int runPropsCommand(const std::vector<std::string>& args, std::ostream& out, std
             given[c] = true;
             continue;
         }
-        float T;
+        double T;
         if (!parseNumber(a, T)) {
             err << "cfhx props: not a temperature: " << a << "\n" << kUsage;
             return 2;
         }
-        temps.push_back(T);
+        const Range range = gas ? kGasRange : kWaterRange;
+        if (T < range.low || T > range.high) {
+            err << "cfhx props: " << num(T) << " °C is outside the range of the " << args[0] << " correlations, "
+                << num(range.low) << " to " << num(range.high) << " °C\n";
+            return 2;
+        }
+        temps.push_back(singleOf(T));
     }
     if (temps.empty()) {
         err << "cfhx props: no temperature given\n" << kUsage;

@@ -442,7 +442,7 @@ bool takeRatingShellFlow(Run& s) {
         for (;;) {
             p.print(s.si ? T::kShellFlowSetQuestionSi : T::kShellFlowSetQuestion);
             const std::string answer = s.app.readLine();
-            if (answer == T::kLeaveAnswer) throw LeaveCalculation{};
+            if (answer == T::kLeaveAnswer) throw LeaveCalculation{"answered " + std::string(T::kLeaveAnswer)};
             if (answer == YesNo::Yes || answer == YesNo::No) {
                 given = answer == YesNo::Yes;
                 break;
@@ -458,7 +458,7 @@ bool takeRatingShellFlow(Run& s) {
     const std::string kindText = s.app[kForm5.screen][kShellSide.flowKind].text();
     r.ShellFlowKind = field(s.app, kShellSide.flowKind);
     p.print(line(T::kShellFlowKindEcho, r.ShellFlowKind));
-    if (kindText == T::kLeaveAnswer) throw LeaveCalculation{};
+    if (kindText == T::kLeaveAnswer) throw LeaveCalculation{"the shell flow kind is " + kindText};
     if (r.ShellFlowKind == 1.0f) {
         r.Vs = field(s.app, kShellSide.volumeField);
         if (s.si) {
@@ -475,11 +475,11 @@ bool takeRatingShellFlow(Run& s) {
         // A wrong kind keeps every entry: message, pause, back to the screens.
         p.print(T::kShellFlowRefused);
         s.app.pause();
-        throw LeaveCalculation{};
+        throw LeaveCalculation{std::string(T::kShellFlowRefused)};
     }
     if (r.Vs == 0.0f || r.Ws == 0.0f) {
         p.clear();
-        throw LeaveCalculation{};
+        throw LeaveCalculation{"the shell flow is 0"};
     }
     return true;
 }

@@ -28,7 +28,7 @@ float option(App& app, const char* control) { return readField(app, kOptions.scr
 [[noreturn]] void refuseCode(App& app) {
     app.pane.print(T::kOneOrTwo);
     app.pause();
-    leave();
+    leave(T::kOneOrTwo);
 }
 
 // Specific heat, conductivity and kinematic viscosity typed in SI, to
@@ -106,7 +106,9 @@ void takeGivenCoefficients(App& app, Record& r) {
     app.pane.print();
     const HtcMode mode = htcMode(r.HtcMode);
     using enum HtcMode;
-    if (mode != BothComputed && mode != TubeGiven && mode != ShellGiven && mode != BothGiven) leave();
+    if (mode != BothComputed && mode != TubeGiven && mode != ShellGiven && mode != BothGiven) {
+        leave("no heat-transfer coefficient mode " + std::to_string(r.HtcMode));
+    }
     if (mode == TubeGiven || mode == BothGiven) {
         r.HtUser = echo(app, si(r) ? T::kHtUserSi : T::kHtUser, option(app, kOptions.tubeCoefficient));
         if (si(r)) r.HtUser /= kWattPerKcalH;
@@ -181,7 +183,7 @@ void reviewSettings(App& app, Record& r) {
     if (rowsGiven && r.Nv == 0.0f) {
         p.print(T::kSetRows);
         app.pause();
-        leave();
+        leave(T::kSetRows);
     }
     if (rowsComputed && r.Nv != 0.0f) p.print(T::kRowsReleased);
 }
@@ -221,7 +223,7 @@ void takeManualInletSettings(App& app, Record& r) {
     if (!s) p.print();
     r.Ws = echo(app, s ? T::kWsSi : T::kWs, field(app, kShellSide.massField));
     if (s) r.Ws *= kSecondsPerHour;
-    if (r.Ws == 0.0f) leave();
+    if (r.Ws == 0.0f) leave("the shell flow is 0");
     r.Vsa = checkedDiv(r.Ws, r.Ds, "Ds");
     r.WsCs = checkedFinite(r.Ws * r.Cs, "Ws*Cs");
 
@@ -232,12 +234,12 @@ void takeManualInletSettings(App& app, Record& r) {
     if (heatClass(r.TubeHeatClass) == HeatClass::Sensible) {
         r.Wt = echo(app, s ? T::kWtLiquidSi : T::kWtLiquid, field(app, kTubeSide.massField));
         if (s) r.Wt *= kSecondsPerHour;
-        if (r.Wt == 0.0f) leave();
+        if (r.Wt == 0.0f) leave("the tube flow is 0");
         r.Wtt = r.Wt / 1000.0f;
     } else {
         r.Wt = echo(app, s ? T::kWtGasSi : T::kWtGas, field(app, kTubeSide.massField));
         if (s) r.Wt *= kSecondsPerHour;
-        if (r.Wt == 0.0f) leave();
+        if (r.Wt == 0.0f) leave("the tube flow is 0");
         r.Vta = checkedDiv(r.Wt, r.Dt, "Dt");
     }
     r.WtCt = checkedFinite(r.Wt * r.Ct, "Wt*Ct");

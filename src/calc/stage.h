@@ -30,8 +30,8 @@ inline bool humidSide(const Record& r) {
 // A FORM5 field as a number, as readField takes it.
 inline float field(App& app, std::string_view control) { return readField(app, kForm5.screen, control); }
 
-// The run leaves for the input screens.
-[[noreturn]] inline void leave() { throw LeaveCalculation{}; }
+// The run leaves for the input screens, saying why.
+[[noreturn]] inline void leave(std::string_view reason) { throw LeaveCalculation{.reason = std::string(reason)}; }
 
 // A pane line from a text and values in the free number format: each "{}"
 // of the text takes the next value, and values left over follow the text,

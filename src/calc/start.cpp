@@ -29,7 +29,7 @@ constexpr float kThinnestFilm = 1e-10f;
     if (field) markField(app, kMain.screen, field);
     printIndented(app.pane, indent, message);
     app.pause();
-    leave();
+    leave(message);
 }
 
 bool manualSide(const Record& r) { return tubeFluid(r) == FluidKind::Manual || shellFluid(r) == FluidKind::Manual; }
@@ -49,7 +49,7 @@ void checkFilmThickness(App& app, Record& r) {
         if (answer == YesNo::Yes) return;
         if (answer == YesNo::No) {
             app.pause();
-            leave();
+            leave("the settings were not confirmed");
         }
     }
 }
@@ -192,7 +192,7 @@ void confirmPreliminaryData(App& app) {
         return;
     }
     enableRange(app[kMain.screen], "BUTTON", 1, 8, false);
-    leave();
+    leave("the construction was not confirmed");
 }
 
 void deriveModeFlags(Record& r) {

@@ -13,6 +13,15 @@ namespace {
 
 void BUTTON9_ON(App& app) { calculate(app, calc::PassLimits{}); }
 
+constexpr std::string_view kBackToTheScreens = "the calculation went back to the input screens";
+
+std::string stopReason(const App& app, const LeaveCalculation& leave) {
+    if (leave.reason.find_first_not_of(" \u3000") != std::string::npos) return leave.reason;
+    std::string last = app.pane.lastPageText();
+    if (last.find_first_not_of(" ") != std::string::npos) return last;
+    return std::string(kBackToTheScreens);
+}
+
 }  // namespace
 
 void calculate(App& app, const calc::PassLimits& limits) {
@@ -45,10 +54,11 @@ void calculate(App& app, const calc::PassLimits& limits) {
             commonReturnPath(app);
             app.setStatus(status_line::afterReturn(stop.message));
             return;
-        } catch (const LeaveCalculation&) {
-            // Refused before a result: the message is the page's last line.
+        } catch (const LeaveCalculation& leave) {
+            // Refused before a result: the reason goes with the stop, the
+            // page's last line where the refusal gave none.
             const bool refused = !app.lastResult.has_value();
-            if (app.onStop && refused) app.onStop(app, app.pane.lastPageText());
+            if (app.onStop && refused) app.onStop(app, stopReason(app, leave));
             // A refusal the user continued from is kept below the pane.
             const std::string stop = refused && app.pausesTaken != pausesBefore ? app.pane.lastPageText() : std::string();
             commonReturnPath(app);

@@ -52,7 +52,7 @@ void restoreCaptions(ScreenRef form, std::span<const T::Caption> captions) {
     printEmptyLines(app.pane, 3);
     app.pane.print(message);
     app.pause();
-    throw LeaveCalculation{};
+    throw LeaveCalculation{std::string(message)};
 }
 
 // Processing No. 2, 4 and 6 show the shell flow from its actual volume.

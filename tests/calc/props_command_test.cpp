@@ -79,13 +79,41 @@ TEST(PropsCommand, WaterInSI) {
     EXPECT_NEAR(w[5], 7.0, 0.2);
 }
 
-TEST(PropsCommand, WaterBelowItsRangeSaysWhatWasKept) {
-    PropsRun run = props({"water", "10", "-0.1"});
-    ASSERT_EQ(run.status, 0);
-    EXPECT_TRUE(hasNote(run, "# T=-0.1: 物性規定範囲外です！"));
-    EXPECT_TRUE(hasNote(run, "kept from the previous evaluation"));
-    // The kept specific heat is the 10 °C one.
-    EXPECT_EQ(run.words[1][2], run.words[0][2]);
+// Temperatures outside the correlations' ranges (water 0–300 °C, gas from
+// −173 °C, the lowest band of any component) are refused and the range named;
+// the ends themselves are taken.
+TEST(PropsCommand, RefusesTemperaturesOutsideTheCorrelations) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* says;  // on standard error; empty: nothing
+    };
+    const std::vector<std::string> air = {"gas", "CO2=0.03", "O2=20.95", "H2O=0"};
+    auto gas = [&air](std::string T) {
+        std::vector<std::string> a = air;
+        a.push_back(std::move(T));
+        return a;
+    };
+    const Case kCases[] = {
+        {{"water", "-0.1"}, 2, "-0.1 °C is outside the range of the water correlations, 0 to 300 °C"},
+        {{"water", "400"}, 2, "0 to 300 °C"},
+        {{"water", "20", "300.5"}, 2, "300.5 °C"},
+        {{"water", "1e39"}, 2, "1e+39 °C is outside"},
+        {{"water", "0", "300"}, 0, ""},
+        {gas("-300"), 2, "-300 °C is outside the range of the gas correlations, -173 to 1800 °C"},
+        {gas("1e39"), 2, "outside the range of the gas"},
+        {gas("-173"), 0, ""},
+        {{"gas", "CO2=1e39", "O2=21", "H2O=0", "20"}, 2, "bad component"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.args.back());
+        const PropsRun run = props(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (*c.says) EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        else EXPECT_EQ(run.err, "");
+        if (c.status == 0) EXPECT_EQ(run.rows.size(), c.args.size() - (c.args[0] == "gas" ? 4 : 1));
+        else EXPECT_TRUE(run.rows.empty());
+    }
 }
 
 TEST(PropsCommand, StandardAir) {
@@ -158,10 +186,11 @@ TEST(PropsCommand, ANonNumberStopsWithTheMessage) {
     // Pure water vapour: no dry gas, the mixture still has properties.
     PropsRun run = props({"gas", "CO2=0", "O2=0", "H2O=100", "150"});
     EXPECT_EQ(run.status, 0) << run.err;
-    // At −273 °C the density divides by zero.
+    // At −273 °C the density would divide by zero: refused before the
+    // routines see it.
     run = props({"gas", "CO2=0", "O2=21", "H2O=0", "-273"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("273+T = 0"), std::string::npos) << run.err;
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("-173 to 1800 °C"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "app/case_header.h"
 #include "app/screen_fields.h"
 #include "calc/calculation.h"
+#include "platform/atomic_file.h"
 #include "platform/program.h"
 #include "platform/script/replay.h"
 
@@ -157,10 +158,10 @@ void GuiSession::replayCase(const std::string& script) {
 }
 
 bool GuiSession::saveCase(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    // A failed save leaves the case saved before as it was.
     const std::string text = caseHeader(app_, platform_.today()) + app_.recorder.script();
-    return file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+    std::string error;
+    return writeFileAtomically(path.toStdString(), text, error);
 }
 
 CaseAnswer GuiSession::ask(const CaseQuestion& question) {

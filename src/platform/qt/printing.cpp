@@ -15,6 +15,7 @@
 
 #include "app/case_document.h"
 #include "app/text_width.h"
+#include "platform/atomic_file.h"
 #include "platform/printer_stream.h"
 #include "platform/qt/look.h"
 
@@ -107,15 +108,26 @@ bool paintJobs(QPagedPaintDevice& device, const std::vector<PrintJob>& jobs) {
 }
 
 bool writePdf(const QString& path, const std::vector<PrintJob>& jobs, QString* error) {
-    QPdfWriter pdf(path);
-    pdf.setCreator("cfhx");
-    pdf.setTitle("cfhx calculation sheet");
-    pdf.setResolution(300);
-    if (!paintJobs(pdf, jobs)) {
-        if (error) *error = "cannot write the PDF file";
-        return false;
-    }
-    return true;
+    // Drawn into a temporary beside the file, which replaces it when whole.
+    AtomicFile file(path.toStdString());
+    bool painted = false;
+    if (file.ok()) {
+        QPdfWriter pdf(QString::fromStdString(file.temporaryPath()));
+        pdf.setCreator("cfhx");
+        pdf.setTitle("cfhx calculation sheet");
+        pdf.setResolution(300);
+        painted = paintJobs(pdf, jobs);
+    }  // the writer closes its file here
+    if (painted && file.commit()) return true;
+    if (error) *error = "cannot write the PDF file" + (file.error().empty() ? QString() : ": " + QString::fromStdString(file.error()));
+    return false;
+}
+
+bool saveImage(const QImage& image, const QString& path, QString* error) {
+    AtomicFile file(path.toStdString());
+    if (file.ok() && image.save(QString::fromStdString(file.temporaryPath()), "PNG") && file.commit()) return true;
+    if (error) *error = "cannot write the image" + (file.error().empty() ? QString() : ": " + QString::fromStdString(file.error()));
+    return false;
 }
 
 SessionPrinter::SessionPrinter(QWidget* parent, QString date) : parent_(parent), date_(std::move(date)) {
@@ -166,7 +178,7 @@ std::optional<QString> SessionPrinter::print(PrintJob job) {
     QStringList where;
     if (!job.image.isNull()) {
         const QString png = nextHardCopy();
-        if (job.image.save(png)) {
+        if (saveImage(job.image, png, nullptr)) {
             where << png;
         } else {
             report("画像を保存できません: " + png);
@@ -205,10 +217,20 @@ std::optional<QString> SessionPrinter::printRaw(const SheetPages& pages) {
         });
         rawPath_ = base.dir().absoluteFilePath(QString::fromStdString(stem) + ".prn");
     }
-    QFile file(rawPath_);
-    const std::string bytes = printerStream(pages);
-    if (!file.open(QIODevice::Append) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+    // Each sheet of the session adds to the file: the old bytes and the
+    // new go to the replacement together.
+    std::string bytes;
+    if (QFile old(rawPath_); old.exists()) {
+        if (!old.open(QIODevice::ReadOnly)) {
+            report("プリンタ出力を保存できません: " + rawPath_);
+            return std::nullopt;
+        }
+        const QByteArray before = old.readAll();
+        bytes.assign(before.constData(), static_cast<size_t>(before.size()));
+    }
+    bytes += printerStream(pages);
+    std::string error;
+    if (!writeFileAtomically(rawPath_.toStdString(), bytes, error)) {
         report("プリンタ出力を保存できません: " + rawPath_);
         return std::nullopt;
     }

@@ -29,6 +29,9 @@ bool paintJobs(QPagedPaintDevice& device, const std::vector<PrintJob>& jobs);
 
 // The jobs as a PDF file (A4); false with the reason in `error`.
 bool writePdf(const QString& path, const std::vector<PrintJob>& jobs, QString* error);
+// An image as a PNG file; false with the reason in `error`. Both replace
+// the file only when the new one is complete.
+bool saveImage(const QImage& image, const QString& path, QString* error);
 
 // The prints of one program session. The first print asks where to in the
 // print dialog (a printer, or a PDF file named cfhx-sheet-YYMMDD.pdf in the

@@ -16,6 +16,8 @@ namespace {
 
 // The screens a case fills in; the summary screen and the unit choice hold no entries.
 constexpr std::string_view kInputScreens[] = {"MAINFORM", "FORM5", "FORM6", "FORM7"};
+// A pause before the result on an empty page.
+constexpr std::string_view kPausedBlank = "the calculation paused before its result on an empty page";
 
 std::vector<FieldValue> filledFields(const App& app) {
     std::vector<FieldValue> fields;
@@ -85,6 +87,7 @@ struct CaseRunner::Hooks {
         if (!app.calculating) return;
         stopped = true;
         result->message = app.pane.lastPageText();
+        if (result->message.find_first_not_of(' ') == std::string::npos) result->message = std::string(kPausedBlank);
         throw EndProgram{};
     }
 
@@ -156,6 +159,16 @@ PreparedCase::PreparedCase(std::string script, std::string date, CaseDetail deta
 }
 
 PreparedCase::~PreparedCase() = default;
+
+bool PreparedCase::usesField(const std::string& screen, const std::string& control) const {
+    if (!checkpoint_) return false;
+    const Forms& forms = checkpoint_->app().forms;
+    const int s = forms.screenId(screen);
+    const int c = s < 0 ? -1 : forms.controlId(s, control);
+    if (c < 0) return false;
+    const Control& field = forms.at(s, c);
+    return field.visible && field.enabled;
+}
 
 CaseRunner::CaseRunner(const PreparedCase& prepared)
     : case_(prepared), hooks_(std::make_unique<Hooks>()) {

@@ -83,6 +83,9 @@ public:
 
     // True when the runs play on from the calculation's line.
     bool prepared() const { return checkpoint_ != nullptr; }
+    // The edit field is one the case uses: shown and enabled as its
+    // calculation starts. False for a case that never starts one.
+    bool usesField(const std::string& screen, const std::string& control) const;
 
 private:
     friend class CaseRunner;

@@ -14,6 +14,7 @@
 
 #include "app/app.h"
 #include "app/control_flow.h"
+#include "platform/atomic_file.h"
 #include "platform/program.h"
 #include "platform/script/script_line.h"
 #include "platform/script/sheet_files.h"
@@ -203,10 +204,13 @@ public:
         std::string error;
         if (!options_.renderer) {
             *out_ << "=== no image: this program was built without the windows ===\n";
-        } else if (options_.renderer->writeHardCopy(window, outPath(name), error)) {
-            *out_ << "=== wrote " << name << " ===\n";
         } else {
-            cannotWrite(name, error);
+            AtomicFile file(outPath(name));
+            if (file.ok() && options_.renderer->writeHardCopy(window, file.temporaryPath(), error) && file.commit()) {
+                *out_ << "=== wrote " << name << " ===\n";
+            } else {
+                cannotWrite(name, error.empty() ? file.error() : error);
+            }
         }
     }
 
@@ -498,6 +502,7 @@ int runScript(std::istream& script, std::ostream& out, std::ostream& err, const 
 ScriptCheckpoint::ScriptCheckpoint(std::unique_ptr<Held> held) : held_(std::move(held)) {}
 ScriptCheckpoint::~ScriptCheckpoint() = default;
 int ScriptCheckpoint::line() const { return held_->heldLine; }
+const App& ScriptCheckpoint::app() const { return held_->app; }
 
 std::unique_ptr<const ScriptCheckpoint> prepareScript(std::string_view script, const ScriptOptions& options) {
     auto held = std::make_unique<ScriptCheckpoint::Held>();

@@ -55,6 +55,9 @@ enum ScriptStatus : int {
 inline constexpr int kScriptCannotRead = kScriptCannotOpen;
 inline constexpr int kScriptCannotWrite = kScriptCannotOpen;
 
+// Longest argument the commands take (a path's length).
+inline constexpr size_t kMaxArgumentBytes = 4096;
+
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options);
 
 class ScriptDriver;
@@ -72,6 +75,7 @@ public:
     ScriptCheckpoint& operator=(const ScriptCheckpoint&) = delete;
 
     int line() const;  // 1-based number of that line
+    const App& app() const;  // the program as it was before that line
     const Held& held() const { return *held_; }
 
 private:

@@ -8,8 +8,10 @@
 #include <sstream>
 #include <string_view>
 
+#include "platform/atomic_file.h"
 #include "report/display_mode.h"
 #include "report/sheet.h"
+#include "platform/script/case_file.h"
 #include "platform/script/case_run.h"
 #include "platform/script/result_json.h"
 #include "platform/script/sheet_files.h"
@@ -22,6 +24,9 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kPrefix = "cfhx: ";
 constexpr std::string_view kNoResult = "the case ends before its calculation reaches a result";
+
+// A quoted argument is cut to this in a message.
+constexpr size_t kQuotedBytes = 40;
 
 struct RunOptions {
     std::string file;
@@ -38,41 +43,43 @@ bool knownMode(std::string_view mode) {
     return false;
 }
 
-// False on a usage error.
-bool parse(const std::vector<std::string>& args, RunOptions& o) {
+// False on a usage error, with what is refused in `why` (empty: only the usage).
+bool parse(const std::vector<std::string>& args, RunOptions& o, std::string& why) {
+    bool modeGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a.size() > kMaxArgumentBytes) {
+            why = "an argument of " + std::to_string(a.size()) + " bytes (at most " + std::to_string(kMaxArgumentBytes) + ")";
+            return false;
+        }
         const bool valued = i + 1 < args.size();
-        if (a == "--mode" && valued) o.mode = args[++i];
+        if (a == "--mode" && valued) o.mode = args[++i], modeGiven = true;
         else if (a == "--json" && valued) o.json = args[++i];
         else if (a == "--out" && valued) o.outDir = args[++i];
         else if (a == "--date" && valued) o.date = args[++i];
         else if (!a.starts_with("--") && o.file.empty()) o.file = a;
         else return false;
     }
-    return !o.file.empty() && (o.mode.empty() || knownMode(o.mode));
+    if (modeGiven && !knownMode(o.mode)) {
+        why = "--mode \"" + o.mode.substr(0, kQuotedBytes) + "\": not a display mode";
+        return false;
+    }
+    if (!o.date.empty() && !isDate(o.date)) {
+        why = "--date \"" + o.date.substr(0, kQuotedBytes) + "\": not a date YY/MM/DD";
+        return false;
+    }
+    return !o.file.empty();
 }
 
 // The whole case file; false with the reason on `err`.
 bool readCase(const std::string& file, std::string& text, std::ostream& err) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(std::filesystem::path(file), ec)) {
-        err << "cfhx: cannot read case " << file << ": it is a folder\n";
-        return false;
+    std::string reason;
+    switch (readCaseFile(file, text, reason)) {
+        case CaseFile::Read: return true;
+        case CaseFile::CannotOpen: err << "cfhx: cannot open case " << file << ": " << reason << "\n"; break;
+        case CaseFile::CannotRead: err << "cfhx: cannot read case " << file << ": " << reason << "\n"; break;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        err << "cfhx: cannot open case " << file << "\n";
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        err << "cfhx: cannot read case " << file << "\n";
-        return false;
-    }
-    text = buffer.str();
-    return true;
+    return false;
 }
 
 // sheet.prn and, where the windows can draw it, sheet.pdf into `dir`.
@@ -94,11 +101,9 @@ bool writeSheet(const calc::Record& r, std::string_view mode, const std::string&
 }
 
 bool writeJson(const std::string& file, const std::string& text, std::ostream& err) {
-    std::ofstream f(file, std::ios::binary);
-    f << text;
-    f.close();
-    if (f) return true;
-    err << "cfhx: cannot write " << file << "\n";
+    std::string error;
+    if (writeFileAtomically(file, text, error)) return true;
+    err << "cfhx: cannot write " << error << "\n";
     return false;
 }
 
@@ -107,7 +112,9 @@ bool writeJson(const std::string& file, const std::string& text, std::ostream& e
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const RendererFactory& makeRenderer) {
     RunOptions o;
-    if (!parse(args, o)) {
+    std::string why;
+    if (!parse(args, o, why)) {
+        if (!why.empty()) err << kPrefix << why << "\n";
         err << kUsage;
         return kScriptBadLine;
     }

@@ -1,8 +1,8 @@
 #include "platform/script/sheet_files.h"
 
 #include <filesystem>
-#include <fstream>
 
+#include "platform/atomic_file.h"
 #include "platform/printer_stream.h"
 
 namespace cfhx {
@@ -17,20 +17,20 @@ SheetFiles writeSheetFiles(const SheetPages& pages, PrintRoute route, const std:
     };
     const std::filesystem::path folder(dir);
     const std::string prn = stem + ".prn";
-    std::ofstream f(folder / prn, std::ios::binary);
-    f << printerStream(pages);
-    f.close();
-    if (f) files.written.push_back(prn);
-    else failed(prn, "cannot write the file");
+    AtomicFile f((folder / prn).string());
+    if (f.write(printerStream(pages)) && f.commit()) files.written.push_back(prn);
+    else failed(prn, f.error());
     if (route != PrintRoute::Driver) return files;
     const std::string pdf = stem + ".pdf";
     std::string error;
     if (!renderer) {
         files.noRenderer = true;
-    } else if (renderer->writeSheetPdf(pages, (folder / pdf).string(), error)) {
-        files.written.push_back(pdf);
     } else {
-        failed(pdf, error);
+        AtomicFile f((folder / pdf).string());
+        if (!f.ok()) failed(pdf, f.error());
+        else if (!renderer->writeSheetPdf(pages, f.temporaryPath(), error)) failed(pdf, error);
+        else if (f.commit()) files.written.push_back(pdf);
+        else failed(pdf, f.error());
     }
     return files;
 }

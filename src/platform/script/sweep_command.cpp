@@ -19,6 +19,8 @@
 
 #include "app/mask.h"
 #include "app/screens.h"
+#include "platform/atomic_file.h"
+#include "platform/script/case_file.h"
 #include "platform/script/case_run.h"
 #include "platform/script/driver.h"
 #include "platform/script/table_quantities.h"
@@ -119,9 +121,13 @@ std::string csvField(std::string_view s) {
     return out + "\"";
 }
 
-std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<SweepInput>& inputs,
-                               const std::vector<std::string>& quantities, unsigned workers,
-                               const std::function<void(size_t, size_t)>& progress) {
+namespace {
+
+// The grid on `given`, or on the case of `caseText` prepared while the
+// workers start.
+std::vector<SweepRun> sweepRuns(const std::string* caseText, const PreparedCase* given,
+                                const std::vector<SweepInput>& inputs, const std::vector<std::string>& quantities,
+                                unsigned workers, const std::function<void(size_t, size_t)>& progress) {
     size_t total = inputs.empty() ? 0 : 1;
     for (const SweepInput& in : inputs) total *= in.values.size();
     std::vector<SweepRun> runs(total);
@@ -133,7 +139,8 @@ std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<Sw
     // worker plays the runs on from there on a program state of its own.
     // The workers share the prepared case (read only), the next index and
     // the progress count. They are started while the case is prepared.
-    std::optional<PreparedCase> prepared;
+    std::optional<PreparedCase> own;
+    const PreparedCase* prepared = given;
     std::latch ready(1);
     std::atomic<size_t> next{0};
     std::mutex progressMutex;
@@ -152,7 +159,7 @@ std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<Sw
     std::vector<std::thread> pool;
     for (unsigned w = 1; w < workers; ++w) pool.emplace_back(work);
     try {
-        prepared.emplace(caseText, "", CaseDetail::Results);
+        if (!prepared) prepared = &own.emplace(*caseText, "", CaseDetail::Results);
     } catch (...) {
         ready.count_down();
         for (std::thread& t : pool) t.join();
@@ -162,6 +169,20 @@ std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<Sw
     work();
     for (std::thread& t : pool) t.join();
     return runs;
+}
+
+}  // namespace
+
+std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<SweepInput>& inputs,
+                               const std::vector<std::string>& quantities, unsigned workers,
+                               const std::function<void(size_t, size_t)>& progress) {
+    return sweepRuns(&caseText, nullptr, inputs, quantities, workers, progress);
+}
+
+std::vector<SweepRun> runSweep(const PreparedCase& prepared, const std::vector<SweepInput>& inputs,
+                               const std::vector<std::string>& quantities, unsigned workers,
+                               const std::function<void(size_t, size_t)>& progress) {
+    return sweepRuns(nullptr, &prepared, inputs, quantities, workers, progress);
 }
 
 SweepChart sweepChart(const std::vector<SweepInput>& inputs, const std::vector<std::string>& quantities,
@@ -248,9 +269,18 @@ bool parseRange(std::string_view arg, SweepInput& in, std::string& why) {
         why = "the range must be FROM:TO:STEP";
         return false;
     }
+    for (std::string_view part : parts) {
+        if (part.size() <= kSweepMaxNumberBytes) continue;
+        why = "FROM, TO and STEP have at most " + std::to_string(kSweepMaxNumberBytes) + " characters";
+        return false;
+    }
     std::optional<Typed> from = parseNumber(parts[0]), to = parseNumber(parts[1]), step = parseNumber(parts[2]);
     if (!from || !to || !step) {
         why = "FROM, TO and STEP must be numbers";
+        return false;
+    }
+    if (std::max({from->decimals, to->decimals, step->decimals}) > kSweepMaxDecimals) {
+        why = "at most " + std::to_string(kSweepMaxDecimals) + " decimals";
         return false;
     }
     if (step->value == 0.0) {
@@ -324,6 +354,11 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bo
     }
     a.caseFile = args[0];
     const Forms forms;
+    for (const std::string& arg : args) {
+        if (arg.size() <= kMaxArgumentBytes) continue;
+        why = "an argument of " + std::to_string(arg.size()) + " bytes (at most " + std::to_string(kMaxArgumentBytes) + ")";
+        return std::nullopt;
+    }
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& opt = args[i];
         const bool takesValue = opt == "--vary" || opt == "--csv" || opt == "--plot" || opt == "--y";
@@ -377,6 +412,11 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bo
     if (!a.quantitiesGiven) a.quantities.assign(std::begin(kDefaultQuantities), std::end(kDefaultQuantities));
     a.plotted = a.quantitiesGiven ? a.quantities : std::vector<std::string>{std::string(kDefaultPlotted)};
     const std::vector<std::string> known = tableQuantityNames();
+    for (auto q = a.quantities.begin(); q != a.quantities.end(); ++q) {
+        if (std::find(a.quantities.begin(), q, *q) == q) continue;
+        why = "--y: " + *q + " is named twice";  // its second column would stay empty
+        return std::nullopt;
+    }
     for (const std::string& q : a.quantities) {
         if (std::find(known.begin(), known.end(), q) != known.end()) continue;
         why = "--y: no quantity \"" + q + "\" in the result table; the names are";
@@ -387,24 +427,37 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bo
 }
 
 bool readCase(const std::string& file, std::string& text, std::ostream& err) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(std::filesystem::path(file), ec)) {
-        err << "cfhx sweep: cannot read the case " << file << ": it is a folder\n";
-        return false;
+    std::string reason;
+    switch (readCaseFile(file, text, reason)) {
+        case CaseFile::Read: return true;
+        case CaseFile::CannotOpen: err << "cfhx sweep: cannot open the case " << file << ": " << reason << "\n"; break;
+        case CaseFile::CannotRead: err << "cfhx sweep: cannot read the case " << file << ": " << reason << "\n"; break;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        err << "cfhx sweep: cannot open the case " << file << "\n";
-        return false;
+    return false;
+}
+
+// The case run once as saved, before the grid: a case that cannot reach a
+// calculation fails as `cfhx run` fails on it (its status, its reason), and
+// a varied field must be one the case uses. 0 when the grid may run.
+int checkCase(const PreparedCase& prepared, const Arguments& a, std::ostream& err) {
+    CaseRunner runner(prepared);
+    const CaseResult r = runner.run({});
+    if (r.status == kScriptBadLine || r.status == kScriptUnansweredWait || r.status == kScriptCannotRead) {
+        constexpr std::string_view kDriverPrefix = "cfhx: ";
+        std::string why = r.errors;
+        if (why.starts_with(kDriverPrefix)) why.erase(0, kDriverPrefix.size());
+        while (why.ends_with('\n')) why.pop_back();
+        if (why.empty()) why = "the case ends before its calculation reaches a result";
+        err << "cfhx sweep: " << a.caseFile << ": " << why << "\n";
+        if (r.status == kScriptBadLine) return kSweepBadArguments;
+        return r.status == kScriptUnansweredWait ? kSweepNoCalculation : kSweepCannotRead;
     }
-    std::ostringstream all;
-    all << in.rdbuf();
-    if (in.bad()) {
-        err << "cfhx sweep: cannot read the case " << file << "\n";
-        return false;
+    for (const SweepInput& in : a.inputs) {
+        if (prepared.usesField(in.screen, in.control)) continue;
+        err << "cfhx sweep: --vary " << in.name() << ": the case does not use this field (hidden or disabled as its calculation starts)\n";
+        return kSweepBadArguments;
     }
-    text = all.str();
-    return true;
+    return kSweepWritten;
 }
 
 void writeCsv(std::ostream& csv, const Arguments& a, const std::vector<SweepRun>& runs) {
@@ -433,25 +486,28 @@ int sweepCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     const Arguments& a = *parsed;
     std::string caseText;
     if (!readCase(a.caseFile, caseText, err)) return kSweepCannotRead;
-    // Opened before the runs, so an unwritable file costs no calculation.
-    std::ofstream csv(a.csv, std::ios::binary | std::ios::trunc);
-    if (!csv) {
-        err << "cfhx sweep: cannot write " << a.csv << "\n";
+    const PreparedCase prepared(std::move(caseText), "", CaseDetail::Results);
+    if (const int status = checkCase(prepared, a, err); status != kSweepWritten) return status;
+    // Made before the runs, so an unwritable folder costs no calculation;
+    // the old CSV stays until the new one is complete.
+    AtomicFile csv(a.csv);
+    if (!csv.ok()) {
+        err << "cfhx sweep: cannot write " << a.csv << ": " << csv.error() << "\n";
         return kSweepCannotRead;
     }
 
     // At most kProgressSteps updates (each a write the workers wait on),
     // the last run's always.
-    const std::vector<SweepRun> runs = runSweep(caseText, a.inputs, a.quantities, 0, [&err](size_t done, size_t total) {
+    const std::vector<SweepRun> runs = runSweep(prepared, a.inputs, a.quantities, 0, [&err](size_t done, size_t total) {
         const size_t step = std::max<size_t>(1, total / kProgressSteps);
         if (done % step == 0 || done == total) err << "\rsweep: " << done << "/" << total << std::flush;
     });
     err << "\n";
 
-    writeCsv(csv, a, runs);
-    csv.close();
-    if (!csv) {
-        err << "cfhx sweep: cannot write " << a.csv << "\n";
+    std::ostringstream table;
+    writeCsv(table, a, runs);
+    if (!csv.write(table.str()) || !csv.commit()) {
+        err << "cfhx sweep: cannot write " << a.csv << ": " << csv.error() << "\n";
         return kSweepCannotRead;
     }
     const size_t results = static_cast<size_t>(std::count_if(runs.begin(), runs.end(), [](const SweepRun& r) { return r.ok; }));
@@ -459,8 +515,10 @@ int sweepCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 
     if (!a.plot.empty()) {
         std::string error;
-        if (!plotter->writePng(sweepChart(a.inputs, a.quantities, a.plotted, runs), a.plot, error)) {
-            err << "cfhx sweep: cannot write the plot " << a.plot << ": " << error << "\n";
+        AtomicFile png(a.plot);
+        if (!png.ok() || !plotter->writePng(sweepChart(a.inputs, a.quantities, a.plotted, runs), png.temporaryPath(), error) ||
+            !png.commit()) {
+            err << "cfhx sweep: cannot write the plot " << a.plot << ": " << (error.empty() ? png.error() : error) << "\n";
             return kSweepCannotRead;
         }
         out << "sweep: " << a.plot << " written\n";

@@ -12,6 +12,8 @@
 
 namespace cfhx {
 
+class PreparedCase;
+
 // One varied field and the texts typed into it, in order.
 struct SweepInput {
     std::string screen;
@@ -36,6 +38,10 @@ struct SweepRun {
 // from the line that starts the calculation). `workers` threads (0: one per core); `progress`
 // (done, total) is called after each run, one call at a time.
 std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<SweepInput>& inputs,
+                               const std::vector<std::string>& quantities, unsigned workers = 0,
+                               const std::function<void(size_t, size_t)>& progress = {});
+// The same on a case prepared once (CaseDetail::Results) by the caller.
+std::vector<SweepRun> runSweep(const PreparedCase& prepared, const std::vector<SweepInput>& inputs,
                                const std::vector<std::string>& quantities, unsigned workers = 0,
                                const std::function<void(size_t, size_t)>& progress = {});
 
@@ -70,10 +76,14 @@ std::string csvField(std::string_view s);
 // Exit statuses of `cfhx sweep`.
 inline constexpr int kSweepWritten = 0;      // the CSV was written (some runs may have stopped)
 inline constexpr int kSweepCannotRead = 1;   // the case or an output file cannot be read or written
-inline constexpr int kSweepBadArguments = 2;
+inline constexpr int kSweepBadArguments = 2;  // also a case with a bad line, as `cfhx run` says
+inline constexpr int kSweepNoCalculation = 3;  // the case ends or waits before its calculation reaches a result
 
 // Largest grid a sweep runs.
 inline constexpr size_t kSweepMaxRuns = 10000;
+// Longest FROM, TO or STEP, and the most decimals a value is typed with.
+inline constexpr size_t kSweepMaxNumberBytes = 32;
+inline constexpr int kSweepMaxDecimals = 6;
 
 // `cfhx sweep CASE --vary FORM.CONTROL=FROM:TO:STEP [--vary ...] --csv FILE
 // [--plot FILE.png] [--y NAME[,NAME]]`; `args` start at CASE. The summary
