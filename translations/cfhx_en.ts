@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>比熱 ・・・・・・・</source>
-        <translation>Spec. heat ....</translation>
+        <translation>Sp. heat .....</translation>
     </message>
     <message>
         <source>（kcal/kg℃）</source>

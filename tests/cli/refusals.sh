@@ -6,10 +6,7 @@ set -u
 cfhx="$1"
 top="$2"
 . "$top/tests/support/cli.sh"
-# The gas/gas case of tests/support/case_scripts.h.
-printf '%s\n' "click FORM4.BUTTON25" "click MAINFORM.BUTTON18" "click MAINFORM.BUTTON22" "click MAINFORM.BUTTON11" yes \
-  "click MAINFORM.BUTTON2" "click MAINFORM.BUTTON6" "click FORM6.BUTTON36" "click FORM6.BUTTON39" \
-  "click FORM5.BUTTON53" "click FORM5.BUTTON30" "click MAINFORM.BUTTON9" yes >"$tmp/gas.cfhx"
+gas_case "$tmp/gas.cfhx"
 sed '$d' "$tmp/gas.cfhx" >"$tmp/cut.cfhx"   # cut before its last yes
 : >"$tmp/empty.cfhx"
 head -c 2000 "$cfhx" >"$tmp/binary.cfhx"

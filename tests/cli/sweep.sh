@@ -5,10 +5,7 @@ set -u
 cfhx="$1"
 top="$2"
 . "$top/tests/support/cli.sh"
-# The gas/gas case of tests/support/case_scripts.h.
-printf '%s\n' "click FORM4.BUTTON25" "click MAINFORM.BUTTON18" "click MAINFORM.BUTTON22" "click MAINFORM.BUTTON11" yes \
-  "click MAINFORM.BUTTON2" "click MAINFORM.BUTTON6" "click FORM6.BUTTON36" "click FORM6.BUTTON39" \
-  "click FORM5.BUTTON53" "click FORM5.BUTTON30" "click MAINFORM.BUTTON9" yes >"$tmp/gas.cfhx"
+gas_case "$tmp/gas.cfhx"
 
 "$cfhx" sweep "$tmp/gas.cfhx" --vary FORM5.EDIT157=1000:3000:500 --csv "$tmp/out.csv" >"$tmp/out" 2>"$tmp/err"
 check sweep 0 $?

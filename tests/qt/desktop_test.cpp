@@ -21,11 +21,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
 #include "platform/qt/scrolled_column.h"
 #include "support/case_files.h"
+#include "support/desktop_run.h"
 #include "support/gui_support.h"
 
 namespace cfhx::qt {
@@ -111,26 +113,10 @@ void closeFromTitleBar(QWidget* w) {
 // Runs this executable's `test` under xvfb-run with openbox on a screen
 // of `size` ("1920x1200").
 void runOnDesktop(const char* size, const char* test) {
-    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-    if (xvfbRun.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
-        GTEST_SKIP() << "xvfb-run, openbox, xdotool and xprop are needed";
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QString::fromLatin1(kChildMark), QStringLiteral("1"));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 %1x24").arg(size),
-                          QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_filter=Desktop.%1").arg(test)});
-    ASSERT_TRUE(child.waitForFinished(180000)) << "the desktop run did not finish";
-    const std::string output = child.readAll().toStdString();
-    EXPECT_EQ(child.exitCode(), 0) << output;
-    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+    testing::runOnDesktop(kChildMark, (std::string("Desktop.") + test).c_str(), size);
 }
 
-bool isChild() { return qEnvironmentVariable(kChildMark) == QLatin1String("1"); }
+bool isChild() { return testing::onDesktop(kChildMark); }
 
 // The column a window may hide at least: what its frame is wider than the
 // room right of the main window.

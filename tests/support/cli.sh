@@ -20,3 +20,9 @@ contains() {  # name text file
 expect() {  # name status-of-the-last-test
   if [ "$2" != 0 ]; then echo "FAIL $1"; fail=1; fi
 }
+
+gas_case() {  # file: the gas/gas case of tests/support/case_scripts.h
+  printf '%s\n' "click FORM4.BUTTON25" "click MAINFORM.BUTTON18" "click MAINFORM.BUTTON22" "click MAINFORM.BUTTON11" yes \
+    "click MAINFORM.BUTTON2" "click MAINFORM.BUTTON6" "click FORM6.BUTTON36" "click FORM6.BUTTON39" \
+    "click FORM5.BUTTON53" "click FORM5.BUTTON30" "click MAINFORM.BUTTON9" yes >"$1"
+}

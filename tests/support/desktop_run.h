@@ -1,5 +1,5 @@
 // Tests on a real desktop: the test executable runs itself again under
-// xvfb-run (1920×1200), where the child starts openbox and drives the
+// xvfb-run (1920×1200 unless asked otherwise), where the child starts openbox and drives the
 // windows; screenshots go to the build folder.
 #pragma once
 
@@ -17,12 +17,13 @@ namespace cfhx::qt::testing {
 // True in the child that runs on the desktop (its environment has `mark`).
 inline bool onDesktop(const char* mark) { return qEnvironmentVariable(mark) == QLatin1String("1"); }
 
-// Runs the tests matching `filter` again as the desktop child and expects
-// them to pass; skips when the desktop tools are missing.
-inline void runOnDesktop(const char* mark, const char* filter) {
-    for (const char* tool : {"xvfb-run", "openbox", "xdotool"}) {
+// Runs the tests matching `filter` again as the desktop child on a screen
+// of `size` and expects them to pass; skips when the desktop tools are
+// missing.
+inline void runOnDesktop(const char* mark, const char* filter, const char* size = "1920x1200") {
+    for (const char* tool : {"xvfb-run", "openbox", "xdotool", "xprop"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
-            GTEST_SKIP() << "xvfb-run, openbox and xdotool are needed";
+            GTEST_SKIP() << "xvfb-run, openbox, xdotool and xprop are needed";
         }
     }
     QProcess child;
@@ -31,8 +32,9 @@ inline void runOnDesktop(const char* mark, const char* filter) {
     env.insert(QString::fromLatin1(mark), QStringLiteral("1"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QStandardPaths::findExecutable(QStringLiteral("xvfb-run")), {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1920x1200x24"),
-                          QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_filter=") + filter});
+    child.start(QStandardPaths::findExecutable(QStringLiteral("xvfb-run")),
+                {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 %1x24").arg(QLatin1String(size)),
+                 QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_filter=") + filter});
     ASSERT_TRUE(child.waitForFinished(180000)) << "the desktop run did not finish";
     const std::string output = child.readAll().toStdString();
     EXPECT_EQ(child.exitCode(), 0) << output;
