@@ -38,6 +38,7 @@ struct App {
     Recorder recorder;  // the user's actions since start-up
 
     std::string UnitFlag;  // UnitFlag::Si or UnitFlag::Old
+    Language language = Language::Japanese;  // chosen before start-up
     bool ended = false;    // the program has been asked to end
     bool calculating = false;  // inside the calculate button, up to its result
     // Nobody reads the pane (a run of a parameter study): a result settles

@@ -28,6 +28,10 @@ constexpr float codeOf(Code value) {
 enum class FluidKind { None = 0, HumidGas = 1, Gas = 2, Water = 3, Manual = 4 };
 inline constexpr FluidKind fluidKind(float code) { return decode<FluidKind>(code, 0, 4); }
 
+// The language of the screens, the calculation dialogue and the messages:
+// the program's own Japanese, or English.
+enum class Language { Japanese, English };
+
 // UnitCode of FORM4: the language and unit mode of the run.
 enum class UnitCode { ESI = 1, E = 2, JSI = 3, J = 4 };
 inline constexpr UnitCode unitCode(float code) { return decode<UnitCode>(code, 1, 4); }

@@ -12,6 +12,7 @@ void App::copyStateFrom(const App& other) {
     recorder = other.recorder;
     recorder.onChange = std::move(keep);
     UnitFlag = other.UnitFlag;
+    language = other.language;
     ended = other.ended;
     calculating = other.calculating;
     lastResult = other.lastResult;

@@ -57,9 +57,12 @@ int runGui(int argc, char** argv) {
         qt::chooseLanguage(request.language, settings.value(languageKey).toString().toStdString(),
                            QLocale::system().language() == QLocale::Japanese);
     QTranslator english;
-    if (language == qt::Language::English && !qt::installEnglish(english))
+    qt::Language spoken = language;
+    if (language == qt::Language::English && !qt::installEnglish(english)) {
         std::cerr << "cfhx: the English translation is missing; the windows stay in Japanese\n";
-    qt::GuiSession session;
+        spoken = qt::Language::Japanese;
+    }
+    qt::GuiSession session(spoken);
     // The main window's size, place and pane type size from the last run;
     // the first run starts at the screen's top left, leaving room beside it.
     QWidget* main = session.windows().mainWindow();

@@ -23,7 +23,8 @@
 
 namespace cfhx::qt {
 
-GuiSession::GuiSession() : app_(platform_) {
+GuiSession::GuiSession(Language language) : app_(platform_) {
+    app_.language = language;
     registerProcedures(app_);
     windows_ = std::make_unique<ScreenWindows>(app_.forms, app_.pane,
                                                [this](int screen, int control) { clicked(screen, control); });

@@ -19,7 +19,7 @@ namespace cfhx::qt {
 class GuiSession {
 public:
     // Needs a QApplication. Registers the procedures and builds the windows.
-    GuiSession();
+    explicit GuiSession(Language language = Language::Japanese);
     ~GuiSession();
     GuiSession(const GuiSession&) = delete;
     GuiSession& operator=(const GuiSession&) = delete;

@@ -5,13 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "app/codes.h"
+
 class QTranslator;
 
 namespace cfhx::qt {
 
-// The languages the windows speak: the model's own Japanese, or English
-// through the translation shipped with the program.
-enum class Language { Japanese, English };
+// The windows speak the program's language: Japanese, or English through
+// the translation shipped with the program.
+using cfhx::Language;
 
 // The code a language goes by on the command line and in the settings.
 std::string_view languageCode(Language language);

@@ -82,6 +82,7 @@ class ScriptDriver final : public Platform, public PaneObserver {
 public:
     explicit ScriptDriver(const ScriptOptions& options) : options_(options), app_(*this) {
         if (options_.transcript) app_.pane.setObserver(this);
+        app_.language = options_.language;
         registerProcedures(app_);
         if (options_.install) options_.install(app_);
         if (options_.renderer && !options_.outDir.empty()) options_.renderer->attach(app_);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/codes.h"
 #include "app/platform.h"
 
 namespace cfhx {
@@ -28,6 +29,7 @@ struct PrintRenderer {
 
 struct ScriptOptions {
     std::string date;  // "YY/MM/DD"; empty for today's date
+    Language language = Language::Japanese;
     // Runs after the program's procedures are registered, before start-up
     // (tests use it to add procedures of their own).
     std::function<void(App&)> install;
