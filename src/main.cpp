@@ -7,8 +7,6 @@
 // With the windows this file makes two programs: cfhx-qt (CFHX_WITH_GUI),
 // linked with Qt, and cfhx (CFHX_QT_PROGRAM), without it, which hands every
 // command line that needs Qt to cfhx-qt and runs the rest itself.
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -17,8 +15,8 @@
 
 #include "calc/props_command.h"
 #include "version.h"
-#include "platform/script/driver.h"
 #include "platform/script/run_command.h"
+#include "platform/script/script_command.h"
 #include "platform/script/sweep_command.h"
 #if defined(CFHX_QT_PROGRAM) || defined(CFHX_WITH_GUI)
 #include "platform/display.h"
@@ -94,52 +92,13 @@ int main(int argc, char** argv) {
 #endif
     }
     if (argc >= 2 && std::string_view(argv[1]) == "--script") {
-        if (argc < 3) return usage();
-        cfhx::ScriptOptions options;
-        for (int i = 3; i < argc; ++i) {
-            std::string_view a = argv[i];
-            if (a == "--date" && i + 1 < argc) {
-                options.date = argv[++i];
-                if (!cfhx::isDate(options.date)) {
-                    std::cerr << "cfhx: --date: not a date YY/MM/DD\n";
-                    return usage();
-                }
-            } else if (a == "--out" && i + 1 < argc) {
-                options.outDir = argv[++i];
-            } else {
-                return usage();
-            }
-        }
-        if (!options.outDir.empty()) {
-            std::error_code ec;
-            std::filesystem::create_directories(options.outDir, ec);
-            if (ec) {
-                std::cerr << "cfhx: cannot make the folder " << options.outDir << ": " << ec.message() << "\n";
-                return cfhx::kScriptCannotWrite;
-            }
-        }
+        std::vector<std::string> args(argv + 2, argv + argc);
 #ifdef CFHX_WITH_GUI
-        // The windows draw the PDF sheets and the hard copies, off screen.
-        std::unique_ptr<cfhx::PrintRenderer> renderer;
-        if (!options.outDir.empty()) {
-            renderer = cfhx::qt::offscreenRenderer(argc, argv);
-            options.renderer = renderer.get();
-        }
+        return cfhx::scriptCommand(args, std::cin, std::cout, std::cerr,
+                                   [&] { return cfhx::qt::offscreenRenderer(argc, argv); });
+#else
+        return cfhx::scriptCommand(args, std::cin, std::cout, std::cerr);
 #endif
-        std::string_view file = argv[2];
-        if (file == "-") return cfhx::runScript(std::cin, std::cout, std::cerr, options);
-        // A folder opens as a file on some systems and fails on the first read.
-        std::error_code ec;
-        if (std::filesystem::is_directory(std::filesystem::path(file), ec)) {
-            std::cerr << "cfhx: cannot read script " << file << ": it is a folder\n";
-            return cfhx::kScriptCannotRead;
-        }
-        std::ifstream in{std::string(file)};
-        if (!in) {
-            std::cerr << "cfhx: cannot open script " << file << "\n";
-            return cfhx::kScriptCannotOpen;
-        }
-        return cfhx::runScript(in, std::cout, std::cerr, options);
     }
     if (argc >= 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         usage();

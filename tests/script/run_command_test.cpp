@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/case_run.h"
-#include "platform/script/driver.h"
+#include "platform/cases/case_run.h"
+#include "platform/cases/script_player.h"
 #include "platform/script/run_command.h"
 
 namespace cfhx {

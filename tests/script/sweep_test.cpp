@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 #include "platform/script/sweep_command.h"
-#include "platform/script/table_quantities.h"
+#include "platform/cases/table_quantities.h"
 #include "support/case_scripts.h"
 #include "support/sweep_files.h"
 

@@ -11,10 +11,10 @@
 #include "platform/atomic_file.h"
 #include "report/display_mode.h"
 #include "report/sheet.h"
-#include "platform/script/case_file.h"
-#include "platform/script/case_run.h"
-#include "platform/script/result_json.h"
-#include "platform/script/sheet_files.h"
+#include "platform/cases/case_file.h"
+#include "platform/cases/case_run.h"
+#include "platform/cases/result_json.h"
+#include "platform/cases/sheet_files.h"
 
 namespace cfhx {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/script/script_line.h"
+#include "platform/cases/script_line.h"
 
 namespace cfhx {
 

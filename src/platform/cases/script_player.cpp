@@ -1,4 +1,4 @@
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,8 +16,8 @@
 #include "app/control_flow.h"
 #include "platform/atomic_file.h"
 #include "platform/program.h"
-#include "platform/script/script_line.h"
-#include "platform/script/sheet_files.h"
+#include "platform/cases/script_line.h"
+#include "platform/cases/sheet_files.h"
 
 namespace cfhx {
 namespace {
