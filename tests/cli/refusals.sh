@@ -52,6 +52,11 @@ hot water|2|400 °C is outside the range of the water correlations, 0 to 300 °C
 beyond a float|2|1e+39 °C is outside|props water 1e39
 stop without a page line|4|the calculation stopped: the shell inlet is at or below the dew point|run "$top/tests/scripts/calc_humid_shell_again.cfhx" --json "$tmp/stop.json"
 EOF_CASES
+# A binary case is named in printable text: its bytes shown as \xNN.
+"$cfhx" run "$tmp/binary.cfhx" >/dev/null 2>"$tmp/err"
+check "binary case run" 2 $?
+contains "binary case run" 'line 1: unknown action "\x7FELF' "$tmp/err"
+LC_ALL=C grep -q '[^[:print:]]' "$tmp/err" && { echo "FAIL binary case run: raw bytes in the message"; fail=1; }
 contains "stop in the record" '"message": "the shell inlet is at or below the dew point' "$tmp/stop.json"
 "$cfhx" sweep "$top/tests/scripts/calc_humid_shell_again.cfhx" --vary FORM5.EDIT133=20:20:1 --csv "$tmp/stop.csv" \
   >/dev/null 2>"$tmp/err"

@@ -14,6 +14,7 @@
 #include "platform/cases/case_file.h"
 #include "platform/cases/case_run.h"
 #include "platform/cases/result_json.h"
+#include "platform/cases/script_line.h"
 #include "platform/cases/sheet_files.h"
 
 namespace cfhx {
@@ -26,7 +27,7 @@ constexpr std::string_view kPrefix = "cfhx: ";
 constexpr std::string_view kNoResult = "the case ends before its calculation reaches a result";
 
 // A quoted argument is cut to this in a message.
-constexpr size_t kQuotedBytes = 40;
+constexpr size_t kQuotedChars = 40;
 
 struct RunOptions {
     std::string file;
@@ -61,11 +62,11 @@ bool parse(const std::vector<std::string>& args, RunOptions& o, std::string& why
         else return false;
     }
     if (modeGiven && !knownMode(o.mode)) {
-        why = "--mode \"" + o.mode.substr(0, kQuotedBytes) + "\": not a display mode";
+        why = "--mode " + quote(o.mode, kQuotedChars) + ": not a display mode";
         return false;
     }
     if (!o.date.empty() && !isDate(o.date)) {
-        why = "--date \"" + o.date.substr(0, kQuotedBytes) + "\": not a date YY/MM/DD";
+        why = "--date " + quote(o.date, kQuotedChars) + ": not a date YY/MM/DD";
         return false;
     }
     return !o.file.empty();

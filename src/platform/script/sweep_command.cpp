@@ -16,6 +16,7 @@
 #include "platform/cases/case_file.h"
 #include "platform/cases/case_run.h"
 #include "platform/cases/front_end.h"
+#include "platform/cases/script_line.h"
 #include "platform/cases/script_player.h"
 #include "platform/cases/table_quantities.h"
 
@@ -224,7 +225,7 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bo
     }
     for (const std::string& q : a.quantities) {
         if (std::find(known.begin(), known.end(), q) != known.end()) continue;
-        why = "--y: no quantity \"" + q + "\" in the result table; the names are";
+        why = "--y: no quantity " + quote(q) + " in the result table; the names are";
         for (const std::string& k : known) why += " " + k;
         return std::nullopt;
     }
