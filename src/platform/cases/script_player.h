@@ -46,9 +46,6 @@ enum ScriptStatus : int {
 inline constexpr int kScriptCannotRead = kScriptCannotOpen;
 inline constexpr int kScriptCannotWrite = kScriptCannotOpen;
 
-// Longest argument the commands take (a path's length).
-inline constexpr size_t kMaxArgumentBytes = 4096;
-
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options);
 
 class ScriptDriver;

@@ -4,43 +4,30 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
-#include <string_view>
 
 #include "platform/cases/script_player.h"
+#include "platform/script/command_line.h"
 
 namespace cfhx {
-namespace {
-
-constexpr std::string_view kUsage =
-    "usage: cfhx --script FILE [--date YY/MM/DD] [--out DIR]\n"
-    "       runs a script of user actions headless (FILE - reads stdin); prints and hard\n"
-    "       copies go to DIR (sheet-N.pdf, sheet-N.prn, hardcopy-N.png)\n";
-
-int usage(std::ostream& err) {
-    err << kUsage;
-    return 2;
-}
-
-}  // namespace
 
 int scriptCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
                   const RendererFactory& makeRenderer) {
-    if (args.empty()) return usage(err);
     ScriptOptions options;
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--date" && i + 1 < args.size()) {
-            options.date = args[++i];
-            if (!isDate(options.date)) {
-                err << "cfhx: --date: not a date YY/MM/DD\n";
-                return usage(err);
-            }
-        } else if (a == "--out" && i + 1 < args.size()) {
-            options.outDir = args[++i];
-        } else {
-            return usage(err);
-        }
-    }
+    std::string file;
+    CLI::App app{"", "cfhx --script"};
+    describeCommand(app, "Plays a script of user actions headless and prints what the screens and the pane show.");
+    app.add_option("FILE", file, "the script (a saved case too); - reads standard input")
+        ->required()
+        ->type_name("FILE");
+    app.add_option("--date", options.date, "the date the program takes for today")
+        ->check(dateCheck())
+        ->type_name("YY/MM/DD");
+    app.add_option("--out", options.outDir,
+                   "write prints and hard copies into this folder (sheet-N.pdf, sheet-N.prn, hardcopy-N.png)")
+        ->type_name("DIR");
+    app.footer("Exit status: 0 the script ran to its end, 1 a file cannot be read or written, 2 a bad argument or "
+               "a bad line, 3 the program waits for an answer the script does not give.");
+    if (const std::optional<int> done = parseCommandLine(app, args, out, err)) return *done;
     if (!options.outDir.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(options.outDir, ec);
@@ -55,7 +42,6 @@ int scriptCommand(const std::vector<std::string>& args, std::istream& in, std::o
         renderer = makeRenderer();
         options.renderer = renderer.get();
     }
-    const std::string& file = args[0];
     if (file == "-") return runScript(in, out, err, options);
     // A folder opens as a file on some systems and fails on the first read.
     std::error_code ec;

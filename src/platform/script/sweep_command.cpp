@@ -19,6 +19,7 @@
 #include "platform/cases/script_line.h"
 #include "platform/cases/script_player.h"
 #include "platform/cases/table_quantities.h"
+#include "platform/script/command_line.h"
 
 namespace cfhx {
 namespace {
@@ -29,10 +30,6 @@ constexpr std::string_view kDefaultQuantities[] = {"Q", "Tto", "Tso", "KI", "Ai"
 constexpr size_t kProgressSteps = 200;
 // The quantity plotted when --plot comes without --y.
 constexpr std::string_view kDefaultPlotted = "Q";
-
-constexpr std::string_view kUsage =
-    "usage: cfhx sweep CASE.cfhx --vary FORM.CONTROL=FROM:TO:STEP [--vary ...] --csv FILE\n"
-    "                  [--plot FILE.png] [--y NAME[,NAME...]]\n";
 
 struct Arguments {
     std::string caseFile;
@@ -151,47 +148,50 @@ std::vector<std::string> splitNames(std::string_view list) {
     }
 }
 
+// The options as typed, before their values are checked.
+struct Given {
+    std::string caseFile;
+    std::vector<std::string> vary;
+    std::string csv;
+    std::string plot;
+    std::string y;
+};
+
+void defineOptions(CLI::App& app, Given& t) {
+    describeCommand(app, "Reruns a saved case over a grid of field values and collects the result quantities.");
+    app.add_option("CASE", t.caseFile, "the saved case (.cfhx)")->required()->type_name("FILE");
+    app.add_option("--vary", t.vary, "a field and its values, e.g. FORM5.EDIT157=1000:3000:500 (once or twice)")
+        ->required()
+        ->allow_extra_args(false)
+        ->type_name("FORM.CONTROL=FROM:TO:STEP");
+    app.add_option("--csv", t.csv, "write one row per run to this file")->required()->type_name("FILE");
+    app.add_option("--plot", t.plot, "draw the quantities against the first field into this PNG (windows build)")
+        ->type_name("FILE");
+    app.add_option("--y", t.y, "the quantities collected, e.g. Q,Tto (default: Q,Tto,Tso,KI,Ai,Pt,Ps)")
+        ->type_name("NAME[,NAME...]");
+    app.footer("Exit status: 0 the CSV was written (some runs may have stopped), 1 a file cannot be read or "
+               "written, 2 a bad argument or a bad line in the case, 3 the case ends before its calculation "
+               "reaches a result.");
+}
+
 // The arguments, or the reason they are refused.
-std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bool canPlot, std::string& why) {
+std::optional<Arguments> checkArguments(const Given& t, bool canPlot, std::string& why) {
     Arguments a;
-    if (args.empty() || args[0].starts_with("--")) {
-        why = "give the case file first";
-        return std::nullopt;
-    }
-    a.caseFile = args[0];
+    a.caseFile = t.caseFile;
+    a.csv = t.csv;
+    a.plot = t.plot;
     const Forms forms;
-    for (const std::string& arg : args) {
-        if (arg.size() <= kMaxArgumentBytes) continue;
-        why = "an argument of " + std::to_string(arg.size()) + " bytes (at most " + std::to_string(kMaxArgumentBytes) + ")";
-        return std::nullopt;
+    for (const std::string& value : t.vary) {
+        SweepInput in;
+        if (!parseVary(value, forms, in, why)) {
+            why = "--vary " + value + ": " + why;
+            return std::nullopt;
+        }
+        a.inputs.push_back(std::move(in));
     }
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& opt = args[i];
-        const bool takesValue = opt == "--vary" || opt == "--csv" || opt == "--plot" || opt == "--y";
-        if (!takesValue) {
-            why = "unknown argument " + opt;
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            why = opt + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& value = args[++i];
-        if (opt == "--vary") {
-            SweepInput in;
-            if (!parseVary(value, forms, in, why)) {
-                why = "--vary " + value + ": " + why;
-                return std::nullopt;
-            }
-            a.inputs.push_back(std::move(in));
-        } else if (opt == "--csv") {
-            a.csv = value;
-        } else if (opt == "--plot") {
-            a.plot = value;
-        } else {
-            a.quantities = splitNames(value);
-            a.quantitiesGiven = true;
-        }
+    if (!t.y.empty()) {
+        a.quantities = splitNames(t.y);
+        a.quantitiesGiven = true;
     }
     if (a.inputs.empty() || a.inputs.size() > 2) {
         why = a.inputs.empty() ? "give one or two --vary" : "at most two --vary";
@@ -208,7 +208,7 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bo
         return std::nullopt;
     }
     if (a.csv.empty()) {
-        why = "--csv FILE is needed";
+        why = "--csv: give a file name";
         return std::nullopt;
     }
     if (!a.plot.empty() && !canPlot) {
@@ -283,10 +283,14 @@ void writeCsv(std::ostream& csv, const Arguments& a, const std::vector<SweepRun>
 
 int sweepCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  SweepPlotter* plotter) {
+    Given typed;
+    CLI::App app{"", "cfhx sweep"};
+    defineOptions(app, typed);
+    if (const std::optional<int> done = parseCommandLine(app, args, out, err)) return *done;
     std::string why;
-    const std::optional<Arguments> parsed = parseArguments(args, plotter != nullptr, why);
+    const std::optional<Arguments> parsed = checkArguments(typed, plotter != nullptr, why);
     if (!parsed) {
-        err << "cfhx sweep: " << why << "\n" << kUsage;
+        err << "cfhx sweep: " << why << " (cfhx sweep --help lists the options)\n";
         return kSweepBadArguments;
     }
     const Arguments& a = *parsed;
