@@ -17,7 +17,7 @@
 namespace cfhx::calc {
 namespace {
 
-namespace T = condensing_texts;
+namespace tx = condensing_texts;
 
 // Enthalpy of the humid gas, kcal/kg dry gas: dry gas Cp·T plus the vapour.
 float humidEnthalpy(float Cp, float T, float X) { return Cp * T + (597.3f + 0.441f * T) * X; }
@@ -53,6 +53,7 @@ constexpr int kMaxHalvings = 40;
 enum Screen { kLimitRow = 7, kRightColumn = 32, kBoxRow = 8, kRatioRow = 12, kDensityRow = 17 };
 
 void progressScreen(App& app, const Record& r, float TZ3, bool waterInTubes, const PassLimits& limits) {
+    const tx::CondensingTexts& T = tx::condensingTexts(app.language);
     Pane& p = app.pane;
     // Written on every pass: held by the pane and formatted when seen.
     auto text = [&p](int row, int col, std::string_view t) { p.traceAt(row, col, TraceText::text(t)); };
@@ -62,28 +63,28 @@ void progressScreen(App& app, const Record& r, float TZ3, bool waterInTubes, con
     auto masked = [&p](int row, int col, std::string_view format, double v) {
         p.traceAt(row, col, TraceText::mask(format), {v});
     };
-    masked(kLimitRow, kRightColumn, T::kLimitCounter, r.LIMIT);
-    if (r.LIMIT > limits.condensingWarning) text(4, 1, T::kLimitWarning);
-    if (r.LIMIT > limits.condensingClosing) text(5, 1, T::kLimitClosing);
-    text(kRatioRow, 0, T::kRatioHeader);
-    value(kRatioRow + 1, 0, T::kKc, r.Kc);
-    value(kRatioRow + 2, 0, T::kKx, r.Kx);
-    masked(kRatioRow + 3, 0, T::kKcKx, r.Kx != 0.0f ? r.Kc / r.Kx : 0.0f);
-    const std::string_view box[] = {T::kBoxTop, T::kBoxTitle, T::kBoxBottom, T::kExchanged};
+    masked(kLimitRow, kRightColumn, tx::kLimitCounter, r.LIMIT);
+    if (r.LIMIT > limits.condensingWarning) text(4, 1, tx::kLimitWarning);
+    if (r.LIMIT > limits.condensingClosing) text(5, 1, tx::kLimitClosing);
+    text(kRatioRow, 0, tx::kRatioHeader);
+    value(kRatioRow + 1, 0, tx::kKc, r.Kc);
+    value(kRatioRow + 2, 0, tx::kKx, r.Kx);
+    masked(kRatioRow + 3, 0, tx::kKcKx, r.Kx != 0.0f ? r.Kc / r.Kx : 0.0f);
+    const std::string_view box[] = {T.boxTop, T.boxTitle, T.boxBottom, tx::kExchanged};
     int row = kBoxRow;
     for (std::string_view line : box) text(row++, kRightColumn, line);
-    value(row++, kRightColumn, T::kQG, r.QG);
-    value(row++, kRightColumn, T::kQK, r.QK);
-    masked(row++, kRightColumn, T::kQGQK, r.QK != 0.0f ? r.QG / r.QK : 0.0f);
-    text(row++, kRightColumn, T::kRule);
-    text(row++, kRightColumn, T::kOutletTitle);
-    value(row++, kRightColumn, T::kTZ3, TZ3);
-    value(row++, kRightColumn, T::kTZ3X, r.TZ3X);
-    masked(row++, kRightColumn, T::kTZ3Ratio, r.TZ3X != 0.0f ? TZ3 / r.TZ3X : 0.0f);
-    text(row, kRightColumn, T::kRule);
-    text(kDensityRow, 0, T::kDensityTitle);
-    value(kDensityRow + 1, 0, T::kShellDensity, r.Dns);
-    if (!waterInTubes) value(kDensityRow + 2, 0, T::kTubeDensity, r.Dn);
+    value(row++, kRightColumn, tx::kQG, r.QG);
+    value(row++, kRightColumn, tx::kQK, r.QK);
+    masked(row++, kRightColumn, tx::kQGQK, r.QK != 0.0f ? r.QG / r.QK : 0.0f);
+    text(row++, kRightColumn, T.rule);
+    text(row++, kRightColumn, tx::kOutletTitle);
+    value(row++, kRightColumn, T.tz3, TZ3);
+    value(row++, kRightColumn, T.tz3x, r.TZ3X);
+    masked(row++, kRightColumn, tx::kTZ3Ratio, r.TZ3X != 0.0f ? TZ3 / r.TZ3X : 0.0f);
+    text(row, kRightColumn, T.rule);
+    text(kDensityRow, 0, tx::kDensityTitle);
+    value(kDensityRow + 1, 0, tx::kShellDensity, r.Dns);
+    if (!waterInTubes) value(kDensityRow + 2, 0, tx::kTubeDensity, r.Dn);
 }
 
 }  // namespace
@@ -107,6 +108,7 @@ float condensingStep(float QG, float QK, bool waterInTubes, float Vc) {
 }
 
 void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
+    const rating_texts::RatingTexts& stops = rating_texts::ratingTexts(app.language);
     const bool shell = r.flags.sHUM == Hum::Shell;
     const bool water = r.flags.sTF == TubeMethod::Water;
     const float Ts = shell ? r.Tsi : r.Tti;
@@ -174,7 +176,7 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         return sound(next) ? next : T;
     };
     // A gas no warmer than the other stream's inlet gives up no heat to it.
-    if (!(Ts > cin)) stopCalculation(rating_texts::kNoConvergence);
+    if (!(Ts > cin)) stopCalculation(stops.noConvergence);
 
     float TZ3 = Ts;
     float lastTZ3 = Ts, lastGap = 0.0f, lastStep = 0.0f;
@@ -225,12 +227,12 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         r.LIMIT += 0.5f;
         ++r.passes.condensing;
         progressScreen(app, r, TZ3, water, limits);
-        if (r.LIMIT > limits.condensingStop) stopCalculation(rating_texts::kNoConvergence);
+        if (r.LIMIT > limits.condensingStop) stopCalculation(stops.noConvergence);
         const float otherOut = shell ? r.Tto : r.Tso;
         if (otherOut >= Ts) {
             app.pane.clear();
-            app.pane.print(T::kImplausible1);
-            app.pane.print(T::kImplausible2);
+            app.pane.print(tx::kImplausible1);
+            app.pane.print(tx::kImplausible2);
         }
     }
 

@@ -19,7 +19,7 @@
 namespace cfhx::calc {
 namespace {
 
-namespace T = flows_texts;
+namespace tx = flows_texts;
 
 // Water inlet limits, °C and K.
 constexpr float kWaterLow = 0.0f, kWaterHigh = 160.0f;
@@ -29,34 +29,37 @@ bool oneOf(const Flag& f, std::string_view a, std::string_view b) { return f == 
 
 // The tube length from its field in mm; zero leaves.
 void takeTubeLength(App& app, Record& r) {
-    const float mm = echo(app, T::kTLEcho, field(app, kForm5.tubeLength));
+    const float mm = echo(app, tx::kTLEcho, field(app, kForm5.tubeLength));
     if (mm == 0.0f) leave("the tube length is 0");
     r.TL = mm * 0.001f;
 }
 
 void takeShellOutlet(App& app, Record& r) {
-    const float v = echo(app, si(r) ? T::kTsoEchoSi : T::kTsoEcho, field(app, kShellSide.outlet));
+    const tx::FlowsTexts& T = tx::flowsTexts(app.language);
+    const float v = echo(app, si(r) ? T.tsoEchoSi : T.tsoEcho, field(app, kShellSide.outlet));
     r.Tso = si(r) ? v - kKelvin : v;
 }
 
 void takeTubeOutlet(App& app, Record& r) {
-    const float v = echo(app, si(r) ? T::kTtoEchoSi : T::kTtoEcho, field(app, kTubeSide.outlet));
+    const tx::FlowsTexts& T = tx::flowsTexts(app.language);
+    const float v = echo(app, si(r) ? T.ttoEchoSi : T.ttoEcho, field(app, kTubeSide.outlet));
     r.Tto = si(r) ? v - kKelvin : v;
     app.pane.clear();
 }
 
 // Choice (A): the shell outlet given, or the rows and length; "00" leaves.
 ChoiceA askChoiceA(App& app, Record& r) {
+    const tx::FlowsTexts& T = tx::flowsTexts(app.language);
     Pane& p = app.pane;
     for (;;) {
-        p.print(T::kPush1or2);
-        p.print(T::kChoiceA);
-        p.print(si(r) ? T::kChoiceA1Si : T::kChoiceA1);
-        p.print(T::kChoiceA2);
+        p.print(T.push1or2);
+        p.print(T.choiceA);
+        p.print(si(r) ? T.choiceA1Si : T.choiceA1);
+        p.print(T.choiceA2);
         const std::string answer = app.readLine();
-        if (answer == T::kChoiceA1Reply) return ChoiceA::ShellOutletGiven;
-        if (answer == T::kChoiceA2Reply) return ChoiceA::RowsAndLengthGiven;
-        if (answer == T::kChoiceALeave) leave("answered " + std::string(T::kChoiceALeave));
+        if (answer == tx::kChoiceA1Reply) return ChoiceA::ShellOutletGiven;
+        if (answer == tx::kChoiceA2Reply) return ChoiceA::RowsAndLengthGiven;
+        if (answer == tx::kChoiceALeave) leave("answered " + std::string(tx::kChoiceALeave));
     }
 }
 
@@ -74,6 +77,7 @@ RatingEntry afterShellOutlet(App& app, Record& r) {
 }  // namespace
 
 void readProcessingNo(App& app, Record& r) {
+    const tx::FlowsTexts& T = tx::flowsTexts(app.language);
     float no = readField(app, kProcessing.screen, kProcessing.processingNo);
     while (!(no >= 1.0f && no <= 7.0f && no == static_cast<float>(static_cast<int>(no)))) {
         app.pane.clear();
@@ -86,48 +90,50 @@ void readProcessingNo(App& app, Record& r) {
     if (processingNo(no) == ProcessingNo::Columns) {
         r.flags.sPROC = Proc::Outlets;
         r.flags.sCOLS = YesNo::Yes;
-        app.pane.print(T::kColumnsCleared);
-        app[kMain.screen][kMain.tubeColumns].setText(T::kColumnsDash);
+        app.pane.print(T.columnsCleared);
+        app[kMain.screen][kMain.tubeColumns].setText(T.columnsDash);
     } else {
         r.flags.sPROC = std::to_string(static_cast<int>(no));
     }
 }
 
 void takeTubeGasFlow(App& app, Record& r) {
+    const tx::FlowsTexts& T = tx::flowsTexts(app.language);
     Pane& p = app.pane;
     const bool s = si(r);
-    p.print(s ? T::kTubeFlowKindSi : T::kTubeFlowKind);
-    p.print(s ? T::kTubeFlowMassSi : T::kTubeFlowMass);
-    r.TubeFlowKind = echo(app, T::kTubeFlowKindEcho, field(app, kTubeSide.flowKind));
+    p.print(s ? T.tubeFlowKindSi : T.tubeFlowKind);
+    p.print(s ? T.tubeFlowMassSi : T.tubeFlowMass);
+    r.TubeFlowKind = echo(app, tx::kTubeFlowKindEcho, field(app, kTubeSide.flowKind));
     if (flowKind(r.TubeFlowKind) == FlowKind::Volume) {
-        r.Vt = echo(app, s ? T::kVtEchoSi : T::kVtEcho, field(app, kTubeSide.volumeField));
+        r.Vt = echo(app, s ? T.vtEchoSi : T.vtEcho, field(app, kTubeSide.volumeField));
         if (s) r.Vt *= kSecondsPerHour;
         if (r.Vt == 0.0f) leave("the tube volume flow is 0");
         r.Wt = checkedFinite(r.Vt * r.Dn, "Vt*Dn");
     } else if (flowKind(r.TubeFlowKind) == FlowKind::Mass) {
-        r.Wt = echo(app, s ? T::kWtEchoSi : T::kWtEcho, field(app, kTubeSide.massField));
+        r.Wt = echo(app, s ? T.wtEchoSi : T.wtEcho, field(app, kTubeSide.massField));
         if (s) r.Wt *= kSecondsPerHour;
         if (r.Wt == 0.0f) leave("the tube flow is 0");
         r.Vt = checkedDiv(r.Wt, r.Dn, "Dn");
     } else {
-        p.print(T::kTubeFlowRefused);
+        p.print(T.tubeFlowRefused);
         app.pause();
-        leave(T::kTubeFlowRefused);
+        leave(T.tubeFlowRefused);
     }
 }
 
 void takeWaterInlet(App& app, Record& r) {
+    const tx::FlowsTexts& T = tx::flowsTexts(app.language);
     Pane& p = app.pane;
     const bool s = si(r);
     float entered = field(app, kTubeSide.inlet);
     for (;;) {
-        if (s) echo(app, T::kWaterTtiSi, entered);
+        if (s) echo(app, T.waterTtiSi, entered);
         r.flags.sTF = TubeMethod::Water;
         p.clear();
         const bool inRange = s ? (entered > kWaterLowK && entered < kWaterHighK)
                                : (entered > kWaterLow && entered < kWaterHigh);
         if (inRange || tubeFluid(r) != FluidKind::Water) break;
-        p.print(s ? T::kWaterRangeSi : T::kWaterRange);
+        p.print(s ? tx::kWaterRangeSi : T.waterRange);
         // The pause lets the user correct the field; unchanged, the run leaves.
         app.pause();
         const float again = field(app, kTubeSide.inlet);
@@ -135,31 +141,32 @@ void takeWaterInlet(App& app, Record& r) {
         entered = again;
     }
     r.Tti = s ? entered - kKelvin : entered;
-    const float flow = echo(app, s ? T::kWaterFlowSi : T::kWaterFlow, field(app, kTubeSide.massField));
+    const float flow = echo(app, s ? T.waterFlowSi : T.waterFlow, field(app, kTubeSide.massField));
     r.Wt = (s ? flow * kSecondsPerHour : flow) * 0.001f;
     if (r.Wt == 0.0f) leave("the water flow is 0");
 }
 
 void takeShellFlow(App& app, Record& r) {
+    const tx::FlowsTexts& T = tx::flowsTexts(app.language);
     Pane& p = app.pane;
     const bool s = si(r);
     r.ShellFlowKind = field(app, kShellSide.flowKind);
-    p.print(s ? T::kShellFlowKindSi : T::kShellFlowKind);
-    echo(app, s ? T::kShellFlowMassSi : T::kShellFlowMass, r.ShellFlowKind);
+    p.print(s ? T.shellFlowKindSi : T.shellFlowKind);
+    echo(app, s ? T.shellFlowMassSi : T.shellFlowMass, r.ShellFlowKind);
     if (flowKind(r.ShellFlowKind) == FlowKind::Volume) {
-        r.Vs = echo(app, s ? T::kVsEchoSi : T::kVsEcho, field(app, kShellSide.volumeField));
+        r.Vs = echo(app, s ? T.vsEchoSi : T.vsEcho, field(app, kShellSide.volumeField));
         if (s) r.Vs *= kSecondsPerHour;
         if (r.Vs == 0.0f) leave("the shell volume flow is 0");
         r.Ws = checkedFinite(r.Vs * r.Dns, "Vs*Dns");
     } else if (flowKind(r.ShellFlowKind) == FlowKind::Mass) {
-        r.Ws = echo(app, s ? T::kWsEchoSi : T::kWsEcho, field(app, kShellSide.massField));
+        r.Ws = echo(app, s ? T.wsEchoSi : T.wsEcho, field(app, kShellSide.massField));
         if (r.Ws == 0.0f) leave("the shell flow is 0");
         if (s) r.Ws *= kSecondsPerHour;
         r.Vs = checkedDiv(r.Ws, r.Dns, "Dns");
     } else {
-        p.print(T::kShellFlowRefused);
+        p.print(T.shellFlowRefused);
         app.pause();
-        leave(T::kShellFlowRefused);
+        leave(T.shellFlowRefused);
     }
     p.clear();
 }
@@ -169,6 +176,7 @@ void settleRowFactor(Record& r) {
 }
 
 RatingEntry takeFlows(App& app, Record& r) {
+    const tx::FlowsTexts& T = tx::flowsTexts(app.language);
     ModeFlags& f = r.flags;
     if (f.sPROP == Prop::TypedIn) {
         settleTubePitches(app, r);
@@ -180,7 +188,7 @@ RatingEntry takeFlows(App& app, Record& r) {
     }
 
     settleRowFactor(r);
-    if (f.sFLOW == Flow::Parallel && r.PNt == 1.0f) app.pane.print(T::kParallelNotice);
+    if (f.sFLOW == Flow::Parallel && r.PNt == 1.0f) app.pane.print(T.parallelNotice);
     if (f.sTF == TubeMethod::Water) {
         f.sTAPE = YesNo::No;
         r.Vt = checkedDiv(r.Wt * 1000.0f, r.Dt, "Dt");

@@ -20,7 +20,7 @@
 namespace cfhx::calc {
 namespace {
 
-namespace T = humid_texts;
+namespace tx = humid_texts;
 
 constexpr float kShellWaterWeight = 18.0153f;
 constexpr float kWaterWeight = 18.0f;
@@ -58,11 +58,11 @@ void loadStandardAir(float dry[kComponents]) {
 
 void printStandardAir(Pane& p) {
     p.print();
-    p.print(T::kDryBase);
+    p.print(tx::kDryBase);
     p.print(std::string(50, '-'));
-    p.print(line(T::kDryAir, 0.03f, 79.02f, 20.95f));
+    p.print(line(tx::kDryAir, 0.03f, 79.02f, 20.95f));
     p.print(std::string(50, '-'));
-    p.print(T::kAddWater);
+    p.print(tx::kAddWater);
     printEmptyLines(p, 2);
 }
 
@@ -108,31 +108,33 @@ struct Shell {
 // Saturated enthalpy entry and the iteration for its temperature; the
 // limit is taken at T0 (°C).
 float temperatureFromEnthalpy(App& app, const Record& r, bool tube, float T0) {
+    const tx::HumidTexts& T = tx::humidTexts(app.language);
     Pane& p = app.pane;
     const float hmin = enthalpyLowerLimit(T0);
     float H2 = field(app, (tube ? kTubeSide : kShellSide).moistureFields.saturatedEnthalpy);
     if (si(r)) {
-        p.print(line(tube ? T::kTubeEnthalpyRangeSi : T::kShellEnthalpyRangeSi, hmin * kKjPerKcal));
-        p.print(line(T::kH2EntrySi, H2));
+        p.print(line(tube ? T.tubeEnthalpyRangeSi : T.shellEnthalpyRangeSi, hmin * kKjPerKcal));
+        p.print(line(T.h2EntrySi, H2));
         H2 /= kKjPerKcal;
     } else {
-        p.print(line(tube ? T::kTubeEnthalpyRange : T::kShellEnthalpyRange, hmin));
-        p.print(line(T::kH2Entry, H2));
+        p.print(line(tube ? T.tubeEnthalpyRange : T.shellEnthalpyRange, hmin));
+        p.print(line(T.h2Entry, H2));
     }
     if (H2 <= hmin) {
         p.clear();
         printEmptyLines(p, 6);
-        refuse(app, T::kEnthalpyOutOfRange);
+        refuse(app, T.enthalpyOutOfRange);
     }
     return saturationTemperatureTraced(app.pane, H2, si(r));
 }
 
 void printShellTable(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     Pane& p = s.app.pane;
-    p.print(T::kShellTableTop);
-    p.printMasked(T::kShellTableLine, {s.pct[kCO2], s.pct[kN2], s.pct[kO2], s.pct[kH2O]});
-    p.print(std::string(T::kShellTableTop.size(), '='));
-    p.print(T::kShellTableFoot);
+    p.print(tx::kShellTableTop);
+    p.printMasked(tx::kShellTableLine, {s.pct[kCO2], s.pct[kN2], s.pct[kO2], s.pct[kH2O]});
+    p.print(std::string(tx::kShellTableTop.size(), '='));
+    p.print(T.shellTableFoot);
 }
 
 void shellDryBase(Shell& s) {
@@ -147,23 +149,24 @@ enum class Next { Step1, Step4, Restart };
 
 // B2 steps 9 to 11: composition, limits, dew point and the table.
 Next shellFinish(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
     const float water = r.flags.sSF == GasForm::DryAir ? 0.0f : 100.0f * checkedDiv(r.XA, r.XA + r.MS, "XA+MS");
     airWithWater(app, water, s.pct);
     if (r.flags.sHUM != Hum::None) {
-        if (water > kMaxWaterContent) refuse(app, T::kShellTooLarge);
-        if (r.flags.sHUM != Hum::Tube && water <= kMinWaterContent) refuse(app, T::kShellReviewHumidity);
+        if (water > kMaxWaterContent) refuse(app, T.shellTooLarge);
+        if (r.flags.sHUM != Hum::Tube && water <= kMinWaterContent) refuse(app, T.shellReviewHumidity);
     }
     s.dew = dewOf(app, r.XA, r.MS);
     p.clear();
     printEmptyLines(p, 7);
     if (r.flags.sSF != GasForm::DryAir) {
         if (si(r))
-            p.printMasked(T::kShellDewSi, {s.dew + kKelvin});
+            p.printMasked(T.shellDewSi, {s.dew + kKelvin});
         else
-            p.print(line(T::kShellDew, s.dew));
+            p.print(line(T.shellDew, s.dew));
     }
     printShellTable(s);
     if (r.flags.sSF == GasForm::DryAir) {
@@ -176,36 +179,39 @@ Next shellFinish(Shell& s) {
 
 // B2 step 8: from the absolute humidity.
 Next shellFromHumidity(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     Record& r = s.r;
     r.Vxa = moleFraction(r.XA, r.MS);
     printStandardAir(s.app.pane);
-    s.app.pane.print(line(T::kMoleFraction, r.Vxa * 100.0f));
+    s.app.pane.print(line(T.moleFraction, r.Vxa * 100.0f));
     return shellFinish(s);
 }
 
 // B2 step 5.
 Next shellHumidityForm(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     Record& r = s.r;
     r.XA = field(s.app, kShellSide.moistureFields.absoluteHumidity);
-    s.app.pane.print(line(T::kXA, r.XA));
+    s.app.pane.print(line(T.xa, r.XA));
     return shellFromHumidity(s);
 }
 
 // B2 steps 6 and 7.
 Next shellMoleForm(Shell& s, float vmax) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
     p.clear();
     printEmptyLines(p, 4);
-    p.print(line(T::kVxaRange, vmax));
+    p.print(line(T.vxaRange, vmax));
     float v = field(app, kShellSide.moistureFields.volumePercent);
-    p.print(line(T::kVxaEntry, v));
+    p.print(line(T.vxaEntry, v));
     if (v == 0.0f) leave("the shell-side water content is 0");
     printStandardAir(p);
     if (vmax < v) {
         printEmptyLines(p, 4);
-        refuse(app, T::kShellOversaturated);
+        refuse(app, T.shellOversaturated);
     }
     if (v <= kMinWaterContent) {
         v = kMinWaterContent;
@@ -213,7 +219,7 @@ Next shellMoleForm(Shell& s, float vmax) {
     } else {
         r.XA = humidityFromMoleFraction(v / 100.0f, r.MS);
         p.print();
-        p.print(line(T::kAbsHumidity, r.XA));
+        p.print(line(tx::kAbsHumidity, r.XA));
     }
     r.Vxa = v / 100.0f;
     return shellFinish(s);
@@ -221,20 +227,21 @@ Next shellMoleForm(Shell& s, float vmax) {
 
 // B2: standard air with moisture on a shell that does not condense.
 Next shellMoistAir(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
     if (r.flags.sHUM == Hum::Tube) {
         p.print();
-        p.print(T::kShellLowSide);
+        p.print(T.shellLowSide);
     }
     if (r.flags.sHUM != Hum::None) {
-        p.print(line(si(r) ? T::kT3Si : T::kT3, shown(r, r.T3)));
+        p.print(line(si(r) ? T.t3Si : T.t3, shown(r, r.T3)));
         r.Tsi = r.T3;
     }
     p.print();
-    p.print(T::kShellMoistureChoice);
-    p.print(T::kShellMoistureOpt2);
+    p.print(T.shellMoistureChoice);
+    p.print(tx::kShellMoistureOpt2);
     float vmax = kSaturationCeiling;
     if (r.flags.sHUM == Hum::None) {
         vmax = kSaturationCeiling;
@@ -246,19 +253,20 @@ Next shellMoistAir(Shell& s) {
     if (mode == MoistureMode::AbsoluteHumidity) return shellHumidityForm(s);
     // No form of that number: refused rather than asked again unchanged.
     p.print();
-    refuse(app, T::kNotOffered);
+    refuse(app, T.notOffered);
 }
 
 // B3: the condensing shell side.
 Next shellCondensing(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
-    p.print(T::kShellCondensing);
-    p.print(T::kShellInletChoice);
-    p.print(T::kShellInletOpt1);
-    p.print(T::kShellInletOpt2);
-    p.print(si(r) ? T::kShellInletOpt3Si : T::kShellInletOpt3);
+    p.print(T.shellCondensing);
+    p.print(T.shellInletChoice);
+    p.print(T.shellInletOpt1);
+    p.print(T.shellInletOpt2);
+    p.print(si(r) ? T.shellInletOpt3Si : T.shellInletOpt3);
     p.print(freeNumber(r.ShellMoistureMode));
     const MoistureMode mode = moistureMode(r.ShellMoistureMode);
     if (mode == MoistureMode::VolumePercent) return shellMoleForm(s, kSaturationCeiling);
@@ -268,7 +276,7 @@ Next shellCondensing(Shell& s) {
         const float Ts = celsius(r, entered);
         p.clear();
         printEmptyLines(p, 4);
-        p.print(line(si(r) ? T::kShellSatNoticeSi : T::kShellSatNotice, entered));
+        p.print(line(si(r) ? T.shellSatNoticeSi : T.shellSatNotice, entered));
         r.T3 = Ts;
         r.TsatS = Ts;
         s.satEntered = true;
@@ -279,10 +287,10 @@ Next shellCondensing(Shell& s) {
         if (r.XA < kMinHumidity) {
             r.XA = kMinHumidity;
             r.Vxa = moleFraction(r.XA, r.MS);
-            p.print(T::kShellMinimum);
+            p.print(T.shellMinimum);
             return shellFinish(s);
         }
-        if (r.XA > kMaxHumidity) refuse(app, T::kShellTooLargeSat);
+        if (r.XA > kMaxHumidity) refuse(app, T.shellTooLargeSat);
         return shellFromHumidity(s);
     }
     if (mode == MoistureMode::Enthalpy) {
@@ -293,35 +301,36 @@ Next shellCondensing(Shell& s) {
         return shellFromHumidity(s);
     }
     printEmptyLines(p, 2);
-    p.print(T::kShellNoMoisture);
+    p.print(T.shellNoMoisture);
     p.print();
     app.pause();
-    leave(T::kShellNoMoisture);
+    leave(T.shellNoMoisture);
 }
 
 // B4: the composition typed into the shell fields.
 void shellComposition(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
     const Form5Side& side = kShellSide;
     float co2 = field(app, side.co2);
-    p.print(line(T::kShellCO2, co2));
+    p.print(line(tx::kShellCO2, co2));
     float o2 = 0.0f, h2o = 0.0f;
     if (co2 != 100.0f) {
-        if (co2 > 100.0f) p.print(T::kShellCO2Over);
+        if (co2 > 100.0f) p.print(T.shellCO2Over);
         o2 = field(app, side.o2);
-        p.print(line(T::kShellO2, o2));
+        p.print(line(tx::kShellO2, o2));
         if (o2 == 100.0f) {
             co2 = 0.0f;
         } else {
-            if (co2 + o2 > 100.0f) p.print(T::kShellCO2O2Over);
+            if (co2 + o2 > 100.0f) p.print(T.shellCO2O2Over);
             h2o = field(app, side.moistureFields.volumePercent);
-            p.print(line(T::kShellH2O, h2o));
+            p.print(line(tx::kShellH2O, h2o));
             while (co2 + o2 + h2o > 100.0f) {
-                p.print(T::kShellH2OOver);
+                p.print(T.shellH2OOver);
                 h2o = readAgain(app, side.moistureFields.volumePercent, h2o);
-                p.print(line(T::kShellH2O, h2o));
+                p.print(line(tx::kShellH2O, h2o));
             }
         }
     }
@@ -333,18 +342,18 @@ void shellComposition(Shell& s) {
     r.Vxa = h2o / 100.0f;
     p.clear();
     printEmptyLines(p, 5);
-    p.print(T::kShellBoxTop);
-    p.print(line(T::kBoxCO2, co2));
-    p.print(line(T::kBoxO2, o2));
-    p.print(line(T::kBoxH2O, h2o));
-    p.print(line(T::kBoxN2, n2));
-    p.print(T::kShellBoxFoot);
+    p.print(tx::kShellBoxTop);
+    p.print(line(tx::kBoxCO2, co2));
+    p.print(line(tx::kBoxO2, o2));
+    p.print(line(tx::kBoxH2O, h2o));
+    p.print(line(tx::kBoxN2, n2));
+    p.print(tx::kShellBoxFoot);
     if (h2o == 0.0f) {
         p.clear();
-        p.printAt(5, 5, T::kShellNoWater);
-        p.printAt(6, 5, T::kShellNoWater2);
+        p.printAt(5, 5, T.shellNoWater);
+        p.printAt(6, 5, T.shellNoWater2);
         app.pause();
-        leave(std::string(T::kShellNoWater) + std::string(T::kShellNoWater2));
+        leave(std::string(T.shellNoWater) + std::string(T.shellNoWater2));
     }
     shellDryBase(s);
 }
@@ -366,46 +375,49 @@ ShellFields shellFields(App& app) {
 // B5 step 2: the typed choice after a dew point above the inlet
 // temperature. True restarts the shell side, false repeats step 1.
 bool askShellAgain(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     App& app = s.app;
     Pane& p = app.pane;
     for (;;) {
         p.print(std::string(66, '/'));
-        p.print(T::kShellDewFrame1);
-        p.print(T::kShellDewFrame2);
-        p.print(line(T::kShellDewRange, shown(s.r, s.dew)));
+        p.print(T.shellDewFrame1);
+        p.print(T.shellDewFrame2);
+        p.print(line(T.shellDewRange, shown(s.r, s.dew)));
         p.print(std::string(66, '/'));
-        p.print(T::kAgain);
-        p.print(T::kAgainOpt1);
-        p.print(T::kAgainOpt2);
+        p.print(T.again);
+        p.print(T.againOpt1);
+        p.print(T.againOpt2);
         const std::string answer = app.readLine();
         p.clear();
-        if (answer == T::kAgainMoistureReply) return true;
-        if (answer == T::kAgainInletReply) return false;
+        if (answer == tx::kAgainMoistureReply) return true;
+        if (answer == tx::kAgainInletReply) return false;
     }
 }
 
 // B5 step 1: the inlet temperature line.
 void printShellInlet(Shell& s) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     Record& r = s.r;
     Pane& p = s.app.pane;
     const float entered = field(s.app, kShellSide.inlet);
     r.T3 = celsius(r, entered);
     const bool low = r.flags.sHUM == Hum::Tube;
     if (si(r)) {
-        if (low) p.print(line(T::kShellLowTsiSi, entered));
+        if (low) p.print(line(T.shellLowTsiSi, entered));
     } else if (low) {
-        p.print(line(T::kShellLowTsi, entered));
+        p.print(line(T.shellLowTsi, entered));
         p.clear();
         printEmptyLines(p, 3);
-        p.print(line(T::kT3Echo, entered));
+        p.print(line(tx::kT3Echo, entered));
     } else {
-        p.print(line(T::kShellTsi, entered));
+        p.print(line(T.shellTsi, entered));
     }
     r.Tsi = r.T3;
 }
 
 // B5 and B6. False when the user asked to start the shell side again.
 bool shellInletAndResults(Shell& s, Next from) {
+    const tx::HumidTexts& T = tx::humidTexts(s.app.language);
     App& app = s.app;
     Record& r = s.r;
     Pane& p = app.pane;
@@ -431,7 +443,7 @@ bool shellInletAndResults(Shell& s, Next from) {
         if (r.flags.sSF == GasForm::DryAir) r.flags.sSF = GasForm::Composition;
     } else {
         // Step 4: the fractions as printed.
-        if (r.flags.sSF != GasForm::Composition && s.pct[kH2O] <= 0.0f) refuse(app, T::kShellNeedWater);
+        if (r.flags.sSF != GasForm::Composition && s.pct[kH2O] <= 0.0f) refuse(app, T.shellNeedWater);
     }
     fractionsOf(s.pct, r.shellWet);
     if (water && r.flags.sHUM != Hum::Tube) {
@@ -440,12 +452,12 @@ bool shellInletAndResults(Shell& s, Next from) {
         if (humidSide(r)) {
             r.flags.sCOND = YesNo::Yes;
         } else {
-            p.print(line(T::kShellTsiRange, shown(r, s.dew)));
+            p.print(line(T.shellTsiRange, shown(r, s.dew)));
             const float entered = field(app, kShellSide.inlet);
-            p.print(line(si(r) ? T::kShellTsi112 : T::kShellTsi111, entered));
+            p.print(line(si(r) ? T.shellTsi112 : T.shellTsi111, entered));
             r.T3 = celsius(r, entered);
             r.Tsi = r.T3;
-            if (r.Tsi <= s.dew) refuse(app, T::kShellSupersaturated);
+            if (r.Tsi <= s.dew) refuse(app, T.shellSupersaturated);
         }
     }
     r.TdewS = s.dew;
@@ -455,14 +467,14 @@ bool shellInletAndResults(Shell& s, Next from) {
     if (r.flags.sHUM == Hum::Shell) {
         r.Dcf *= 0.001f;
         const float Ts = dewOf(app, r.XA, r.MS);
-        p.printAt(15, 10, T::kShellBlockTop);
+        p.printAt(15, 10, T.shellBlockTop);
         if (si(r))
-            p.printAt(16, 10, formatMasked(T::kShellBlockTsSi, {Ts + kKelvin}));
+            p.printAt(16, 10, formatMasked(T.shellBlockTsSi, {Ts + kKelvin}));
         else
-            p.printAt(16, 10, line(T::kShellBlockTs, Ts));
-        p.printAt(17, 10, line(T::kShellBlockXA, r.XA));
-        p.printAt(18, 10, line(T::kShellBlockDns, r.Dns));
-        p.printAt(19, 10, line(T::kShellBlockMS, r.MS));
+            p.printAt(16, 10, line(T.shellBlockTs, Ts));
+        p.printAt(17, 10, line(T.shellBlockXA, r.XA));
+        p.printAt(18, 10, line(T.shellBlockDns, r.Dns));
+        p.printAt(19, 10, line(T.shellBlockMS, r.MS));
         p.printAt(20, 10, std::string(kShellBlockWidth, '='));
         r.TdewS = Ts;
         r.Tsi = s.satEntered ? r.T3 : Ts;
@@ -472,6 +484,7 @@ bool shellInletAndResults(Shell& s, Next from) {
 
 // One pass of the shell side from B1; false to start it again.
 bool shellOnce(App& app, Record& r) {
+    const tx::HumidTexts& T = tx::humidTexts(app.language);
     Pane& p = app.pane;
     Shell s{app, r};
     r.ShellGasComposition = field(app, kShellSide.compositionCode);
@@ -482,12 +495,12 @@ bool shellOnce(App& app, Record& r) {
     p.print(std::string(13, ' '));
     printEmptyLines(p, 4);
     p.print();
-    p.print(r.flags.sHUM == Hum::Tube ? T::kShellLowHeading : T::kShellHighHeading);
-    p.print(T::kShellOpt1);
-    p.print(T::kShellOpt2);
-    if (r.flags.sHUM != Hum::Shell) p.print(T::kShellOpt3);
+    p.print(r.flags.sHUM == Hum::Tube ? T.shellLowHeading : T.shellHighHeading);
+    p.print(T.shellOpt1);
+    p.print(T.shellOpt2);
+    if (r.flags.sHUM != Hum::Shell) p.print(T.shellOpt3);
     printEmptyLines(p, 3);
-    p.print(line(T::kRSWET, r.ShellGasComposition));
+    p.print(line(tx::kRSWET, r.ShellGasComposition));
 
     const Composition code = composition(r.ShellGasComposition);
     if (code == Composition::DryAir) r.flags.sSF = GasForm::DryAir;
@@ -516,7 +529,7 @@ bool shellOnce(App& app, Record& r) {
         next = shellFinish(s);
     } else {
         p.print();
-        refuse(app, T::kNotOffered);
+        refuse(app, T.notOffered);
     }
     return shellInletAndResults(s, next);
 }
@@ -538,47 +551,49 @@ void tubeWetFromAir(Tube& t, float water) {
 // C8: dew point and the table of the standard-air paths. False asks the
 // water-content form again.
 bool tubeAirTable(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
     t.dew = dewOf(app, r.XG, r.MT);
     if (r.flags.sHUM != Hum::None && t.pct[kH2O] > kMaxWaterContent) {
-        p.print(T::kTubeOverRange);
+        p.print(T.tubeOverRange);
         return false;
     }
     p.clear();
     if (r.flags.sTGAS != GasForm::DryAir) {
         if (si(r))
-            p.printMasked(T::kTubeDewSi, {t.dew + kKelvin});
+            p.printMasked(T.tubeDewSi, {t.dew + kKelvin});
         else
-            p.print(line(T::kTubeDew, t.dew));
+            p.print(line(T.tubeDew, t.dew));
     }
-    p.print(T::kTubeTableTop);
-    p.printMasked(T::kTubeTableLine, {t.pct[kCO2], t.pct[kN2], t.pct[kO2], t.pct[kH2O]});
-    p.print(std::string(T::kTubeTableTop.size(), '='));
-    p.print(T::kTubeTableFoot);
+    p.print(tx::kTubeTableTop);
+    p.printMasked(tx::kTubeTableLine, {t.pct[kCO2], t.pct[kN2], t.pct[kO2], t.pct[kH2O]});
+    p.print(std::string(tx::kTubeTableTop.size(), '='));
+    p.print(T.tubeTableFoot);
     return true;
 }
 
 // C3: the water mole %.
 void tubeMoleForm(Tube& t, bool rangeLine) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
     const float shellPct = r.Vxa * 100.0f;
-    auto rangeText = [&] { p.print(line(T::kVHRange, shellPct)); };
+    auto rangeText = [&] { p.print(line(T.vhRange, shellPct)); };
     if (rangeLine) rangeText();
     const MoistureRows& rows = kTubeSide.moistureFields;
     float v = field(app, rows.volumePercent);
-    p.print(line(T::kVn, v));
+    p.print(line(T.vn, v));
     if (v == 0.0f) leave("the tube-side water content is 0");
     while (r.flags.sHUM == Hum::Shell && shellPct < v) {
         rangeText();
         v = readAgain(app, rows.volumePercent, v);
-        p.print(line(T::kVn, v));
+        p.print(line(T.vn, v));
         if (v == 0.0f) leave("the tube-side water content is 0");
     }
-    if (v > kMaxWaterContent) refuse(app, T::kOverRange);
+    if (v > kMaxWaterContent) refuse(app, tx::kOverRange);
     if (v <= kMinWaterContent) {
         r.XG = kMinHumidity;
         r.VH = moleFraction(r.XG, r.MT);
@@ -591,13 +606,14 @@ void tubeMoleForm(Tube& t, bool rangeLine) {
 
 // C4 from step 2: limits of the absolute humidity.
 void tubeFromHumidity(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
-    if (r.XG > kMaxHumidity) refuse(app, T::kOverRange);
+    if (r.XG > kMaxHumidity) refuse(app, tx::kOverRange);
     if (r.XG <= kMinHumidity) {
         r.XG = kMinHumidity;
         r.VH = moleFraction(r.XG, r.MT);
-        app.pane.print(si(r) ? T::kXGMinimumSi : T::kXGMinimum);
+        app.pane.print(si(r) ? T.xgMinimumSi : T.xgMinimum);
     } else {
         r.VH = checkedDiv(r.XG, r.XG + r.MT, "XG+MT");
     }
@@ -606,12 +622,13 @@ void tubeFromHumidity(Tube& t) {
 
 // C4: the absolute humidity.
 void tubeHumidityForm(Tube& t, bool rangeLine) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
     auto entry = [&](float x) {
-        if (rangeLine) p.print(line(T::kXGRange, r.XA));
-        p.print(line(T::kXGEntry, x));
+        if (rangeLine) p.print(line(T.xgRange, r.XA));
+        p.print(line(T.xgEntry, x));
     };
     const char* control = kTubeSide.moistureFields.absoluteHumidity;
     float x = field(app, control);
@@ -626,60 +643,62 @@ void tubeHumidityForm(Tube& t, bool rangeLine) {
 
 // C5: the saturation temperature of a condensing tube gas.
 void tubeSaturationForm(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
     const float entered = field(app, kTubeSide.moistureFields.saturationTemperature);
-    p.print(line(si(r) ? T::kTubeSatTempSi : T::kTubeSatTemp, entered));
+    p.print(line(si(r) ? T.tubeSatTempSi : T.tubeSatTemp, entered));
     const float Ts = celsius(r, entered);
-    if (r.Tsi > Ts) refuse(app, T::kTubeSatBelow);
-    if (Ts > kHighestTubeSaturation) refuse(app, T::kTubeSatAbove);
+    if (r.Tsi > Ts) refuse(app, T.tubeSatBelow);
+    if (Ts > kHighestTubeSaturation) refuse(app, T.tubeSatAbove);
     r.XG = saturatedHumidity(Ts, kAirRatio);
     const float pvs = saturationPressure(Ts);
     const float H2 = saturatedEnthalpy(Ts, r.XG, 0.24f);
     p.clear();
-    p.print(line(T::kSaturationLine, Ts, t.lastIterated, r.XG, pvs, H2));
+    p.print(line(tx::kSaturationLine, Ts, t.lastIterated, r.XG, pvs, H2));
     r.Tti = Ts;
 }
 
 // C7: the composition typed into the tube fields. A value out of range is
 // read again after the pause so no impossible mixture goes on.
 void tubeComposition(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
     const Form5Side& side = kTubeSide;
     float co2 = field(app, side.co2);
-    p.print(line(T::kTubeCO2, co2));
+    p.print(line(tx::kTubeCO2, co2));
     while (co2 > 100.0f) {
-        p.print(T::kTubeCO2Over);
+        p.print(tx::kTubeCO2Over);
         co2 = readAgain(app, side.co2, co2);
-        p.print(line(T::kTubeCO2, co2));
+        p.print(line(tx::kTubeCO2, co2));
     }
     float o2 = 0.0f, h2o = 0.0f;
     if (co2 != 100.0f) {
         o2 = field(app, side.o2);
-        p.print(line(T::kTubeO2, o2));
+        p.print(line(tx::kTubeO2, o2));
         while (o2 != 100.0f && co2 + o2 > 100.0f) {
-            p.print(T::kTubeCO2O2Over);
+            p.print(tx::kTubeCO2O2Over);
             o2 = readAgain(app, side.o2, o2);
-            p.print(line(T::kTubeO2, o2));
+            p.print(line(tx::kTubeO2, o2));
         }
         if (o2 == 100.0f) {
             co2 = 0.0f;
         } else {
             h2o = field(app, side.moistureFields.volumePercent);
-            p.print(line(T::kTubeH2O, h2o));
+            p.print(line(tx::kTubeH2O, h2o));
             while (h2o >= 100.0f || co2 + o2 + h2o > 100.0f) {
-                p.print(h2o >= 100.0f ? T::kTubeH2OOver : T::kTubeSumOver);
+                p.print(h2o >= 100.0f ? tx::kTubeH2OOver : tx::kTubeSumOver);
                 h2o = readAgain(app, side.moistureFields.volumePercent, h2o);
-                p.print(line(T::kTubeH2O, h2o));
+                p.print(line(tx::kTubeH2O, h2o));
             }
         }
     }
     r.VH = h2o / 100.0f;
-    if (r.flags.sHUM == Hum::Shell && r.Vxa <= r.VH) printSlashFrame(app, T::kShellMustBeWetter);
-    if (r.flags.sHUM == Hum::Tube && r.Vxa >= r.VH) printSlashFrame(app, T::kTubeMustBeWetter);
+    if (r.flags.sHUM == Hum::Shell && r.Vxa <= r.VH) printSlashFrame(app, T.shellMustBeWetter);
+    if (r.flags.sHUM == Hum::Tube && r.Vxa >= r.VH) printSlashFrame(app, T.tubeMustBeWetter);
     const float n2 = (co2 == 100.0f || o2 == 100.0f) ? 0.0f : 100.0f - co2 - o2 - h2o;
     t.pct[kCO2] = co2;
     t.pct[kO2] = o2;
@@ -690,25 +709,26 @@ void tubeComposition(Tube& t) {
     dryFromWet(wet, r.tubeDry);
     r.MT = waterWeightRatio(r.tubeDry, kWaterWeight);
     p.clear();
-    p.print(T::kTubeBoxRule);
-    p.print(line(T::kBoxCO2, co2));
-    p.print(line(T::kBoxO2, o2));
-    p.print(line(T::kBoxH2O, h2o));
-    p.print(line(T::kBoxN2, n2));
-    p.print(T::kTubeBoxRule);
+    p.print(tx::kTubeBoxRule);
+    p.print(line(tx::kBoxCO2, co2));
+    p.print(line(tx::kBoxO2, o2));
+    p.print(line(tx::kBoxH2O, h2o));
+    p.print(line(tx::kBoxN2, n2));
+    p.print(tx::kTubeBoxRule);
 }
 
 // C2 with prompt 117 and the form it selects, up to the table of C8.
 // False asks prompt 117 again.
 bool tubeCondensingWater(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
     r.TubeMoistureMode = field(app, kTubeSide.moistureCode);
-    p.print(T::kTube117);
-    p.print(T::kTube117Opt12);
-    p.print(si(r) ? T::kTube117Opt34Si : T::kTube117Opt34);
-    p.print(line(T::kTWET, r.TubeMoistureMode));
+    p.print(T.tube117);
+    p.print(T.tube117Opt12);
+    p.print(si(r) ? T.tube117Opt34Si : T.tube117Opt34);
+    p.print(line(tx::kTWET, r.TubeMoistureMode));
     const MoistureMode mode = moistureMode(r.TubeMoistureMode);
     if (mode == MoistureMode::VolumePercent) {
         tubeMoleForm(t, false);
@@ -724,29 +744,30 @@ bool tubeCondensingWater(Tube& t) {
         r.XG = saturatedHumidity(Ts, kAirRatio);
         tubeFromHumidity(t);
     } else {
-        p.print(T::kTube117Wrong);
-        leave(T::kTube117Wrong);
+        p.print(tx::kTube117Wrong);
+        leave(tx::kTube117Wrong);
     }
     return tubeAirTable(t);
 }
 
 // C2 with prompt 116 and its form, up to the table of C8.
 bool tubeMoistAir(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
     r.TubeMoistureMode = field(app, kTubeSide.moistureCode);
-    p.print(T::kTube116);
-    p.print(T::kTube116Opt1);
-    p.print(line(T::kTube116Opt2, r.TubeMoistureMode));
+    p.print(T.tube116);
+    p.print(T.tube116Opt1);
+    p.print(line(T.tube116Opt2, r.TubeMoistureMode));
     const MoistureMode mode = moistureMode(r.TubeMoistureMode);
     if (mode == MoistureMode::VolumePercent) {
         tubeMoleForm(t, r.flags.sHUM == Hum::Shell);
     } else if (mode == MoistureMode::AbsoluteHumidity) {
         tubeHumidityForm(t, true);
     } else {
-        p.print(T::kTube116Wrong);
-        leave(T::kTube116Wrong);
+        p.print(T.tube116Wrong);
+        leave(T.tube116Wrong);
     }
     return tubeAirTable(t);
 }
@@ -765,6 +786,7 @@ MoistureFields moistureFields(App& app) {
 
 // C1 to C8 for a tube gas.
 void tubeDescription(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
@@ -773,32 +795,32 @@ void tubeDescription(Tube& t) {
     bool standardAirWithWater = false;
     if (tubeFluid(r) == FluidKind::HumidGas) {
         p.clear();
-        p.print(T::kTubeHighHeading);
-        p.print(T::kTubeOpt1);
-        p.print(T::kTubeOpt2);
+        p.print(T.tubeHighHeading);
+        p.print(T.tubeOpt1);
+        p.print(T.tubeOpt2);
         if (code == Composition::Full) {
             r.flags.sTF = TubeMethod::Composition;
         } else if (code == Composition::AirWithMoisture) {
             r.flags.sTF = TubeMethod::AirWithMoisture;
             standardAirWithWater = true;
         } else {
-            p.print(T::kTubeChoice12);
-            leave(T::kTubeChoice12);
+            p.print(tx::kTubeChoice12);
+            leave(tx::kTubeChoice12);
         }
     } else {
         float c = r.TubeGasComposition;
         for (;;) {
             p.clear();
-            p.print(r.flags.sHUM == Hum::Shell ? T::kTubeLowHeading : T::kTubeHeading);
-            p.print(T::kTubeOpt1b);
-            p.print(T::kTubeOpt2b);
-            p.print(T::kTubeOpt3);
+            p.print(r.flags.sHUM == Hum::Shell ? T.tubeLowHeading : T.tubeHeading);
+            p.print(T.tubeOpt1b);
+            p.print(T.tubeOpt2b);
+            p.print(T.tubeOpt3);
             p.print(line(std::string(13, ' '), c));
             const Composition chosen = composition(c);
             const bool offered = chosen == Composition::DryAir || chosen == Composition::AirWithMoisture ||
                                  chosen == Composition::Full;
             if (offered) break;
-            p.print(T::kTubeChoose13);
+            p.print(T.tubeChoose13);
             c = readAgain(app, kTubeSide.compositionCode, c);
         }
         r.TubeGasComposition = c;
@@ -836,6 +858,7 @@ void tubeDescription(Tube& t) {
 
 // C9: the results of the tube side.
 void tubeResults(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
@@ -859,12 +882,12 @@ void tubeResults(Tube& t) {
         const std::string dash(47, '-');
         p.printAt(14, 10, dash);
         if (si(r))
-            p.printAt(15, 10, formatMasked(T::kTubeBlockTsSi, {Ts + kKelvin}));
+            p.printAt(15, 10, formatMasked(T.tubeBlockTsSi, {Ts + kKelvin}));
         else
-            p.printAt(15, 10, line(T::kTubeBlockTs, Ts));
-        p.printAt(16, 10, line(T::kTubeBlockXG, r.XG));
-        p.printAt(17, 10, line(T::kTubeBlockDn, r.Dn));
-        p.printAt(18, 10, line(T::kTubeBlockMT, r.MT));
+            p.printAt(15, 10, line(T.tubeBlockTs, Ts));
+        p.printAt(16, 10, line(T.tubeBlockXG, r.XG));
+        p.printAt(17, 10, line(T.tubeBlockDn, r.Dn));
+        p.printAt(18, 10, line(T.tubeBlockMT, r.MT));
         p.printAt(19, 10, dash);
         r.Dcf *= 0.001f;
         r.Tti = Ts;
@@ -874,6 +897,7 @@ void tubeResults(Tube& t) {
 
 // C10: the tube inlet temperature against the dew points.
 void tubeInlet(Tube& t) {
+    const tx::HumidTexts& T = tx::humidTexts(t.app.language);
     App& app = t.app;
     Record& r = t.r;
     Pane& p = app.pane;
@@ -881,62 +905,63 @@ void tubeInlet(Tube& t) {
     if (r.flags.sHUM == Hum::Tube) return;
     if (r.flags.sHUM == Hum::Shell) {
         printEmptyLines(p, 2);
-        p.print(line(T::kShellSatT3, shown(r, r.TdewS)));
+        p.print(line(tx::kShellSatT3, shown(r, r.TdewS)));
         if (r.flags.sTF == TubeMethod::Composition) {
             if (r.VH == 0.0f || t.dew >= r.Tsi)
-                p.print(line(si(r) ? T::kTtiBelowSi : T::kTtiBelow, shown(r, r.Tsi)));
+                p.print(line(si(r) ? T.ttiBelowSi : T.ttiBelow, shown(r, r.Tsi)));
             else
-                p.print(line(T::kTtiRange, shown(r, t.dew), shown(r, r.Tsi)));
-            p.print(line(si(r) ? T::kTti18Si : T::kTti18, entered));
+                p.print(line(T.ttiRange, shown(r, t.dew), shown(r, r.Tsi)));
+            p.print(line(si(r) ? T.tti18Si : T.tti18, entered));
             r.Tti = celsius(r, entered);
             p.clear();
             if (r.VH != 0.0f && t.dew > r.Tti) {
                 p.print();
-                refuse(app, T::kTtiOutOfRange);
+                refuse(app, T.ttiOutOfRange);
             }
             return;
         }
-        p.print(line(si(r) ? T::kTtiRangeTightSi : T::kTtiRangeTight, shown(r, t.dew), shown(r, r.TdewS)));
-        if (r.TdewS <= t.dew) printSlashFrame(app, T::kShellMustBeWetter);
+        p.print(line(si(r) ? T.ttiRangeTightSi : T.ttiRangeTight, shown(r, t.dew), shown(r, r.TdewS)));
+        if (r.TdewS <= t.dew) printSlashFrame(app, T.shellMustBeWetter);
         if (r.TdewS - t.dew < kCloseSaturation) {
             p.print();
-            p.print(T::kSaturationClose);
+            p.print(T.saturationClose);
             p.print();
         }
-        p.print(line(si(r) ? T::kTti124 : T::kTti123, entered));
+        p.print(line(si(r) ? T.tti124 : T.tti123, entered));
         r.Tti = celsius(r, entered);
         if (t.dew > r.Tti) {
             p.print();
-            p.print(T::kCheck);
+            p.print(T.check);
             p.print();
-            refuse(app, line(T::kTtiTooLow, shown(r, t.dew)));
+            refuse(app, line(T.ttiTooLow, shown(r, t.dew)));
         }
         return;
     }
     p.print();
-    p.print(line(si(r) ? T::kTti127 : T::kTti126, entered));
+    p.print(line(si(r) ? T.tti127 : T.tti126, entered));
     r.Tti = celsius(r, entered);
     if (t.dew > r.Tti) {
         p.print();
-        p.print(T::kCheck);
+        p.print(T.check);
         p.print();
-        refuse(app, line(si(r) ? T::kTtiMismatchSi : T::kTtiMismatch, t.dew));
+        refuse(app, line(si(r) ? T.ttiMismatchSi : T.ttiMismatch, t.dew));
     }
 }
 
 // C11: latent heat must flow from the condensing side.
 void latentHeatCondition(App& app, const Record& r) {
+    const tx::HumidTexts& T = tx::humidTexts(app.language);
     Pane& p = app.pane;
     const bool tubeOff = r.flags.sHUM == Hum::Tube && r.Tti < r.Tsi;
     const bool shellOff = r.flags.sHUM == Hum::Shell && r.Tsi < r.Tti;
     if (!tubeOff && !shellOff) return;
-    const std::string_view rule = tubeOff ? T::kLatentRuleTube : T::kLatentRuleShell;
+    const std::string_view rule = tubeOff ? T.latentRuleTube : T.latentRuleShell;
     p.print(rule);
-    p.print(T::kLatentOff);
-    p.print(T::kLatentReview);
+    p.print(T.latentOff);
+    p.print(T.latentReview);
     p.print(std::string(static_cast<size_t>(textColumns(rule)), '-'));  // as wide as the heading
     app.pause();
-    leave(T::kLatentOff);
+    leave(T.latentOff);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@
 namespace cfhx::calc {
 namespace {
 
-namespace T = rating_texts;
+namespace tx = rating_texts;
 
 // Rows of the traces. The loops overwrite their rows in place, so a run of
 // thousands of passes keeps one page: nested loops sit one under the other.
@@ -152,14 +152,15 @@ float currentLmtd(Run& s) {
 
 // #2: both outlets given; the mean temperatures, properties and duty.
 void meanTemperatureGiven(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     r.TAM = (r.Tsi + r.Tso) / 2.0f;
     r.TGM = (r.Tti + r.Tto) / 2.0f;
     int cnt = static_cast<int>(r.CNT3);
-    passLimit(cnt, s.limits.meanTemperature, T::kNoConvergence);
+    passLimit(cnt, s.limits.meanTemperature, T.noConvergence);
     ++r.passes.meanTemperature;
     r.CNT3 = static_cast<float>(cnt);
-    trace(s, kMeanRow, counted(T::kMeanGivenHeader, cnt), {{T::kMeanGivenTAM, {r.TAM, r.TAMAV}}, {T::kMeanGivenTGM, {r.TGM, r.TGMAV}}});
+    trace(s, kMeanRow, counted(T.meanGivenHeader, cnt), {{tx::kMeanGivenTAM, {r.TAM, r.TAMAV}}, {tx::kMeanGivenTGM, {r.TGM, r.TGMAV}}});
     evaluateProperties(s.app, r);
     r.TAM = (r.Tsi + r.Tso) / 2.0f;
     r.TGM = (r.Tti + r.Tto) / 2.0f;
@@ -182,6 +183,7 @@ constexpr float kPinchMargin = 0.001f;
 
 // #3: shell flow given; the tube outlet follows from the shell's duty.
 void meanTemperatureComputed(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     r.TGM = r.Tti - 1.0f;
     for (;;) {
@@ -194,10 +196,10 @@ void meanTemperatureComputed(Run& s) {
         r.Tto = r.Tsi > r.Tti ? r.Tti + rise : r.Tti - rise;
         r.TGM = (r.Tto + r.Tti) / 2.0f;
         int cnt = static_cast<int>(r.CNT3);
-        passLimit(cnt, s.limits.meanTemperature, T::kNoConvergence);
+        passLimit(cnt, s.limits.meanTemperature, T.noConvergence);
         ++r.passes.meanTemperature;
         r.CNT3 = static_cast<float>(cnt);
-        trace(s, kMeanRow, counted(T::kMeanComputedHeader, cnt), {{T::kMeanComputedTAM, {r.TAM, r.TAMAV}}, {T::kMeanComputedTGM, {r.TGM, r.TGMAV}}});
+        trace(s, kMeanRow, counted(T.meanComputedHeader, cnt), {{tx::kMeanComputedTAM, {r.TAM, r.TAMAV}}, {tx::kMeanComputedTGM, {r.TGM, r.TGMAV}}});
         if (std::fabs(r.TGM - remembered) < 0.1f) {
             r.CNT3 = 0.0f;
             // No bundle, however large, takes the tube stream to or past the
@@ -208,7 +210,7 @@ void meanTemperatureComputed(Run& s) {
             const float span = std::fabs(r.Tti - r.Tsi);
             const float past = s.hotShell() ? r.Tto - r.Tsi : r.Tsi - r.Tto;
             if (past > kPinchTolerance * span) {
-                stopCalculation(s.hotShell() ? T::kTubeOutletPastShellInletHot : T::kTubeOutletPastShellInletCold);
+                stopCalculation(s.hotShell() ? T.tubeOutletPastShellInletHot : T.tubeOutletPastShellInletCold);
             }
             if (past > -kPinchMargin * span) {
                 r.Tto = s.hotShell() ? r.Tsi - kPinchMargin * span : r.Tsi + kPinchMargin * span;
@@ -229,6 +231,7 @@ float tubeFlowArea(const Record& r) {
 
 // #4: the tube velocity that the tube count of the required area gives.
 void tubeVelocityLoop(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     r.VW = 2.0f;
     s.cnt4 = 0;
@@ -242,10 +245,10 @@ void tubeVelocityLoop(Run& s) {
         r.Nt = checkedDiv(r.Ai, kPi * r.DI * r.TL, "DI*TL");
         areas(r, s.kind);
         r.U = checkedDiv(tubeFlow, r.Nt * tubeFlowArea(r), "tube flow area") / kSecondsPerHour * r.PNt;
-        passLimit(s.cnt4, s.limits.tubeVelocity, T::kNoConvergence);
+        passLimit(s.cnt4, s.limits.tubeVelocity, T.noConvergence);
         ++r.passes.tubeVelocity;
-        trace(s, kTubeVelocityRow, counted(T::kTubeVelocityHeader, s.cnt4),
-              {{T::kTraceVW, {r.VW}}, {T::kTraceU, {r.U}}, {T::kTraceUVW, {ratio(r.U, r.VW)}}});
+        trace(s, kTubeVelocityRow, counted(tx::kTubeVelocityHeader, s.cnt4),
+              {{tx::kTraceVW, {r.VW}}, {tx::kTraceU, {r.U}}, {tx::kTraceUVW, {ratio(r.U, r.VW)}}});
         if (velocitySettled(r.VW, r.U, 5000.0f)) return;
     }
 }
@@ -260,6 +263,7 @@ void bundleSize(Run& s) {
 
 // #5 around #4: the shell velocity that the bundle's flow area gives.
 void shellVelocityLoop(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     r.UM = 5.0f;
     s.cnt5 = 0;
@@ -268,7 +272,7 @@ void shellVelocityLoop(Run& s) {
         shellCoefficient(r, s.kind, Phase::Sizing, s.notes);
         printNotes(s.pane(), s.notes);
         if (s.finned()) finEfficiency(r);
-        s.text(kPhaseRow, T::kPhase1);
+        s.text(kPhaseRow, tx::kPhase1);
         areas(r, s.kind);
         tubeVelocityLoop(s);
         r.NV = checkedDiv(r.Nt, r.Nh, "Nh");
@@ -279,10 +283,10 @@ void shellVelocityLoop(Run& s) {
         r.UH = r.UM;
         r.UM = assumed;
         r.Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
-        passLimit(s.cnt5, s.limits.shellVelocity, T::kNoConvergence);
+        passLimit(s.cnt5, s.limits.shellVelocity, T.noConvergence);
         ++r.passes.shellVelocity;
-        trace(s, kShellVelocityRow, counted(T::kShellVelocityHeader, s.cnt5),
-              {{T::kTraceUH, {r.UH}}, {T::kTraceUM, {r.UM}}, {T::kTraceUMUH, {ratio(r.UM, r.UH)}}});
+        trace(s, kShellVelocityRow, counted(tx::kShellVelocityHeader, s.cnt5),
+              {{tx::kTraceUH, {r.UH}}, {tx::kTraceUM, {r.UM}}, {tx::kTraceUMUH, {ratio(r.UM, r.UH)}}});
         if (velocitySettled(r.UM, r.UH, 50.0f)) return;
     }
 }
@@ -308,21 +312,22 @@ Effectiveness effectivenessOutlets(Run& s, float Ctube, float Cshell) {
 
 // #10: true when the correction factor has settled.
 bool correctionFactor(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     const Effectiveness e = effectivenessOutlets(s, r.Ct * tubeMassFlow(r), r.Cs * r.Ws);
     r.T2X = e.tubeOut;
     r.TY2 = e.shellOut;
     const bool counter = r.flags.sFLOW != Flow::Parallel;
     const bool crossed = s.hotShell() ? e.tubeOut > r.Tsi : e.shellOut > r.Tti;
-    if (counter && crossed) stopCalculation(T::kFlowBalance);
+    if (counter && crossed) stopCalculation(T.flowBalance);
     r.Fthe = theoreticalCorrection(r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
-    passLimit(s.cnt10, s.limits.correction, T::kNoConvergence);
+    passLimit(s.cnt10, s.limits.correction, T.noConvergence);
     ++r.passes.correction;
-    trace(s, kCorrectionRow, counted(T::kCorrectionHeader, s.cnt10),
-          {{T::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX}},
-           {T::kTraceFF, {r.FF}},
-           {T::kTraceFthe, {r.Fthe}},
-           {T::kTraceFRatio, {ratio(r.FF, r.Fthe)}}});
+    trace(s, kCorrectionRow, counted(tx::kCorrectionHeader, s.cnt10),
+          {{tx::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX}},
+           {tx::kTraceFF, {r.FF}},
+           {tx::kTraceFthe, {r.Fthe}},
+           {tx::kTraceFRatio, {ratio(r.FF, r.Fthe)}}});
     return s.correction.next(r.FF, r.Fthe);
 }
 
@@ -373,6 +378,7 @@ private:
 
 // Steps 2-9: the tube length (rows given) or the rows (length given).
 void sizing(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     const bool rowsGiven = r.flags.sPROC == Proc::Length || r.flags.sPROC == Proc::LengthAndShellFlow;
     const float NVX = r.Nv;
@@ -398,11 +404,11 @@ void sizing(Run& s) {
         if (r.flags.sCOND != YesNo::Yes) temperatureEfficiencies(r);
 
         // #6: the length that gives the entered rows, or rows for the length.
-        passLimit(s.cnt6, s.limits.rowsLength, T::kNoConvergence);
+        passLimit(s.cnt6, s.limits.rowsLength, T.noConvergence);
         ++r.passes.rowsLength;
         const float aim = rowsGiven ? NVX : previousNV;
-        trace(s, kRowsLengthRow, counted(T::kRowsLengthHeader, s.cnt6),
-              {{T::kTraceNVX, {aim}}, {T::kTraceNV, {r.NV}}, {T::kTraceNVRatio, {ratio(r.NV, aim)}}, {T::kTraceTL, {r.TL}}});
+        trace(s, kRowsLengthRow, counted(tx::kRowsLengthHeader, s.cnt6),
+              {{tx::kTraceNVX, {aim}}, {tx::kTraceNV, {r.NV}}, {tx::kTraceNVRatio, {ratio(r.NV, aim)}}, {tx::kTraceTL, {r.TL}}});
         bool settled;
         if (rowsGiven) {
             settled = std::fabs(r.NV - NVX) < 0.01f;
@@ -431,6 +437,7 @@ void sizing(Run& s) {
 // Step 10's shell-flow question and dialogue; false when the shell flow is
 // to be solved for (phase 3).
 bool takeRatingShellFlow(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     Pane& p = s.pane();
     bool given;
@@ -440,42 +447,42 @@ bool takeRatingShellFlow(Run& s) {
         given = false;
     } else {
         for (;;) {
-            p.print(s.si ? T::kShellFlowSetQuestionSi : T::kShellFlowSetQuestion);
+            p.print(s.si ? T.shellFlowSetQuestionSi : T.shellFlowSetQuestion);
             const std::string answer = s.app.readLine();
-            if (answer == T::kLeaveAnswer) throw LeaveCalculation{"answered " + std::string(T::kLeaveAnswer)};
+            if (answer == tx::kLeaveAnswer) throw LeaveCalculation{"answered " + std::string(tx::kLeaveAnswer)};
             if (answer == YesNo::Yes || answer == YesNo::No) {
                 given = answer == YesNo::Yes;
                 break;
             }
-            p.print(T::kYesOrNo);
+            p.print(T.yesOrNo);
         }
     }
     r.ChoiceC = given ? 1.0f : 0.0f;
     if (!given || s.manual) return given;
 
-    p.print(s.si ? T::kShellFlowKindSi : T::kShellFlowKind);
-    p.print(s.si ? T::kShellFlowMassSi : T::kShellFlowMass);
+    p.print(s.si ? T.shellFlowKindSi : T.shellFlowKind);
+    p.print(s.si ? T.shellFlowMassSi : T.shellFlowMass);
     const std::string kindText = s.app[kForm5.screen][kShellSide.flowKind].text();
     r.ShellFlowKind = field(s.app, kShellSide.flowKind);
-    p.print(line(T::kShellFlowKindEcho, r.ShellFlowKind));
-    if (kindText == T::kLeaveAnswer) throw LeaveCalculation{"the shell flow kind is " + kindText};
+    p.print(line(tx::kShellFlowKindEcho, r.ShellFlowKind));
+    if (kindText == tx::kLeaveAnswer) throw LeaveCalculation{"the shell flow kind is " + kindText};
     if (r.ShellFlowKind == 1.0f) {
         r.Vs = field(s.app, kShellSide.volumeField);
         if (s.si) {
-            p.print(line(T::kVsEchoSi, r.Vs));
+            p.print(line(T.vsEchoSi, r.Vs));
             r.Vs *= kSecondsPerHour;
         }
         r.Ws = checkedFinite(r.Vs * r.DsN, "Vs*DsN");
     } else if (r.ShellFlowKind == 2.0f) {
         r.Ws = field(s.app, kShellSide.massField);
-        p.print(line(s.si ? T::kWsEchoSi : T::kWsEcho, r.Ws));
+        p.print(line(s.si ? T.wsEchoSi : T.wsEcho, r.Ws));
         if (s.si) r.Ws *= kSecondsPerHour;
         r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
     } else {
         // A wrong kind keeps every entry: message, pause, back to the screens.
-        p.print(T::kShellFlowRefused);
+        p.print(T.shellFlowRefused);
         s.app.pause();
-        throw LeaveCalculation{std::string(T::kShellFlowRefused)};
+        throw LeaveCalculation{std::string(T.shellFlowRefused)};
     }
     if (r.Vs == 0.0f || r.Ws == 0.0f) {
         p.clear();
@@ -487,6 +494,7 @@ bool takeRatingShellFlow(Run& s) {
 // Step 13: the wall under the condensate film from the previous pass's
 // coefficients, then the wet-surface enhancement of the humid side.
 void wetWall(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     const bool shell = s.humidShell;
     const float Hgas = shell ? r.HsWet : r.HtWet;
@@ -500,7 +508,7 @@ void wetWall(Run& s) {
                                   "wall weights");
     const float Awet = s.finned() ? r.Aeff : r.Ai;
     r.Tw = Tint + checkedDiv(r.Qk * r.Dcf, Awet * r.KL, "wet area");
-    s.free(kHumidPhaseRow + 1, T::kWallTemperature, {r.Tw});
+    s.free(kHumidPhaseRow + 1, T.wallTemperature, {r.Tw});
     wetEnhancement(r, shell ? HumidSide::Shell : HumidSide::Tube, Tg, r.Tw, shell ? r.MS : r.MT);
 }
 
@@ -514,7 +522,7 @@ void ratingCoefficients(Run& s) {
     shellVelocity(r, s.kind);
     shellCoefficient(r, s.kind, Phase::Rating, s.notes);
     printNotes(s.pane(), s.notes);
-    s.text(s.humid() ? kHumidPhaseRow : kPhaseRow, T::kPhase2);
+    s.text(s.humid() ? kHumidPhaseRow : kPhaseRow, tx::kPhase2);
     // A condensing side's coefficient takes the wet-surface enhancement.
     if (s.humidShell) wetWall(s);
     if (s.finned()) finEfficiency(r);
@@ -528,6 +536,7 @@ void ratingCoefficients(Run& s) {
 // Sensible rating with the effectiveness (#8): outlets from EFF until the
 // effectiveness gives the same tube outlet.
 void sensibleRating(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     r.EFF = 0.0f;
     r.TGM = (3.1f * r.Tti + r.Tsi) / 4.0f;
@@ -551,13 +560,13 @@ void sensibleRating(Run& s) {
         ratingCoefficients(s);
 
         const Effectiveness e = effectivenessOutlets(s, Ctube, Cshell);
-        passLimit(s.cnt8, limit, T::kOutletLimit);
+        passLimit(s.cnt8, limit, T.outletLimit);
         ++r.passes.outlet;
-        trace(s, kShellVelocityRow, counted(T::kOutletHeader, s.cnt8, anyHumidity ? T::kPer5000 : T::kPer100),
-              {{T::kTraceTX, {r.T2X}},
-               {T::kTraceTY, {r.TY}},
-               {T::kTraceTXTY, {ratio(r.T2X, r.TY)}},
-               {T::kTraceTY2, {r.TY2, e.shellOut}}});
+        trace(s, kShellVelocityRow, counted(tx::kOutletHeader, s.cnt8, anyHumidity ? tx::kPer5000 : tx::kPer100),
+              {{tx::kTraceTX, {r.T2X}},
+               {tx::kTraceTY, {r.TY}},
+               {tx::kTraceTXTY, {ratio(r.T2X, r.TY)}},
+               {tx::kTraceTY2, {r.TY2, e.shellOut}}});
         r.TGM = (r.Tti + e.tubeOut) / 2.0f;
         r.TAM = (r.Tsi + e.shellOut) / 2.0f;
         // Accepted when both streams' outlets agree within 0.1 K: a stream
@@ -642,8 +651,9 @@ private:
 // Phase 3 (#9), one pass of the phase: the shell flow that carries the
 // tube's duty to the shell outlet given, at the correction factor FF.
 void shellFlowPhase(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
-    s.text(kPhaseRow, T::kPhase3);
+    s.text(kPhaseRow, tx::kPhase3);
     r.EFF = 0.0f;
     r.TX = 11.11f;
     r.TGM = (3.0f * r.Tti + r.Tsi) / 4.0f;
@@ -673,10 +683,10 @@ void shellFlowPhase(Run& s) {
         // the colder one is above 11.11 °C) holds it just inside.
         const float margin = 0.001f * std::fabs(r.Tti - r.Tsi);
         r.TY = s.hotShell() ? std::min(balance, r.Tsi - margin) : std::max(balance, r.Tsi + margin);
-        passLimit(s.cnt9, s.limits.phase3, T::kNoConvergence);
+        passLimit(s.cnt9, s.limits.phase3, T.noConvergence);
         ++r.passes.phase3;
-        trace(s, kShellVelocityRow, counted(T::kPhase3Header, s.cnt9),
-              {{T::kPhase3TX, {r.TX, r.T2X, r.TGMAV}}, {T::kPhase3TY, {r.TY, r.TAMAV}}, {T::kPhase3Ratio, {ratio(r.TX, r.TY)}}});
+        trace(s, kShellVelocityRow, counted(tx::kPhase3Header, s.cnt9),
+              {{tx::kPhase3TX, {r.TX, r.T2X, r.TGMAV}}, {tx::kPhase3TY, {r.TY, r.TAMAV}}, {tx::kPhase3Ratio, {ratio(r.TX, r.TY)}}});
         r.Ws = r.Vsa * r.Ds;
         r.Vs = checkedDiv(r.Ws, r.DsN, "DsN");
         // Settled within 0.1 K, and within 0.2 % of the tube's own change:
@@ -691,7 +701,7 @@ void shellFlowPhase(Run& s) {
         const float settle = std::min({0.1f, 0.002f * tubeChange, 0.1f * tubeChange / std::max(shellChange, 0.1f)});
         if (search.counts() && std::fabs(r.TX - balance) < settle) break;
         r.TX = search.next(r.TX, balance, r.TY);
-        if (search.closed()) stopCalculation(T::kNoConvergence);
+        if (search.closed()) stopCalculation(T.noConvergence);
         r.Tto = r.TX;
         r.TGM = (r.Tti + r.TX) / 2.0f;
         r.TAM = (r.Tsi + r.Tso) / 2.0f;
@@ -710,14 +720,15 @@ void shellFlowPhase(Run& s) {
 // Phase 3 with its correction factor: the phase repeats at the factor the
 // effectiveness of the converged pass gives until the two agree.
 void shellFlowRating(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     Pane& p = s.pane();
     const bool crossed = s.hotShell() ? r.Tso <= r.Tti : r.Tso >= r.Tti;
     if (crossed) {
         // The shell outlet lies beyond the tube inlet: shown once, the run goes on.
-        const std::string rule(static_cast<size_t>(textColumns(T::kTemperatureCross)), T::kCrossRule[0]);
+        const std::string rule(static_cast<size_t>(textColumns(T.temperatureCross)), tx::kCrossRule[0]);
         p.print(rule);
-        p.print(T::kTemperatureCross);
+        p.print(T.temperatureCross);
         p.print(rule);
         s.app.pause();
     }
@@ -804,6 +815,7 @@ bool relaxOutlet(Run& s, OutletBracket& b) {
 // side, the duty at the assumed outlet TX and the balance outlet TY.
 // `condensed`: TZ3 is the condensing side's own outlet, not the start value.
 void humidPass(Run& s, bool condensed) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     actualFlows(s);
     if (s.humidShell) {
@@ -824,7 +836,7 @@ void humidPass(Run& s, bool condensed) {
     // heat is latent): a rise or a temperature below 0 °C has no sound
     // solution.
     if (condensed && (r.Tti - r.TZ3 < 0.0f || r.TZ3 < 0.0f)) {
-        s.pane().print(T::kHumidTubeImpossible);
+        s.pane().print(T.humidTubeImpossible);
         s.app.pause();
         throw RestartCalculation{};
     }
@@ -833,6 +845,7 @@ void humidPass(Run& s, bool condensed) {
 // Humid rating: relaxation of the sensible outlet (step 12), losses, the
 // condensing-side outlet, repeated until that outlet settles (step 13).
 void humidRating(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     // The first pass takes its properties at the inlets; a repeat keeps the
     // means the condensing side and the reset below left.
@@ -842,7 +855,7 @@ void humidRating(Run& s) {
     // The condensing outlet of the last repeat.
     float previous = std::numeric_limits<float>::quiet_NaN();
     for (;;) {
-        passLimit(outer, s.limits.humidOuter, T::kNoConvergence);
+        passLimit(outer, s.limits.humidOuter, T.noConvergence);
         ++r.passes.humidOuter;
         evaluateProperties(s.app, r);
         actualFlows(s);
@@ -857,10 +870,10 @@ void humidRating(Run& s) {
         for (;;) {
             humidPass(s, outer > 1);
             r.Qk = r.Q;  // the film term of the next pass's wall
-            passLimit(s.lim6, s.limits.humidRelaxation, T::kHumidLimit);
+            passLimit(s.lim6, s.limits.humidRelaxation, T.humidLimit);
             ++r.passes.humidRelaxation;
-            s.at(kHumidPhaseRow + 2, T::kHumidRatio, {ratio(r.TX, r.TY)});
-            s.at(kHumidPhaseRow + 3, T::kHumidCounter, {static_cast<double>(s.lim6)});
+            s.at(kHumidPhaseRow + 2, tx::kHumidRatio, {ratio(r.TX, r.TY)});
+            s.at(kHumidPhaseRow + 3, tx::kHumidCounter, {static_cast<double>(s.lim6)});
             if (relaxOutlet(s, bracket)) break;
         }
         s.lim6 = 0;
@@ -896,6 +909,7 @@ void humidRating(Run& s) {
 
 // Step 16: a single-component vapour condensing in the tubes at Tti.
 void vapourRating(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     r.Tto = r.Tti;
     r.Tso = r.Tti - 1.0f;
@@ -908,10 +922,10 @@ void vapourRating(Run& s) {
         r.Q = checkedFinite(r.Ai * r.KI * r.LMTD, "Q");
         const float rise = checkedDiv(r.Q, r.Ws * r.Cs, "Ws*Cs");
         r.TB = s.hotShell() ? r.Tsi - rise : r.Tsi + rise;
-        s.free(kShellVelocityRow, T::kVapourTrace, {r.TB, r.Tso, r.Twav, r.Ht});
+        s.free(kShellVelocityRow, tx::kVapourTrace, {r.TB, r.Tso, r.Twav, r.Ht});
         if (std::fabs(r.TB - r.Tso) < 0.01f) break;
         r.Tso = (r.TB + r.Tso) / 2.0f;
-        passLimit(cnt, s.limits.vapour, T::kExcessArea);
+        passLimit(cnt, s.limits.vapour, T.excessArea);
     }
     r.Wc = checkedDiv(r.Q, r.hfg, "hfg");
     r.Q2 = r.Q;  // the rating's duty and outlets, as the results show them
@@ -939,13 +953,14 @@ constexpr float kFineColumnStep = 0.0001f;
 
 // Step 15: the tube columns that bring the shell outlet to its aim.
 void columnSearch(Run& s) {
+    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     Pane& p = s.pane();
     const float entered = field(s.app, kShellSide.outlet);
-    p.print(line(s.si ? T::kAimEchoSi : T::kAimEcho, entered));
+    p.print(line(s.si ? T.aimEchoSi : T.aimEcho, entered));
     r.T44X = s.si ? entered - kKelvin : entered;
     s.app[kMain.screen][kMain.tubeColumns].setText("");
-    if (entered == 0.0f) stopCalculation(T::kColumnsMissing);
+    if (entered == 0.0f) stopCalculation(T.columnsMissing);
     r.Nh = 0.1f;
     // The columns tried so far nearest the aim from either side: too few
     // leave the shell outlet short of it, too many carry it past. No
@@ -1004,8 +1019,8 @@ void columnSearch(Run& s) {
         lastNh = r.Nh;
         lastMiss = miss;
         r.Nh = next;
-        s.free(kAimRow, T::kAimTrace, {r.Tso, r.T44X, r.Nh});
-        passLimit(passes, s.limits.columnSearch, T::kNoConvergence);
+        s.free(kAimRow, tx::kAimTrace, {r.Tso, r.T44X, r.Nh});
+        passLimit(passes, s.limits.columnSearch, T.noConvergence);
     }
 }
 

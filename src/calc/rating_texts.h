@@ -2,29 +2,23 @@
 // questions, limits and notices.
 #pragma once
 
+#include <array>
 #include <string_view>
+
+#include "app/codes.h"
 
 namespace cfhx::calc::rating_texts {
 
 using std::string_view;
 
 inline constexpr string_view kPer100 = "/100";
-inline constexpr string_view kMeanGivenHeader = " ［ #2. mean temp.ﾟc ］";
-inline constexpr string_view kNoConvergence = "   @@@  収束不可のため終了します。@@";
-inline constexpr string_view kMeanComputedHeader = " ［ #3. mean temp.ﾟc ］";
-// The given shell outlet asks more duty than the tube stream can give
-// before it reaches the shell inlet.
-inline constexpr string_view kTubeOutletPastShellInletHot = "   @@@  計算不能のため終了します。[ Tto >= Tsi (温度交差) ]@@";
-inline constexpr string_view kTubeOutletPastShellInletCold = "   @@@  計算不能のため終了します。[ Tto <= Tsi (温度交差) ]@@";
 inline constexpr string_view kTubeVelocityHeader = "  [#4. tube velocity m/s]";
 inline constexpr string_view kShellVelocityHeader = "  [#5. shell velocity m/s ]";
 inline constexpr string_view kRowsLengthHeader = "  [#6.vertical tube:NV,length:TL]";
 inline constexpr string_view kOutletHeader = "  [#8. tube side outlet temp.]";
 inline constexpr string_view kPer5000 = "/5000";
-inline constexpr string_view kOutletLimit = "   @@@  収束条件外のため終了します。仕様見直し要!@@";
 inline constexpr string_view kHumidRatio = "    TX/TY=##.#####  ";
 inline constexpr string_view kHumidCounter = "    (LIM6=####/5000)";
-inline constexpr string_view kHumidLimit = "   @@@  収束条件外のため終了します。仕様見直し要! @@";
 inline constexpr string_view kPhase3Header = "   [#9. tube outlet temp. ]";
 inline constexpr string_view kCorrectionHeader = "  [#10.correction factor of LMTD]";
 inline constexpr string_view kMeanGivenTAM = "   TAM=###.##  TAMAV=###.##";
@@ -55,35 +49,112 @@ inline constexpr string_view kTraceFRatio = "   F/Ftheo=##.####";
 inline constexpr string_view kPhase1 = "   < phase 1 >";
 inline constexpr string_view kPhase2 = "  < phase 2 > ";
 inline constexpr string_view kPhase3 = "   < phase 3 >";
-inline constexpr string_view kFlowBalance = "  !! 流量ﾊﾞﾗﾝｽまたは伝熱面積の見直しが必要です";
-inline constexpr string_view kShellFlowSetQuestion = "　⑯ . シェル側ガス流量 Vs(Nm3/h) SET ?      y/n  ";
-inline constexpr string_view kShellFlowSetQuestionSi = "　⑰. シェル側ガス流量 Vs(Nm3/s) SET ?      y/n  ";
 inline constexpr string_view kLeaveAnswer = "00";
-inline constexpr string_view kYesOrNo = " y or n ｦ ｼﾃｲ ｼﾃ ｸﾀﾞｻｲ";
-inline constexpr string_view kShellFlowKind = "   ⑱ シェル側ガス流量 ---- 1) ノルマル流量 Vs(Nm3/h)";
-inline constexpr string_view kShellFlowMass = "                      　    2) 重量流量 Ws(kg/h)      ";
-inline constexpr string_view kShellFlowKindSi = "   ⑲ シェル側ガス流量 ---- 1) ノルマル流量 Vs(Nm3/s)";
-inline constexpr string_view kShellFlowMassSi = "                      　     2) 重量流量 Ws(kg/s)      ";
 inline constexpr string_view kShellFlowKindEcho = "VANS=";
-inline constexpr string_view kShellFlowRefused = "     **** 1 or 2 を押して下さい";
-inline constexpr string_view kVsEchoSi = "       21) → ノルマル流量 Vs(Nm3/s)=";
-inline constexpr string_view kWsEchoSi = "       23) → 重量流量 Ws(kg/s)=";
-inline constexpr string_view kWsEcho = "       22) → 重量流量 Ws(kg/h)=";
-inline constexpr string_view kHumidTubeImpossible = "    !! この条件設定での解は不適切な値になると判断しますので計算を停止します。　　   再設定して下さい。";
-inline constexpr string_view kWallTemperature = "  Av.wall temperature(℃)=";
-inline constexpr string_view kTemperatureCross = "         温度効率が異常です。伝熱面積過大、またはシェル側流量が低すぎます。";
 inline constexpr string_view kCrossRule = "+";
-inline constexpr string_view kAimEcho = "       25) → シェル出側温度 Tso(℃)=";
-inline constexpr string_view kAimEchoSi = "        26)→ シェル出側温度 Tso(K)=";
 // The column search's line: shell outlet, its aim, the columns.
 inline constexpr string_view kAimTrace = " T4={}T44X={}NH={}";
 // The condensing vapour's line: balance outlet, outlet, wall, tube coefficient.
 inline constexpr string_view kVapourTrace = "   TB={}  T4={} TWRE={} HS={}";
-inline constexpr string_view kExcessArea = "     ★ 伝熱面積が過剰の可能性あり。！！";
 inline constexpr string_view kBalanceQsQk = "        1. Qs/Qk=#.####";
 inline constexpr string_view kBalanceQtQk = "        2. Qt/Qk=#.####";
 inline constexpr string_view kBalanceQsQt = "        3. Qs/Qt=#.####";
-inline constexpr string_view kColumnsMissing = "     <<  管列数を指定して下さい ! >>";
+
+struct RatingTexts {
+    string_view meanGivenHeader;
+    string_view noConvergence;
+    string_view meanComputedHeader;
+    // The given shell outlet asks more duty than the tube stream can give
+    // before it reaches the shell inlet.
+    string_view tubeOutletPastShellInletHot;
+    string_view tubeOutletPastShellInletCold;
+    string_view outletLimit;
+    string_view humidLimit;
+    string_view flowBalance;
+    string_view shellFlowSetQuestion;
+    string_view shellFlowSetQuestionSi;
+    string_view yesOrNo;
+    string_view shellFlowKind;
+    string_view shellFlowMass;
+    string_view shellFlowKindSi;
+    string_view shellFlowMassSi;
+    string_view shellFlowRefused;
+    string_view vsEchoSi;
+    string_view wsEchoSi;
+    string_view wsEcho;
+    string_view humidTubeImpossible;
+    string_view wallTemperature;
+    string_view temperatureCross;
+    string_view aimEcho;
+    string_view aimEchoSi;
+    string_view excessArea;
+    string_view columnsMissing;
+};
+
+inline constexpr RatingTexts kRatingJapanese{
+    .meanGivenHeader = " ［ #2. mean temp.ﾟc ］",
+    .noConvergence = "   @@@  収束不可のため終了します。@@",
+    .meanComputedHeader = " ［ #3. mean temp.ﾟc ］",
+    .tubeOutletPastShellInletHot = "   @@@  計算不能のため終了します。[ Tto >= Tsi (温度交差) ]@@",
+    .tubeOutletPastShellInletCold = "   @@@  計算不能のため終了します。[ Tto <= Tsi (温度交差) ]@@",
+    .outletLimit = "   @@@  収束条件外のため終了します。仕様見直し要!@@",
+    .humidLimit = "   @@@  収束条件外のため終了します。仕様見直し要! @@",
+    .flowBalance = "  !! 流量ﾊﾞﾗﾝｽまたは伝熱面積の見直しが必要です",
+    .shellFlowSetQuestion = "　⑯ . シェル側ガス流量 Vs(Nm3/h) SET ?      y/n  ",
+    .shellFlowSetQuestionSi = "　⑰. シェル側ガス流量 Vs(Nm3/s) SET ?      y/n  ",
+    .yesOrNo = " y or n ｦ ｼﾃｲ ｼﾃ ｸﾀﾞｻｲ",
+    .shellFlowKind = "   ⑱ シェル側ガス流量 ---- 1) ノルマル流量 Vs(Nm3/h)",
+    .shellFlowMass = "                      　    2) 重量流量 Ws(kg/h)      ",
+    .shellFlowKindSi = "   ⑲ シェル側ガス流量 ---- 1) ノルマル流量 Vs(Nm3/s)",
+    .shellFlowMassSi = "                      　     2) 重量流量 Ws(kg/s)      ",
+    .shellFlowRefused = "     **** 1 or 2 を押して下さい",
+    .vsEchoSi = "       21) → ノルマル流量 Vs(Nm3/s)=",
+    .wsEchoSi = "       23) → 重量流量 Ws(kg/s)=",
+    .wsEcho = "       22) → 重量流量 Ws(kg/h)=",
+    .humidTubeImpossible = "    !! この条件設定での解は不適切な値になると判断しますので計算を停止します。　　   再設定して下さい。",
+    .wallTemperature = "  Av.wall temperature(℃)=",
+    .temperatureCross = "         温度効率が異常です。伝熱面積過大、またはシェル側流量が低すぎます。",
+    .aimEcho = "       25) → シェル出側温度 Tso(℃)=",
+    .aimEchoSi = "        26)→ シェル出側温度 Tso(K)=",
+    .excessArea = "     ★ 伝熱面積が過剰の可能性あり。！！",
+    .columnsMissing = "     <<  管列数を指定して下さい ! >>",
+};
+extern const RatingTexts kRatingEnglish;  // calc/english_texts.cpp
+
+inline const RatingTexts& ratingTexts(Language language) {
+    return language == Language::English ? kRatingEnglish : kRatingJapanese;
+}
+
+// Calls f(name, text) for every text of the table.
+template <class F>
+void forEachText(const RatingTexts& t, F&& f) {
+    f("meanGivenHeader", t.meanGivenHeader);
+    f("noConvergence", t.noConvergence);
+    f("meanComputedHeader", t.meanComputedHeader);
+    f("tubeOutletPastShellInletHot", t.tubeOutletPastShellInletHot);
+    f("tubeOutletPastShellInletCold", t.tubeOutletPastShellInletCold);
+    f("outletLimit", t.outletLimit);
+    f("humidLimit", t.humidLimit);
+    f("flowBalance", t.flowBalance);
+    f("shellFlowSetQuestion", t.shellFlowSetQuestion);
+    f("shellFlowSetQuestionSi", t.shellFlowSetQuestionSi);
+    f("yesOrNo", t.yesOrNo);
+    f("shellFlowKind", t.shellFlowKind);
+    f("shellFlowMass", t.shellFlowMass);
+    f("shellFlowKindSi", t.shellFlowKindSi);
+    f("shellFlowMassSi", t.shellFlowMassSi);
+    f("shellFlowRefused", t.shellFlowRefused);
+    f("vsEchoSi", t.vsEchoSi);
+    f("wsEchoSi", t.wsEchoSi);
+    f("wsEcho", t.wsEcho);
+    f("humidTubeImpossible", t.humidTubeImpossible);
+    f("wallTemperature", t.wallTemperature);
+    f("temperatureCross", t.temperatureCross);
+    f("aimEcho", t.aimEcho);
+    f("aimEchoSi", t.aimEchoSi);
+    f("excessArea", t.excessArea);
+    f("columnsMissing", t.columnsMissing);
+}
 
 }  // namespace cfhx::calc::rating_texts
 
@@ -102,20 +173,48 @@ inline constexpr string_view kRatioHeader = "[#1. heat trans.incr.ratio ]";
 inline constexpr string_view kKc = "Kc   =";
 inline constexpr string_view kKx = "Kx   =";
 inline constexpr string_view kKcKx = "Kc/Kx=#.#####";
-inline constexpr string_view kBoxTop = "┌────────────┐";
-inline constexpr string_view kBoxTitle = "│ calc. of condensation  │";
-inline constexpr string_view kBoxBottom = "└────────────┘";
 inline constexpr string_view kExchanged = "[Exchanged as heat]";
 inline constexpr string_view kQG = "QG   =";
 inline constexpr string_view kQK = "QK   =";
 inline constexpr string_view kQGQK = "QG/QK=##.###";
-inline constexpr string_view kRule = "───────────────";
 inline constexpr string_view kOutletTitle = "[ Condensation side outlet temp.]";
-inline constexpr string_view kTZ3 = "TZ3 (ﾟC)=";
-inline constexpr string_view kTZ3X = "TZ3X(ﾟC)=";
 inline constexpr string_view kTZ3Ratio = "TZ3/TZ3X=#.####";
 inline constexpr string_view kDensityTitle = "[ Normal density D(kg/m3) ]";
 inline constexpr string_view kShellDensity = "Shell side Dt=";
 inline constexpr string_view kTubeDensity = "Tube side  Ds=";
+
+struct CondensingTexts {
+    string_view boxTop;
+    string_view boxTitle;
+    string_view boxBottom;
+    string_view rule;
+    string_view tz3;
+    string_view tz3x;
+};
+
+inline constexpr CondensingTexts kCondensingJapanese{
+    .boxTop = "┌────────────┐",
+    .boxTitle = "│ calc. of condensation  │",
+    .boxBottom = "└────────────┘",
+    .rule = "───────────────",
+    .tz3 = "TZ3 (ﾟC)=",
+    .tz3x = "TZ3X(ﾟC)=",
+};
+extern const CondensingTexts kCondensingEnglish;  // calc/english_texts.cpp
+
+inline const CondensingTexts& condensingTexts(Language language) {
+    return language == Language::English ? kCondensingEnglish : kCondensingJapanese;
+}
+
+// Calls f(name, text) for every text of the table.
+template <class F>
+void forEachText(const CondensingTexts& t, F&& f) {
+    f("boxTop", t.boxTop);
+    f("boxTitle", t.boxTitle);
+    f("boxBottom", t.boxBottom);
+    f("rule", t.rule);
+    f("tz3", t.tz3);
+    f("tz3x", t.tz3x);
+}
 
 }  // namespace cfhx::calc::condensing_texts

@@ -17,7 +17,7 @@
 namespace cfhx::calc {
 namespace {
 
-namespace T = review_texts;
+namespace tx = review_texts;
 
 // Molecular-weight ratio water/gas assumed for typed-in fluids.
 constexpr float kWaterGasRatio = 0.622f;
@@ -26,9 +26,10 @@ constexpr float kWaterGasRatio = 0.622f;
 float option(App& app, const char* control) { return readField(app, kOptions.screen, control); }
 
 [[noreturn]] void refuseCode(App& app) {
-    app.pane.print(T::kOneOrTwo);
+    const tx::ReviewTexts& T = tx::reviewTexts(app.language);
+    app.pane.print(T.oneOrTwo);
     app.pause();
-    leave(T::kOneOrTwo);
+    leave(T.oneOrTwo);
 }
 
 // Specific heat, conductivity and kinematic viscosity typed in SI, to
@@ -40,8 +41,9 @@ void toInternalUnits(float& c, float& k, float& vi) {
 }
 
 void takeTubeLiquid(App& app, Record& r) {
-    const auto& L = si(r) ? T::kLiquidSi : T::kLiquid;
-    app.pane.print(T::kLiquidHeading);
+    const tx::ReviewTexts& T = tx::reviewTexts(app.language);
+    const auto& L = si(r) ? T.liquidSi : T.liquid;
+    app.pane.print(T.liquidHeading);
     const PropertyFields& P = kTubeSide.properties;
     r.Dt = echo(app, L[0], field(app, P.density));
     r.Ct = echo(app, L[1], field(app, P.specificHeat));
@@ -51,9 +53,10 @@ void takeTubeLiquid(App& app, Record& r) {
 }
 
 void takeTubeGas(App& app, Record& r) {
-    app.pane.print(T::kFormHeading);
-    app.pane.print(T::kFormVapour);
-    const TubeGasForm form = tubeGasForm(echo(app, T::kFormGas, option(app, kOptions.phaseChangeChosen)));
+    const tx::ReviewTexts& T = tx::reviewTexts(app.language);
+    app.pane.print(T.formHeading);
+    app.pane.print(T.formVapour);
+    const TubeGasForm form = tubeGasForm(echo(app, T.formGas, option(app, kOptions.phaseChangeChosen)));
     app.pane.print();
     if (form == TubeGasForm::CondensingVapour) {
         r.flags.sVAP = YesNo::Yes;
@@ -68,7 +71,7 @@ void takeTubeGas(App& app, Record& r) {
 
     const PropertyFields& P = kTubeSide.properties;
     if (form == TubeGasForm::CondensingVapour) {
-        const auto& V = si(r) ? T::kVapourSi : T::kVapour;
+        const auto& V = si(r) ? T.vapourSi : T.vapour;
         const LatentFields& L = kTubeSide.latent;
         r.hfg = echo(app, V[0], field(app, L.latentHeat));
         r.Dt = echo(app, V[1], field(app, P.density));
@@ -85,7 +88,7 @@ void takeTubeGas(App& app, Record& r) {
             toInternalUnits(r.Ctl, r.Ktl, r.VItl);
         }
     } else {
-        const auto& G = si(r) ? T::kGasSi : T::kGas;
+        const auto& G = si(r) ? T.gasSi : T.gas;
         r.Dt = echo(app, G[0], field(app, P.density));
         r.Ct = echo(app, G[1], field(app, P.specificHeat));
         r.Kt = echo(app, G[2], field(app, P.conductivity));
@@ -97,12 +100,13 @@ void takeTubeGas(App& app, Record& r) {
 // HtcMode and the given coefficients; 2 and 4 give the tube's, 3 and 4 the
 // shell's.
 void takeGivenCoefficients(App& app, Record& r) {
+    const tx::ReviewTexts& T = tx::reviewTexts(app.language);
     app.pane.print();
     r.HtcMode = option(app, kOptions.htcMode);
-    app.pane.print(T::kHtcMode[0]);
-    app.pane.print(T::kHtcMode[1]);
-    app.pane.print(T::kHtcMode[2]);
-    echo(app, T::kHtcMode[3], r.HtcMode);
+    app.pane.print(T.htcMode[0]);
+    app.pane.print(T.htcMode[1]);
+    app.pane.print(T.htcMode[2]);
+    echo(app, T.htcMode[3], r.HtcMode);
     app.pane.print();
     const HtcMode mode = htcMode(r.HtcMode);
     using enum HtcMode;
@@ -110,20 +114,21 @@ void takeGivenCoefficients(App& app, Record& r) {
         leave("no heat-transfer coefficient mode " + std::to_string(r.HtcMode));
     }
     if (mode == TubeGiven || mode == BothGiven) {
-        r.HtUser = echo(app, si(r) ? T::kHtUserSi : T::kHtUser, option(app, kOptions.tubeCoefficient));
+        r.HtUser = echo(app, si(r) ? T.htUserSi : T.htUser, option(app, kOptions.tubeCoefficient));
         if (si(r)) r.HtUser /= kWattPerKcalH;
         app.pane.print();
     }
     if (mode == ShellGiven || mode == BothGiven) {
-        r.HsUser = echo(app, si(r) ? T::kHsUserSi : T::kHsUser, option(app, kOptions.shellCoefficient));
+        r.HsUser = echo(app, si(r) ? T.hsUserSi : T.hsUser, option(app, kOptions.shellCoefficient));
         if (si(r)) r.HsUser /= kWattPerKcalH;
     }
 }
 
 void takeShellFluid(App& app, Record& r) {
-    const auto& S = si(r) ? T::kShellSi : T::kShell;
+    const tx::ReviewTexts& T = tx::reviewTexts(app.language);
+    const auto& S = si(r) ? T.shellSi : T.shell;
     app.pane.print();
-    app.pane.print(T::kShellHeading);
+    app.pane.print(T.shellHeading);
     const PropertyFields& P = kShellSide.properties;
     r.Ds = echo(app, S[0], field(app, P.density));
     r.Cs = echo(app, S[1], field(app, P.specificHeat));
@@ -140,34 +145,35 @@ void takeShellFluid(App& app, Record& r) {
 }  // namespace
 
 void reviewSettings(App& app, Record& r) {
+    const tx::ReviewTexts& T = tx::reviewTexts(app.language);
     Pane& p = app.pane;
     const MainFields& M = kMain;
     auto main = [&](const char* control) { return static_cast<double>(readField(app, M.screen, control)); };
 
     printEmptyLines(p, 4);
-    p.print(T::kTitle);
-    p.print(T::kRuleTop);
+    p.print(T.title);
+    p.print(T.ruleTop);
     p.print();
-    p.printMasked(T::kDo, {main(M.outerDiameter)});
-    p.printMasked(T::kDi, {main(M.innerDiameter)});
-    p.printMasked(T::kPvDo, {main(M.rowPitchRatio)});
-    p.printMasked(T::kPhDo, {main(M.columnPitchRatio)});
+    p.printMasked(T.tubeDo, {main(M.outerDiameter)});
+    p.printMasked(T.tubeDi, {main(M.innerDiameter)});
+    p.printMasked(T.pvDo, {main(M.rowPitchRatio)});
+    p.printMasked(T.phDo, {main(M.columnPitchRatio)});
     // Conductivities and fouling as typed, whatever the engine holds.
     if (si(r)) {
-        p.printMasked(T::kKfSi, {main(M.finConductivity)});
-        p.printMasked(T::kKmSi, {main(M.tubeConductivity)});
-        p.printMasked(T::kRtSi, {main(M.tubeFouling)});
-        p.printMasked(T::kRsSi, {main(M.shellFouling)});
+        p.printMasked(T.kfSi, {main(M.finConductivity)});
+        p.printMasked(T.kmSi, {main(M.tubeConductivity)});
+        p.printMasked(T.rtSi, {main(M.tubeFouling)});
+        p.printMasked(T.rsSi, {main(M.shellFouling)});
     } else {
-        p.print(line(T::kKf, main(M.finConductivity)));
-        p.print(line(T::kKm, main(M.tubeConductivity)));
-        p.print(line(T::kRt, main(M.tubeFouling)));
-        p.print(line(T::kRs, main(M.shellFouling)));
+        p.print(line(T.kf, main(M.finConductivity)));
+        p.print(line(T.km, main(M.tubeConductivity)));
+        p.print(line(T.rt, main(M.tubeFouling)));
+        p.print(line(T.rs, main(M.shellFouling)));
     }
-    p.print(line(T::kFp, main(M.finsPerInch)));
-    if (tubeKind(r) != TubeKind::PlateFin) p.printMasked(T::kFh, {main(M.finHeight)});
-    p.printMasked(T::kFt, {main(M.finThickness)});
-    p.print(T::kRuleBottom);
+    p.print(line(T.fp, main(M.finsPerInch)));
+    if (tubeKind(r) != TubeKind::PlateFin) p.printMasked(T.fh, {main(M.finHeight)});
+    p.printMasked(T.ft, {main(M.finThickness)});
+    p.print(T.ruleBottom);
     p.print();
 
     const float target = r.ProcessingNo;
@@ -181,16 +187,16 @@ void reviewSettings(App& app, Record& r) {
     }
     if (no == Outlets || no == OutletAndShellFlow) r.ChoiceA = codeOf(ChoiceA::RowsAndLengthGiven);
     if (rowsGiven && r.Nv == 0.0f) {
-        p.print(T::kSetRows);
+        p.print(T.setRows);
         app.pause();
-        leave(T::kSetRows);
+        leave(T.setRows);
     }
-    if (rowsComputed && r.Nv != 0.0f) p.print(T::kRowsReleased);
+    if (rowsComputed && r.Nv != 0.0f) p.print(T.rowsReleased);
 }
 
 void takeManualProperties(App& app, Record& r) {
     printEmptyLines(app.pane, 3);
-    r.TubeHeatClass = echo(app, T::kMediumCode, option(app, kOptions.heatClass));
+    r.TubeHeatClass = echo(app, tx::kMediumCode, option(app, kOptions.heatClass));
     if (heatClass(r.TubeHeatClass) == HeatClass::Sensible) {
         takeTubeLiquid(app, r);
     } else if (heatClass(r.TubeHeatClass) == HeatClass::Latent) {
@@ -210,34 +216,35 @@ void takeManualProperties(App& app, Record& r) {
 }
 
 void takeManualInletSettings(App& app, Record& r) {
+    const tx::ReviewTexts& T = tx::reviewTexts(app.language);
     Pane& p = app.pane;
     const bool s = si(r);
     r.Tti = field(app, kTubeSide.inlet);
     r.Tsi = field(app, kShellSide.inlet);
     printEmptyLines(p, 3);
 
-    echo(app, s ? T::kTsiSi : T::kTsi, r.Tsi);
+    echo(app, s ? T.tsiSi : T.tsi, r.Tsi);
     if (s) r.Tsi -= kKelvin;
     r.T3 = r.Tsi;
 
     if (!s) p.print();
-    r.Ws = echo(app, s ? T::kWsSi : T::kWs, field(app, kShellSide.massField));
+    r.Ws = echo(app, s ? T.wsSi : T.ws, field(app, kShellSide.massField));
     if (s) r.Ws *= kSecondsPerHour;
     if (r.Ws == 0.0f) leave("the shell flow is 0");
     r.Vsa = checkedDiv(r.Ws, r.Ds, "Ds");
     r.WsCs = checkedFinite(r.Ws * r.Cs, "Ws*Cs");
 
     p.print();
-    echo(app, s ? T::kTtiSi : T::kTti, r.Tti);
+    echo(app, s ? T.ttiSi : T.tti, r.Tti);
     if (s) r.Tti -= kKelvin;
 
     if (heatClass(r.TubeHeatClass) == HeatClass::Sensible) {
-        r.Wt = echo(app, s ? T::kWtLiquidSi : T::kWtLiquid, field(app, kTubeSide.massField));
+        r.Wt = echo(app, s ? T.wtLiquidSi : T.wtLiquid, field(app, kTubeSide.massField));
         if (s) r.Wt *= kSecondsPerHour;
         if (r.Wt == 0.0f) leave("the tube flow is 0");
         r.Wtt = r.Wt / 1000.0f;
     } else {
-        r.Wt = echo(app, s ? T::kWtGasSi : T::kWtGas, field(app, kTubeSide.massField));
+        r.Wt = echo(app, s ? T.wtGasSi : T.wtGas, field(app, kTubeSide.massField));
         if (s) r.Wt *= kSecondsPerHour;
         if (r.Wt == 0.0f) leave("the tube flow is 0");
         r.Vta = checkedDiv(r.Wt, r.Dt, "Dt");

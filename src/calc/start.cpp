@@ -20,7 +20,7 @@
 namespace cfhx::calc {
 namespace {
 
-namespace T = start_texts;
+namespace tx = start_texts;
 
 // Film thickness below which a humid side needs the user's word (mm).
 constexpr float kThinnestFilm = 1e-10f;
@@ -37,14 +37,15 @@ bool manualSide(const Record& r) { return tubeFluid(r) == FluidKind::Manual || s
 // A zero film on a humid side becomes a tiny one; one not above that
 // needs an explicit "y".
 void checkFilmThickness(App& app, Record& r) {
+    const tx::StartTexts& T = tx::startTexts(app.language);
     if (r.Dcf == 0.0f) {
         r.Dcf = kThinnestFilm;
-        printIndented(app.pane, T::kIndent, T::kFilmSetToZero);
+        printIndented(app.pane, tx::kIndent, T.filmSetToZero);
         return;
     }
     if (r.Dcf > kThinnestFilm) return;
     for (;;) {
-        printIndented(app.pane, T::kIndent, T::kFilmGoOn);
+        printIndented(app.pane, tx::kIndent, T.filmGoOn);
         const std::string answer = app.readLine();
         if (answer == YesNo::Yes) return;
         if (answer == YesNo::No) {
@@ -131,41 +132,42 @@ void readInputFields(App& app, Record& r) {
 }
 
 void checkConstruction(App& app, Record& r) {
+    const tx::StartTexts& T = tx::startTexts(app.language);
     const MainFields& M = kMain;
     for (const char* screen : {kMain.screen, kForm5.screen, kOptions.screen}) app.forms.clearFlags(app[screen].id());
     app.pane.clear();
     printEmptyLines(app.pane, 5);
-    const int in = T::kIndent;
+    const int in = tx::kIndent;
     const bool finned = tubeType(r.TubeType) != TubeType::Bare;
 
-    if (r.PNt > 1.0f && r.PNs > 1.0f) refuse(app, in, T::kPassesBothSides);
-    if (tubeFluid(r) == FluidKind::None) refuse(app, in, T::kNoFluidName);
-    if (shellFluid(r) == FluidKind::None) refuse(app, in, T::kNoFluidName);
-    if (r.DO == 0.0f) refuse(app, in, T::kNoOuterDiameter, M.outerDiameter);
-    if (r.DI == 0.0f) refuse(app, in, T::kNoInnerDiameter, M.innerDiameter);
-    if (r.PVY == 0.0f) refuse(app, in, T::kNoRowPitch, M.rowPitchRatio);
-    if (r.PHX == 0.0f) refuse(app, in, T::kNoColumnPitch, M.columnPitchRatio);
-    if (finned && r.FPI == 0.0f) refuse(app, in, T::kNoFinsPerInch, M.finsPerInch);
-    if (finned && tubeType(r.TubeType) != TubeType::PlateFin && r.Fh == 0.0f) refuse(app, in, T::kNoFinHeight, M.finHeight);
-    if (finned && r.FT == 0.0f) refuse(app, in, T::kNoFinThickness, M.finThickness);
+    if (r.PNt > 1.0f && r.PNs > 1.0f) refuse(app, in, T.passesBothSides);
+    if (tubeFluid(r) == FluidKind::None) refuse(app, in, T.noFluidName);
+    if (shellFluid(r) == FluidKind::None) refuse(app, in, T.noFluidName);
+    if (r.DO == 0.0f) refuse(app, in, T.noOuterDiameter, M.outerDiameter);
+    if (r.DI == 0.0f) refuse(app, in, T.noInnerDiameter, M.innerDiameter);
+    if (r.PVY == 0.0f) refuse(app, in, T.noRowPitch, M.rowPitchRatio);
+    if (r.PHX == 0.0f) refuse(app, in, T.noColumnPitch, M.columnPitchRatio);
+    if (finned && r.FPI == 0.0f) refuse(app, in, T.noFinsPerInch, M.finsPerInch);
+    if (finned && tubeType(r.TubeType) != TubeType::PlateFin && r.Fh == 0.0f) refuse(app, in, T.noFinHeight, M.finHeight);
+    if (finned && r.FT == 0.0f) refuse(app, in, T.noFinThickness, M.finThickness);
     // A code that names no arrangement is as unregistered as none.
-    if (r.ArrangementCode != 1.0f && r.ArrangementCode != 2.0f) refuse(app, in, T::kNoArrangement, M.arrangement);
-    if (r.Km == 0.0f) refuse(app, in, T::kNoTubeConductivity, M.tubeConductivity);
-    if (finned && r.Kf == 0.0f) refuse(app, in, T::kNoFinConductivity, M.finConductivity);
-    if (r.Rt == 0.0f) refuse(app, in, T::kNoTubeFouling, M.tubeFouling);
-    if (r.Rs == 0.0f) refuse(app, in, T::kNoShellFouling, M.shellFouling);
+    if (r.ArrangementCode != 1.0f && r.ArrangementCode != 2.0f) refuse(app, in, T.noArrangement, M.arrangement);
+    if (r.Km == 0.0f) refuse(app, in, T.noTubeConductivity, M.tubeConductivity);
+    if (finned && r.Kf == 0.0f) refuse(app, in, T.noFinConductivity, M.finConductivity);
+    if (r.Rt == 0.0f) refuse(app, in, T.noTubeFouling, M.tubeFouling);
+    if (r.Rs == 0.0f) refuse(app, in, T.noShellFouling, M.shellFouling);
     // Likewise a flow-pattern code other than 1, 2 or 3.
-    if (r.FlowPattern != 1.0f && r.FlowPattern != 2.0f && r.FlowPattern != 3.0f) refuse(app, in, T::kNoFlowPattern, M.flowPattern);
-    if (r.PNt == 0.0f) refuse(app, in, T::kNoTubePasses, M.tubePasses);
-    if (r.PNs == 0.0f) refuse(app, in, T::kNoShellPasses, M.shellPasses);
-    if (manualSide(r) && r.Nv == 0.0f) refuse(app, T::kStarredIndent, T::kNoTubeRows, M.tubeRows);
+    if (r.FlowPattern != 1.0f && r.FlowPattern != 2.0f && r.FlowPattern != 3.0f) refuse(app, in, T.noFlowPattern, M.flowPattern);
+    if (r.PNt == 0.0f) refuse(app, in, T.noTubePasses, M.tubePasses);
+    if (r.PNs == 0.0f) refuse(app, in, T.noShellPasses, M.shellPasses);
+    if (manualSide(r) && r.Nv == 0.0f) refuse(app, tx::kStarredIndent, T.noTubeRows, M.tubeRows);
     if (r.Nh == 0.0f) {
         app.pane.print();
-        refuse(app, T::kStarredIndent, T::kNoTubeColumns, M.tubeColumns);
+        refuse(app, tx::kStarredIndent, T.noTubeColumns, M.tubeColumns);
     }
     if (humidSide(r)) checkFilmThickness(app, r);
-    if (r.TapeCode == 2.0f && r.TTh == 0.0f) refuse(app, in, T::kNoTapeThickness, M.tapeThickness);
-    if (r.TapeCode == 2.0f && r.TTP2 == 0.0f) refuse(app, in, T::kNoTapePitch, M.tapePitch);
+    if (r.TapeCode == 2.0f && r.TTh == 0.0f) refuse(app, in, T.noTapeThickness, M.tapeThickness);
+    if (r.TapeCode == 2.0f && r.TTP2 == 0.0f) refuse(app, in, T.noTapePitch, M.tapePitch);
     // Then every field the run reads must hold a number, and where the
     // route needs it, one must be entered; FORM7 is read only for typed-in
     // properties.
@@ -173,7 +175,7 @@ void checkConstruction(App& app, Record& r) {
         if (list == &kOptionEntries && !manualSide(r)) continue;
         if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, *list, true)) {
             markField(app, refusal->screen, refusal->field);
-            refuse(app, T::kStarredIndent, entryMessage(*refusal));
+            refuse(app, tx::kStarredIndent, entryMessage(*refusal));
         }
     }
     // And lie in its range.
@@ -187,7 +189,8 @@ void checkConstruction(App& app, Record& r) {
 }
 
 void confirmPreliminaryData(App& app) {
-    if (app.askYesNo(T::kConfirmCaption, T::kConfirmText)) {
+    const tx::StartTexts& T = tx::startTexts(app.language);
+    if (app.askYesNo(T.confirmCaption, T.confirmText)) {
         app.pane.clear();
         return;
     }
@@ -305,18 +308,20 @@ void settleTubePitches(App& app, Record& r) {
 }
 
 void markComputedRows(App& app) {
+    const tx::StartTexts& T = tx::startTexts(app.language);
     const ProcessingNo no = processingNo(app);
     if (no == ProcessingNo::Rows || no == ProcessingNo::RowsAndShellFlow) {
-        app[kMain.screen][kMain.tubeRows].setText(T::kComputedRows);
+        app[kMain.screen][kMain.tubeRows].setText(T.computedRows);
     }
 }
 
 void printArrangementHeading(App& app, const Record& r) {
+    const tx::StartTexts& T = tx::startTexts(app.language);
     const Flag& flow = r.flags.sFLOW;
     printEmptyLines(app.pane, flow == Flow::CounterLmtd ? 2 : 1);
-    if (flow == Flow::Cross) app.pane.print(T::kHeadingCross);
-    if (flow == Flow::Parallel) app.pane.print(T::kHeadingParallel);
-    if (flow == Flow::CounterLmtd) app.pane.print(T::kHeadingCounter);
+    if (flow == Flow::Cross) app.pane.print(T.headingCross);
+    if (flow == Flow::Parallel) app.pane.print(T.headingParallel);
+    if (flow == Flow::CounterLmtd) app.pane.print(T.headingCounter);
     printEmptyLines(app.pane, 3);
 }
 

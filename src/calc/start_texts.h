@@ -3,54 +3,130 @@
 // flow-arrangement headings.
 #pragma once
 
+#include <array>
 #include <string_view>
+
+#include "app/codes.h"
 
 namespace cfhx::start_texts {
 
 using std::string_view;
 
-// Construction refusals, in the order they are tested.
-inline constexpr string_view kPassesBothSides = "管側１パス以上の場合、シェル側は１パス指定です。";
-inline constexpr string_view kNoFluidName = "物性名称未登録";
-inline constexpr string_view kNoOuterDiameter = "管外直径が未登録";
-inline constexpr string_view kNoInnerDiameter = "管内直径が未登録";
-inline constexpr string_view kNoRowPitch = "管縦方向ﾋﾟｯﾁの数値が未登録";
-inline constexpr string_view kNoColumnPitch = "管水平方向ﾋﾟｯﾁの数値が未登録";
-inline constexpr string_view kNoFinsPerInch = "ﾌｨﾝ山数/吋　が未登録";
-inline constexpr string_view kNoFinHeight = "ﾌｨﾝ高さが未登録";
-inline constexpr string_view kNoFinThickness = "ﾌｨﾝ肉厚が未登録";
-inline constexpr string_view kNoArrangement = "管配列（三角 or 四角）の数値が未登録";
-inline constexpr string_view kNoTubeConductivity = "管の熱伝導率が未登録";
-inline constexpr string_view kNoFinConductivity = "ﾌｨﾝの熱伝導率が未登録";
-inline constexpr string_view kNoTubeFouling = "管内側汚れ係数が未登録";
-inline constexpr string_view kNoShellFouling = "ｼｪﾙ側汚れ係数が未登録";
-inline constexpr string_view kNoFlowPattern = "直交流での流路ﾊﾟｽ形態（向流ﾊﾟｽ、並流ﾊﾟｽ）が未登録";
-inline constexpr string_view kNoTubePasses = "管内側流路ﾊﾟｽ数が未登録";
-inline constexpr string_view kNoShellPasses = "ｼｪﾙ側流路ﾊﾟｽ数が未登録";
-inline constexpr string_view kNoTubeRows = "★ 管段数を右欄『 伝熱管段数 』カラムに数値を入力してください。";
-inline constexpr string_view kNoTubeColumns = "★ 管列数を右のカラムに入力して下さい。";
-inline constexpr string_view kNoTapeThickness = "ﾂｲｽﾄﾃｰﾌﾟの肉厚が未登録";
-inline constexpr string_view kNoTapePitch = "ﾂｲｽﾄﾃｰﾌﾟのﾋﾟｯﾁ(節間長さ)が未登録";
-
 // Blanks before a refusal; the starred ones stand further left.
 inline constexpr int kIndent = 5;
 inline constexpr int kStarredIndent = 2;
 
-// Condensate film thickness.
-inline constexpr string_view kFilmSetToZero = "凝縮液膜厚さはゼロに設定されます。";
-inline constexpr string_view kFilmGoOn = "このまま進める  y/n";
+struct StartTexts {
+    // Construction refusals, in the order they are tested.
+    string_view passesBothSides;
+    string_view noFluidName;
+    string_view noOuterDiameter;
+    string_view noInnerDiameter;
+    string_view noRowPitch;
+    string_view noColumnPitch;
+    string_view noFinsPerInch;
+    string_view noFinHeight;
+    string_view noFinThickness;
+    string_view noArrangement;
+    string_view noTubeConductivity;
+    string_view noFinConductivity;
+    string_view noTubeFouling;
+    string_view noShellFouling;
+    string_view noFlowPattern;
+    string_view noTubePasses;
+    string_view noShellPasses;
+    string_view noTubeRows;
+    string_view noTubeColumns;
+    string_view noTapeThickness;
+    string_view noTapePitch;
 
-// The preliminary-data box: its text ends in two line breaks and two
-// full-width blanks.
-inline constexpr string_view kConfirmCaption = "　予備データーの登録確認";
-inline constexpr string_view kConfirmText = "予備ﾃﾞｰﾀｰ登録は　ＯＫ ？\n\n　　";
+    // Condensate film thickness.
+    string_view filmSetToZero;
+    string_view filmGoOn;
 
-// Tube-rows field while the rows are computed (processing No. 3 and 4).
-inline constexpr string_view kComputedRows = "   －";
+    // The preliminary-data box: its text ends in two line breaks and two
+    // full-width blanks.
+    string_view confirmCaption;
+    string_view confirmText;
 
-// Flow-arrangement headings for sFLOW "1", "2", "3".
-inline constexpr string_view kHeadingCross = "＜ 直交流型又は直交流型向流ﾊﾟｽ熱交換器の計算条件です＞";
-inline constexpr string_view kHeadingParallel = "＜ ２ﾊﾟｽ以上の直交型並流ﾊﾟｽ熱交換器の計算条件です＞";
-inline constexpr string_view kHeadingCounter = "＜ LMTD(向流) の計算条件です。LMTD 補正値を入力して下さい。＞";
+    // Tube-rows field while the rows are computed (processing No. 3 and 4).
+    string_view computedRows;
+
+    // Flow-arrangement headings for sFLOW "1", "2", "3".
+    string_view headingCross;
+    string_view headingParallel;
+    string_view headingCounter;
+};
+
+inline constexpr StartTexts kStartJapanese{
+    .passesBothSides = "管側１パス以上の場合、シェル側は１パス指定です。",
+    .noFluidName = "物性名称未登録",
+    .noOuterDiameter = "管外直径が未登録",
+    .noInnerDiameter = "管内直径が未登録",
+    .noRowPitch = "管縦方向ﾋﾟｯﾁの数値が未登録",
+    .noColumnPitch = "管水平方向ﾋﾟｯﾁの数値が未登録",
+    .noFinsPerInch = "ﾌｨﾝ山数/吋　が未登録",
+    .noFinHeight = "ﾌｨﾝ高さが未登録",
+    .noFinThickness = "ﾌｨﾝ肉厚が未登録",
+    .noArrangement = "管配列（三角 or 四角）の数値が未登録",
+    .noTubeConductivity = "管の熱伝導率が未登録",
+    .noFinConductivity = "ﾌｨﾝの熱伝導率が未登録",
+    .noTubeFouling = "管内側汚れ係数が未登録",
+    .noShellFouling = "ｼｪﾙ側汚れ係数が未登録",
+    .noFlowPattern = "直交流での流路ﾊﾟｽ形態（向流ﾊﾟｽ、並流ﾊﾟｽ）が未登録",
+    .noTubePasses = "管内側流路ﾊﾟｽ数が未登録",
+    .noShellPasses = "ｼｪﾙ側流路ﾊﾟｽ数が未登録",
+    .noTubeRows = "★ 管段数を右欄『 伝熱管段数 』カラムに数値を入力してください。",
+    .noTubeColumns = "★ 管列数を右のカラムに入力して下さい。",
+    .noTapeThickness = "ﾂｲｽﾄﾃｰﾌﾟの肉厚が未登録",
+    .noTapePitch = "ﾂｲｽﾄﾃｰﾌﾟのﾋﾟｯﾁ(節間長さ)が未登録",
+    .filmSetToZero = "凝縮液膜厚さはゼロに設定されます。",
+    .filmGoOn = "このまま進める  y/n",
+    .confirmCaption = "　予備データーの登録確認",
+    .confirmText = "予備ﾃﾞｰﾀｰ登録は　ＯＫ ？\n\n　　",
+    .computedRows = "   －",
+    .headingCross = "＜ 直交流型又は直交流型向流ﾊﾟｽ熱交換器の計算条件です＞",
+    .headingParallel = "＜ ２ﾊﾟｽ以上の直交型並流ﾊﾟｽ熱交換器の計算条件です＞",
+    .headingCounter = "＜ LMTD(向流) の計算条件です。LMTD 補正値を入力して下さい。＞",
+};
+extern const StartTexts kStartEnglish;  // calc/english_texts.cpp
+
+inline const StartTexts& startTexts(Language language) {
+    return language == Language::English ? kStartEnglish : kStartJapanese;
+}
+
+// Calls f(name, text) for every text of the table.
+template <class F>
+void forEachText(const StartTexts& t, F&& f) {
+    f("passesBothSides", t.passesBothSides);
+    f("noFluidName", t.noFluidName);
+    f("noOuterDiameter", t.noOuterDiameter);
+    f("noInnerDiameter", t.noInnerDiameter);
+    f("noRowPitch", t.noRowPitch);
+    f("noColumnPitch", t.noColumnPitch);
+    f("noFinsPerInch", t.noFinsPerInch);
+    f("noFinHeight", t.noFinHeight);
+    f("noFinThickness", t.noFinThickness);
+    f("noArrangement", t.noArrangement);
+    f("noTubeConductivity", t.noTubeConductivity);
+    f("noFinConductivity", t.noFinConductivity);
+    f("noTubeFouling", t.noTubeFouling);
+    f("noShellFouling", t.noShellFouling);
+    f("noFlowPattern", t.noFlowPattern);
+    f("noTubePasses", t.noTubePasses);
+    f("noShellPasses", t.noShellPasses);
+    f("noTubeRows", t.noTubeRows);
+    f("noTubeColumns", t.noTubeColumns);
+    f("noTapeThickness", t.noTapeThickness);
+    f("noTapePitch", t.noTapePitch);
+    f("filmSetToZero", t.filmSetToZero);
+    f("filmGoOn", t.filmGoOn);
+    f("confirmCaption", t.confirmCaption);
+    f("confirmText", t.confirmText);
+    f("computedRows", t.computedRows);
+    f("headingCross", t.headingCross);
+    f("headingParallel", t.headingParallel);
+    f("headingCounter", t.headingCounter);
+}
 
 }  // namespace cfhx::start_texts

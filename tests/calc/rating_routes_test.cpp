@@ -92,7 +92,7 @@ TEST(ShellFlowRoute, DrawnBundlesFindTheirShellFlowAgain) {
         const CaseResult found = runCase(bundle.script({.number = 6, .Tso = aim}));
         if (!found.record) {
             EXPECT_TRUE(c.mayStop) << found.message;
-            EXPECT_NE(std::string(calc::rating_texts::kNoConvergence).find(found.message), std::string::npos)
+            EXPECT_NE(std::string(calc::rating_texts::kRatingJapanese.noConvergence).find(found.message), std::string::npos)
                 << found.message;
             continue;
         }

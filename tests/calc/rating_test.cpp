@@ -120,7 +120,7 @@ TEST(Rating, AnUnknownShellFlowKindReturnsToTheScreens) {
     s("FORM5.EDIT172").setText("3");
     s.click("MAINFORM.BUTTON9");
     EXPECT_EQ(lastResult(s), nullptr);
-    EXPECT_NE(atPause.find(calc::rating_texts::kShellFlowRefused), std::string::npos) << atPause;
+    EXPECT_NE(atPause.find(calc::rating_texts::kRatingJapanese.shellFlowRefused), std::string::npos) << atPause;
     EXPECT_TRUE(s.enabled("MAINFORM.BUTTON9"));
     EXPECT_EQ(s.text("FORM5.EDIT170"), "2000");  // the entries stay
 }
@@ -131,26 +131,26 @@ void limitedCalculation(App& app) { calculate(app, gLimits); }
 // Each loop stops at its pass limit with its message (limits lowered to
 // one pass so the sample runs reach them).
 TEST(Rating, EveryPassLimitStopsWithItsMessage) {
-    namespace T = calc::rating_texts;
+    const calc::rating_texts::RatingTexts& T = calc::rating_texts::kRatingJapanese;
     struct Case {
         const char* name;
         int calc::PassLimits::* limit;
         SampleRun run;
         std::string_view message;
     } const kCases[] = {
-        {"mean temperature", &calc::PassLimits::meanTemperature, {.name = "", .number = processingButton(4)}, T::kNoConvergence},
-        {"tube velocity", &calc::PassLimits::tubeVelocity, {.name = "", .number = processingButton(3)}, T::kNoConvergence},
-        {"shell velocity", &calc::PassLimits::shellVelocity, {.name = "", .number = processingButton(3)}, T::kNoConvergence},
-        {"rows and length", &calc::PassLimits::rowsLength, {.name = "", .number = processingButton(1), .typed = {"1"}}, T::kNoConvergence},
-        {"tube outlet", &calc::PassLimits::outlet, {.name = "", .number = processingButton(5)}, T::kOutletLimit},
-        {"phase 3", &calc::PassLimits::phase3, {.name = "", .number = processingButton(6)}, T::kNoConvergence},
-        {"correction factor", &calc::PassLimits::correction, {.name = "", .number = processingButton(1), .typed = {"1"}}, T::kNoConvergence},
-        {"column search", &calc::PassLimits::columnSearch, {.name = "", .number = processingButton(7)}, T::kNoConvergence},
-        {"humid relaxation", &calc::PassLimits::humidRelaxation, {.name = "", .tube = kWaterTubes, .shell = kHumidShell}, T::kHumidLimit},
-        {"humid outer", &calc::PassLimits::humidOuter, {.name = "", .tube = kWaterTubes, .shell = kHumidShell}, T::kNoConvergence},
+        {"mean temperature", &calc::PassLimits::meanTemperature, {.name = "", .number = processingButton(4)}, T.noConvergence},
+        {"tube velocity", &calc::PassLimits::tubeVelocity, {.name = "", .number = processingButton(3)}, T.noConvergence},
+        {"shell velocity", &calc::PassLimits::shellVelocity, {.name = "", .number = processingButton(3)}, T.noConvergence},
+        {"rows and length", &calc::PassLimits::rowsLength, {.name = "", .number = processingButton(1), .typed = {"1"}}, T.noConvergence},
+        {"tube outlet", &calc::PassLimits::outlet, {.name = "", .number = processingButton(5)}, T.outletLimit},
+        {"phase 3", &calc::PassLimits::phase3, {.name = "", .number = processingButton(6)}, T.noConvergence},
+        {"correction factor", &calc::PassLimits::correction, {.name = "", .number = processingButton(1), .typed = {"1"}}, T.noConvergence},
+        {"column search", &calc::PassLimits::columnSearch, {.name = "", .number = processingButton(7)}, T.noConvergence},
+        {"humid relaxation", &calc::PassLimits::humidRelaxation, {.name = "", .tube = kWaterTubes, .shell = kHumidShell}, T.humidLimit},
+        {"humid outer", &calc::PassLimits::humidOuter, {.name = "", .tube = kWaterTubes, .shell = kHumidShell}, T.noConvergence},
         {"vapour", &calc::PassLimits::vapour,
          {.name = "", .tube = kTypedIn, .options = {"FORM7.RADIO8", "FORM7.RADIO9", "FORM7.RADIO11", "FORM7.BUTTON52"}},
-         T::kExcessArea},
+         T.excessArea},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
