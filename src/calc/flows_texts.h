@@ -3,7 +3,6 @@
 // choice (A), the given outlet temperatures and tube length.
 #pragma once
 
-#include <array>
 #include <string_view>
 
 #include "app/codes.h"

@@ -8,8 +8,6 @@
 namespace cfhx::calc {
 namespace {
 
-constexpr std::string_view kSquarePitchNote = "     PVY/PHX>0.7 以上に設定して下さい";
-
 struct RowBand {
     float below;  // Nh below this
     float triangular, square;
@@ -76,7 +74,7 @@ void bareBankShell(Record& r, Phase phase, Notes& notes) {
     const float prandtl = checkedPow(r.Pb, 0.36f, "Pb");
     const float ratio = checkedDiv(r.PVY, r.PHX, "PHX");
     if (r.flags.arrangement == Arrangement::Square) {
-        if (ratio < 0.7f) notes.add(kSquarePitchNote);
+        if (ratio < 0.7f) notes.add(Note::SquarePitch);
         r.Hs = 0.27f * r.Frow * KsDO * checkedPow(r.Res, 0.63f, "Res") * prandtl * wall;
     } else if (ratio > 2.0f) {
         r.Hs = 0.40f * r.Frow * KsDO * checkedPow(r.Res, 0.6f, "Res") * prandtl * wall;

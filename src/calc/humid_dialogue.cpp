@@ -125,7 +125,7 @@ float temperatureFromEnthalpy(App& app, const Record& r, bool tube, float T0) {
         printEmptyLines(p, 6);
         refuse(app, T.enthalpyOutOfRange);
     }
-    return saturationTemperatureTraced(app.pane, H2, si(r));
+    return saturationTemperatureTraced(app.pane, H2, si(r), app.language);
 }
 
 void printShellTable(Shell& s) {

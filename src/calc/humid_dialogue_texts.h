@@ -3,7 +3,6 @@
 // "{}" marks where a value goes; a label without one takes it at the end.
 #pragma once
 
-#include <array>
 #include <string_view>
 
 #include "app/codes.h"

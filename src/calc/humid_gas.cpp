@@ -5,12 +5,6 @@
 #include "calc/numeric_guard.h"
 
 namespace cfhx::calc {
-namespace {
-
-constexpr std::string_view kNoConvergence = "   @@@  収束不可のため終了します。@@";
-
-}  // namespace
-
 float saturationPressure(float T) {
     // Antoine-type fit in mmHg, converted to kgf/cm2.
     float lnP = 18.5815f - checkedDiv(3987.1f, T + 233.7f, "T+233.7");
@@ -94,7 +88,7 @@ float saturationTemperatureFromEnthalpy(float H2, const EnthalpyTrace& trace) {
         }
         T += T < Tx ? step : -step;
     }
-    stopCalculation(kNoConvergence);
+    stopCalculation(StopCause::NoConvergence);
 }
 
 }  // namespace cfhx::calc

@@ -1,6 +1,7 @@
 #include "calc/loss_report.h"
 
 #include "app/app.h"
+#include "calc/engine_texts.h"
 #include "calc/mean_temperature.h"
 #include "calc/pressure_loss.h"
 
@@ -8,15 +9,16 @@ namespace cfhx::calc {
 
 void reportSizingLosses(App& app, const Record& r, bool waterInTubes) {
     Pane& pane = app.pane;
+    const engine_texts::EngineTexts& T = engine_texts::engineTexts(app.language);
     if (waterInTubes) {
-        pane.printMasked("                  　       inside   Pressure drop is ###.# mmAq            ", {r.DPt});
+        pane.printMasked(T.lossInside, {r.DPt});
     } else if (r.DPt > kSizingLossLimit) {
-        pane.printMasked("               ◆ WARNING  inside   Pressure drop is over 20 mmAq (###.#) ", {r.DPt});
+        pane.printMasked(T.lossInsideOver, {r.DPt});
     }
     if (r.DPs > kSizingLossLimit) {
-        pane.printMasked("               ◆ WARNING  outside  Pressure drop is over 20 mmAq (###.#) ", {r.DPs});
+        pane.printMasked(T.lossOutsideOver, {r.DPs});
     } else {
-        pane.printMasked("                        　 outside  Pressure drop is ###.# mmAq            ", {r.DPs});
+        pane.printMasked(T.lossOutside, {r.DPs});
     }
 }
 

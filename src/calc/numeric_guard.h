@@ -1,23 +1,35 @@
 // Guards of the numeric routines: a logarithm or power of a non-positive
 // base, a zero divisor, a root of a negative number or an overflow stops
 // the calculation instead of letting a non-number through. A stop throws
-// CalculationStop with the message naming the quantity; the calculate
-// button shows it and takes the common return path.
+// CalculationStop naming the quantity and its fault; the calculate button
+// shows its message in the run's language and takes the common return path.
 #pragma once
 
 #include <cmath>
 #include <string>
 #include <string_view>
 
+#include "app/codes.h"
+
 namespace cfhx::calc {
 
+// Why the engine stopped: a dialogue's own message, a guard's fault, or an
+// iteration of the gas properties that did not settle.
+enum class StopCause { Message, ZeroDivisor, Overflow, Logarithm, Power, NegativePower, SquareRoot, NotPositive, NoConvergence };
+
 // The one stop of the engine. The calculate button clears the pane, prints
-// three empty lines and `message`, pauses and returns to the input screens.
+// three empty lines and the stop's message, pauses and returns to the input
+// screens.
 struct CalculationStop {
-    std::string message;
+    StopCause cause = StopCause::Message;
+    std::string detail;  // the message itself, or the quantity a guard names
 };
 
+// A dialogue's stop; its message is already in the run's language.
 [[noreturn]] void stopCalculation(std::string_view message);
+// A stop of the numeric routines, which know no language.
+[[noreturn]] void stopCalculation(StopCause cause, std::string_view name = {});
+std::string stopMessage(const CalculationStop& stop, Language language);
 
 // The stops of the guards below, out of the way of the passes that call them.
 enum class Fault { ZeroDivisor, Overflow };

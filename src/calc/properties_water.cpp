@@ -6,9 +6,6 @@
 namespace cfhx::calc {
 namespace {
 
-constexpr std::string_view kAboveRange = "     物性規定範囲外です";
-constexpr std::string_view kBelowRange = "     物性規定範囲外です！";
-
 float theta(float T) { return (kKelvin + T) / 100.0f; }
 
 }  // namespace
@@ -43,22 +40,22 @@ void waterProperties(Record& r, Notes& notes) {
     const float Tf = r.TGMAV;
 
     r.Dt = waterDensity(Tf);
-    if (Tf > 300.0f) notes.add(kAboveRange);
-    if (Tf < 0.0f) notes.add(kBelowRange);
+    if (Tf > 300.0f) notes.add(Note::PropertyAboveRange);
+    if (Tf < 0.0f) notes.add(Note::PropertyBelowRange);
 
     // Below 0 °C the previous specific heat and viscosity stand.
     if (Tf < 0.0f) {
-        notes.add(kBelowRange);
+        notes.add(Note::PropertyBelowRange);
     } else {
         r.Ct = waterSpecificHeat(Tf);
     }
     if (Tf < 0.0f) {
-        notes.add(kBelowRange);
+        notes.add(Note::PropertyBelowRange);
     } else {
         r.VIt = checkedDiv(waterViscosity(Tf), r.Dt, "Dt");
     }
     if (r.Twav < 0.0f) {
-        notes.add(kBelowRange);
+        notes.add(Note::PropertyBelowRange);
     } else {
         r.Pvis = checkedDiv(waterViscosity(r.Twav), r.Dt, "Dt");
     }

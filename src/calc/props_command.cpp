@@ -84,12 +84,13 @@ void placeAt(Record& r, float T) {
 
 // The notes the routines left at T, as comment lines; the sink is emptied.
 void copyNotes(Notes& notes, float T, std::ostream& out) {
-    for (std::string_view line : notes.lines) {
+    for (Note note : notes.added) {
+        const std::string_view line = noteText(note, Language::English);
         size_t start = line.find_first_not_of(' ');
         if (start == std::string_view::npos) continue;
         out << "# T=" << num(T) << ": " << line.substr(start) << "\n";
     }
-    notes.lines.clear();
+    notes.added.clear();
 }
 
 void noteKept(KeptMask mask, const ComponentMemory& memory, float T, std::ostream& out) {
@@ -242,7 +243,7 @@ int runPropsCommand(const std::vector<std::string>& args, std::ostream& out, std
         Units u{si};
         return gas ? runGas(percent, temps, u, sat, out) : runWater(temps, u, out);
     } catch (const CalculationStop& stop) {
-        err << "cfhx props:" << stop.message << "\n";
+        err << "cfhx props:" << stopMessage(stop, Language::English) << "\n";
         return 1;
     }
 }

@@ -270,7 +270,7 @@ void shellVelocityLoop(Run& s) {
     for (;;) {
         r.Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
         shellCoefficient(r, s.kind, Phase::Sizing, s.notes);
-        printNotes(s.pane(), s.notes);
+        printNotes(s.pane(), s.notes, s.app.language);
         if (s.finned()) finEfficiency(r);
         s.text(kPhaseRow, tx::kPhase1);
         areas(r, s.kind);
@@ -521,7 +521,7 @@ void ratingCoefficients(Run& s) {
     r.Ai = checkedFinite(kPi * r.DI * r.TL * r.Nt, "Ai");
     shellVelocity(r, s.kind);
     shellCoefficient(r, s.kind, Phase::Rating, s.notes);
-    printNotes(s.pane(), s.notes);
+    printNotes(s.pane(), s.notes, s.app.language);
     s.text(s.humid() ? kHumidPhaseRow : kPhaseRow, tx::kPhase2);
     // A condensing side's coefficient takes the wet-surface enhancement.
     if (s.humidShell) wetWall(s);
@@ -1108,7 +1108,7 @@ void evaluateProperties(App& app, Record& r) {
     } else if (f.sTF == TubeMethod::Water) {
         Notes notes;
         waterProperties(r, notes);
-        printNotes(app.pane, notes);
+        printNotes(app.pane, notes, app.language);
     }
 }
 

@@ -2,7 +2,6 @@
 // questions, limits and notices.
 #pragma once
 
-#include <array>
 #include <string_view>
 
 #include "app/codes.h"

@@ -3,7 +3,6 @@
 // flow-arrangement headings.
 #pragma once
 
-#include <array>
 #include <string_view>
 
 #include "app/codes.h"

@@ -46,13 +46,14 @@ void calculate(App& app, const calc::PassLimits& limits) {
         } catch (const RestartCalculation&) {
             continue;
         } catch (const calc::CalculationStop& stop) {
+            const std::string message = calc::stopMessage(stop, app.language);
             app.pane.clear();
             printEmptyLines(app.pane, 3);
-            app.pane.print(stop.message);
-            if (app.onStop) app.onStop(app, stop.message);
+            app.pane.print(message);
+            if (app.onStop) app.onStop(app, message);
             app.pause();
             commonReturnPath(app);
-            app.setStatus(status_line::afterReturn(stop.message));
+            app.setStatus(status_line::afterReturn(message));
             return;
         } catch (const LeaveCalculation& leave) {
             // Refused before a result: the reason goes with the stop, the

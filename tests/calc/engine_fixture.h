@@ -20,7 +20,7 @@ std::string stopMessage(F body) {
     try {
         body();
     } catch (const calc::CalculationStop& stop) {
-        return stop.message;
+        return calc::stopMessage(stop, Language::Japanese);
     }
     ADD_FAILURE() << "the calculation went on";
     return {};

@@ -24,21 +24,20 @@ protected:
 
     // Runs `step`; a stop is fine, a non-number is not.
     void check(const char* name, const std::function<void()>& step) {
-        notes.lines.clear();
+        notes.added.clear();
         std::string message;
         bool stoppedHere = false;
         try {
             step();
         } catch (const CalculationStop& stop) {
             stoppedHere = true;
-            message = stop.message;
+            message = stopMessage(stop, Language::Japanese);
         }
         if (!stoppedHere) {
             const float* v = numbers(r);
             for (size_t i = 0; i < kNumbers; ++i)
                 ASSERT_TRUE(std::isfinite(v[i])) << name << " left quantity #" << i << " = " << v[i];
         }
-        for (const std::string& line : notes.lines) message += "\n" + line;
         ASSERT_EQ(message.find("nan"), std::string::npos) << name << "\n" << message;
         ASSERT_EQ(message.find("inf"), std::string::npos) << name << "\n" << message;
     }

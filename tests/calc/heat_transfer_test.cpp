@@ -110,10 +110,9 @@ TEST_F(HeatTransfer, SquareBankNotesAPitchRatioBelowPointSeven) {
         SCOPED_TRACE(c.name);
         bareBank(c.PVY, c.PHX);
         r.flags.arrangement = c.arrangement;
-        notes.lines.clear();
+        notes.added.clear();
         bareBankShell(r, Phase::Sizing, notes);
-        EXPECT_EQ(notes.lines, c.noted ? std::vector<std::string>{"     PVY/PHX>0.7 以上に設定して下さい"}
-                                       : std::vector<std::string>{});
+        EXPECT_EQ(notes.added, c.noted ? std::vector<Note>{Note::SquarePitch} : std::vector<Note>{});
         EXPECT_GT(r.Hs, 0.0f);
     }
 }

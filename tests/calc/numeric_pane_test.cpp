@@ -16,20 +16,23 @@ namespace {
 TEST(NumericPane, NotesArePrintedInOrderAndTheSinkEmptied) {
     const struct {
         const char* name;
-        std::vector<std::string> lines;
+        std::vector<Note> added;
+        Language language;
         const char* page;
     } cases[] = {
-        {"none", {}, ""},
-        {"one", {"     物性規定範囲外です"}, "     物性規定範囲外です"},
-        {"several", {"     a", "", "     b"}, "     a\n\n     b"},
+        {"none", {}, Language::Japanese, ""},
+        {"one", {Note::PropertyAboveRange}, Language::Japanese, "     物性規定範囲外です"},
+        {"several", {Note::SquarePitch, Note::PropertyBelowRange}, Language::Japanese,
+         "     PVY/PHX>0.7 以上に設定して下さい\n     物性規定範囲外です！"},
+        {"in English", {Note::PropertyBelowRange}, Language::English, "     Outside the range of the property fits!"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Pane pane;
-        Notes notes{.lines = c.lines};
-        printNotes(pane, notes);
+        Notes notes{.added = c.added};
+        printNotes(pane, notes, c.language);
         EXPECT_EQ(pane.pageText(), c.page);
-        EXPECT_TRUE(notes.lines.empty());
+        EXPECT_TRUE(notes.added.empty());
     }
 }
 
@@ -46,7 +49,7 @@ TEST(NumericPane, EnthalpyTraceIsOverwrittenInPlaceAndClearedAtTheEnd) {
         SCOPED_TRACE(c.name);
         Pane pane;
         const uint64_t before = pane.endLine();
-        const float T = saturationTemperatureTraced(pane, c.H2, c.kelvin);
+        const float T = saturationTemperatureTraced(pane, c.H2, c.kelvin, Language::Japanese);
         EXPECT_EQ(T, saturationTemperatureFromEnthalpy(c.H2));
         EXPECT_EQ(pane.pageRows(), 0u) << "the converged result clears the page";
         // The traced page, kept in the scrollback: rows 6 to 12 from column 10.

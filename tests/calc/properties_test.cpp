@@ -175,7 +175,7 @@ TEST_F(Properties, WaterAt20Degrees) {
     EXPECT_NEAR(r.Kt, 0.516f, 0.003f);
     EXPECT_NEAR(r.Prt, 7.0f, 0.2f);
     EXPECT_NEAR(r.Vt, 3600.0f / r.Dt, 0.001f);
-    EXPECT_TRUE(notes.lines.empty());
+    EXPECT_TRUE(notes.added.empty());
 }
 
 TEST_F(Properties, WaterFollowsTheSteamTables) {
@@ -193,12 +193,12 @@ TEST_F(Properties, WaterFollowsTheSteamTables) {
 }
 
 TEST_F(Properties, WaterRangeNotes) {
-    const std::string above = "     物性規定範囲外です";
-    const std::string below = "     物性規定範囲外です！";
+    const Note above = Note::PropertyAboveRange;
+    const Note below = Note::PropertyBelowRange;
     const struct {
         const char* name;
         float T;
-        std::vector<std::string> notes;
+        std::vector<Note> notes;
         bool keepsCpAndViscosity;
     } cases[] = {
         {"0 °C is in range", 0.0f, {}, false},
@@ -212,12 +212,12 @@ TEST_F(Properties, WaterRangeNotes) {
         at(20.0f);
         waterProperties(r, notes);
         const float ct = r.Ct, vit = r.VIt;
-        notes.lines.clear();
+        notes.added.clear();
         at(c.T);
         waterProperties(r, notes);
-        EXPECT_EQ(notes.lines, c.notes);
+        EXPECT_EQ(notes.added, c.notes);
         EXPECT_EQ(r.Ct == ct && r.VIt == vit, c.keepsCpAndViscosity) << "the previous Ct and VIt stand below 0 °C";
-        notes.lines.clear();
+        notes.added.clear();
     }
 }
 
@@ -230,7 +230,7 @@ TEST_F(Properties, WaterBelowZeroAtTheWallOnlyKeepsTheWallViscosity) {
     r.TAM = -14.0f;
     waterProperties(r, notes);
     EXPECT_FLOAT_EQ(r.Twav, -2.0f);
-    EXPECT_EQ(notes.lines, std::vector<std::string>{"     物性規定範囲外です！"});
+    EXPECT_EQ(notes.added, std::vector<Note>{Note::PropertyBelowRange});
     EXPECT_EQ(r.Pvis, pvis);
 }
 

@@ -479,7 +479,7 @@ TEST(StartConversion, OverflowingPitchStopsTheRun) {
     s.platform.yesNo.push_back(true);
     s.platform.pausesAllowed = 1;
     std::string message;
-    try { calc::startCalculation(s.app, r); } catch (const calc::CalculationStop& stop) { message = stop.message; }
+    try { calc::startCalculation(s.app, r); } catch (const calc::CalculationStop& stop) { message = calc::stopMessage(stop, Language::Japanese); }
     EXPECT_NE(message.find("Pv"), std::string::npos) << message;
 }
 
