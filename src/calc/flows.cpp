@@ -91,7 +91,7 @@ void readProcessingNo(App& app, Record& r) {
         r.flags.sPROC = Proc::Outlets;
         r.flags.sCOLS = YesNo::Yes;
         app.pane.print(T.columnsCleared);
-        app[kMain.screen][kMain.tubeColumns].setText(T.columnsDash);
+        app[kMain.screen][kMain.tubeColumns].setText(tx::kColumnsDash);
     } else {
         r.flags.sPROC = std::to_string(static_cast<int>(no));
     }

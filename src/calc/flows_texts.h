@@ -11,6 +11,9 @@ namespace cfhx::flows_texts {
 
 using std::string_view;
 
+// The tube-columns field cleared: the mark the entry checks take for a value
+// not given, in either language.
+inline constexpr string_view kColumnsDash = "   －";
 inline constexpr string_view kTubeFlowKindEcho = "VSNX12=";
 inline constexpr string_view kWaterRangeSi = "set the temperature(K) 273<Tti<440";
 // Replies to choice (A): <1>, <2>, or "00" to leave the run.
@@ -21,7 +24,6 @@ inline constexpr string_view kTLEcho = "TUBE LENGTH ----------------- TL(mm)=";
 
 struct FlowsTexts {
     string_view columnsCleared;
-    string_view columnsDash;
     string_view tubeFlowKind;
     string_view tubeFlowMass;
     string_view tubeFlowKindSi;
@@ -58,7 +60,6 @@ struct FlowsTexts {
 
 inline constexpr FlowsTexts kFlowsJapanese{
     .columnsCleared = "★ 既設定管段数を削除します  。",
-    .columnsDash = "   －",
     .tubeFlowKind = "129) 管内側ガス流量 --- 1) ノルマル流量 Vt(Nm3/h)",
     .tubeFlowMass = "　2）重量流量 Wt(kg/h)",
     .tubeFlowKindSi = "130) 管内側ガス流量 --- 1) ノルマル流量 Vt(Nm3/s)",
@@ -102,7 +103,6 @@ inline const FlowsTexts& flowsTexts(Language language) {
 template <class F>
 void forEachText(const FlowsTexts& t, F&& f) {
     f("columnsCleared", t.columnsCleared);
-    f("columnsDash", t.columnsDash);
     f("tubeFlowKind", t.tubeFlowKind);
     f("tubeFlowMass", t.tubeFlowMass);
     f("tubeFlowKindSi", t.tubeFlowKindSi);

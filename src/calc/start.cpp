@@ -308,10 +308,9 @@ void settleTubePitches(App& app, Record& r) {
 }
 
 void markComputedRows(App& app) {
-    const tx::StartTexts& T = tx::startTexts(app.language);
     const ProcessingNo no = processingNo(app);
     if (no == ProcessingNo::Rows || no == ProcessingNo::RowsAndShellFlow) {
-        app[kMain.screen][kMain.tubeRows].setText(T.computedRows);
+        app[kMain.screen][kMain.tubeRows].setText(tx::kComputedRows);
     }
 }
 

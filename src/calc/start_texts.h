@@ -15,6 +15,10 @@ using std::string_view;
 inline constexpr int kIndent = 5;
 inline constexpr int kStarredIndent = 2;
 
+// Tube-rows field while the rows are computed (processing No. 3 and 4): the
+// mark the entry checks take for a value not given, in either language.
+inline constexpr string_view kComputedRows = "   －";
+
 struct StartTexts {
     // Construction refusals, in the order they are tested.
     string_view passesBothSides;
@@ -48,9 +52,6 @@ struct StartTexts {
     string_view confirmCaption;
     string_view confirmText;
 
-    // Tube-rows field while the rows are computed (processing No. 3 and 4).
-    string_view computedRows;
-
     // Flow-arrangement headings for sFLOW "1", "2", "3".
     string_view headingCross;
     string_view headingParallel;
@@ -83,7 +84,6 @@ inline constexpr StartTexts kStartJapanese{
     .filmGoOn = "このまま進める  y/n",
     .confirmCaption = "　予備データーの登録確認",
     .confirmText = "予備ﾃﾞｰﾀｰ登録は　ＯＫ ？\n\n　　",
-    .computedRows = "   －",
     .headingCross = "＜ 直交流型又は直交流型向流ﾊﾟｽ熱交換器の計算条件です＞",
     .headingParallel = "＜ ２ﾊﾟｽ以上の直交型並流ﾊﾟｽ熱交換器の計算条件です＞",
     .headingCounter = "＜ LMTD(向流) の計算条件です。LMTD 補正値を入力して下さい。＞",
@@ -122,7 +122,6 @@ void forEachText(const StartTexts& t, F&& f) {
     f("filmGoOn", t.filmGoOn);
     f("confirmCaption", t.confirmCaption);
     f("confirmText", t.confirmText);
-    f("computedRows", t.computedRows);
     f("headingCross", t.headingCross);
     f("headingParallel", t.headingParallel);
     f("headingCounter", t.headingCounter);
