@@ -66,7 +66,9 @@ TEST(EnglishTexts, NoJapaneseCharacterAndNoBlankWhereTheJapaneseSaysSomething) {
         for (const TextPair& p : t.texts) {
             SCOPED_TRACE(p.name);
             EXPECT_FALSE(containsJapanese(p.english)) << p.english;
-            if (!p.japanese.empty()) EXPECT_FALSE(p.english.empty());
+            if (!p.japanese.empty()) {
+                EXPECT_FALSE(p.english.empty());
+            }
         }
     }
 }

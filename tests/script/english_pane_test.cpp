@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 #include "support/calc_text_tables.h"
 #include "support/files.h"
 #include "support/japanese_text.h"
@@ -66,7 +66,10 @@ std::vector<std::string> linesWithPieces(const std::string& script, Language lan
                                          const std::vector<std::string>& pieces) {
     std::istringstream in(testing::readFile(fs::path(CFHX_SCRIPTS_DIR) / (script + ".cfhx")));
     std::ostringstream out, err;
-    const int status = runScript(in, out, err, ScriptOptions{.date = "07/03/05", .language = language});
+    ScriptOptions options;
+    options.date = "07/03/05";
+    options.language = language;
+    const int status = runScript(in, out, err, options);
     EXPECT_EQ(status, kScriptDone) << err.str();
     std::vector<std::string> found;
     std::istringstream lines(out.str());
