@@ -108,7 +108,6 @@ float condensingStep(float QG, float QK, bool waterInTubes, float Vc) {
 }
 
 void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
-    const rating_texts::RatingTexts& stops = rating_texts::ratingTexts(app.language);
     const bool shell = r.flags.sHUM == Hum::Shell;
     const bool water = r.flags.sTF == TubeMethod::Water;
     const float Ts = shell ? r.Tsi : r.Tti;
@@ -176,7 +175,7 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         return sound(next) ? next : T;
     };
     // A gas no warmer than the other stream's inlet gives up no heat to it.
-    if (!(Ts > cin)) stopCalculation(stops.noConvergence);
+    if (!(Ts > cin)) stopCalculation(StopCause::NoConvergence);
 
     float TZ3 = Ts;
     float lastTZ3 = Ts, lastGap = 0.0f, lastStep = 0.0f;
@@ -227,7 +226,7 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         r.LIMIT += 0.5f;
         ++r.passes.condensing;
         progressScreen(app, r, TZ3, water, limits);
-        if (r.LIMIT > limits.condensingStop) stopCalculation(stops.noConvergence);
+        if (r.LIMIT > limits.condensingStop) stopCalculation(StopCause::NoConvergence);
         const float otherOut = shell ? r.Tto : r.Tso;
         if (otherOut >= Ts) {
             app.pane.clear();

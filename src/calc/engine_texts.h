@@ -20,7 +20,7 @@ struct EngineTexts {
     string_view power;
     string_view negativePower;
     string_view squareRoot;
-    // An iteration of the gas properties that does not settle.
+    // A loop that does not converge.
     string_view noConvergence;
 
     // Notes.

@@ -312,7 +312,6 @@ const humid_texts::HumidTexts humid_texts::kHumidEnglish{
 
 const calc::rating_texts::RatingTexts calc::rating_texts::kRatingEnglish{
     .meanGivenHeader = " [ #2. mean temp.degC ]",
-    .noConvergence = "   @@@  No convergence: calculation ended.@@",
     .meanComputedHeader = " [ #3. mean temp.degC ]",
     .tubeOutletPastShellInletHot = "   @@@  Cannot be calculated: ended. [ Tto >= Tsi (temperature cross) ]@@",
     .tubeOutletPastShellInletCold = "   @@@  Cannot be calculated: ended. [ Tto <= Tsi (temperature cross) ]@@",

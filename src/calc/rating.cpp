@@ -58,10 +58,14 @@ Counted counted(std::string_view header, int n, std::string_view limit = {}) {
 }
 float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
 
-// Counts a pass; past the limit the run stops with `message` (the calculate
-// button shows it on a cleared page and pauses).
+// Counts a pass; past the limit the run stops with `message`, or as a loop
+// that does not converge (the calculate button shows it on a cleared page
+// and pauses).
 void passLimit(int& counter, int limit, std::string_view message) {
     if (++counter > limit) stopCalculation(message);
+}
+void passLimit(int& counter, int limit) {
+    if (++counter > limit) stopCalculation(StopCause::NoConvergence);
 }
 
 struct Run {
@@ -157,7 +161,7 @@ void meanTemperatureGiven(Run& s) {
     r.TAM = (r.Tsi + r.Tso) / 2.0f;
     r.TGM = (r.Tti + r.Tto) / 2.0f;
     int cnt = static_cast<int>(r.CNT3);
-    passLimit(cnt, s.limits.meanTemperature, T.noConvergence);
+    passLimit(cnt, s.limits.meanTemperature);
     ++r.passes.meanTemperature;
     r.CNT3 = static_cast<float>(cnt);
     trace(s, kMeanRow, counted(T.meanGivenHeader, cnt), {{tx::kMeanGivenTAM, {r.TAM, r.TAMAV}}, {tx::kMeanGivenTGM, {r.TGM, r.TGMAV}}});
@@ -196,7 +200,7 @@ void meanTemperatureComputed(Run& s) {
         r.Tto = r.Tsi > r.Tti ? r.Tti + rise : r.Tti - rise;
         r.TGM = (r.Tto + r.Tti) / 2.0f;
         int cnt = static_cast<int>(r.CNT3);
-        passLimit(cnt, s.limits.meanTemperature, T.noConvergence);
+        passLimit(cnt, s.limits.meanTemperature);
         ++r.passes.meanTemperature;
         r.CNT3 = static_cast<float>(cnt);
         trace(s, kMeanRow, counted(T.meanComputedHeader, cnt), {{tx::kMeanComputedTAM, {r.TAM, r.TAMAV}}, {tx::kMeanComputedTGM, {r.TGM, r.TGMAV}}});
@@ -231,7 +235,6 @@ float tubeFlowArea(const Record& r) {
 
 // #4: the tube velocity that the tube count of the required area gives.
 void tubeVelocityLoop(Run& s) {
-    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     r.VW = 2.0f;
     s.cnt4 = 0;
@@ -245,7 +248,7 @@ void tubeVelocityLoop(Run& s) {
         r.Nt = checkedDiv(r.Ai, kPi * r.DI * r.TL, "DI*TL");
         areas(r, s.kind);
         r.U = checkedDiv(tubeFlow, r.Nt * tubeFlowArea(r), "tube flow area") / kSecondsPerHour * r.PNt;
-        passLimit(s.cnt4, s.limits.tubeVelocity, T.noConvergence);
+        passLimit(s.cnt4, s.limits.tubeVelocity);
         ++r.passes.tubeVelocity;
         trace(s, kTubeVelocityRow, counted(tx::kTubeVelocityHeader, s.cnt4),
               {{tx::kTraceVW, {r.VW}}, {tx::kTraceU, {r.U}}, {tx::kTraceUVW, {ratio(r.U, r.VW)}}});
@@ -263,7 +266,6 @@ void bundleSize(Run& s) {
 
 // #5 around #4: the shell velocity that the bundle's flow area gives.
 void shellVelocityLoop(Run& s) {
-    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     r.UM = 5.0f;
     s.cnt5 = 0;
@@ -283,7 +285,7 @@ void shellVelocityLoop(Run& s) {
         r.UH = r.UM;
         r.UM = assumed;
         r.Res = checkedDiv(r.DO * r.UM * kSecondsPerHour, r.VIs, "VIs");
-        passLimit(s.cnt5, s.limits.shellVelocity, T.noConvergence);
+        passLimit(s.cnt5, s.limits.shellVelocity);
         ++r.passes.shellVelocity;
         trace(s, kShellVelocityRow, counted(tx::kShellVelocityHeader, s.cnt5),
               {{tx::kTraceUH, {r.UH}}, {tx::kTraceUM, {r.UM}}, {tx::kTraceUMUH, {ratio(r.UM, r.UH)}}});
@@ -321,7 +323,7 @@ bool correctionFactor(Run& s) {
     const bool crossed = s.hotShell() ? e.tubeOut > r.Tsi : e.shellOut > r.Tti;
     if (counter && crossed) stopCalculation(T.flowBalance);
     r.Fthe = theoreticalCorrection(r.FEEX, r.Cmin, std::fabs(r.Tti - r.Tsi), r.LMTD, r.KI, r.Ai);
-    passLimit(s.cnt10, s.limits.correction, T.noConvergence);
+    passLimit(s.cnt10, s.limits.correction);
     ++r.passes.correction;
     trace(s, kCorrectionRow, counted(tx::kCorrectionHeader, s.cnt10),
           {{tx::kTraceNTUS, {r.NTUS, r.T2X, r.FEEX}},
@@ -378,7 +380,6 @@ private:
 
 // Steps 2-9: the tube length (rows given) or the rows (length given).
 void sizing(Run& s) {
-    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     const bool rowsGiven = r.flags.sPROC == Proc::Length || r.flags.sPROC == Proc::LengthAndShellFlow;
     const float NVX = r.Nv;
@@ -404,7 +405,7 @@ void sizing(Run& s) {
         if (r.flags.sCOND != YesNo::Yes) temperatureEfficiencies(r);
 
         // #6: the length that gives the entered rows, or rows for the length.
-        passLimit(s.cnt6, s.limits.rowsLength, T.noConvergence);
+        passLimit(s.cnt6, s.limits.rowsLength);
         ++r.passes.rowsLength;
         const float aim = rowsGiven ? NVX : previousNV;
         trace(s, kRowsLengthRow, counted(tx::kRowsLengthHeader, s.cnt6),
@@ -651,7 +652,6 @@ private:
 // Phase 3 (#9), one pass of the phase: the shell flow that carries the
 // tube's duty to the shell outlet given, at the correction factor FF.
 void shellFlowPhase(Run& s) {
-    const tx::RatingTexts& T = tx::ratingTexts(s.app.language);
     Record& r = s.r;
     s.text(kPhaseRow, tx::kPhase3);
     r.EFF = 0.0f;
@@ -683,7 +683,7 @@ void shellFlowPhase(Run& s) {
         // the colder one is above 11.11 °C) holds it just inside.
         const float margin = 0.001f * std::fabs(r.Tti - r.Tsi);
         r.TY = s.hotShell() ? std::min(balance, r.Tsi - margin) : std::max(balance, r.Tsi + margin);
-        passLimit(s.cnt9, s.limits.phase3, T.noConvergence);
+        passLimit(s.cnt9, s.limits.phase3);
         ++r.passes.phase3;
         trace(s, kShellVelocityRow, counted(tx::kPhase3Header, s.cnt9),
               {{tx::kPhase3TX, {r.TX, r.T2X, r.TGMAV}}, {tx::kPhase3TY, {r.TY, r.TAMAV}}, {tx::kPhase3Ratio, {ratio(r.TX, r.TY)}}});
@@ -701,7 +701,7 @@ void shellFlowPhase(Run& s) {
         const float settle = std::min({0.1f, 0.002f * tubeChange, 0.1f * tubeChange / std::max(shellChange, 0.1f)});
         if (search.counts() && std::fabs(r.TX - balance) < settle) break;
         r.TX = search.next(r.TX, balance, r.TY);
-        if (search.closed()) stopCalculation(T.noConvergence);
+        if (search.closed()) stopCalculation(StopCause::NoConvergence);
         r.Tto = r.TX;
         r.TGM = (r.Tti + r.TX) / 2.0f;
         r.TAM = (r.Tsi + r.Tso) / 2.0f;
@@ -855,7 +855,7 @@ void humidRating(Run& s) {
     // The condensing outlet of the last repeat.
     float previous = std::numeric_limits<float>::quiet_NaN();
     for (;;) {
-        passLimit(outer, s.limits.humidOuter, T.noConvergence);
+        passLimit(outer, s.limits.humidOuter);
         ++r.passes.humidOuter;
         evaluateProperties(s.app, r);
         actualFlows(s);
@@ -1020,7 +1020,7 @@ void columnSearch(Run& s) {
         lastMiss = miss;
         r.Nh = next;
         s.free(kAimRow, tx::kAimTrace, {r.Tso, r.T44X, r.Nh});
-        passLimit(passes, s.limits.columnSearch, T.noConvergence);
+        passLimit(passes, s.limits.columnSearch);
     }
 }
 

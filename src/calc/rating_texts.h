@@ -61,7 +61,6 @@ inline constexpr string_view kBalanceQsQt = "        3. Qs/Qt=#.####";
 
 struct RatingTexts {
     string_view meanGivenHeader;
-    string_view noConvergence;
     string_view meanComputedHeader;
     // The given shell outlet asks more duty than the tube stream can give
     // before it reaches the shell inlet.
@@ -92,7 +91,6 @@ struct RatingTexts {
 
 inline constexpr RatingTexts kRatingJapanese{
     .meanGivenHeader = " ［ #2. mean temp.ﾟc ］",
-    .noConvergence = "   @@@  収束不可のため終了します。@@",
     .meanComputedHeader = " ［ #3. mean temp.ﾟc ］",
     .tubeOutletPastShellInletHot = "   @@@  計算不能のため終了します。[ Tto >= Tsi (温度交差) ]@@",
     .tubeOutletPastShellInletCold = "   @@@  計算不能のため終了します。[ Tto <= Tsi (温度交差) ]@@",
@@ -128,7 +126,6 @@ inline const RatingTexts& ratingTexts(Language language) {
 template <class F>
 void forEachText(const RatingTexts& t, F&& f) {
     f("meanGivenHeader", t.meanGivenHeader);
-    f("noConvergence", t.noConvergence);
     f("meanComputedHeader", t.meanComputedHeader);
     f("tubeOutletPastShellInletHot", t.tubeOutletPastShellInletHot);
     f("tubeOutletPastShellInletCold", t.tubeOutletPastShellInletCold);

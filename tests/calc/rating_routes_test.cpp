@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calc/mean_temperature.h"
+#include "calc/engine_texts.h"
 #include "calc/rating_texts.h"
 #include "platform/cases/case_run.h"
 #include "report/result_quantities.h"
@@ -92,7 +93,7 @@ TEST(ShellFlowRoute, DrawnBundlesFindTheirShellFlowAgain) {
         const CaseResult found = runCase(bundle.script({.number = 6, .Tso = aim}));
         if (!found.record) {
             EXPECT_TRUE(c.mayStop) << found.message;
-            EXPECT_NE(std::string(calc::rating_texts::kRatingJapanese.noConvergence).find(found.message), std::string::npos)
+            EXPECT_NE(std::string(calc::engine_texts::kEngineJapanese.noConvergence).find(found.message), std::string::npos)
                 << found.message;
             continue;
         }

@@ -8,6 +8,7 @@
 
 #include "report/calculate_button.h"
 #include "calc/rating.h"
+#include "calc/engine_texts.h"
 #include "calc/rating_texts.h"
 #include "support/sample_runs.h"
 
@@ -132,22 +133,23 @@ void limitedCalculation(App& app) { calculate(app, gLimits); }
 // one pass so the sample runs reach them).
 TEST(Rating, EveryPassLimitStopsWithItsMessage) {
     const calc::rating_texts::RatingTexts& T = calc::rating_texts::kRatingJapanese;
+    const calc::engine_texts::EngineTexts& E = calc::engine_texts::kEngineJapanese;
     struct Case {
         const char* name;
         int calc::PassLimits::* limit;
         SampleRun run;
         std::string_view message;
     } const kCases[] = {
-        {"mean temperature", &calc::PassLimits::meanTemperature, {.name = "", .number = processingButton(4)}, T.noConvergence},
-        {"tube velocity", &calc::PassLimits::tubeVelocity, {.name = "", .number = processingButton(3)}, T.noConvergence},
-        {"shell velocity", &calc::PassLimits::shellVelocity, {.name = "", .number = processingButton(3)}, T.noConvergence},
-        {"rows and length", &calc::PassLimits::rowsLength, {.name = "", .number = processingButton(1), .typed = {"1"}}, T.noConvergence},
+        {"mean temperature", &calc::PassLimits::meanTemperature, {.name = "", .number = processingButton(4)}, E.noConvergence},
+        {"tube velocity", &calc::PassLimits::tubeVelocity, {.name = "", .number = processingButton(3)}, E.noConvergence},
+        {"shell velocity", &calc::PassLimits::shellVelocity, {.name = "", .number = processingButton(3)}, E.noConvergence},
+        {"rows and length", &calc::PassLimits::rowsLength, {.name = "", .number = processingButton(1), .typed = {"1"}}, E.noConvergence},
         {"tube outlet", &calc::PassLimits::outlet, {.name = "", .number = processingButton(5)}, T.outletLimit},
-        {"phase 3", &calc::PassLimits::phase3, {.name = "", .number = processingButton(6)}, T.noConvergence},
-        {"correction factor", &calc::PassLimits::correction, {.name = "", .number = processingButton(1), .typed = {"1"}}, T.noConvergence},
-        {"column search", &calc::PassLimits::columnSearch, {.name = "", .number = processingButton(7)}, T.noConvergence},
+        {"phase 3", &calc::PassLimits::phase3, {.name = "", .number = processingButton(6)}, E.noConvergence},
+        {"correction factor", &calc::PassLimits::correction, {.name = "", .number = processingButton(1), .typed = {"1"}}, E.noConvergence},
+        {"column search", &calc::PassLimits::columnSearch, {.name = "", .number = processingButton(7)}, E.noConvergence},
         {"humid relaxation", &calc::PassLimits::humidRelaxation, {.name = "", .tube = kWaterTubes, .shell = kHumidShell}, T.humidLimit},
-        {"humid outer", &calc::PassLimits::humidOuter, {.name = "", .tube = kWaterTubes, .shell = kHumidShell}, T.noConvergence},
+        {"humid outer", &calc::PassLimits::humidOuter, {.name = "", .tube = kWaterTubes, .shell = kHumidShell}, E.noConvergence},
         {"vapour", &calc::PassLimits::vapour,
          {.name = "", .tube = kTypedIn, .options = {"FORM7.RADIO8", "FORM7.RADIO9", "FORM7.RADIO11", "FORM7.BUTTON52"}},
          T.excessArea},
