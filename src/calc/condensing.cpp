@@ -229,9 +229,10 @@ void condensingOutlet(App& app, Record& r, const PassLimits& limits) {
         if (r.LIMIT > limits.condensingStop) stopCalculation(StopCause::NoConvergence);
         const float otherOut = shell ? r.Tto : r.Tso;
         if (otherOut >= Ts) {
+            const tx::CondensingTexts& texts = tx::condensingTexts(app.language);
             app.pane.clear();
-            app.pane.print(tx::kImplausible1);
-            app.pane.print(tx::kImplausible2);
+            app.pane.print(texts.implausible1);
+            app.pane.print(texts.implausible2);
         }
     }
 

@@ -339,6 +339,8 @@ const calc::rating_texts::RatingTexts calc::rating_texts::kRatingEnglish{
 };
 
 const calc::condensing_texts::CondensingTexts calc::condensing_texts::kCondensingEnglish{
+    .implausible1 = "//// WARNING !! ////",
+    .implausible2 = "//// CHECK THE INPUT CONDITIONS ////",
     .boxTop = "+--------------------------+",
     .boxTitle = "|  calc. of condensation   |",
     .boxBottom = "+--------------------------+",

@@ -161,8 +161,6 @@ using std::string_view;
 
 inline constexpr string_view kLimitWarning = "WARNING";
 inline constexpr string_view kLimitClosing = "CLOSING";
-inline constexpr string_view kImplausible1 = "//// WARNIG !! ////";
-inline constexpr string_view kImplausible2 = "//// MUST BE CHECK INPUT CONDITIONS ////";
 // The LIMIT counter in half passes, shown against 1500 as it always was.
 inline constexpr string_view kLimitCounter = "[LIMIT####.#/1500 ]";
 inline constexpr string_view kRatioHeader = "[#1. heat trans.incr.ratio ]";
@@ -180,6 +178,9 @@ inline constexpr string_view kShellDensity = "Shell side Dt=";
 inline constexpr string_view kTubeDensity = "Tube side  Ds=";
 
 struct CondensingTexts {
+    // An outlet that cannot be right: check the input.
+    string_view implausible1;
+    string_view implausible2;
     string_view boxTop;
     string_view boxTitle;
     string_view boxBottom;
@@ -189,6 +190,8 @@ struct CondensingTexts {
 };
 
 inline constexpr CondensingTexts kCondensingJapanese{
+    .implausible1 = "//// WARNIG !! ////",
+    .implausible2 = "//// MUST BE CHECK INPUT CONDITIONS ////",
     .boxTop = "┌────────────┐",
     .boxTitle = "│ calc. of condensation  │",
     .boxBottom = "└────────────┘",
@@ -205,6 +208,8 @@ inline const CondensingTexts& condensingTexts(Language language) {
 // Calls f(name, text) for every text of the table.
 template <class F>
 void forEachText(const CondensingTexts& t, F&& f) {
+    f("implausible1", t.implausible1);
+    f("implausible2", t.implausible2);
     f("boxTop", t.boxTop);
     f("boxTitle", t.boxTitle);
     f("boxBottom", t.boxBottom);
