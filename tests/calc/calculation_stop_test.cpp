@@ -22,13 +22,17 @@ TEST(CalculationStop, TheCalculateButtonShowsTheMessageAndReturns) {
     const struct {
         const char* name;
         const char* H2;
+        Language language;
+        const char* page;
     } cases[] = {
-        {"1000 kcal/kg", "1000"},
-        {"2000 kcal/kg", "2000"},
+        {"1000 kcal/kg", "1000", Language::Japanese, "\n\n\n   @@@  収束不可のため終了します。@@"},
+        {"2000 kcal/kg", "2000", Language::Japanese, "\n\n\n   @@@  収束不可のため終了します。@@"},
+        {"in English", "1000", Language::English, "\n\n\n   @@@  No convergence: calculation ended.@@"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Session s;
+        s.app.language = c.language;
         testing::openHumidTubesGasShell(s, false);
         s.click("MAINFORM.BUTTON22");
         s.click("FORM5.BUTTON53");
@@ -50,7 +54,7 @@ TEST(CalculationStop, TheCalculateButtonShowsTheMessageAndReturns) {
 
         EXPECT_EQ(std::count(s.platform.waits.begin(), s.platform.waits.end(), "pause"), 1);
         EXPECT_EQ(s.platform.waits.back(), "pause");
-        EXPECT_EQ(atPause, "\n\n\n   @@@  収束不可のため終了します。@@");
+        EXPECT_EQ(atPause, c.page);
         // The trace stood until the stop cleared it.
         ASSERT_GE(log.pages.size(), 2u);
         EXPECT_NE(log.pages[log.pages.size() - 2].find("LOOP=5000/5000"), std::string::npos);

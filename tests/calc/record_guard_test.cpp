@@ -80,5 +80,40 @@ TEST(Guards, AStopCarriesItsMessageAsGiven) {
               "   @@@  収束不可のため終了します。@@");
 }
 
+// The routines know no language: the stop is worded for the run that shows it.
+TEST(Guards, AStopIsWordedInTheRunsLanguage) {
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        Language language;
+        const char* message;
+    } cases[] = {
+        {"zero divisor", [] { checkedDiv(1.0f, 0.0f, "Nt"); }, Language::English,
+         "   @@@  Cannot be calculated: ended. [ Nt = 0 (divisor) ]@@"},
+        {"overflow", [] { checkedExp(200.0f, "Pvs"); }, Language::English,
+         "   @@@  Cannot be calculated: ended. [ Pvs (overflow) ]@@"},
+        {"negative power of zero", [] { checkedPow(0.0f, -0.2f, "RetT"); }, Language::English,
+         "   @@@  Cannot be calculated: ended. [ RetT = 0 (negative power) ]@@"},
+        {"zero where positive", [] { checkedPositive(0.0f, "R"); }, Language::English,
+         "   @@@  Cannot be calculated: ended. [ R <= 0 ]@@"},
+        {"no convergence", [] { stopCalculation(StopCause::NoConvergence); }, Language::Japanese,
+         "   @@@  収束不可のため終了します。@@"},
+        {"no convergence in English", [] { stopCalculation(StopCause::NoConvergence); }, Language::English,
+         "   @@@  No convergence: calculation ended.@@"},
+        {"a dialogue's own message", [] { stopCalculation("   @@@  given"); }, Language::English, "   @@@  given"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string message;
+        try {
+            c.run();
+            ADD_FAILURE() << "the calculation went on";
+        } catch (const CalculationStop& stop) {
+            message = stopMessage(stop, c.language);
+        }
+        EXPECT_EQ(message, c.message);
+    }
+}
+
 }  // namespace
 }  // namespace cfhx::calc
