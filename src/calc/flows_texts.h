@@ -11,6 +11,9 @@ namespace cfhx::flows_texts {
 
 using std::string_view;
 
+// The same in either language: echo tags, the replies compared with, masks
+// and lines written in English from the start.
+
 // The tube-columns field cleared: the mark the entry checks take for a value
 // not given, in either language.
 inline constexpr string_view kColumnsDash = "   －";

@@ -11,6 +11,8 @@ namespace cfhx::humid_texts {
 
 using std::string_view;
 
+// The same in either language: echo tags, the replies compared with, masks
+// and lines written in English from the start.
 inline constexpr string_view kDryBase = "< dry base >";
 inline constexpr string_view kDryAir = "CO2(%)={}   N2(%)={}   O2(%)={}";
 inline constexpr string_view kAddWater = "add H2O(%) after";
@@ -29,7 +31,7 @@ inline constexpr string_view kBoxH2O = "H2O      = ";
 inline constexpr string_view kBoxN2 = "N2(vol.%)= ";
 inline constexpr string_view kShellBoxFoot = "-----------------";
 inline constexpr string_view kT3Echo = "T3=";
-// Replies to it: <1> or <2>.
+// Replies to the choice of what to set again: <1> or <2>.
 inline constexpr string_view kAgainMoistureReply = "1";
 inline constexpr string_view kAgainInletReply = "2";
 inline constexpr string_view kTubeChoice12 = "//// choice  1 or 2  ////";

@@ -10,6 +10,8 @@ namespace cfhx::calc::rating_texts {
 
 using std::string_view;
 
+// The same in either language: echo tags, the replies compared with, masks
+// and lines written in English from the start.
 inline constexpr string_view kPer100 = "/100";
 inline constexpr string_view kTubeVelocityHeader = "  [#4. tube velocity m/s]";
 inline constexpr string_view kShellVelocityHeader = "  [#5. shell velocity m/s ]";
@@ -159,6 +161,8 @@ namespace cfhx::calc::condensing_texts {
 
 using std::string_view;
 
+// The same in either language: echo tags, the replies compared with, masks
+// and lines written in English from the start.
 inline constexpr string_view kLimitWarning = "WARNING";
 inline constexpr string_view kLimitClosing = "CLOSING";
 // The LIMIT counter in half passes, shown against 1500 as it always was.

@@ -12,7 +12,10 @@ namespace cfhx::review_texts {
 
 using std::string_view;
 
-// Tube medium code (1 liquid, 2 gas or vapour) and its refusal.
+// The same in either language: echo tags, the replies compared with, masks
+// and lines written in English from the start.
+
+// Tube medium code (1 liquid, 2 gas or vapour).
 inline constexpr string_view kMediumCode = "     29)MANU1=";
 
 struct ReviewTexts {

@@ -11,6 +11,9 @@ namespace cfhx::start_texts {
 
 using std::string_view;
 
+// The same in either language: echo tags, the replies compared with, masks
+// and lines written in English from the start.
+
 // Blanks before a refusal; the starred ones stand further left.
 inline constexpr int kIndent = 5;
 inline constexpr int kStarredIndent = 2;
