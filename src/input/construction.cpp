@@ -71,7 +71,7 @@ void BUTTON23_ON(App& app) {
     for (int n : {16, 17, 19, 20, 24, 26, 27, 31, 32, 33, 34}) main[editName(n)].setText(T::kBlank);
     app.pane.clear();
     printEmptyLines(app.pane, 8);
-    app.pane.print("       　" + std::string(T::kEnterValues) + " ");
+    app.pane.print(T::constructionTexts(app.language).enterValues);
 }
 
 // "1：無し"
@@ -92,11 +92,11 @@ void BUTTON11_ON(App& app) {
     const int previous = previousFinType(app);
     app["MAINFORM"]["EDIT14"].setText(T::kFinRadial);
     if (previous == 2) {
-        if (app.askYesNo(T::kRadialRestoreCaption, T::kRestoreQuestion)) {
+        if (app.askYesNo(T::constructionTexts(app.language).radialRestoreCaption, T::constructionTexts(app.language).restoreQuestion)) {
             app.pane.clear();
             writeFinFields(app, T::kRadialSample);
         } else {
-            app.pane.print(T::kRegisterRadial);
+            app.pane.print(T::constructionTexts(app.language).registerRadial);
             blankFinFields(app);
         }
         return;
@@ -104,12 +104,12 @@ void BUTTON11_ON(App& app) {
     blankFinFields(app);
     printEmptyLines(app.pane, 6);
     app.pane.print(T::kBlank);
-    if (previous == 1 && app.askYesNo(T::kRadialRestoreCaption, T::kRestoreQuestion)) {
+    if (previous == 1 && app.askYesNo(T::constructionTexts(app.language).radialRestoreCaption, T::constructionTexts(app.language).restoreQuestion)) {
         app.pane.clear();
         writeFinFields(app, T::kRadialSample);
         return;
     }
-    app.pane.print(T::kSetRadial);
+    app.pane.print(T::constructionTexts(app.language).setRadial);
 }
 
 // Plate fins have no height of their own.
@@ -125,7 +125,7 @@ void BUTTON12_ON(App& app) {
     const int previous = previousFinType(app);
     app["MAINFORM"]["EDIT14"].setText(T::kFinPlate);
     if (previous == 3) {
-        if (app.askYesNo(T::kPlateSetCaption, T::kQuoteQuestion)) {
+        if (app.askYesNo(T::constructionTexts(app.language).plateSetCaption, T::constructionTexts(app.language).quoteQuestion)) {
             app.pane.clear();
             writeFinFields(app, T::kPlateSample);
         } else {
@@ -136,8 +136,8 @@ void BUTTON12_ON(App& app) {
     blankFinFields(app);
     printEmptyLines(app.pane, 6);
     app.pane.print(T::kBlank);
-    app.pane.print(T::kRegisterPlate);
-    if ((previous == 1 || previous == 2) && app.askYesNo(T::kPlateCallCaption, T::kQuoteQuestion)) {
+    app.pane.print(T::constructionTexts(app.language).registerPlate);
+    if ((previous == 1 || previous == 2) && app.askYesNo(T::constructionTexts(app.language).plateCallCaption, T::constructionTexts(app.language).quoteQuestion)) {
         app.pane.clear();
         writeFinFields(app, T::kPlateSample);
         return;
@@ -162,7 +162,7 @@ void BUTTON14_ON(App& app) {
     main["EDIT32"].setText(T::kBlank);
     main["EDIT33"].setText(T::kBlank);
     printEmptyLines(app.pane, 5);
-    app.pane.print(T::kSetTape);
+    app.pane.print(T::constructionTexts(app.language).setTape);
     app.pane.print("  ");
 }
 

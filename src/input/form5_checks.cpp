@@ -39,7 +39,7 @@ void require(App& app, bool ok, std::string_view message, const char* field = nu
 double value(App& app, const char* field) { return form5(app)[field].number(); }
 
 [[noreturn]] void refuseEntry(App& app, const char* field, BadEntry why) {
-    refuse(app, entryMessage(entryLabel(kForm5Entries, field), why), field);
+    refuse(app, entryMessage(app.language, entryLabel(kForm5Entries, field), why), field);
 }
 
 // A value that must not read 0 (empty, a mark or text read so too).
@@ -64,27 +64,27 @@ void requireFlow(App& app, const Form5Side& side, std::string_view zeroMessage) 
 
 void requireShellMoisture(App& app) {
     const int comp = composition(app, kShellSide);
-    require(app, !((comp == 2 || comp == 3) && moistureMode(app, kShellSide) == 0), T::kShellMoistureUnset);
+    require(app, !((comp == 2 || comp == 3) && moistureMode(app, kShellSide) == 0), T::form5Texts(app.language).shellMoistureUnset);
 }
 
 // Saturated humid gas in the tubes, gas outside.
 void checkHumidTubeGasShell(App& app) {
     requireShellMoisture(app);
-    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
-    require(app, composition(app, kTubeSide) != 0, T::kTubeCompositionUnset);
+    require(app, composition(app, kShellSide) != 0, T::form5Texts(app.language).shellCompositionUnset);
+    require(app, composition(app, kTubeSide) != 0, T::form5Texts(app.language).tubeCompositionUnset);
     if (flowKind(app, kTubeSide) == 0) {
-        form5Message(app, " " + std::string(T::kTubeFlowKindUnset));  // no pause here
+        form5Message(app, " " + std::string(T::form5Texts(app.language).tubeFlowKindUnset));  // no pause here
         throw Refused{};
     }
-    if (flowKind(app, kTubeSide) == 2) requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
-    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
+    if (flowKind(app, kTubeSide) == 2) requireValue(app, kTubeSide.massField, T::form5Texts(app.language).tubeMassFlowUnset);
+    requireValue(app, kForm5.tubeLength, T::form5Texts(app.language).lengthUnset);
     const int shellKind = flowKind(app, kShellSide);
-    require(app, shellKind != 0, T::kShellFlowKindUnset);
-    if (shellKind == 1) requireValue(app, kShellSide.volumeField, T::kShellFlowUnset);
-    if (shellKind == 2) requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
+    require(app, shellKind != 0, T::form5Texts(app.language).shellFlowKindUnset);
+    if (shellKind == 1) requireValue(app, kShellSide.volumeField, T::form5Texts(app.language).shellFlowUnset);
+    if (shellKind == 2) requireValue(app, kShellSide.massField, T::form5Texts(app.language).shellMassFlowUnset);
     bool moisture = false;
     for (const char* f : kTubeSide.moistureFields.all()) moisture = moisture || value(app, f) != 0;
-    require(app, moisture, T::kTubeCompositionUnset);
+    require(app, moisture, T::form5Texts(app.language).tubeCompositionUnset);
 }
 
 // Outlet temperatures must lie between the inlets; Tsi = Tti counts as a
@@ -96,8 +96,8 @@ void checkTemperatures(App& app, ProcessingNo no) {
     const bool tubeOutletGiven = !(no == Length || no == Rows || no == OutletAndShellFlow || no == Columns);
     const double hot = tsi >= tti ? tsi : tti;
     const double cold = tsi >= tti ? tti : tsi;
-    require(app, !(tso > hot || tso < cold), T::kShellOutletWrong, kShellSide.outlet);
-    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), T::kTubeOutletWrong, kTubeSide.outlet);
+    require(app, !(tso > hot || tso < cold), T::form5Texts(app.language).shellOutletWrong, kShellSide.outlet);
+    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), T::form5Texts(app.language).tubeOutletWrong, kTubeSide.outlet);
 }
 
 // Gas or water in the tubes, gas outside.
@@ -107,16 +107,16 @@ void checkGasShell(App& app) {
     if (no != ProcessingNo::Outlets) checkTemperatures(app, no);
     app["MAINFORM"]["BUTTON27"].enable();
     app["FORM6"].hide();
-    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
-    if (tubeFluidKind(app) == FluidKind::Gas) require(app, composition(app, kTubeSide) != 0, T::kTubeCompositionUnset);
+    require(app, composition(app, kShellSide) != 0, T::form5Texts(app.language).shellCompositionUnset);
+    if (tubeFluidKind(app) == FluidKind::Gas) require(app, composition(app, kTubeSide) != 0, T::form5Texts(app.language).tubeCompositionUnset);
 
     const bool tubeKind = flowKind(app, kTubeSide) != 0;
     const bool shellKind = flowKind(app, kShellSide) != 0;
-    auto tubeChosen = [&] { require(app, tubeKind, T::kTubeFlowChoiceUnset); };
-    auto shellChosen = [&] { require(app, shellKind, T::kShellFlowChoiceUnset); };
-    auto lengthGiven = [&] { requireValue(app, kForm5.tubeLength, T::kLengthUnset); };
-    auto tubeFlow = [&] { requireFlow(app, kTubeSide, T::kTubeFlowChoiceUnset); };
-    auto shellFlow = [&] { requireFlow(app, kShellSide, T::kShellFlowChoiceUnset); };
+    auto tubeChosen = [&] { require(app, tubeKind, T::form5Texts(app.language).tubeFlowChoiceUnset); };
+    auto shellChosen = [&] { require(app, shellKind, T::form5Texts(app.language).shellFlowChoiceUnset); };
+    auto lengthGiven = [&] { requireValue(app, kForm5.tubeLength, T::form5Texts(app.language).lengthUnset); };
+    auto tubeFlow = [&] { requireFlow(app, kTubeSide, T::form5Texts(app.language).tubeFlowChoiceUnset); };
+    auto shellFlow = [&] { requireFlow(app, kShellSide, T::form5Texts(app.language).shellFlowChoiceUnset); };
     switch (no) {
         case ProcessingNo::Length:
             tubeChosen(), shellChosen(), tubeFlow(), shellFlow();
@@ -136,17 +136,17 @@ void checkGasShell(App& app) {
 
 // Water in the tubes, saturated humid gas outside.
 void checkWaterTubeHumidShell(App& app) {
-    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
+    require(app, composition(app, kShellSide) != 0, T::form5Texts(app.language).shellCompositionUnset);
     if (flowKind(app, kTubeSide) != 1) {
-        require(app, flowKind(app, kTubeSide) != 0, T::kTubeFlowUnset);
-        requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
+        require(app, flowKind(app, kTubeSide) != 0, T::form5Texts(app.language).tubeFlowUnset);
+        requireValue(app, kTubeSide.massField, T::form5Texts(app.language).tubeMassFlowUnset);
     }
-    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
+    requireValue(app, kForm5.tubeLength, T::form5Texts(app.language).lengthUnset);
     if (flowKind(app, kShellSide) == 1) {
-        requireValue(app, kShellSide.volumeField, T::kShellVolumeFlowUnset);
+        requireValue(app, kShellSide.volumeField, T::form5Texts(app.language).shellVolumeFlowUnset);
     } else {
-        require(app, flowKind(app, kShellSide) != 0, T::kShellFlowUnset);
-        requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
+        require(app, flowKind(app, kShellSide) != 0, T::form5Texts(app.language).shellFlowUnset);
+        requireValue(app, kShellSide.massField, T::form5Texts(app.language).shellMassFlowUnset);
     }
 }
 
@@ -159,45 +159,45 @@ void checkManual(App& app) {
     if (!options.empty()) refuseAsWritten(app, options);
     const int tubeKind = flowKind(app, kTubeSide);
     if (tubeKind != 1) {
-        require(app, tubeKind != 0, T::kTubeFlowUnset);
-        requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
+        require(app, tubeKind != 0, T::form5Texts(app.language).tubeFlowUnset);
+        requireValue(app, kTubeSide.massField, T::form5Texts(app.language).tubeMassFlowUnset);
     }
-    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
+    requireValue(app, kForm5.tubeLength, T::form5Texts(app.language).lengthUnset);
     const int shellKind = flowKind(app, kShellSide);
     if (shellKind != 1) {
-        require(app, shellKind != 0, T::kShellFlowUnset);
-        requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
+        require(app, shellKind != 0, T::form5Texts(app.language).shellFlowUnset);
+        requireValue(app, kShellSide.massField, T::form5Texts(app.language).shellMassFlowUnset);
     }
     // The tube mass flow is needed whatever the flow kind.
-    require(app, tubeKind != 0, T::kTubeMassFlowUnset);
-    requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
-    for (int k = 0; k < 4; ++k) requireValue(app, kTubeSide.properties[k], T::kTubePropertyUnset[k]);
-    for (int k = 0; k < 4; ++k) requireValue(app, kShellSide.properties[k], T::kShellPropertyUnset[k]);
+    require(app, tubeKind != 0, T::form5Texts(app.language).tubeMassFlowUnset);
+    requireValue(app, kTubeSide.massField, T::form5Texts(app.language).tubeMassFlowUnset);
+    for (int k = 0; k < 4; ++k) requireValue(app, kTubeSide.properties[k], T::form5Texts(app.language).tubePropertyUnset[k]);
+    for (int k = 0; k < 4; ++k) requireValue(app, kShellSide.properties[k], T::form5Texts(app.language).shellPropertyUnset[k]);
     if (tubeHeatClass(app) == 1) return;
 
     const double tti = value(app, kTubeSide.inlet), tsi = value(app, kShellSide.inlet);
     const int kind = phaseChangeKind(app);
     if (kind == 1) {
-        require(app, tti < tsi, T::kEvaporationTooHot);
+        require(app, tti < tsi, T::form5Texts(app.language).evaporationTooHot);
     } else if (kind == 3) {
-        require(app, tti > tsi, T::kCondensationTooCold);
+        require(app, tti > tsi, T::form5Texts(app.language).condensationTooCold);
     } else {
         return;
     }
-    for (int k = 0; k < 5; ++k) requireValue(app, kTubeSide.latent[k], T::kLatentUnset[k]);
+    for (int k = 0; k < 5; ++k) requireValue(app, kTubeSide.latent[k], T::form5Texts(app.language).latentUnset[k]);
 }
 
 // What the route reads must be entered, and as a number.
 void checkEntries(App& app) {
     if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, kForm5Entries, false)) {
-        refuse(app, entryMessage(*refusal), refusal->field);
+        refuse(app, entryMessage(app.language, *refusal), refusal->field);
     }
 }
 
 // A complete entry may still hold a number outside its field's range.
 void checkRanges(App& app) {
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kForm5Ranges)) {
-        refuse(app, std::string(T::kOutOfRangeOpen) + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose),
+        refuse(app, std::string(T::form5Texts(app.language).outOfRangeOpen) + rangePhrase(app.language, *refusal) + std::string(T::form5Texts(app.language).outOfRangeClose),
                refusal->field);
     }
 }
@@ -218,7 +218,7 @@ void BUTTON30_ON(App& app) {
             checkManual(app);
         } else {
             // A pair the kind buttons are not meant to leave: never accepted.
-            refuse(app, T::kPairUnset);
+            refuse(app, T::form5Texts(app.language).pairUnset);
         }
         checkEntries(app);
         checkRanges(app);
@@ -227,12 +227,12 @@ void BUTTON30_ON(App& app) {
     }
     ScreenRef main = app["MAINFORM"];
     main["BUTTON9"].enable();
-    main["BUTTON9"].setText(frame_texts::kCalculate);
+    main["BUTTON9"].setText(frame_texts::frameTexts(app.language).calculate);
     main["BUTTON27"].enable();
-    main["BUTTON27"].setText(frame_texts::kConfirmAfterCheck);
+    main["BUTTON27"].setText(frame_texts::frameTexts(app.language).confirmAfterCheck);
     form5(app)["BUTTON30"].disable();
     form5(app).hide();
-    app.setStatus(std::string(status_line::kCalculate));
+    app.setStatus(std::string(status_line::statusLineTexts(app.language).calculate));
 }
 
 }  // namespace

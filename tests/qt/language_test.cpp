@@ -72,8 +72,8 @@ TEST(Language, EveryScreenTextHasEnglish) {
         }
     }
     for (const std::string& text : constructionLabelTexts()) expectEnglish("MAINFORM", text);
-    for (std::string_view text : {frame_texts::kCorrelationHeading, frame_texts::kCalculate,
-                                  frame_texts::kConfirmAfterCheck, frame_texts::kConfirmAfterRun})
+    for (std::string_view text : {frame_texts::kFrameJapanese.correlationHeading, frame_texts::kFrameJapanese.calculate,
+                                  frame_texts::kFrameJapanese.confirmAfterCheck, frame_texts::kFrameJapanese.confirmAfterRun})
         expectEnglish("MAINFORM", std::string(text));
     // A Japanese text has English, not itself.
     EXPECT_NE(english.translate("FORM4", "旧工学単位系"), QStringLiteral("旧工学単位系"));
@@ -123,10 +123,10 @@ TEST(Language, EnglishCaptionsFit) {
             const char* control;
             std::string_view text;
         } kLater[] = {
-            {.control = "TEXT3", .text = frame_texts::kCorrelationHeading},
-            {.control = "BUTTON9", .text = frame_texts::kCalculate},
-            {.control = "BUTTON27", .text = frame_texts::kConfirmAfterCheck},
-            {.control = "BUTTON27", .text = frame_texts::kConfirmAfterRun},
+            {.control = "TEXT3", .text = frame_texts::kFrameJapanese.correlationHeading},
+            {.control = "BUTTON9", .text = frame_texts::kFrameJapanese.calculate},
+            {.control = "BUTTON27", .text = frame_texts::kFrameJapanese.confirmAfterCheck},
+            {.control = "BUTTON27", .text = frame_texts::kFrameJapanese.confirmAfterRun},
         };
         for (const auto& c : kLater) {
             SCOPED_TRACE(c.control);

@@ -170,10 +170,10 @@ CaseAnswer GuiSession::ask(const CaseQuestion& question) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                     QString::fromStdString(question.text), QMessageBox::NoButton, windows_->mainWindow());
     box.setTextFormat(Qt::PlainText);
-    QPushButton* save = question.offersSave ? box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole) : nullptr;
-    QPushButton* go = box.addButton(question.offersSave ? QStringLiteral("保存しない") : QStringLiteral("はい"),
+    QPushButton* save = question.offersSave ? box.addButton(QCoreApplication::translate("cfhx", "保存"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton* go = box.addButton(question.offersSave ? QCoreApplication::translate("cfhx", "保存しない") : QCoreApplication::translate("cfhx", "はい"),
                                     question.offersSave ? QMessageBox::DestructiveRole : QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("cfhx", "キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(save ? save : cancel);
     box.setEscapeButton(cancel);
     box.exec();
@@ -182,7 +182,7 @@ CaseAnswer GuiSession::ask(const CaseQuestion& question) {
 }
 
 void GuiSession::openFromFile() {
-    const QString path = QFileDialog::getOpenFileName(windows_->mainWindow(), QStringLiteral("開く"), QDir::currentPath(),
+    const QString path = QFileDialog::getOpenFileName(windows_->mainWindow(), QCoreApplication::translate("cfhx", "開く"), QDir::currentPath(),
                                                       QStringLiteral("cfhx (*.cfhx);;*"));
     if (!path.isEmpty()) openFile(path);
 }
@@ -190,7 +190,7 @@ void GuiSession::openFromFile() {
 bool GuiSession::openFile(const QString& path) {
     QFile file(path);
     if (pending_ || !file.open(QIODevice::ReadOnly)) {
-        if (!pending_) QMessageBox::warning(windows_->mainWindow(), QStringLiteral("開く"), QStringLiteral("読めません: ") + path);
+        if (!pending_) QMessageBox::warning(windows_->mainWindow(), QCoreApplication::translate("cfhx", "開く"), QCoreApplication::translate("cfhx", "読めません: ") + path);
         return false;
     }
     const std::string script = file.readAll().toStdString();
@@ -235,7 +235,7 @@ void GuiSession::openPending() {
 
 bool GuiSession::writeTo(const QString& path) {
     if (!saveCase(path)) {
-        QMessageBox::warning(windows_->mainWindow(), QStringLiteral("保存"), QStringLiteral("保存できません: ") + path);
+        QMessageBox::warning(windows_->mainWindow(), QCoreApplication::translate("cfhx", "保存"), QCoreApplication::translate("cfhx", "保存できません: ") + path);
         return false;
     }
     document_.saved(path.toStdString(), app_.recorder.changes());
@@ -248,7 +248,7 @@ bool GuiSession::save(bool askName) {
     if (askName || path.isEmpty()) {
         QString date = QString::fromStdString(platform_.today()).remove('/');
         const QString suggested = path.isEmpty() ? QDir::current().filePath("case-" + date + ".cfhx") : path;
-        path = QFileDialog::getSaveFileName(windows_->mainWindow(), QStringLiteral("名前を付けて保存"), suggested,
+        path = QFileDialog::getSaveFileName(windows_->mainWindow(), QCoreApplication::translate("cfhx", "名前を付けて保存"), suggested,
                                             QStringLiteral("cfhx (*.cfhx)"));
         if (path.isEmpty()) return false;
         // The dialog has asked before an existing file is chosen.
