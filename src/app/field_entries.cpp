@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "app/field_entry_texts.h"
+#include "app/field_names.h"
 #include "app/form5_fields.h"
 #include "app/screen_fields.h"
 
@@ -216,7 +217,7 @@ std::string entryMessage(Language language, std::string_view label, BadEntry why
     const T::FieldEntryTexts& text = T::fieldEntryTexts(language);
     const std::string_view what = why == BadEntry::Missing ? text.missing : text.notNumber;
     std::string message(text.open);
-    message.append(label).append(what).append(text.close);
+    message.append(fieldName(language, label)).append(what).append(text.close);
     return message;
 }
 

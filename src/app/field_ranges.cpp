@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/app.h"
+#include "app/field_names.h"
 #include "app/field_range_texts.h"
 #include "app/form5_fields.h"
 #include "app/screen_fields.h"
@@ -136,7 +137,7 @@ std::string rangePhrase(Language language, const RangeRefusal& refusal) {
         case OutOfRange::Negative: what = text.negative; break;
         case OutOfRange::BelowAbsoluteZero: what = text.belowAbsoluteZero; break;
     }
-    return std::string(refusal.caption) + std::string(what);
+    return std::string(fieldName(language, refusal.caption)) + std::string(what);
 }
 
 }  // namespace cfhx

@@ -88,15 +88,16 @@ int previousFinType(App& app) { return wholeNumber(app["MAINFORM"]["EDIT14"].num
 // "2：ﾗｼﾞｱﾙ": the sample dimensions are offered again when the type was
 // radial already or bare before.
 void BUTTON11_ON(App& app) {
+    const T::ConstructionTexts& constructionText = T::constructionTexts(app.language);
     app.pane.clear();
     const int previous = previousFinType(app);
     app["MAINFORM"]["EDIT14"].setText(T::kFinRadial);
     if (previous == 2) {
-        if (app.askYesNo(T::constructionTexts(app.language).radialRestoreCaption, T::constructionTexts(app.language).restoreQuestion)) {
+        if (app.askYesNo(constructionText.radialRestoreCaption, constructionText.restoreQuestion)) {
             app.pane.clear();
             writeFinFields(app, T::kRadialSample);
         } else {
-            app.pane.print(T::constructionTexts(app.language).registerRadial);
+            app.pane.print(constructionText.registerRadial);
             blankFinFields(app);
         }
         return;
@@ -104,12 +105,12 @@ void BUTTON11_ON(App& app) {
     blankFinFields(app);
     printEmptyLines(app.pane, 6);
     app.pane.print(T::kBlank);
-    if (previous == 1 && app.askYesNo(T::constructionTexts(app.language).radialRestoreCaption, T::constructionTexts(app.language).restoreQuestion)) {
+    if (previous == 1 && app.askYesNo(constructionText.radialRestoreCaption, constructionText.restoreQuestion)) {
         app.pane.clear();
         writeFinFields(app, T::kRadialSample);
         return;
     }
-    app.pane.print(T::constructionTexts(app.language).setRadial);
+    app.pane.print(constructionText.setRadial);
 }
 
 // Plate fins have no height of their own.
@@ -121,11 +122,12 @@ void blankPlateFields(App& app) {
 
 // "3：ﾌﾟﾚｰﾄ"
 void BUTTON12_ON(App& app) {
+    const T::ConstructionTexts& constructionText = T::constructionTexts(app.language);
     app.pane.clear();
     const int previous = previousFinType(app);
     app["MAINFORM"]["EDIT14"].setText(T::kFinPlate);
     if (previous == 3) {
-        if (app.askYesNo(T::constructionTexts(app.language).plateSetCaption, T::constructionTexts(app.language).quoteQuestion)) {
+        if (app.askYesNo(constructionText.plateSetCaption, constructionText.quoteQuestion)) {
             app.pane.clear();
             writeFinFields(app, T::kPlateSample);
         } else {
@@ -136,8 +138,8 @@ void BUTTON12_ON(App& app) {
     blankFinFields(app);
     printEmptyLines(app.pane, 6);
     app.pane.print(T::kBlank);
-    app.pane.print(T::constructionTexts(app.language).registerPlate);
-    if ((previous == 1 || previous == 2) && app.askYesNo(T::constructionTexts(app.language).plateCallCaption, T::constructionTexts(app.language).quoteQuestion)) {
+    app.pane.print(constructionText.registerPlate);
+    if ((previous == 1 || previous == 2) && app.askYesNo(constructionText.plateCallCaption, constructionText.quoteQuestion)) {
         app.pane.clear();
         writeFinFields(app, T::kPlateSample);
         return;

@@ -50,8 +50,9 @@ void requireConfirmation(App& app) {
 }
 
 void BUTTON1_ON(App& app) {
-    openKindGuidance(app, {K::fluidKindTexts(app.language).heading1[0], K::fluidKindTexts(app.language).heading1[1]});
-    writeKindLabels(app, {{1, K::fluidKindTexts(app.language).labelHumid}, {6, K::fluidKindTexts(app.language).labelGas}}, true);
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
+    openKindGuidance(app, {kindText.heading1[0], kindText.heading1[1]});
+    writeKindLabels(app, {{1, kindText.labelHumid}, {6, kindText.labelGas}}, true);
     ScreenRef main = app["MAINFORM"];
     writeCode(main[kMain.tubeFluidKind], FluidKind::HumidGas);
     writeCode(main[kMain.shellFluidKind], FluidKind::Gas);
@@ -65,8 +66,9 @@ void BUTTON1_ON(App& app) {
 }
 
 void BUTTON2_ON(App& app) {
-    openKindGuidance(app, {K::fluidKindTexts(app.language).heading2});
-    writeKindLabels(app, {{2, K::fluidKindTexts(app.language).labelGas}, {6, K::fluidKindTexts(app.language).labelGas}}, true);
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
+    openKindGuidance(app, {kindText.heading2});
+    writeKindLabels(app, {{2, kindText.labelGas}, {6, kindText.labelGas}}, true);
     ScreenRef main = app["MAINFORM"];
     bool shellWasGas = shellFluidKind(app) == FluidKind::Gas;
     writeCode(main[kMain.tubeFluidKind], FluidKind::Gas);
@@ -78,8 +80,9 @@ void BUTTON2_ON(App& app) {
 }
 
 void BUTTON3_ON(App& app) {
-    openKindGuidance(app, {K::fluidKindTexts(app.language).heading3});
-    writeKindLabels(app, {{3, K::fluidKindTexts(app.language).labelWater}, {5, K::fluidKindTexts(app.language).labelHumid}, {6, K::fluidKindTexts(app.language).labelGas}}, true);
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
+    openKindGuidance(app, {kindText.heading3});
+    writeKindLabels(app, {{3, kindText.labelWater}, {5, kindText.labelHumid}, {6, kindText.labelGas}}, true);
     ScreenRef main = app["MAINFORM"];
     writeCode(main[kMain.tubeFluidKind], FluidKind::Water);
     main[kMain.shellFluidKind].setText("");
@@ -95,8 +98,9 @@ void BUTTON3_ON(App& app) {
 
 // Manual properties: the pane ends empty and FORM7 opens.
 void BUTTON4_ON(App& app) {
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
     openKindGuidance(app, {});
-    writeKindLabels(app, {{4, K::fluidKindTexts(app.language).labelManualTube}, {8, K::fluidKindTexts(app.language).labelManualShell}}, true);
+    writeKindLabels(app, {{4, kindText.labelManualTube}, {8, kindText.labelManualShell}}, true);
     app.pane.clear();
     ScreenRef main = app["MAINFORM"];
     writeCode(main[kMain.tubeFluidKind], FluidKind::Manual);
@@ -118,8 +122,9 @@ void BUTTON4_ON(App& app) {
 }
 
 void BUTTON5_ON(App& app) {
-    openKindGuidance(app, {K::fluidKindTexts(app.language).heading5});
-    writeKindLabels(app, {{5, K::fluidKindTexts(app.language).labelHumid}}, false);
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
+    openKindGuidance(app, {kindText.heading5});
+    writeKindLabels(app, {{5, kindText.labelHumid}}, false);
     ScreenRef main = app["MAINFORM"];
     const FluidKind tube = tubeFluidKind(app);
     writeCode(main[kMain.shellFluidKind], FluidKind::HumidGas);

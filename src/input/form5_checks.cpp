@@ -69,54 +69,57 @@ void requireShellMoisture(App& app) {
 
 // Saturated humid gas in the tubes, gas outside.
 void checkHumidTubeGasShell(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     requireShellMoisture(app);
-    require(app, composition(app, kShellSide) != 0, T::form5Texts(app.language).shellCompositionUnset);
-    require(app, composition(app, kTubeSide) != 0, T::form5Texts(app.language).tubeCompositionUnset);
+    require(app, composition(app, kShellSide) != 0, form5Text.shellCompositionUnset);
+    require(app, composition(app, kTubeSide) != 0, form5Text.tubeCompositionUnset);
     if (flowKind(app, kTubeSide) == 0) {
-        form5Message(app, " " + std::string(T::form5Texts(app.language).tubeFlowKindUnset));  // no pause here
+        form5Message(app, " " + std::string(form5Text.tubeFlowKindUnset));  // no pause here
         throw Refused{};
     }
-    if (flowKind(app, kTubeSide) == 2) requireValue(app, kTubeSide.massField, T::form5Texts(app.language).tubeMassFlowUnset);
-    requireValue(app, kForm5.tubeLength, T::form5Texts(app.language).lengthUnset);
+    if (flowKind(app, kTubeSide) == 2) requireValue(app, kTubeSide.massField, form5Text.tubeMassFlowUnset);
+    requireValue(app, kForm5.tubeLength, form5Text.lengthUnset);
     const int shellKind = flowKind(app, kShellSide);
-    require(app, shellKind != 0, T::form5Texts(app.language).shellFlowKindUnset);
-    if (shellKind == 1) requireValue(app, kShellSide.volumeField, T::form5Texts(app.language).shellFlowUnset);
-    if (shellKind == 2) requireValue(app, kShellSide.massField, T::form5Texts(app.language).shellMassFlowUnset);
+    require(app, shellKind != 0, form5Text.shellFlowKindUnset);
+    if (shellKind == 1) requireValue(app, kShellSide.volumeField, form5Text.shellFlowUnset);
+    if (shellKind == 2) requireValue(app, kShellSide.massField, form5Text.shellMassFlowUnset);
     bool moisture = false;
     for (const char* f : kTubeSide.moistureFields.all()) moisture = moisture || value(app, f) != 0;
-    require(app, moisture, T::form5Texts(app.language).tubeCompositionUnset);
+    require(app, moisture, form5Text.tubeCompositionUnset);
 }
 
 // Outlet temperatures must lie between the inlets; Tsi = Tti counts as a
 // hotter shell side. The tube outlet is not checked where it is solved for.
 void checkTemperatures(App& app, ProcessingNo no) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     const double tti = value(app, kTubeSide.inlet), tto = value(app, kTubeSide.outlet);
     const double tsi = value(app, kShellSide.inlet), tso = value(app, kShellSide.outlet);
     using enum ProcessingNo;
     const bool tubeOutletGiven = !(no == Length || no == Rows || no == OutletAndShellFlow || no == Columns);
     const double hot = tsi >= tti ? tsi : tti;
     const double cold = tsi >= tti ? tti : tsi;
-    require(app, !(tso > hot || tso < cold), T::form5Texts(app.language).shellOutletWrong, kShellSide.outlet);
-    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), T::form5Texts(app.language).tubeOutletWrong, kTubeSide.outlet);
+    require(app, !(tso > hot || tso < cold), form5Text.shellOutletWrong, kShellSide.outlet);
+    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), form5Text.tubeOutletWrong, kTubeSide.outlet);
 }
 
 // Gas or water in the tubes, gas outside.
 void checkGasShell(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     requireShellMoisture(app);
     const ProcessingNo no = processingNo(app);
     if (no != ProcessingNo::Outlets) checkTemperatures(app, no);
     app["MAINFORM"]["BUTTON27"].enable();
     app["FORM6"].hide();
-    require(app, composition(app, kShellSide) != 0, T::form5Texts(app.language).shellCompositionUnset);
-    if (tubeFluidKind(app) == FluidKind::Gas) require(app, composition(app, kTubeSide) != 0, T::form5Texts(app.language).tubeCompositionUnset);
+    require(app, composition(app, kShellSide) != 0, form5Text.shellCompositionUnset);
+    if (tubeFluidKind(app) == FluidKind::Gas) require(app, composition(app, kTubeSide) != 0, form5Text.tubeCompositionUnset);
 
     const bool tubeKind = flowKind(app, kTubeSide) != 0;
     const bool shellKind = flowKind(app, kShellSide) != 0;
-    auto tubeChosen = [&] { require(app, tubeKind, T::form5Texts(app.language).tubeFlowChoiceUnset); };
-    auto shellChosen = [&] { require(app, shellKind, T::form5Texts(app.language).shellFlowChoiceUnset); };
-    auto lengthGiven = [&] { requireValue(app, kForm5.tubeLength, T::form5Texts(app.language).lengthUnset); };
-    auto tubeFlow = [&] { requireFlow(app, kTubeSide, T::form5Texts(app.language).tubeFlowChoiceUnset); };
-    auto shellFlow = [&] { requireFlow(app, kShellSide, T::form5Texts(app.language).shellFlowChoiceUnset); };
+    auto tubeChosen = [&] { require(app, tubeKind, form5Text.tubeFlowChoiceUnset); };
+    auto shellChosen = [&] { require(app, shellKind, form5Text.shellFlowChoiceUnset); };
+    auto lengthGiven = [&] { requireValue(app, kForm5.tubeLength, form5Text.lengthUnset); };
+    auto tubeFlow = [&] { requireFlow(app, kTubeSide, form5Text.tubeFlowChoiceUnset); };
+    auto shellFlow = [&] { requireFlow(app, kShellSide, form5Text.shellFlowChoiceUnset); };
     switch (no) {
         case ProcessingNo::Length:
             tubeChosen(), shellChosen(), tubeFlow(), shellFlow();
@@ -136,22 +139,24 @@ void checkGasShell(App& app) {
 
 // Water in the tubes, saturated humid gas outside.
 void checkWaterTubeHumidShell(App& app) {
-    require(app, composition(app, kShellSide) != 0, T::form5Texts(app.language).shellCompositionUnset);
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
+    require(app, composition(app, kShellSide) != 0, form5Text.shellCompositionUnset);
     if (flowKind(app, kTubeSide) != 1) {
-        require(app, flowKind(app, kTubeSide) != 0, T::form5Texts(app.language).tubeFlowUnset);
-        requireValue(app, kTubeSide.massField, T::form5Texts(app.language).tubeMassFlowUnset);
+        require(app, flowKind(app, kTubeSide) != 0, form5Text.tubeFlowUnset);
+        requireValue(app, kTubeSide.massField, form5Text.tubeMassFlowUnset);
     }
-    requireValue(app, kForm5.tubeLength, T::form5Texts(app.language).lengthUnset);
+    requireValue(app, kForm5.tubeLength, form5Text.lengthUnset);
     if (flowKind(app, kShellSide) == 1) {
-        requireValue(app, kShellSide.volumeField, T::form5Texts(app.language).shellVolumeFlowUnset);
+        requireValue(app, kShellSide.volumeField, form5Text.shellVolumeFlowUnset);
     } else {
-        require(app, flowKind(app, kShellSide) != 0, T::form5Texts(app.language).shellFlowUnset);
-        requireValue(app, kShellSide.massField, T::form5Texts(app.language).shellMassFlowUnset);
+        require(app, flowKind(app, kShellSide) != 0, form5Text.shellFlowUnset);
+        requireValue(app, kShellSide.massField, form5Text.shellMassFlowUnset);
     }
 }
 
 // Typed-in properties on both sides.
 void checkManual(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     app["FORM7"].hide();
     // The options may have changed on FORM7 since its OK (the confirmation
     // button reopens this screen directly); the calculation needs them whole.
@@ -159,32 +164,32 @@ void checkManual(App& app) {
     if (!options.empty()) refuseAsWritten(app, options);
     const int tubeKind = flowKind(app, kTubeSide);
     if (tubeKind != 1) {
-        require(app, tubeKind != 0, T::form5Texts(app.language).tubeFlowUnset);
-        requireValue(app, kTubeSide.massField, T::form5Texts(app.language).tubeMassFlowUnset);
+        require(app, tubeKind != 0, form5Text.tubeFlowUnset);
+        requireValue(app, kTubeSide.massField, form5Text.tubeMassFlowUnset);
     }
-    requireValue(app, kForm5.tubeLength, T::form5Texts(app.language).lengthUnset);
+    requireValue(app, kForm5.tubeLength, form5Text.lengthUnset);
     const int shellKind = flowKind(app, kShellSide);
     if (shellKind != 1) {
-        require(app, shellKind != 0, T::form5Texts(app.language).shellFlowUnset);
-        requireValue(app, kShellSide.massField, T::form5Texts(app.language).shellMassFlowUnset);
+        require(app, shellKind != 0, form5Text.shellFlowUnset);
+        requireValue(app, kShellSide.massField, form5Text.shellMassFlowUnset);
     }
     // The tube mass flow is needed whatever the flow kind.
-    require(app, tubeKind != 0, T::form5Texts(app.language).tubeMassFlowUnset);
-    requireValue(app, kTubeSide.massField, T::form5Texts(app.language).tubeMassFlowUnset);
-    for (int k = 0; k < 4; ++k) requireValue(app, kTubeSide.properties[k], T::form5Texts(app.language).tubePropertyUnset[k]);
-    for (int k = 0; k < 4; ++k) requireValue(app, kShellSide.properties[k], T::form5Texts(app.language).shellPropertyUnset[k]);
+    require(app, tubeKind != 0, form5Text.tubeMassFlowUnset);
+    requireValue(app, kTubeSide.massField, form5Text.tubeMassFlowUnset);
+    for (int k = 0; k < 4; ++k) requireValue(app, kTubeSide.properties[k], form5Text.tubePropertyUnset[k]);
+    for (int k = 0; k < 4; ++k) requireValue(app, kShellSide.properties[k], form5Text.shellPropertyUnset[k]);
     if (tubeHeatClass(app) == 1) return;
 
     const double tti = value(app, kTubeSide.inlet), tsi = value(app, kShellSide.inlet);
     const int kind = phaseChangeKind(app);
     if (kind == 1) {
-        require(app, tti < tsi, T::form5Texts(app.language).evaporationTooHot);
+        require(app, tti < tsi, form5Text.evaporationTooHot);
     } else if (kind == 3) {
-        require(app, tti > tsi, T::form5Texts(app.language).condensationTooCold);
+        require(app, tti > tsi, form5Text.condensationTooCold);
     } else {
         return;
     }
-    for (int k = 0; k < 5; ++k) requireValue(app, kTubeSide.latent[k], T::form5Texts(app.language).latentUnset[k]);
+    for (int k = 0; k < 5; ++k) requireValue(app, kTubeSide.latent[k], form5Text.latentUnset[k]);
 }
 
 // What the route reads must be entered, and as a number.
@@ -196,8 +201,9 @@ void checkEntries(App& app) {
 
 // A complete entry may still hold a number outside its field's range.
 void checkRanges(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kForm5Ranges)) {
-        refuse(app, std::string(T::form5Texts(app.language).outOfRangeOpen) + rangePhrase(app.language, *refusal) + std::string(T::form5Texts(app.language).outOfRangeClose),
+        refuse(app, std::string(form5Text.outOfRangeOpen) + rangePhrase(app.language, *refusal) + std::string(form5Text.outOfRangeClose),
                refusal->field);
     }
 }

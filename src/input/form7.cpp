@@ -128,35 +128,36 @@ void RADIO14_ON(App& app) {
 // The first failing option check: message, pause, not accepted.
 // `field` receives the field the problem is in, when it is one.
 std::string_view optionProblem(App& app, std::string& prefix, const char*& field) {
+    const T::OptionsTexts& optionText = T::optionsTexts(app.language);
     ScreenRef f = form7(app);
     const int heatClass = tubeHeatClass(app);
     prefix = " ";
-    if (heatClass != 1 && heatClass != 2) return T::optionsTexts(app.language).heatClassUnset;
-    if (heatClass == 2 && !phaseChangeChosen(app)) return T::optionsTexts(app.language).phaseChangeUnset;
+    if (heatClass != 1 && heatClass != 2) return optionText.heatClassUnset;
+    if (heatClass == 2 && !phaseChangeChosen(app)) return optionText.phaseChangeUnset;
     f["TEXT232"].setText("");
 
-    prefix = T::optionsTexts(app.language).wideLead;
+    prefix = optionText.wideLead;
     const int mode = htcMode(app);
     const double tube = f["EDIT181"].number();
     const double shell = f["EDIT182"].number();
-    if (mode == 0) return T::optionsTexts(app.language).htcModeUnset;
+    if (mode == 0) return optionText.htcModeUnset;
     field = kOptions.tubeCoefficient;
-    if (mode == 2 && tube == 0) return T::optionsTexts(app.language).tubeCoefficientUnset;
+    if (mode == 2 && tube == 0) return optionText.tubeCoefficientUnset;
     field = kOptions.shellCoefficient;
-    if (mode == 3 && shell == 0) return T::optionsTexts(app.language).shellCoefficientUnset;
+    if (mode == 3 && shell == 0) return optionText.shellCoefficientUnset;
     // Both coefficients are given in mode 4: neither may be missing.
     field = tube == 0 ? kOptions.tubeCoefficient : kOptions.shellCoefficient;
-    if (mode == 4 && (tube == 0 || shell == 0)) return T::optionsTexts(app.language).bothCoefficientsUnset;
+    if (mode == 4 && (tube == 0 || shell == 0)) return optionText.bothCoefficientsUnset;
     field = nullptr;
-    if (mode < 1 || mode > 4) return T::optionsTexts(app.language).htcModeInvalid;
+    if (mode < 1 || mode > 4) return optionText.htcModeInvalid;
 
     prefix = "";
     // The refrigerant data feed the evaporation correlation of the tube side.
     if (evaporatingLatentFluid(app) && (mode == 1 || mode == 3)) {
         field = kOptions.evaporationPressure;
-        if (f[field].number() == 0) return T::optionsTexts(app.language).pressureUnset;
+        if (f[field].number() == 0) return optionText.pressureUnset;
         field = kOptions.surfaceTension;
-        if (f[field].number() == 0) return T::optionsTexts(app.language).surfaceTensionUnset;
+        if (f[field].number() == 0) return optionText.surfaceTensionUnset;
     }
     field = nullptr;
     return {};
@@ -194,6 +195,7 @@ void BUTTON52_ON(App& app) {
 }  // namespace
 
 std::string form7OptionProblem(App& app) {
+    const T::OptionsTexts& optionText = T::optionsTexts(app.language);
     std::string prefix;
     const char* field = nullptr;
     std::string_view problem = optionProblem(app, prefix, field);
@@ -203,11 +205,11 @@ std::string form7OptionProblem(App& app) {
     }
     if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, kOptionEntries, false)) {
         markField(app, kOptions.screen, refusal->field);
-        return std::string(T::optionsTexts(app.language).wideLead) + entryMessage(app.language, *refusal);
+        return std::string(optionText.wideLead) + entryMessage(app.language, *refusal);
     }
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kOptionRanges)) {
         markField(app, refusal->screen, refusal->field);
-        return std::string(T::optionsTexts(app.language).wideLead) + rangePhrase(app.language, *refusal) + std::string(T::optionsTexts(app.language).outOfRangeClose);
+        return std::string(optionText.wideLead) + rangePhrase(app.language, *refusal) + std::string(optionText.outOfRangeClose);
     }
     return {};
 }
