@@ -1,6 +1,7 @@
 // English texts of the frame: captions, kind labels, the welcome text, the
 // status line, the messages about a field's entry and range and the fields'
 // names in them.
+#include "app/case_document.h"
 #include "app/field_entry_texts.h"
 #include "app/field_names.h"
 #include "app/field_range_texts.h"
@@ -54,6 +55,23 @@ const status_line::StatusLineTexts status_line::kStatusLineEnglish{
     .calculate = "Calculate / Reset starts the calculation",
     .confirm = "Check settings lets you change the inputs",
     .join = " / ",
+};
+
+const case_texts::CaseTexts case_texts::kCaseEnglish{
+    .untitled = "untitled",
+    .openCaption = "Open",
+    .finishCaption = "Quit",
+    .saveCaption = "Save",
+    .abandonOpen = {"Stop the calculation and open ", "?"},
+    .unsavedOpen = "There are unsaved actions. Save them before opening?",
+    .unsavedFinish = "There are unsaved actions. Save them before quitting?",
+    .exists = " already exists. Replace it?",
+    .skippedPrint = {"The opened case's print was not made: ", " (print ", " of the case). Choice 1 of the menu prints"},
+    .printedTo = " -> ",
+    .printCancelled = "Print cancelled",
+    .finishNotReplayed = "The opened case's finish was not carried out. Calculate / Reset starts the calculation",
+    .finishCancelled = "Quit cancelled. Calculate / Reset starts the calculation",
+    .printNames = {"Calculation sheet", "Calculation sheet (printer output)", "Table hard copy", "Drawing hard copy"},
 };
 
 const field_entry_texts::FieldEntryTexts field_entry_texts::kFieldEntryEnglish{

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/case_document.h"
 #include "app/field_entries.h"
 #include "app/field_entry_texts.h"
 #include "app/field_names.h"
@@ -42,6 +43,7 @@ TEST(EnglishTexts, FrameTablesAreEnglish) {
         testing::pairOf("status line", status_line::kStatusLineJapanese, status_line::kStatusLineEnglish),
         testing::pairOf("field entry", field_entry_texts::kFieldEntryJapanese, field_entry_texts::kFieldEntryEnglish),
         testing::pairOf("field range", field_range_texts::kFieldRangeJapanese, field_range_texts::kFieldRangeEnglish),
+        testing::pairOf("case", case_texts::kCaseJapanese, case_texts::kCaseEnglish),
     };
     for (const testing::TablePair& t : kTables) testing::expectEnglishTable(t);
 }

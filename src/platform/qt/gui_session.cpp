@@ -36,6 +36,7 @@ GuiSession::GuiSession(Language language) : app_(platform_) {
     app_.pane.setObserver(windows_->panePanel()->view());
     platform_.attach(windows_->panePanel(), windows_->mainWindow());
     platform_.attachWindows(windows_.get(), app_.forms.screenId(kSummary.screen));
+    platform_.setLanguage(language);
     platform_.setStatusSink([this](std::string text) { app_.setStatus(std::move(text)); });
     app_.recorder.onChange = [this] { showTitle(); };
     platform_.setHandOver([this] {
@@ -84,7 +85,7 @@ void GuiSession::start() {
 
 void GuiSession::showTitle() {
     if (platform_.replaying()) return;  // what is played in is the file
-    windows_->mainWindow()->setWindowTitle(QString::fromStdString(document_.title(app_.recorder.changes())));
+    windows_->mainWindow()->setWindowTitle(QString::fromStdString(document_.title(app_.language, app_.recorder.changes())));
 }
 
 void GuiSession::clicked(int screen, int control) {
@@ -114,7 +115,7 @@ void GuiSession::programFinished() {
     }
     app_.ended = false;
     commonReturnPath(app_);
-    app_.setStatus(finishCancelledStatus());
+    app_.setStatus(finishCancelledStatus(app_.language));
 }
 
 bool GuiSession::openCase(const std::string& script) {
@@ -155,7 +156,7 @@ void GuiSession::replayCase(const std::string& script) {
     // The recording itself ends with the finish: the case stays open.
     app_.ended = false;
     commonReturnPath(app_);
-    app_.setStatus(finishNotReplayedStatus());
+    app_.setStatus(finishNotReplayedStatus(app_.language));
 }
 
 bool GuiSession::saveCase(const QString& path) {
@@ -196,7 +197,7 @@ bool GuiSession::openFile(const QString& path) {
     const std::string script = file.readAll().toStdString();
     const bool waiting = platform_.waitDepth() > 0;
     const std::string name(fileName(QFileInfo(path).absoluteFilePath().toStdString()));
-    if (auto question = leaveQuestion(Leaving::Open, waiting, document_.unsaved(app_.recorder.changes()), name)) {
+    if (auto question = leaveQuestion(app_.language, Leaving::Open, waiting, document_.unsaved(app_.recorder.changes()), name)) {
         const CaseAnswer answer = ask(*question);
         if (answer == CaseAnswer::Cancel) return false;
         if (answer == CaseAnswer::Save && !save(false)) return false;
@@ -255,14 +256,14 @@ bool GuiSession::save(bool askName) {
         document_.overwriteAllowed(path.toStdString());
     }
     if (document_.asksBeforeSaving(path.toStdString(), QFileInfo::exists(path))) {
-        if (ask(overwriteQuestion(fileName(path.toStdString()))) == CaseAnswer::Cancel) return false;
+        if (ask(overwriteQuestion(app_.language, fileName(path.toStdString()))) == CaseAnswer::Cancel) return false;
         document_.overwriteAllowed(path.toStdString());
     }
     return writeTo(path);
 }
 
 bool GuiSession::requestEnd() {
-    const auto question = leaveQuestion(Leaving::Finish, platform_.waitDepth() > 0,
+    const auto question = leaveQuestion(app_.language, Leaving::Finish, platform_.waitDepth() > 0,
                                         document_.unsaved(app_.recorder.changes()), document_.path());
     if (!question) return true;
     const CaseAnswer answer = ask(*question);
