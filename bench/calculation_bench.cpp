@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "platform/script/case_file.h"
-#include "platform/script/case_run.h"
-#include "platform/script/driver.h"
+#include "platform/cases/case_file.h"
+#include "platform/cases/case_run.h"
+#include "platform/cases/script_player.h"
 
 namespace {
 

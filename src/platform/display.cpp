@@ -34,7 +34,8 @@ bool opensWindows(const std::vector<std::string_view>& args) {
     for (std::string_view c : kHeadlessCommands) {
         if (args[0] == c) return false;
     }
-    return true;
+    // An option the windows do not take is refused without them.
+    return !args[0].starts_with("--") || args[0] == "--lang" || args[0].starts_with("--lang=");
 }
 
 DisplayEnvironment systemEnvironment() {

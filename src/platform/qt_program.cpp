@@ -35,12 +35,16 @@ bool needsQt(const std::vector<std::string_view>& args) {
     for (const HeadlessMode& m : kHeadlessModes) {
         if (args[0] != m.command) continue;
         if (m.qtOption == nullptr) return false;
+        const std::string_view option = m.qtOption;
         for (size_t i = 1; i < args.size(); ++i) {
-            if (args[i] == m.qtOption) return true;
+            // --out DIR or --out=DIR
+            if (args[i] == option || (args[i].starts_with(option) && args[i].substr(option.size()).starts_with('=')))
+                return true;
         }
         return false;
     }
-    return true;
+    // The windows, or an option they do not take, which cfhx refuses.
+    return !args[0].starts_with("--") || args[0] == "--lang" || args[0].starts_with("--lang=");
 }
 
 std::vector<std::string> qtProgramCandidates() {

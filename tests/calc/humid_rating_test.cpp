@@ -9,7 +9,7 @@
 #include <string>
 
 #include "calc/record.h"
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 #include "support/drawn_cases.h"
 #include "support/sample_runs.h"
 

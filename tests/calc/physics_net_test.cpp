@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "calc/record.h"
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 #include "report/result_quantities.h"
 #include "support/drawn_cases.h"
 #include "support/output_checks.h"

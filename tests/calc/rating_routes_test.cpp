@@ -10,7 +10,7 @@
 
 #include "calc/mean_temperature.h"
 #include "calc/rating_texts.h"
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 #include "report/result_quantities.h"
 #include "support/drawn_cases.h"
 #include "support/sample_runs.h"

@@ -15,7 +15,7 @@ if ! "$cfhx" --help 2>&1 | grep -q "start the program"; then
   exit $fail
 fi
 "$cfhx" --help >"$tmp/out" 2>&1
-contains help "cfhx [CASE.cfhx]" "$tmp/out"
+contains help "a saved case to open in the windows" "$tmp/out"
 
 export QT_QPA_PLATFORM=offscreen
 "$cfhx" "$tmp/missing.cfhx" >"$tmp/out" 2>"$tmp/err"

@@ -42,16 +42,21 @@ large case sweep|1|larger than 1 MB|sweep "$tmp/large.cfhx" --vary $len --csv "$
 large case run|1|larger than 1 MB|run "$tmp/large.cfhx"
 csv folder missing|1|cannot write $missing/out.csv: No such file or directory|sweep "$tmp/gas.cfhx" --vary $len --csv "$missing/out.csv"
 json folder missing|1|cannot write $missing/r.json: No such file or directory|run "$tmp/gas.cfhx" --json "$missing/r.json"
-impossible date|2|--date "99/99/99": not a date YY/MM/DD|run "$tmp/gas.cfhx" --date 99/99/99
+impossible date|2|--date: "99/99/99" is not a date YY/MM/DD|run "$tmp/gas.cfhx" --date 99/99/99
 long date|2|not a date YY/MM/DD|run "$tmp/gas.cfhx" --date ${long:0:60}
 leap day|2|not a date|run "$tmp/gas.cfhx" --date 07/02/29
-script date|2|--date: not a date YY/MM/DD|--script "$tmp/gas.cfhx" --date 7/3/5
-empty mode|2|--mode "": not a display mode|run "$tmp/gas.cfhx" --mode ""
+script date|2|--date: "7/3/5" is not a date YY/MM/DD|--script "$tmp/gas.cfhx" --date 7/3/5
+empty mode|2|--mode: "" is not a display mode|run "$tmp/gas.cfhx" --mode ""
 below absolute zero|2|-300 °C is outside the range of the gas correlations, -173 to 1800 °C|props gas CO2=0.03 O2=20.95 H2O=0 -300
 hot water|2|400 °C is outside the range of the water correlations, 0 to 300 °C|props water 400
 beyond a float|2|1e+39 °C is outside|props water 1e39
 stop without a page line|4|the calculation stopped: the shell inlet is at or below the dew point|run "$top/tests/scripts/calc_humid_shell_again.cfhx" --json "$tmp/stop.json"
 EOF_CASES
+# A binary case is named in printable text: its bytes shown as \xNN.
+"$cfhx" run "$tmp/binary.cfhx" >/dev/null 2>"$tmp/err"
+check "binary case run" 2 $?
+contains "binary case run" 'line 1: unknown action "\x7FELF' "$tmp/err"
+LC_ALL=C grep -q '[^[:print:]]' "$tmp/err" && { echo "FAIL binary case run: raw bytes in the message"; fail=1; }
 contains "stop in the record" '"message": "the shell inlet is at or below the dew point' "$tmp/stop.json"
 "$cfhx" sweep "$top/tests/scripts/calc_humid_shell_again.cfhx" --vary FORM5.EDIT133=20:20:1 --csv "$tmp/stop.csv" \
   >/dev/null 2>"$tmp/err"

@@ -59,6 +59,10 @@ TEST(Display, OnlyTheWindowsNeedOne) {
         {.args = {"props", "water", "20"}, .windows = false},
         {.args = {"--version"}, .windows = false},
         {.args = {"--help"}, .windows = false},
+        {.args = {"--lang", "en"}, .windows = true},
+        {.args = {"--lang=ja"}, .windows = true},
+        {.args = {"-platform", "offscreen"}, .windows = true},
+        {.args = {"--frob"}, .windows = false},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.args.empty() ? "no arguments" : std::string(c.args[0]));

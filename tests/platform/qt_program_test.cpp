@@ -37,6 +37,12 @@ TEST(QtProgram, TakesTheWindowsAndWhatDrawsWithQt) {
         {.name = "props", .args = {"props", "water", "20", "--out"}, .qt = false},
         {.name = "help", .args = {"--help"}, .qt = false},
         {.name = "short help", .args = {"-h"}, .qt = false},
+        {.name = "a sheet folder after an equals sign", .args = {"run", "c.cfhx", "--out=d"}, .qt = true},
+        {.name = "a plot after an equals sign", .args = {"sweep", "c.cfhx", "--plot=p.png"}, .qt = true},
+        {.name = "an option that only starts like --out", .args = {"run", "c.cfhx", "--outdir"}, .qt = false},
+        {.name = "the windows' language", .args = {"--lang", "en"}, .qt = true},
+        {.name = "the language after an equals sign", .args = {"--lang=en", "c.cfhx"}, .qt = true},
+        {.name = "an unknown option is refused without Qt", .args = {"--frob"}, .qt = false},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);

@@ -18,7 +18,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 #include "platform/qt/pane_panel.h"
 #include "support/case_files.h"
 #include "support/gui_support.h"

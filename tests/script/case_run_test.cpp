@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/case_run.h"
-#include "platform/script/driver.h"
+#include "platform/cases/case_run.h"
+#include "platform/cases/script_player.h"
 #include "support/case_scripts.h"
 #include "support/files.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 
 namespace cfhx {
 namespace {

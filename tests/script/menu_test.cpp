@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 #include "report/menu_texts.h"
 #include "report/result_table_texts.h"
 #include "support/case_scripts.h"

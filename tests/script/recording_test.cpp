@@ -10,7 +10,7 @@
 #include "app/app.h"
 #include "app/control_flow.h"
 #include "app/recorder.h"
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 #include "support/files.h"
 
 namespace cfhx {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/case_run.h"
-#include "platform/script/driver.h"
+#include "platform/cases/case_run.h"
+#include "platform/cases/script_player.h"
 #include "platform/script/run_command.h"
 
 namespace cfhx {
@@ -194,7 +194,7 @@ TEST_F(RunCommandTest, StatusesWithoutAResult) {
          "before its calculation"},
         {"a bad line", "frob\n", {}, 2, "line 1", "line 1"},
         {"no such file", "", {}, 1, "cannot open case", nullptr},
-        {"an unknown mode", gasToCalculate, {"--mode", "X"}, 2, "usage", nullptr},
+        {"an unknown mode", gasToCalculate, {"--mode", "X"}, 2, "--mode: \"X\" is not a display mode", nullptr},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 #include "platform/script/sweep_command.h"
-#include "platform/script/table_quantities.h"
+#include "platform/cases/table_quantities.h"
 #include "support/case_scripts.h"
 #include "support/sweep_files.h"
 
@@ -200,7 +200,7 @@ TEST(Sweep, RefusesBadArguments) {
         {"three --vary",
          {gas, "--vary", len, "--vary", "FORM5.EDIT158=1:2:1", "--vary", "FORM5.EDIT159=1:2:1", "--csv", csv}, 2,
          "at most two --vary"},
-        {"no --vary", {gas, "--csv", csv}, 2, "one or two --vary"},
+        {"no --vary", {gas, "--csv", csv}, 2, "--vary is required"},
         {"too many values", {gas, "--vary", "FORM5.EDIT157=0:20000:1", "--csv", csv}, 2, "more than 10000"},
         {"too many runs", {gas, "--vary", "FORM5.EDIT157=0:200:1", "--vary", "FORM5.EDIT158=0:200:1", "--csv", csv}, 2,
          "40401 runs"},
@@ -209,13 +209,13 @@ TEST(Sweep, RefusesBadArguments) {
         {"no such control", {gas, "--vary", "FORM5.EDIT999=1:2:1", "--csv", csv}, 2, "no control FORM5.EDIT999"},
         {"a button", {gas, "--vary", "FORM5.BUTTON53=1:2:1", "--csv", csv}, 2, "not an entry field"},
         {"the same field twice", {gas, "--vary", len, "--vary", len, "--csv", csv}, 2, "varied twice"},
-        {"no --csv", {gas, "--vary", len}, 2, "--csv FILE is needed"},
+        {"no --csv", {gas, "--vary", len}, 2, "--csv is required"},
         {"--plot without the windows", {gas, "--vary", len, "--csv", csv, "--plot", files.path("p.png")}, 2,
          "windows build"},
         {"an unknown quantity", {gas, "--vary", len, "--csv", csv, "--y", "Q,Qx"}, 2, "no quantity \"Qx\""},
-        {"an unknown option", {gas, "--vary", len, "--csv", csv, "--jobs", "2"}, 2, "unknown argument --jobs"},
-        {"an option without its value", {gas, "--vary", len, "--csv"}, 2, "--csv needs a value"},
-        {"no case", {"--vary", len, "--csv", csv}, 2, "case file first"},
+        {"an unknown option", {gas, "--vary", len, "--csv", csv, "--jobs", "2"}, 2, "unexpected arguments: \"--jobs\" \"2\""},
+        {"an option without its value", {gas, "--vary", len, "--csv"}, 2, "--csv: 1 required FILE missing"},
+        {"no case", {"--vary", len, "--csv", csv}, 2, "CASE is required"},
         {"a missing case", {files.path("none.cfhx"), "--vary", len, "--csv", csv}, 1, "cannot open the case"},
         {"a folder as the case", {files.path(""), "--vary", len, "--csv", csv}, 1, "it is a folder"},
         {"a CSV in a missing folder", {gas, "--vary", len, "--csv", files.path("no/out.csv")}, 1, "cannot write"},

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 #include "support/files.h"
 
 namespace cfhx {

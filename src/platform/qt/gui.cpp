@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 #include <QTranslator>
 
@@ -18,8 +17,20 @@
 #include "platform/qt/look.h"
 #include "platform/qt/pane_panel.h"
 #include "platform/qt/pane_view.h"
+#include "platform/qt/settings.h"
 
 namespace cfhx {
+namespace {
+
+// Writes the settings, saying so when the earlier ones had to stay.
+void keepSettings(const qt::KeptSettings& settings) {
+    QString why;
+    if (!settings.save(why))
+        std::fprintf(stderr, "cfhx: the settings were not kept in %s (%s); the earlier ones stay\n",
+                     settings.fileName().toLocal8Bit().constData(), why.toLocal8Bit().constData());
+}
+
+}  // namespace
 
 int runGui(int argc, char** argv) {
     const qt::LanguageRequest request = qt::requestedLanguage(std::vector<std::string>(argv + 1, argv + argc));
@@ -49,10 +60,12 @@ int runGui(int argc, char** argv) {
     }
     // The language: asked for on the command line (and kept), else the
     // last run's, else the system's.
-    QSettings settings(QStringLiteral("cfhx"), QStringLiteral("cfhx"));
+    qt::KeptSettings settings;
     const QString languageKey = QStringLiteral("ui/language");
-    if (request.language)
+    if (request.language) {
         settings.setValue(languageKey, QString::fromLatin1(qt::languageCode(*request.language).data()));
+        keepSettings(settings);
+    }
     const qt::Language language =
         qt::chooseLanguage(request.language, settings.value(languageKey).toString().toStdString(),
                            QLocale::system().language() == QLocale::Japanese);
@@ -73,16 +86,17 @@ int runGui(int argc, char** argv) {
     const int zoom = settings.value(QStringLiteral("pane/fontPixels"), 0).toInt();
     if (zoom > 0) panel->zoom((zoom - panel->defaultFontPixels()) / 2);
     // The secondary screens the user has put somewhere open there again.
-    settings.beginGroup(QStringLiteral("places"));
-    for (const QString& screen : settings.childKeys())
-        session.windows().restoreUserPlace(screen.toStdString(), settings.value(screen).toPoint());
-    settings.endGroup();
+    const QString places = QStringLiteral("places");
+    for (const QString& screen : settings.childKeys(places))
+        session.windows().restoreUserPlace(screen.toStdString(),
+                                           settings.value(places + QLatin1Char('/') + screen).toPoint());
     QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
         settings.setValue(QStringLiteral("main/geometry"), main->saveGeometry());
         settings.setValue(QStringLiteral("pane/fontPixels"), panel->view()->fontPixels());
-        settings.remove(QStringLiteral("places"));
+        settings.removeGroup(places);
         for (const auto& [screen, at] : session.windows().userPlaces())
-            settings.setValue(QStringLiteral("places/") + QString::fromStdString(screen), at);
+            settings.setValue(places + QLatin1Char('/') + QString::fromStdString(screen), at);
+        keepSettings(settings);
     });
     session.start();
     if (session.app().ended) return 0;

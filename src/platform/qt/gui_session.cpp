@@ -19,7 +19,7 @@
 #include "calc/calculation.h"
 #include "platform/atomic_file.h"
 #include "platform/program.h"
-#include "platform/script/replay.h"
+#include "platform/cases/replay.h"
 
 namespace cfhx::qt {
 

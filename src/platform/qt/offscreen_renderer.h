@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/script/driver.h"
+#include "platform/cases/front_end.h"
 
 namespace cfhx::qt {
 

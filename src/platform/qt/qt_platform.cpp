@@ -13,7 +13,7 @@
 #include "platform/qt/pane_view.h"
 #include "platform/qt/printing.h"
 #include "platform/qt/screen_windows.h"
-#include "platform/script/replay.h"
+#include "platform/cases/replay.h"
 
 namespace cfhx::qt {
 

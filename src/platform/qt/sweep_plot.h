@@ -3,7 +3,8 @@
 
 #include <memory>
 
-#include "platform/script/sweep_command.h"
+#include "platform/cases/front_end.h"
+#include "platform/cases/sweep.h"
 
 namespace cfhx::qt {
 

@@ -11,22 +11,18 @@
 #include "platform/atomic_file.h"
 #include "report/display_mode.h"
 #include "report/sheet.h"
-#include "platform/script/case_file.h"
-#include "platform/script/case_run.h"
-#include "platform/script/result_json.h"
-#include "platform/script/sheet_files.h"
+#include "platform/cases/case_file.h"
+#include "platform/cases/case_run.h"
+#include "platform/cases/result_json.h"
+#include "platform/cases/script_line.h"
+#include "platform/cases/sheet_files.h"
+#include "platform/script/command_line.h"
 
 namespace cfhx {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: cfhx run CASE [--mode J|JSI|E|ESI] [--json FILE] [--out DIR] [--date YY/MM/DD]\n";
-
 constexpr std::string_view kPrefix = "cfhx: ";
 constexpr std::string_view kNoResult = "the case ends before its calculation reaches a result";
-
-// A quoted argument is cut to this in a message.
-constexpr size_t kQuotedBytes = 40;
 
 struct RunOptions {
     std::string file;
@@ -36,39 +32,32 @@ struct RunOptions {
     std::string date;
 };
 
-bool knownMode(std::string_view mode) {
-    for (const report::DisplayMode& m : report::kDisplayModes) {
-        if (m.name == mode) return true;
-    }
-    return false;
+// One of the display modes.
+CLI::Validator modeCheck() {
+    return CLI::Validator(
+        [](const std::string& mode) -> std::string {
+            for (const report::DisplayMode& m : report::kDisplayModes) {
+                if (m.name == mode) return "";
+            }
+            return quote(mode, 40) + " is not a display mode (J, JSI, E or ESI)";
+        },
+        "");
 }
 
-// False on a usage error, with what is refused in `why` (empty: only the usage).
-bool parse(const std::vector<std::string>& args, RunOptions& o, std::string& why) {
-    bool modeGiven = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() > kMaxArgumentBytes) {
-            why = "an argument of " + std::to_string(a.size()) + " bytes (at most " + std::to_string(kMaxArgumentBytes) + ")";
-            return false;
-        }
-        const bool valued = i + 1 < args.size();
-        if (a == "--mode" && valued) o.mode = args[++i], modeGiven = true;
-        else if (a == "--json" && valued) o.json = args[++i];
-        else if (a == "--out" && valued) o.outDir = args[++i];
-        else if (a == "--date" && valued) o.date = args[++i];
-        else if (!a.starts_with("--") && o.file.empty()) o.file = a;
-        else return false;
-    }
-    if (modeGiven && !knownMode(o.mode)) {
-        why = "--mode \"" + o.mode.substr(0, kQuotedBytes) + "\": not a display mode";
-        return false;
-    }
-    if (!o.date.empty() && !isDate(o.date)) {
-        why = "--date \"" + o.date.substr(0, kQuotedBytes) + "\": not a date YY/MM/DD";
-        return false;
-    }
-    return !o.file.empty();
+void defineOptions(CLI::App& app, RunOptions& o) {
+    describeCommand(app, "Replays a saved case headless to its result table and prints it.");
+    app.add_option("CASE", o.file, "the saved case (.cfhx)")->required()->type_name("FILE");
+    app.add_option("--mode", o.mode, "display mode of the table and the sheet (default: the case's own)")
+        ->check(modeCheck())
+        ->type_name("J|JSI|E|ESI");
+    app.add_option("--json", o.json, "write the result record as JSON to this file")->type_name("FILE");
+    app.add_option("--out", o.outDir, "write the calculation sheet into this folder (sheet.prn, sheet.pdf)")
+        ->type_name("DIR");
+    app.add_option("--date", o.date, "the date printed on the table and the sheet (default: today)")
+        ->check(dateCheck())
+        ->type_name("YY/MM/DD");
+    app.footer("Exit status: 0 a result, 1 a file cannot be read or written, 2 a bad argument or a bad line in "
+               "the case, 3 the case ends before its result, 4 the calculation stopped (its reason on standard error).");
 }
 
 // The whole case file; false with the reason on `err`.
@@ -112,12 +101,9 @@ bool writeJson(const std::string& file, const std::string& text, std::ostream& e
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const RendererFactory& makeRenderer) {
     RunOptions o;
-    std::string why;
-    if (!parse(args, o, why)) {
-        if (!why.empty()) err << kPrefix << why << "\n";
-        err << kUsage;
-        return kScriptBadLine;
-    }
+    CLI::App app{"", "cfhx run"};
+    defineOptions(app, o);
+    if (const std::optional<int> done = parseCommandLine(app, args, out, err)) return *done;
     std::string text;
     if (!readCase(o.file, text, err)) return kScriptCannotRead;
     if (o.date.empty()) o.date = systemDate();

@@ -8,12 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/driver.h"
+#include "platform/cases/front_end.h"
 
 namespace cfhx {
-
-// Makes what draws the PDF sheet of --out; empty without the windows.
-using RendererFactory = std::function<std::unique_ptr<PrintRenderer>()>;
 
 // `args` follow "run". Prints the result table of the mode to `out`; with
 // --json writes the result record, with --out the calculation sheet

@@ -1,29 +1,25 @@
 #include "platform/script/sweep_command.h"
 
-#include <algorithm>
-#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <latch>
-#include <limits>
-#include <mutex>
 #include <optional>
 #include <sstream>
 #include <string_view>
-#include <thread>
 
 #include "app/mask.h"
 #include "app/screens.h"
 #include "platform/atomic_file.h"
-#include "platform/script/case_file.h"
-#include "platform/script/case_run.h"
-#include "platform/script/driver.h"
-#include "platform/script/table_quantities.h"
+#include "platform/cases/case_file.h"
+#include "platform/cases/case_run.h"
+#include "platform/cases/front_end.h"
+#include "platform/cases/script_line.h"
+#include "platform/cases/script_player.h"
+#include "platform/cases/table_quantities.h"
+#include "platform/script/command_line.h"
 
 namespace cfhx {
 namespace {
@@ -34,199 +30,6 @@ constexpr std::string_view kDefaultQuantities[] = {"Q", "Tto", "Tso", "KI", "Ai"
 constexpr size_t kProgressSteps = 200;
 // The quantity plotted when --plot comes without --y.
 constexpr std::string_view kDefaultPlotted = "Q";
-
-constexpr std::string_view kUsage =
-    "usage: cfhx sweep CASE.cfhx --vary FORM.CONTROL=FROM:TO:STEP [--vary ...] --csv FILE\n"
-    "                  [--plot FILE.png] [--y NAME[,NAME...]]\n";
-
-// ASCII and ideographic blanks at either end of a pane line.
-std::string_view trimBlanks(std::string_view s) {
-    constexpr std::string_view kIdeographicSpace = "\u3000";
-    for (;;) {
-        if (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-        else if (s.starts_with(kIdeographicSpace)) s.remove_prefix(kIdeographicSpace.size());
-        else if (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-        else if (s.ends_with(kIdeographicSpace)) s.remove_suffix(kIdeographicSpace.size());
-        else return s;
-    }
-}
-
-std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
-
-// Why a run has no result, for its status cell.
-std::string statusOf(const CaseResult& r) {
-    switch (r.status) {
-        case kCaseResult: return "ok";
-        case kCaseStopped: {
-            const std::string_view message = trimBlanks(r.message);
-            return message.empty() ? "stopped" : std::string(message);
-        }
-        case kScriptBadLine: return "the case has a bad line: " + firstLine(r.errors);
-        case kScriptUnansweredWait: return "no result: the case waits for an answer it does not give";
-        default: return "no result: " + firstLine(r.errors);
-    }
-}
-
-// The grid index of each input for run `run`, the first input outermost.
-std::vector<size_t> gridIndices(const std::vector<SweepInput>& inputs, size_t run) {
-    std::vector<size_t> at(inputs.size());
-    for (size_t k = inputs.size(); k-- > 0;) {
-        at[k] = run % inputs[k].values.size();
-        run /= inputs[k].values.size();
-    }
-    return at;
-}
-
-SweepRun runOne(CaseRunner& runner, const std::vector<SweepInput>& inputs,
-                const std::vector<std::string>& quantities, size_t index) {
-    SweepRun run;
-    std::vector<FieldValue> overrides;
-    const std::vector<size_t> at = gridIndices(inputs, index);
-    for (size_t k = 0; k < inputs.size(); ++k) {
-        const std::string& text = inputs[k].values[at[k]];
-        run.inputs.push_back(text);
-        overrides.push_back({.screen = inputs[k].screen, .control = inputs[k].control, .text = text});
-    }
-    run.cells.assign(quantities.size(), "");
-    run.values.assign(quantities.size(), std::numeric_limits<double>::quiet_NaN());
-    run.units.assign(quantities.size(), "");
-    try {
-        const CaseResult r = runner.run(overrides);
-        run.status = statusOf(r);
-        run.ok = r.status == kCaseResult && r.record.has_value();
-        if (!run.ok) return run;
-        std::vector<std::optional<TableQuantity>> found = tableQuantities(*r.record, quantities);
-        for (size_t k = 0; k < found.size(); ++k) {
-            if (!found[k]) continue;
-            run.cells[k] = std::move(found[k]->text);
-            run.values[k] = found[k]->value;
-            run.units[k] = std::move(found[k]->unit);
-        }
-    } catch (const std::exception& e) {
-        run.ok = false;
-        run.status = std::string("no result: ") + e.what();
-    }
-    return run;
-}
-
-}  // namespace
-
-std::string csvField(std::string_view s) {
-    if (s.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(s);
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
-namespace {
-
-// The grid on `given`, or on the case of `caseText` prepared while the
-// workers start.
-std::vector<SweepRun> sweepRuns(const std::string* caseText, const PreparedCase* given,
-                                const std::vector<SweepInput>& inputs, const std::vector<std::string>& quantities,
-                                unsigned workers, const std::function<void(size_t, size_t)>& progress) {
-    size_t total = inputs.empty() ? 0 : 1;
-    for (const SweepInput& in : inputs) total *= in.values.size();
-    std::vector<SweepRun> runs(total);
-    if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
-    workers = static_cast<unsigned>(std::min<size_t>(workers, std::max<size_t>(total, 1)));
-    if (total == 0) return runs;
-
-    // The screens are filled in once, up to the calculate button; each
-    // worker plays the runs on from there on a program state of its own.
-    // The workers share the prepared case (read only), the next index and
-    // the progress count. They are started while the case is prepared.
-    std::optional<PreparedCase> own;
-    const PreparedCase* prepared = given;
-    std::latch ready(1);
-    std::atomic<size_t> next{0};
-    std::mutex progressMutex;
-    size_t done = 0;
-    auto work = [&] {
-        ready.wait();
-        if (!prepared) return;
-        CaseRunner runner(*prepared);
-        for (size_t i; (i = next.fetch_add(1)) < total;) {
-            runs[i] = runOne(runner, inputs, quantities, i);
-            std::lock_guard lock(progressMutex);
-            ++done;
-            if (progress) progress(done, total);
-        }
-    };
-    std::vector<std::thread> pool;
-    for (unsigned w = 1; w < workers; ++w) pool.emplace_back(work);
-    try {
-        if (!prepared) prepared = &own.emplace(*caseText, "", CaseDetail::Results);
-    } catch (...) {
-        ready.count_down();
-        for (std::thread& t : pool) t.join();
-        throw;
-    }
-    ready.count_down();
-    work();
-    for (std::thread& t : pool) t.join();
-    return runs;
-}
-
-}  // namespace
-
-std::vector<SweepRun> runSweep(const std::string& caseText, const std::vector<SweepInput>& inputs,
-                               const std::vector<std::string>& quantities, unsigned workers,
-                               const std::function<void(size_t, size_t)>& progress) {
-    return sweepRuns(&caseText, nullptr, inputs, quantities, workers, progress);
-}
-
-std::vector<SweepRun> runSweep(const PreparedCase& prepared, const std::vector<SweepInput>& inputs,
-                               const std::vector<std::string>& quantities, unsigned workers,
-                               const std::function<void(size_t, size_t)>& progress) {
-    return sweepRuns(nullptr, &prepared, inputs, quantities, workers, progress);
-}
-
-SweepChart sweepChart(const std::vector<SweepInput>& inputs, const std::vector<std::string>& quantities,
-                      const std::vector<std::string>& plotted, const std::vector<SweepRun>& runs) {
-    SweepChart chart;
-    if (inputs.empty()) return chart;
-    chart.xTitle = inputs[0].name();
-    // Column of each plotted quantity among the collected ones.
-    std::vector<size_t> columns;
-    for (const std::string& name : plotted) {
-        const auto found = std::find(quantities.begin(), quantities.end(), name);
-        if (found == quantities.end()) continue;
-        const size_t q = static_cast<size_t>(found - quantities.begin());
-        std::string unit;
-        for (const SweepRun& run : runs) {
-            if (q < run.units.size() && !run.units[q].empty()) {
-                unit = run.units[q];
-                break;
-            }
-        }
-        columns.push_back(q);
-        chart.quantities.push_back(unit.empty() ? name : name + " (" + unit + ")");
-    }
-    const size_t inner = inputs.size() > 1 ? inputs[1].values.size() : 1;
-    for (size_t b = 0; b < inner; ++b) {
-        for (size_t p = 0; p < columns.size(); ++p) {
-            const size_t q = columns[p];
-            SweepLine line;
-            line.label = quantities[q];
-            line.quantity = p;
-            if (inputs.size() > 1) line.label += ", " + inputs[1].name() + "=" + inputs[1].values[b];
-            for (size_t a = 0; a < inputs[0].values.size(); ++a) {
-                const size_t i = a * inner + b;
-                if (i >= runs.size() || q >= runs[i].values.size() || !std::isfinite(runs[i].values[q])) continue;
-                line.x.push_back(std::strtod(inputs[0].values[a].c_str(), nullptr));
-                line.y.push_back(runs[i].values[q]);
-            }
-            chart.lines.push_back(std::move(line));
-        }
-    }
-    return chart;
-}
-
-namespace {
 
 struct Arguments {
     std::string caseFile;
@@ -345,47 +148,50 @@ std::vector<std::string> splitNames(std::string_view list) {
     }
 }
 
+// The options as typed, before their values are checked.
+struct Given {
+    std::string caseFile;
+    std::vector<std::string> vary;
+    std::string csv;
+    std::string plot;
+    std::string y;
+};
+
+void defineOptions(CLI::App& app, Given& t) {
+    describeCommand(app, "Reruns a saved case over a grid of field values and collects the result quantities.");
+    app.add_option("CASE", t.caseFile, "the saved case (.cfhx)")->required()->type_name("FILE");
+    app.add_option("--vary", t.vary, "a field and its values, e.g. FORM5.EDIT157=1000:3000:500 (once or twice)")
+        ->required()
+        ->allow_extra_args(false)
+        ->type_name("FORM.CONTROL=FROM:TO:STEP");
+    app.add_option("--csv", t.csv, "write one row per run to this file")->required()->type_name("FILE");
+    app.add_option("--plot", t.plot, "draw the quantities against the first field into this PNG (windows build)")
+        ->type_name("FILE");
+    app.add_option("--y", t.y, "the quantities collected, e.g. Q,Tto (default: Q,Tto,Tso,KI,Ai,Pt,Ps)")
+        ->type_name("NAME[,NAME...]");
+    app.footer("Exit status: 0 the CSV was written (some runs may have stopped), 1 a file cannot be read or "
+               "written, 2 a bad argument or a bad line in the case, 3 the case ends before its calculation "
+               "reaches a result.");
+}
+
 // The arguments, or the reason they are refused.
-std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bool canPlot, std::string& why) {
+std::optional<Arguments> checkArguments(const Given& t, bool canPlot, std::string& why) {
     Arguments a;
-    if (args.empty() || args[0].starts_with("--")) {
-        why = "give the case file first";
-        return std::nullopt;
-    }
-    a.caseFile = args[0];
+    a.caseFile = t.caseFile;
+    a.csv = t.csv;
+    a.plot = t.plot;
     const Forms forms;
-    for (const std::string& arg : args) {
-        if (arg.size() <= kMaxArgumentBytes) continue;
-        why = "an argument of " + std::to_string(arg.size()) + " bytes (at most " + std::to_string(kMaxArgumentBytes) + ")";
-        return std::nullopt;
+    for (const std::string& value : t.vary) {
+        SweepInput in;
+        if (!parseVary(value, forms, in, why)) {
+            why = "--vary " + value + ": " + why;
+            return std::nullopt;
+        }
+        a.inputs.push_back(std::move(in));
     }
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& opt = args[i];
-        const bool takesValue = opt == "--vary" || opt == "--csv" || opt == "--plot" || opt == "--y";
-        if (!takesValue) {
-            why = "unknown argument " + opt;
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            why = opt + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& value = args[++i];
-        if (opt == "--vary") {
-            SweepInput in;
-            if (!parseVary(value, forms, in, why)) {
-                why = "--vary " + value + ": " + why;
-                return std::nullopt;
-            }
-            a.inputs.push_back(std::move(in));
-        } else if (opt == "--csv") {
-            a.csv = value;
-        } else if (opt == "--plot") {
-            a.plot = value;
-        } else {
-            a.quantities = splitNames(value);
-            a.quantitiesGiven = true;
-        }
+    if (!t.y.empty()) {
+        a.quantities = splitNames(t.y);
+        a.quantitiesGiven = true;
     }
     if (a.inputs.empty() || a.inputs.size() > 2) {
         why = a.inputs.empty() ? "give one or two --vary" : "at most two --vary";
@@ -402,7 +208,7 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bo
         return std::nullopt;
     }
     if (a.csv.empty()) {
-        why = "--csv FILE is needed";
+        why = "--csv: give a file name";
         return std::nullopt;
     }
     if (!a.plot.empty() && !canPlot) {
@@ -419,7 +225,7 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, bo
     }
     for (const std::string& q : a.quantities) {
         if (std::find(known.begin(), known.end(), q) != known.end()) continue;
-        why = "--y: no quantity \"" + q + "\" in the result table; the names are";
+        why = "--y: no quantity " + quote(q) + " in the result table; the names are";
         for (const std::string& k : known) why += " " + k;
         return std::nullopt;
     }
@@ -477,10 +283,14 @@ void writeCsv(std::ostream& csv, const Arguments& a, const std::vector<SweepRun>
 
 int sweepCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  SweepPlotter* plotter) {
+    Given typed;
+    CLI::App app{"", "cfhx sweep"};
+    defineOptions(app, typed);
+    if (const std::optional<int> done = parseCommandLine(app, args, out, err)) return *done;
     std::string why;
-    const std::optional<Arguments> parsed = parseArguments(args, plotter != nullptr, why);
+    const std::optional<Arguments> parsed = checkArguments(typed, plotter != nullptr, why);
     if (!parsed) {
-        err << "cfhx sweep: " << why << "\n" << kUsage;
+        err << "cfhx sweep: " << why << " (cfhx sweep --help lists the options)\n";
         return kSweepBadArguments;
     }
     const Arguments& a = *parsed;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cfhx::calc {
@@ -31,5 +32,8 @@ std::vector<std::optional<TableQuantity>> tableQuantities(const calc::Record& r,
 
 // Every name the table can print (whatever the case), in table order.
 std::vector<std::string> tableQuantityNames();
+
+// A pane text without the ASCII and ideographic blanks at either end.
+std::string_view trimBlanks(std::string_view s);
 
 }  // namespace cfhx

@@ -1,4 +1,4 @@
-#include "platform/script/result_json.h"
+#include "platform/cases/result_json.h"
 
 #include <nlohmann/json.hpp>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 
 namespace cfhx {
 

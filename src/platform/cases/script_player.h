@@ -1,5 +1,5 @@
-// The headless driver: runs the program's event procedures from a script of
-// user actions and writes what the user would have seen.
+// The script player: runs the program's event procedures from a script of
+// user actions, without windows, and writes what the user would have seen.
 #pragma once
 
 #include <functional>
@@ -10,22 +10,11 @@
 
 #include "app/codes.h"
 #include "app/platform.h"
+#include "platform/cases/front_end.h"
 
 namespace cfhx {
 
 struct App;
-
-// Draws what the windows would print: the sheet as a PDF, a window as an
-// image. The Qt build has one; without it a headless run writes the raw
-// printer stream only.
-struct PrintRenderer {
-    virtual ~PrintRenderer() = default;
-    // Before start-up: mirror the program's screens.
-    virtual void attach(App& app) = 0;
-    // False, with the reason in `error`, when the file cannot be written.
-    virtual bool writeSheetPdf(const SheetPages& pages, const std::string& path, std::string& error) = 0;
-    virtual bool writeHardCopy(HardCopy window, const std::string& path, std::string& error) = 0;
-};
 
 struct ScriptOptions {
     std::string date;  // "YY/MM/DD"; empty for today's date
@@ -56,9 +45,6 @@ enum ScriptStatus : int {
 // that cannot be opened.
 inline constexpr int kScriptCannotRead = kScriptCannotOpen;
 inline constexpr int kScriptCannotWrite = kScriptCannotOpen;
-
-// Longest argument the commands take (a path's length).
-inline constexpr size_t kMaxArgumentBytes = 4096;
 
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options);
 

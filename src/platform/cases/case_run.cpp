@@ -1,4 +1,4 @@
-#include "platform/script/case_run.h"
+#include "platform/cases/case_run.h"
 
 #include <exception>
 #include <optional>
@@ -7,7 +7,7 @@
 
 #include "app/app.h"
 #include "app/control_flow.h"
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 #include "report/display_mode.h"
 #include "report/results.h"
 

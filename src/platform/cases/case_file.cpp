@@ -1,4 +1,4 @@
-#include "platform/script/case_file.h"
+#include "platform/cases/case_file.h"
 
 #include <cerrno>
 #include <cstring>

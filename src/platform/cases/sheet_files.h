@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/platform.h"
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 
 namespace cfhx {
 

@@ -1,4 +1,4 @@
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,8 +16,8 @@
 #include "app/control_flow.h"
 #include "platform/atomic_file.h"
 #include "platform/program.h"
-#include "platform/script/script_line.h"
-#include "platform/script/sheet_files.h"
+#include "platform/cases/script_line.h"
+#include "platform/cases/sheet_files.h"
 
 namespace cfhx {
 namespace {
@@ -374,7 +374,7 @@ private:
         if (verb == "type") answers = Wait::Read;
         else if (verb == "continue") answers = Wait::Pause;
         else if (verb == "yes" || verb == "no") answers = Wait::YesNo;
-        else throw BadLine{"unknown action \"" + std::string(verb) + "\""};
+        else throw BadLine{"unknown action " + quote(verb)};
 
         if (answers != Wait::Read && !trimLeft(rest).empty()) {
             throw BadLine{std::string(verb) + " takes no argument"};
@@ -395,11 +395,11 @@ private:
 
     Target target(std::string_view name) {
         size_t dot = name.find('.');
-        if (dot == std::string_view::npos) throw BadLine{"expected SCREEN.CONTROL, got \"" + std::string(name) + "\""};
+        if (dot == std::string_view::npos) throw BadLine{"expected SCREEN.CONTROL, got " + quote(name)};
         int s = app_.forms.screenId(name.substr(0, dot));
-        if (s < 0) throw BadLine{"unknown screen \"" + std::string(name.substr(0, dot)) + "\""};
+        if (s < 0) throw BadLine{"unknown screen " + quote(name.substr(0, dot))};
         int c = app_.forms.controlId(s, name.substr(dot + 1));
-        if (c < 0) throw BadLine{"unknown control \"" + std::string(name) + "\""};
+        if (c < 0) throw BadLine{"unknown control " + quote(name)};
         return {s, c};
     }
 
@@ -417,7 +417,7 @@ private:
         Target t = target(name);
         ControlKind kind = app_.forms.at(t.screen, t.control).def->kind;
         if (kind != ControlKind::Button && kind != ControlKind::Option) {
-            throw BadLine{"\"" + std::string(name) + "\" is not a button"};
+            throw BadLine{quote(name) + " is not a button"};
         }
         std::string why = unreachable(t);
         if (!why.empty()) {
@@ -445,7 +445,7 @@ private:
         std::string text = sp == std::string_view::npos ? std::string() : argumentText(rest.substr(sp + 1));
         Target t = target(name);
         if (app_.forms.at(t.screen, t.control).def->kind != ControlKind::Edit) {
-            throw BadLine{"\"" + std::string(name) + "\" is not an edit field"};
+            throw BadLine{quote(name) + " is not an edit field"};
         }
         std::string why = unreachable(t);
         if (!why.empty()) {
@@ -467,7 +467,7 @@ private:
     bool dumpAction(std::string_view rest) {
         std::string_view name = trimRight(rest);
         int s = app_.forms.screenId(name);
-        if (s < 0) throw BadLine{"unknown screen \"" + std::string(name) + "\""};
+        if (s < 0) throw BadLine{"unknown screen " + quote(name)};
         const Screen& screen = app_.forms.at(s);
         *out_ << "=== dump " << name << (screen.shown ? " (shown)" : " (not shown)") << " ===\n";
         for (const Control& c : screen.controls) {

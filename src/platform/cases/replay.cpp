@@ -1,9 +1,9 @@
-#include "platform/script/replay.h"
+#include "platform/cases/replay.h"
 
 #include <sstream>
 
 #include "app/app.h"
-#include "platform/script/script_line.h"
+#include "platform/cases/script_line.h"
 
 namespace cfhx {
 

@@ -1,4 +1,4 @@
-#include "platform/script/sheet_files.h"
+#include "platform/cases/sheet_files.h"
 
 #include <filesystem>
 

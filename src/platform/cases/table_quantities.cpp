@@ -1,4 +1,4 @@
-#include "platform/script/table_quantities.h"
+#include "platform/cases/table_quantities.h"
 
 #include <algorithm>
 #include <string_view>
@@ -9,6 +9,18 @@
 #include "report/result_table_texts.h"
 
 namespace cfhx {
+
+std::string_view trimBlanks(std::string_view s) {
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    for (;;) {
+        if (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+        else if (s.starts_with(kIdeographicSpace)) s.remove_prefix(kIdeographicSpace.size());
+        else if (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+        else if (s.ends_with(kIdeographicSpace)) s.remove_suffix(kIdeographicSpace.size());
+        else return s;
+    }
+}
+
 namespace {
 
 using report::Row;
