@@ -9,7 +9,10 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,7 @@
 #include "app/screens.h"
 #include "platform/qt/language.h"
 #include "support/gui_support.h"
+#include "support/japanese_text.h"
 
 namespace cfhx::qt {
 namespace {
@@ -77,6 +81,34 @@ TEST(Language, EveryScreenTextHasEnglish) {
         expectEnglish("MAINFORM", std::string(text));
     // A Japanese text has English, not itself.
     EXPECT_NE(english.translate("FORM4", "旧工学単位系"), QStringLiteral("旧工学単位系"));
+}
+
+// The windows' own Japanese texts (message boxes, file dialogs, menus, print
+// reports) have English under the windows' context.
+TEST(Language, WindowMessagesHaveEnglish) {
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/cfhx_en.qm")));
+    const std::filesystem::path sources = std::filesystem::path(CFHX_SCRIPTS_DIR) / ".." / ".." / "src/platform/qt";
+    const std::regex literal(R"re("([^"\\]*)")re");
+    int found = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(sources)) {
+        std::ifstream in(entry.path());
+        std::string line;
+        for (int n = 1; std::getline(in, line); ++n) {
+            const size_t code = line.find_first_not_of(' ');
+            if (code == std::string::npos || line.compare(code, 2, "//") == 0) continue;
+            for (std::sregex_iterator m(line.begin(), line.end(), literal), end; m != end; ++m) {
+                const std::string text = (*m)[1];
+                if (!cfhx::testing::containsJapanese(text)) continue;
+                SCOPED_TRACE(entry.path().filename().string() + ":" + std::to_string(n) + " " + text);
+                ++found;
+                const QString translated = english.translate("cfhx", text.c_str());
+                EXPECT_FALSE(translated.isEmpty());
+                EXPECT_FALSE(cfhx::testing::containsJapanese(translated.toStdString()));
+            }
+        }
+    }
+    EXPECT_GT(found, 0);  // the sources were read
 }
 
 // The room a caption has: a label draws within its own box; an option

@@ -12,7 +12,7 @@
 
 #include "app/app.h"
 #include "calc/record.h"
-#include "platform/script/driver.h"
+#include "platform/cases/script_player.h"
 #include "support/session.h"
 
 namespace cfhx {
