@@ -29,7 +29,7 @@ int main() {
     // The labels the program rewrites when the unit system changes.
     for (const std::string& text : cfhx::constructionLabelTexts()) print("MAINFORM", text);
     // Captions the main window's frames and buttons take as the work goes on.
-    for (std::string_view text : {cfhx::frame_texts::kCorrelationHeading, cfhx::frame_texts::kCalculate,
-                                  cfhx::frame_texts::kConfirmAfterCheck, cfhx::frame_texts::kConfirmAfterRun})
+    for (std::string_view text : {cfhx::frame_texts::kFrameJapanese.correlationHeading, cfhx::frame_texts::kFrameJapanese.calculate,
+                                  cfhx::frame_texts::kFrameJapanese.confirmAfterCheck, cfhx::frame_texts::kFrameJapanese.confirmAfterRun})
         print("MAINFORM", std::string(text));
 }

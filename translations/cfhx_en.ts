@@ -777,5 +777,65 @@
         <source>▶ 入力待ち ⇒</source>
         <translation>▶ Waiting for input ⇒</translation>
     </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>読めません: </source>
+        <translation>Cannot read: </translation>
+    </message>
+    <message>
+        <source>保存できません: </source>
+        <translation>Cannot save: </translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>画像を保存できません: </source>
+        <translation>Cannot save the image: </translation>
+    </message>
+    <message>
+        <source>印刷できません: </source>
+        <translation>Cannot print: </translation>
+    </message>
+    <message>
+        <source>プリンタ </source>
+        <translation>printer </translation>
+    </message>
+    <message>
+        <source>プリンタ出力を保存できません: </source>
+        <translation>Cannot save the printer output: </translation>
+    </message>
+    <message>
+        <source>文字を大きく</source>
+        <translation>Larger text</translation>
+    </message>
+    <message>
+        <source>文字を小さく</source>
+        <translation>Smaller text</translation>
+    </message>
+    <message>
+        <source>標準の大きさ</source>
+        <translation>Standard size</translation>
+    </message>
 </context>
 </TS>

@@ -111,7 +111,7 @@ void writeCode(ControlRef field, Code value) {
 inline FluidKind tubeFluidKind(App& app) { return FluidKind{codeIn(app, kMain.screen, kMain.tubeFluidKind)}; }
 inline FluidKind shellFluidKind(App& app) { return FluidKind{codeIn(app, kMain.screen, kMain.shellFluidKind)}; }
 inline UnitCode unitCode(App& app) { return UnitCode{codeIn(app, kMain.screen, kMain.unitCode)}; }
-inline bool siUnits(App& app) { return unitCode(app) == UnitCode::JSI; }
+inline bool siUnits(App& app) { return siUnits(unitCode(app)); }
 inline ProcessingNo processingNo(App& app) {
     return ProcessingNo{codeIn(app, kProcessing.screen, kProcessing.processingNo)};
 }

@@ -5,22 +5,10 @@
 namespace cfhx {
 namespace {
 
-struct PrintNames {
-    PrintKind kind;
-    std::string_view name;
-};
-constexpr PrintNames kPrintNames[] = {
-    {.kind = PrintKind::Sheet, .name = "計算書"},
-    {.kind = PrintKind::LinePrinter, .name = "計算書（プリンタ出力）"},
-    {.kind = PrintKind::PaneCopy, .name = "計算表ハードコピー"},
-    {.kind = PrintKind::SummaryCopy, .name = "模式図ハードコピー"},
-};
+namespace T = case_texts;
 
-std::string_view printName(PrintKind kind) {
-    for (const PrintNames& p : kPrintNames) {
-        if (p.kind == kind) return p.name;
-    }
-    return {};
+std::string_view printName(const T::CaseTexts& text, PrintKind kind) {
+    return text.printNames[static_cast<int>(kind)];
 }
 
 }  // namespace
@@ -41,11 +29,11 @@ void CaseDocument::saved(std::string path, std::uint64_t changes) {
     savedAt_ = changes;
 }
 
-std::string CaseDocument::title(std::uint64_t changes) const {
-    std::string t(case_texts::kProgram);
-    t += case_texts::kTitleJoin;
-    t += path_.empty() ? case_texts::kUntitled : fileName(path_);
-    if (unsaved(changes)) t += case_texts::kUnsavedMark;
+std::string CaseDocument::title(Language language, std::uint64_t changes) const {
+    std::string t(T::kProgram);
+    t += T::kTitleJoin;
+    t += path_.empty() ? T::caseTexts(language).untitled : fileName(path_);
+    if (unsaved(changes)) t += T::kUnsavedMark;
     return t;
 }
 
@@ -60,36 +48,41 @@ std::string freshName(std::string_view stem, const std::function<bool(const std:
     return name;
 }
 
-std::optional<CaseQuestion> leaveQuestion(Leaving why, bool waiting, bool unsaved, std::string_view caseName) {
+std::optional<CaseQuestion> leaveQuestion(Language language, Leaving why, bool waiting, bool unsaved,
+                                         std::string_view caseName) {
+    const T::CaseTexts& text = T::caseTexts(language);
     const bool opening = why == Leaving::Open;
     if (!unsaved && !(opening && waiting)) return std::nullopt;
-    CaseQuestion q{.caption = opening ? "開く" : "終了", .text = {}, .offersSave = unsaved};
-    if (opening && waiting) q.text = "計算を中止して " + std::string(caseName) + " を開きますか？\n";
-    if (unsaved) {
-        q.text += opening ? "保存していない操作があります。開く前に保存しますか？"
-                          : "保存していない操作があります。終了する前に保存しますか？";
-    }
+    CaseQuestion q{.caption = std::string(opening ? text.openCaption : text.finishCaption), .text = {},
+                   .offersSave = unsaved};
+    if (opening && waiting)
+        q.text = std::string(text.abandonOpen[0]) + std::string(caseName) + std::string(text.abandonOpen[1]) + "\n";
+    if (unsaved) q.text += opening ? text.unsavedOpen : text.unsavedFinish;
     if (!q.text.empty() && q.text.back() == '\n') q.text.pop_back();
     return q;
 }
 
-CaseQuestion overwriteQuestion(std::string_view fileName) {
-    return {.caption = "保存", .text = std::string(fileName) + " は既にあります。上書きしますか？", .offersSave = false};
+CaseQuestion overwriteQuestion(Language language, std::string_view fileName) {
+    const T::CaseTexts& text = T::caseTexts(language);
+    return {.caption = std::string(text.saveCaption), .text = std::string(fileName) + std::string(text.exists),
+            .offersSave = false};
 }
 
-std::string skippedPrintStatus(PrintKind kind, int count) {
-    return "開いたケースの印刷は行いませんでした: " + std::string(printName(kind)) + "（" + std::to_string(count) +
-           " 件目）。印刷はメニューの 1 で";
+std::string skippedPrintStatus(Language language, PrintKind kind, int count) {
+    const T::CaseTexts& text = T::caseTexts(language);
+    return std::string(text.skippedPrint[0]) + std::string(printName(text, kind)) + std::string(text.skippedPrint[1]) +
+           std::to_string(count) + std::string(text.skippedPrint[2]);
 }
 
-std::string printedStatus(PrintKind kind, std::string_view where) {
-    return std::string(printName(kind)) + " → " + std::string(where);
+std::string printedStatus(Language language, PrintKind kind, std::string_view where) {
+    const T::CaseTexts& text = T::caseTexts(language);
+    return std::string(printName(text, kind)) + std::string(text.printedTo) + std::string(where);
 }
 
-std::string printCancelledStatus() { return "印刷を取り消しました"; }
+std::string printCancelledStatus(Language language) { return std::string(T::caseTexts(language).printCancelled); }
 
-std::string finishNotReplayedStatus() { return "開いたケースの終了操作は行いませんでした。計算開始/再設定 で計算します"; }
+std::string finishNotReplayedStatus(Language language) { return std::string(T::caseTexts(language).finishNotReplayed); }
 
-std::string finishCancelledStatus() { return "終了を取り消しました。計算開始/再設定 で計算します"; }
+std::string finishCancelledStatus(Language language) { return std::string(T::caseTexts(language).finishCancelled); }
 
 }  // namespace cfhx

@@ -20,7 +20,8 @@ struct ChoiceSet {
     const char* screen;      // where the buttons are
     const char* codeScreen;  // where the code is held
     const char* codeField;
-    std::array<ChoiceOption, 7> options;  // the unused ones have no button
+    // The unused ones have no button; a button may write one code per language.
+    std::array<ChoiceOption, 7> options;
 };
 
 template <class Code>
@@ -33,7 +34,8 @@ inline constexpr int kNoTape = 1, kTapeFitted = 2;
 
 inline constexpr ChoiceSet kChoiceSets[] = {
     {.screen = "FORM4", .codeScreen = kMain.screen, .codeField = kMain.unitCode,
-     .options = {{{"BUTTON25", code(UnitCode::J)}, {"BUTTON26", code(UnitCode::JSI)}}}},
+     .options = {{{"BUTTON25", code(UnitCode::J)}, {"BUTTON26", code(UnitCode::JSI)},
+                  {"BUTTON25", code(UnitCode::E)}, {"BUTTON26", code(UnitCode::ESI)}}}},
     {.screen = kMain.screen, .codeScreen = kMain.screen, .codeField = kMain.tubeFluidKind,
      .options = {{{"BUTTON1", code(FluidKind::HumidGas)}, {"BUTTON2", code(FluidKind::Gas)},
                   {"BUTTON3", code(FluidKind::Water)}, {"BUTTON4", code(FluidKind::Manual)}}}},

@@ -35,6 +35,15 @@ enum class Language { Japanese, English };
 // UnitCode of FORM4: the language and unit mode of the run.
 enum class UnitCode { ESI = 1, E = 2, JSI = 3, J = 4 };
 inline constexpr UnitCode unitCode(float code) { return decode<UnitCode>(code, 1, 4); }
+// SI in either language.
+inline constexpr bool siUnits(UnitCode code) { return code == UnitCode::JSI || code == UnitCode::ESI; }
+// What the unit-system screen's two buttons write in each language.
+inline constexpr UnitCode oldUnitsCode(Language language) {
+    return language == Language::English ? UnitCode::E : UnitCode::J;
+}
+inline constexpr UnitCode siUnitsCode(Language language) {
+    return language == Language::English ? UnitCode::ESI : UnitCode::JSI;
+}
 
 // Processing No. of FORM6: what the rating solves for. No. 7 runs as No. 5
 // with the tube columns computed.
@@ -91,6 +100,8 @@ inline constexpr TubeType tubeType(float code) { return decode<TubeType>(code, 1
 // Mode flag values. A flag compares with these as text: `f.sHUM != Hum::None`.
 struct Lang {  // LangUnitMode
     static constexpr std::string_view J = "J", JSI = "JSI", E = "E", ESI = "ESI";
+    // Entries and displays in SI (K, flows per second), in either language.
+    static constexpr bool si(std::string_view mode) { return mode == JSI || mode == ESI; }
 };
 struct Flow {  // sFLOW
     static constexpr std::string_view Cross = "1", Parallel = "2", CounterLmtd = "3";

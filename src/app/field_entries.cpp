@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "app/field_entry_texts.h"
+#include "app/field_names.h"
 #include "app/form5_fields.h"
 #include "app/screen_fields.h"
 
@@ -212,14 +213,17 @@ std::optional<EntryRefusal> firstBadEntry(App& app, const EntryFields& list, boo
     return std::nullopt;
 }
 
-std::string entryMessage(std::string_view label, BadEntry why) {
-    const std::string_view what = why == BadEntry::Missing ? T::kMissing : T::kNotNumber;
-    std::string message(T::kOpen);
-    message.append(label).append(what).append(T::kClose);
+std::string entryMessage(Language language, std::string_view label, BadEntry why) {
+    const T::FieldEntryTexts& text = T::fieldEntryTexts(language);
+    const std::string_view what = why == BadEntry::Missing ? text.missing : text.notNumber;
+    std::string message(text.open);
+    message.append(fieldName(language, label)).append(what).append(text.close);
     return message;
 }
 
-std::string entryMessage(const EntryRefusal& refusal) { return entryMessage(refusal.label, refusal.why); }
+std::string entryMessage(Language language, const EntryRefusal& refusal) {
+    return entryMessage(language, refusal.label, refusal.why);
+}
 
 std::string_view entryLabel(const EntryFields& list, std::string_view field) {
     for (const EntryField& f : list.fields) {

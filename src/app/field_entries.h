@@ -77,8 +77,8 @@ std::optional<BadEntry> badEntry(std::string_view text, Need need);
 std::optional<EntryRefusal> firstBadEntry(App& app, const EntryFields& list, bool starting);
 
 // "★ 伝熱管段数 が数値ではありません。！"
-std::string entryMessage(std::string_view label, BadEntry why);
-std::string entryMessage(const EntryRefusal& refusal);
+std::string entryMessage(Language language, std::string_view label, BadEntry why);
+std::string entryMessage(Language language, const EntryRefusal& refusal);
 
 // The label of a field of `list`; empty when the list has no such field.
 std::string_view entryLabel(const EntryFields& list, std::string_view field);

@@ -4,13 +4,28 @@
 
 #include <string_view>
 
+#include "app/codes.h"
+
 namespace cfhx::field_entry_texts {
 
 using std::string_view;
 
-inline constexpr string_view kOpen = "★ ";
-inline constexpr string_view kMissing = " が入力されていません";
-inline constexpr string_view kNotNumber = " が数値ではありません";
-inline constexpr string_view kClose = "。！";
+struct FieldEntryTexts {
+    string_view open;
+    string_view missing;
+    string_view notNumber;
+    string_view close;
+};
+
+inline constexpr FieldEntryTexts kFieldEntryJapanese{
+    .open = "★ ",
+    .missing = " が入力されていません",
+    .notNumber = " が数値ではありません",
+    .close = "。！",
+};
+extern const FieldEntryTexts kFieldEntryEnglish;  // app/english_texts.cpp
+inline const FieldEntryTexts& fieldEntryTexts(Language language) {
+    return language == Language::English ? kFieldEntryEnglish : kFieldEntryJapanese;
+}
 
 }  // namespace cfhx::field_entry_texts

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/app.h"
+#include "app/field_names.h"
 #include "app/field_range_texts.h"
 #include "app/form5_fields.h"
 #include "app/screen_fields.h"
@@ -128,14 +129,15 @@ std::optional<RangeRefusal> firstOutOfRange(App& app, const RangedFields& list) 
     return std::nullopt;
 }
 
-std::string rangePhrase(const RangeRefusal& refusal) {
+std::string rangePhrase(Language language, const RangeRefusal& refusal) {
+    const T::FieldRangeTexts& text = T::fieldRangeTexts(language);
     std::string_view what;
     switch (refusal.why) {
-        case OutOfRange::TooLarge: what = T::kTooLarge; break;
-        case OutOfRange::Negative: what = T::kNegative; break;
-        case OutOfRange::BelowAbsoluteZero: what = T::kBelowAbsoluteZero; break;
+        case OutOfRange::TooLarge: what = text.tooLarge; break;
+        case OutOfRange::Negative: what = text.negative; break;
+        case OutOfRange::BelowAbsoluteZero: what = text.belowAbsoluteZero; break;
     }
-    return std::string(refusal.caption) + std::string(what);
+    return std::string(fieldName(language, refusal.caption)) + std::string(what);
 }
 
 }  // namespace cfhx

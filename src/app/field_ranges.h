@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/codes.h"
+
 namespace cfhx {
 
 struct App;
@@ -65,6 +67,6 @@ std::optional<RangeRefusal> firstOutOfRange(App& app, const RangedFields& list);
 
 // The refusal as a phrase: the caption and what is wrong with it
 // ("管外直径が負の値です").
-std::string rangePhrase(const RangeRefusal& refusal);
+std::string rangePhrase(Language language, const RangeRefusal& refusal);
 
 }  // namespace cfhx

@@ -17,11 +17,13 @@ std::string editName(int n) { return "EDIT" + std::to_string(n); }
 
 void printWelcome(App& app) {
     Pane& pane = app.pane;
-    for (const auto& l : T::kWelcomeHead) printIndented(pane, l.indent, l.text);
-    const auto& units = app.UnitFlag == UnitFlag::Si ? T::kWelcomeUnitsSI : T::kWelcomeUnitsOld;
-    printIndented(pane, units.indent, units.text);
-    printIndented(pane, T::kWelcomeSpacer.indent, T::kWelcomeSpacer.text);
-    for (std::string_view l : T::kWelcomeBox) printIndented(pane, T::kBoxIndent, l);
+    const T::FrameTexts& text = T::frameTexts(app.language);
+    for (size_t i = 0; i < std::size(T::kWelcomeHeadIndent); ++i)
+        printIndented(pane, T::kWelcomeHeadIndent[i], text.welcomeHead[i]);
+    if (app.UnitFlag == UnitFlag::Si) printIndented(pane, T::kWelcomeUnitsSIIndent, text.welcomeUnitsSI);
+    else printIndented(pane, T::kWelcomeUnitsOldIndent, text.welcomeUnitsOld);
+    printIndented(pane, T::kWelcomeSpacerIndent, "");
+    for (std::string_view l : text.welcomeBox) printIndented(pane, T::kBoxIndent, l);
 }
 
 // B. NEXT: the main window is opened for input.
@@ -30,7 +32,7 @@ void BUTTON18_ON(App& app) {
     if (main["EDIT24"].number() > 1) main["EDIT25"].setText(" 1");
     if (main["EDIT25"].number() > 1) main["EDIT24"].setText(" 1");
 
-    app.UnitFlag = main[kMain.unitCode].number() == 3 ? UnitFlag::Si : UnitFlag::Old;
+    app.UnitFlag = siUnits(app) ? UnitFlag::Si : UnitFlag::Old;
 
     main["BUTTON22"].enable();
     main["BUTTON23"].enable();
@@ -46,32 +48,33 @@ void BUTTON18_ON(App& app) {
     app["FORM4"].hide();
     app["FORM5"].hide();
 
-    main["BUTTON22"].setText(T::kSampleOpen);
-    main["BUTTON23"].setText(T::kSampleClose);
-    main["TEXT63"].setText(T::kSampleHeading);
-    main["BUTTON9"].setText(T::kRegister);
-    main["TEXT3"].setText(T::kCorrelationHeading);
-    main["TEXT4"].setText(T::kManualHeading);
-    main["TEXT24"].setText(T::kPropertyHeading);
-    main["TEXT1"].setText(T::kTubeRow);
-    main["TEXT2"].setText(T::kShellRow);
+    const T::FrameTexts& text = T::frameTexts(app.language);
+    main["BUTTON22"].setText(text.sampleOpen);
+    main["BUTTON23"].setText(text.sampleClose);
+    main["TEXT63"].setText(text.sampleHeading);
+    main["BUTTON9"].setText(text.registerConditions);
+    main["TEXT3"].setText(text.correlationHeading);
+    main["TEXT4"].setText(text.manualHeading);
+    main["TEXT24"].setText(text.propertyHeading);
+    main["TEXT1"].setText(text.tubeRow);
+    main["TEXT2"].setText(text.shellRow);
 
     using enum FluidKind;
     const FluidKind tube = tubeFluidKind(app);
     const FluidKind shell = shellFluidKind(app);
     // The tube kind labels are EDIT1-EDIT4 in the order of the kinds.
     const int tubeLabel = static_cast<int>(tube);
-    if (tubeLabel >= 1 && tubeLabel <= 4) main[editName(tubeLabel)].setText(T::kNextTubeLabels[tubeLabel - 1]);
-    if (shell == HumidGas) main["EDIT5"].setText(T::kNextShellHumid);
-    if (shell == Gas) main["EDIT6"].setText(T::kNextShellGas);
-    if (shell == Manual) main["EDIT8"].setText(T::kNextShellGas);
+    if (tubeLabel >= 1 && tubeLabel <= 4) main[editName(tubeLabel)].setText(text.nextTubeLabels[tubeLabel - 1]);
+    if (shell == HumidGas) main["EDIT5"].setText(text.nextShellHumid);
+    if (shell == Gas) main["EDIT6"].setText(text.nextShellGas);
+    if (shell == Manual) main["EDIT8"].setText(text.nextShellGas);
     if (tube == None) {
-        for (int k = 1; k <= 4; ++k) main[editName(k)].setText(T::kNextTubeLabels[k - 1]);
+        for (int k = 1; k <= 4; ++k) main[editName(k)].setText(text.nextTubeLabels[k - 1]);
     }
     if (shell == None) {
-        main["EDIT5"].setText(T::kNextShellHumid);
-        main["EDIT6"].setText(T::kNextShellGasUnset);
-        main["EDIT8"].setText(tube == Gas || tube == Water ? "" : T::kNextShellGasUnset);
+        main["EDIT5"].setText(text.nextShellHumid);
+        main["EDIT6"].setText(text.nextShellGasUnset);
+        main["EDIT8"].setText(tube == Gas || tube == Water ? "" : text.nextShellGasUnset);
     }
 
     writeConstructionLabels(app);
@@ -98,7 +101,7 @@ void BUTTON27_ON(App& app) {
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].disable();
     main["BUTTON9"].disable();
-    app.setStatus(status_line::withoutHints(app.status()));
+    app.setStatus(status_line::withoutHints(app.language, app.status()));
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ void commonReturnPath(App& app) {
     app[kForm5.screen].hide();
     ScreenRef main = app[kMain.screen];
     main["BUTTON27"].enable();
-    main["BUTTON27"].setText(frame_texts::kConfirmAfterRun);
+    main["BUTTON27"].setText(frame_texts::frameTexts(app.language).confirmAfterRun);
     const ProcessingNo no = processingNo(app);
     if (no == ProcessingNo::Rows || no == ProcessingNo::RowsAndShellFlow) main[kMain.tubeRows].setText("");
     if (no == ProcessingNo::Columns) main[kMain.tubeColumns].setText("");

@@ -1071,7 +1071,7 @@ void writeBack(Run& s) {
 Run runFor(App& app, Record& r, RatingEntry entry, const PassLimits& limits) {
     Run s{.app = app, .r = r, .entry = entry, .limits = limits};
     s.kind = tubeKind(r);
-    s.si = r.flags.LangUnitMode == Lang::JSI;
+    s.si = Lang::si(r.flags.LangUnitMode.view());
     s.water = r.flags.sTF == TubeMethod::Water;
     s.manual = r.flags.sPROP == Prop::TypedIn;
     const bool condensing = r.flags.sCOND == YesNo::Yes && !s.manual;

@@ -17,8 +17,8 @@
 
 namespace cfhx::calc {
 
-// Entries and displays in SI (unit mode JSI).
-inline bool si(const Record& r) { return r.flags.LangUnitMode == Lang::JSI; }
+// Entries and displays in SI (unit mode JSI or ESI).
+inline bool si(const Record& r) { return Lang::si(r.flags.LangUnitMode.view()); }
 
 inline FluidKind tubeFluid(const Record& r) { return fluidKind(r.TubeFluidKind); }
 inline FluidKind shellFluid(const Record& r) { return fluidKind(r.ShellFluidKind); }

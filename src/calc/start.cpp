@@ -128,7 +128,7 @@ void readInputFields(App& app, Record& r) {
     r.PhaseChangeKind = readField(app, O.screen, O.phaseChangeKind);
     const float pressure = readField(app, O.screen, O.evaporationPressure);
     const float tension = readField(app, O.screen, O.surfaceTension);
-    takeEvaporationInputs(r, pressure, tension, unitCode(r.UnitCode) == UnitCode::JSI);
+    takeEvaporationInputs(r, pressure, tension, siUnits(unitCode(r.UnitCode)));
 }
 
 void checkConstruction(App& app, Record& r) {
@@ -175,7 +175,7 @@ void checkConstruction(App& app, Record& r) {
         if (list == &kOptionEntries && !manualSide(r)) continue;
         if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, *list, true)) {
             markField(app, refusal->screen, refusal->field);
-            refuse(app, tx::kStarredIndent, entryMessage(*refusal));
+            refuse(app, tx::kStarredIndent, entryMessage(app.language, *refusal));
         }
     }
     // And lie in its range.
@@ -183,7 +183,7 @@ void checkConstruction(App& app, Record& r) {
         if (list == &kOptionRanges && !manualSide(r)) continue;
         if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, *list)) {
             markField(app, refusal->screen, refusal->field);
-            refuse(app, in, rangePhrase(*refusal));
+            refuse(app, in, rangePhrase(app.language, *refusal));
         }
     }
 }

@@ -71,7 +71,7 @@ void BUTTON23_ON(App& app) {
     for (int n : {16, 17, 19, 20, 24, 26, 27, 31, 32, 33, 34}) main[editName(n)].setText(T::kBlank);
     app.pane.clear();
     printEmptyLines(app.pane, 8);
-    app.pane.print("       　" + std::string(T::kEnterValues) + " ");
+    app.pane.print(T::constructionTexts(app.language).enterValues);
 }
 
 // "1：無し"
@@ -88,15 +88,16 @@ int previousFinType(App& app) { return wholeNumber(app["MAINFORM"]["EDIT14"].num
 // "2：ﾗｼﾞｱﾙ": the sample dimensions are offered again when the type was
 // radial already or bare before.
 void BUTTON11_ON(App& app) {
+    const T::ConstructionTexts& constructionText = T::constructionTexts(app.language);
     app.pane.clear();
     const int previous = previousFinType(app);
     app["MAINFORM"]["EDIT14"].setText(T::kFinRadial);
     if (previous == 2) {
-        if (app.askYesNo(T::kRadialRestoreCaption, T::kRestoreQuestion)) {
+        if (app.askYesNo(constructionText.radialRestoreCaption, constructionText.restoreQuestion)) {
             app.pane.clear();
             writeFinFields(app, T::kRadialSample);
         } else {
-            app.pane.print(T::kRegisterRadial);
+            app.pane.print(constructionText.registerRadial);
             blankFinFields(app);
         }
         return;
@@ -104,12 +105,12 @@ void BUTTON11_ON(App& app) {
     blankFinFields(app);
     printEmptyLines(app.pane, 6);
     app.pane.print(T::kBlank);
-    if (previous == 1 && app.askYesNo(T::kRadialRestoreCaption, T::kRestoreQuestion)) {
+    if (previous == 1 && app.askYesNo(constructionText.radialRestoreCaption, constructionText.restoreQuestion)) {
         app.pane.clear();
         writeFinFields(app, T::kRadialSample);
         return;
     }
-    app.pane.print(T::kSetRadial);
+    app.pane.print(constructionText.setRadial);
 }
 
 // Plate fins have no height of their own.
@@ -121,11 +122,12 @@ void blankPlateFields(App& app) {
 
 // "3：ﾌﾟﾚｰﾄ"
 void BUTTON12_ON(App& app) {
+    const T::ConstructionTexts& constructionText = T::constructionTexts(app.language);
     app.pane.clear();
     const int previous = previousFinType(app);
     app["MAINFORM"]["EDIT14"].setText(T::kFinPlate);
     if (previous == 3) {
-        if (app.askYesNo(T::kPlateSetCaption, T::kQuoteQuestion)) {
+        if (app.askYesNo(constructionText.plateSetCaption, constructionText.quoteQuestion)) {
             app.pane.clear();
             writeFinFields(app, T::kPlateSample);
         } else {
@@ -136,8 +138,8 @@ void BUTTON12_ON(App& app) {
     blankFinFields(app);
     printEmptyLines(app.pane, 6);
     app.pane.print(T::kBlank);
-    app.pane.print(T::kRegisterPlate);
-    if ((previous == 1 || previous == 2) && app.askYesNo(T::kPlateCallCaption, T::kQuoteQuestion)) {
+    app.pane.print(constructionText.registerPlate);
+    if ((previous == 1 || previous == 2) && app.askYesNo(constructionText.plateCallCaption, constructionText.quoteQuestion)) {
         app.pane.clear();
         writeFinFields(app, T::kPlateSample);
         return;
@@ -162,7 +164,7 @@ void BUTTON14_ON(App& app) {
     main["EDIT32"].setText(T::kBlank);
     main["EDIT33"].setText(T::kBlank);
     printEmptyLines(app.pane, 5);
-    app.pane.print(T::kSetTape);
+    app.pane.print(T::constructionTexts(app.language).setTape);
     app.pane.print("  ");
 }
 

@@ -24,7 +24,7 @@ void openKindGuidance(App& app, std::initializer_list<std::string_view> heading)
     printEmptyLines(pane, 6);
     if (heading.size() > 0) printFramedHeading(pane, K::kHeadingIndent, heading);
     printEmptyLines(pane, 3);
-    pane.print(K::kContinueRightColumn);
+    pane.print(K::fluidKindTexts(app.language).continueRightColumn);
 }
 
 // Writes the kind labels, an empty pane line before each one written; the
@@ -46,12 +46,13 @@ void requireConfirmation(App& app) {
     main["BUTTON9"].disable();
     main["BUTTON27"].disable();
     main["BUTTON27"].setText("");
-    app.setStatus(status_line::withoutHints(app.status()));
+    app.setStatus(status_line::withoutHints(app.language, app.status()));
 }
 
 void BUTTON1_ON(App& app) {
-    openKindGuidance(app, {K::kHeading1[0], K::kHeading1[1]});
-    writeKindLabels(app, {{1, K::kLabelHumid}, {6, K::kLabelGas}}, true);
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
+    openKindGuidance(app, {kindText.heading1[0], kindText.heading1[1]});
+    writeKindLabels(app, {{1, kindText.labelHumid}, {6, kindText.labelGas}}, true);
     ScreenRef main = app["MAINFORM"];
     writeCode(main[kMain.tubeFluidKind], FluidKind::HumidGas);
     writeCode(main[kMain.shellFluidKind], FluidKind::Gas);
@@ -65,8 +66,9 @@ void BUTTON1_ON(App& app) {
 }
 
 void BUTTON2_ON(App& app) {
-    openKindGuidance(app, {K::kHeading2});
-    writeKindLabels(app, {{2, K::kLabelGas}, {6, K::kLabelGas}}, true);
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
+    openKindGuidance(app, {kindText.heading2});
+    writeKindLabels(app, {{2, kindText.labelGas}, {6, kindText.labelGas}}, true);
     ScreenRef main = app["MAINFORM"];
     bool shellWasGas = shellFluidKind(app) == FluidKind::Gas;
     writeCode(main[kMain.tubeFluidKind], FluidKind::Gas);
@@ -78,8 +80,9 @@ void BUTTON2_ON(App& app) {
 }
 
 void BUTTON3_ON(App& app) {
-    openKindGuidance(app, {K::kHeading3});
-    writeKindLabels(app, {{3, K::kLabelWater}, {5, K::kLabelHumid}, {6, K::kLabelGas}}, true);
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
+    openKindGuidance(app, {kindText.heading3});
+    writeKindLabels(app, {{3, kindText.labelWater}, {5, kindText.labelHumid}, {6, kindText.labelGas}}, true);
     ScreenRef main = app["MAINFORM"];
     writeCode(main[kMain.tubeFluidKind], FluidKind::Water);
     main[kMain.shellFluidKind].setText("");
@@ -95,15 +98,16 @@ void BUTTON3_ON(App& app) {
 
 // Manual properties: the pane ends empty and FORM7 opens.
 void BUTTON4_ON(App& app) {
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
     openKindGuidance(app, {});
-    writeKindLabels(app, {{4, K::kLabelManualTube}, {8, K::kLabelManualShell}}, true);
+    writeKindLabels(app, {{4, kindText.labelManualTube}, {8, kindText.labelManualShell}}, true);
     app.pane.clear();
     ScreenRef main = app["MAINFORM"];
     writeCode(main[kMain.tubeFluidKind], FluidKind::Manual);
     writeCode(main[kMain.shellFluidKind], FluidKind::Manual);
     main["EDIT34"].setText(K::kNotApplicable);
     main["BUTTON9"].disable();
-    app.setStatus(status_line::withoutHints(app.status()));
+    app.setStatus(status_line::withoutHints(app.language, app.status()));
     ScreenRef form5 = app["FORM5"];
     form5["BUTTON53"].disable();
     form5["BUTTON54"].disable();
@@ -118,8 +122,9 @@ void BUTTON4_ON(App& app) {
 }
 
 void BUTTON5_ON(App& app) {
-    openKindGuidance(app, {K::kHeading5});
-    writeKindLabels(app, {{5, K::kLabelHumid}}, false);
+    const K::FluidKindTexts& kindText = K::fluidKindTexts(app.language);
+    openKindGuidance(app, {kindText.heading5});
+    writeKindLabels(app, {{5, kindText.labelHumid}}, false);
     ScreenRef main = app["MAINFORM"];
     const FluidKind tube = tubeFluidKind(app);
     writeCode(main[kMain.shellFluidKind], FluidKind::HumidGas);
@@ -141,7 +146,7 @@ void BUTTON5_ON(App& app) {
 
 void BUTTON6_ON(App& app) {
     openKindGuidance(app, {});
-    writeKindLabels(app, {{6, K::kLabelGas}}, false);
+    writeKindLabels(app, {{6, K::fluidKindTexts(app.language).labelGas}}, false);
     ScreenRef main = app["MAINFORM"];
     const FluidKind tube = tubeFluidKind(app);
     writeCode(main[kMain.shellFluidKind], FluidKind::Gas);

@@ -39,7 +39,7 @@ void require(App& app, bool ok, std::string_view message, const char* field = nu
 double value(App& app, const char* field) { return form5(app)[field].number(); }
 
 [[noreturn]] void refuseEntry(App& app, const char* field, BadEntry why) {
-    refuse(app, entryMessage(entryLabel(kForm5Entries, field), why), field);
+    refuse(app, entryMessage(app.language, entryLabel(kForm5Entries, field), why), field);
 }
 
 // A value that must not read 0 (empty, a mark or text read so too).
@@ -64,59 +64,62 @@ void requireFlow(App& app, const Form5Side& side, std::string_view zeroMessage) 
 
 void requireShellMoisture(App& app) {
     const int comp = composition(app, kShellSide);
-    require(app, !((comp == 2 || comp == 3) && moistureMode(app, kShellSide) == 0), T::kShellMoistureUnset);
+    require(app, !((comp == 2 || comp == 3) && moistureMode(app, kShellSide) == 0), T::form5Texts(app.language).shellMoistureUnset);
 }
 
 // Saturated humid gas in the tubes, gas outside.
 void checkHumidTubeGasShell(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     requireShellMoisture(app);
-    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
-    require(app, composition(app, kTubeSide) != 0, T::kTubeCompositionUnset);
+    require(app, composition(app, kShellSide) != 0, form5Text.shellCompositionUnset);
+    require(app, composition(app, kTubeSide) != 0, form5Text.tubeCompositionUnset);
     if (flowKind(app, kTubeSide) == 0) {
-        form5Message(app, " " + std::string(T::kTubeFlowKindUnset));  // no pause here
+        form5Message(app, " " + std::string(form5Text.tubeFlowKindUnset));  // no pause here
         throw Refused{};
     }
-    if (flowKind(app, kTubeSide) == 2) requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
-    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
+    if (flowKind(app, kTubeSide) == 2) requireValue(app, kTubeSide.massField, form5Text.tubeMassFlowUnset);
+    requireValue(app, kForm5.tubeLength, form5Text.lengthUnset);
     const int shellKind = flowKind(app, kShellSide);
-    require(app, shellKind != 0, T::kShellFlowKindUnset);
-    if (shellKind == 1) requireValue(app, kShellSide.volumeField, T::kShellFlowUnset);
-    if (shellKind == 2) requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
+    require(app, shellKind != 0, form5Text.shellFlowKindUnset);
+    if (shellKind == 1) requireValue(app, kShellSide.volumeField, form5Text.shellFlowUnset);
+    if (shellKind == 2) requireValue(app, kShellSide.massField, form5Text.shellMassFlowUnset);
     bool moisture = false;
     for (const char* f : kTubeSide.moistureFields.all()) moisture = moisture || value(app, f) != 0;
-    require(app, moisture, T::kTubeCompositionUnset);
+    require(app, moisture, form5Text.tubeCompositionUnset);
 }
 
 // Outlet temperatures must lie between the inlets; Tsi = Tti counts as a
 // hotter shell side. The tube outlet is not checked where it is solved for.
 void checkTemperatures(App& app, ProcessingNo no) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     const double tti = value(app, kTubeSide.inlet), tto = value(app, kTubeSide.outlet);
     const double tsi = value(app, kShellSide.inlet), tso = value(app, kShellSide.outlet);
     using enum ProcessingNo;
     const bool tubeOutletGiven = !(no == Length || no == Rows || no == OutletAndShellFlow || no == Columns);
     const double hot = tsi >= tti ? tsi : tti;
     const double cold = tsi >= tti ? tti : tsi;
-    require(app, !(tso > hot || tso < cold), T::kShellOutletWrong, kShellSide.outlet);
-    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), T::kTubeOutletWrong, kTubeSide.outlet);
+    require(app, !(tso > hot || tso < cold), form5Text.shellOutletWrong, kShellSide.outlet);
+    if (tubeOutletGiven) require(app, !(tto > hot || tto < cold), form5Text.tubeOutletWrong, kTubeSide.outlet);
 }
 
 // Gas or water in the tubes, gas outside.
 void checkGasShell(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     requireShellMoisture(app);
     const ProcessingNo no = processingNo(app);
     if (no != ProcessingNo::Outlets) checkTemperatures(app, no);
     app["MAINFORM"]["BUTTON27"].enable();
     app["FORM6"].hide();
-    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
-    if (tubeFluidKind(app) == FluidKind::Gas) require(app, composition(app, kTubeSide) != 0, T::kTubeCompositionUnset);
+    require(app, composition(app, kShellSide) != 0, form5Text.shellCompositionUnset);
+    if (tubeFluidKind(app) == FluidKind::Gas) require(app, composition(app, kTubeSide) != 0, form5Text.tubeCompositionUnset);
 
     const bool tubeKind = flowKind(app, kTubeSide) != 0;
     const bool shellKind = flowKind(app, kShellSide) != 0;
-    auto tubeChosen = [&] { require(app, tubeKind, T::kTubeFlowChoiceUnset); };
-    auto shellChosen = [&] { require(app, shellKind, T::kShellFlowChoiceUnset); };
-    auto lengthGiven = [&] { requireValue(app, kForm5.tubeLength, T::kLengthUnset); };
-    auto tubeFlow = [&] { requireFlow(app, kTubeSide, T::kTubeFlowChoiceUnset); };
-    auto shellFlow = [&] { requireFlow(app, kShellSide, T::kShellFlowChoiceUnset); };
+    auto tubeChosen = [&] { require(app, tubeKind, form5Text.tubeFlowChoiceUnset); };
+    auto shellChosen = [&] { require(app, shellKind, form5Text.shellFlowChoiceUnset); };
+    auto lengthGiven = [&] { requireValue(app, kForm5.tubeLength, form5Text.lengthUnset); };
+    auto tubeFlow = [&] { requireFlow(app, kTubeSide, form5Text.tubeFlowChoiceUnset); };
+    auto shellFlow = [&] { requireFlow(app, kShellSide, form5Text.shellFlowChoiceUnset); };
     switch (no) {
         case ProcessingNo::Length:
             tubeChosen(), shellChosen(), tubeFlow(), shellFlow();
@@ -136,22 +139,24 @@ void checkGasShell(App& app) {
 
 // Water in the tubes, saturated humid gas outside.
 void checkWaterTubeHumidShell(App& app) {
-    require(app, composition(app, kShellSide) != 0, T::kShellCompositionUnset);
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
+    require(app, composition(app, kShellSide) != 0, form5Text.shellCompositionUnset);
     if (flowKind(app, kTubeSide) != 1) {
-        require(app, flowKind(app, kTubeSide) != 0, T::kTubeFlowUnset);
-        requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
+        require(app, flowKind(app, kTubeSide) != 0, form5Text.tubeFlowUnset);
+        requireValue(app, kTubeSide.massField, form5Text.tubeMassFlowUnset);
     }
-    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
+    requireValue(app, kForm5.tubeLength, form5Text.lengthUnset);
     if (flowKind(app, kShellSide) == 1) {
-        requireValue(app, kShellSide.volumeField, T::kShellVolumeFlowUnset);
+        requireValue(app, kShellSide.volumeField, form5Text.shellVolumeFlowUnset);
     } else {
-        require(app, flowKind(app, kShellSide) != 0, T::kShellFlowUnset);
-        requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
+        require(app, flowKind(app, kShellSide) != 0, form5Text.shellFlowUnset);
+        requireValue(app, kShellSide.massField, form5Text.shellMassFlowUnset);
     }
 }
 
 // Typed-in properties on both sides.
 void checkManual(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     app["FORM7"].hide();
     // The options may have changed on FORM7 since its OK (the confirmation
     // button reopens this screen directly); the calculation needs them whole.
@@ -159,45 +164,46 @@ void checkManual(App& app) {
     if (!options.empty()) refuseAsWritten(app, options);
     const int tubeKind = flowKind(app, kTubeSide);
     if (tubeKind != 1) {
-        require(app, tubeKind != 0, T::kTubeFlowUnset);
-        requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
+        require(app, tubeKind != 0, form5Text.tubeFlowUnset);
+        requireValue(app, kTubeSide.massField, form5Text.tubeMassFlowUnset);
     }
-    requireValue(app, kForm5.tubeLength, T::kLengthUnset);
+    requireValue(app, kForm5.tubeLength, form5Text.lengthUnset);
     const int shellKind = flowKind(app, kShellSide);
     if (shellKind != 1) {
-        require(app, shellKind != 0, T::kShellFlowUnset);
-        requireValue(app, kShellSide.massField, T::kShellMassFlowUnset);
+        require(app, shellKind != 0, form5Text.shellFlowUnset);
+        requireValue(app, kShellSide.massField, form5Text.shellMassFlowUnset);
     }
     // The tube mass flow is needed whatever the flow kind.
-    require(app, tubeKind != 0, T::kTubeMassFlowUnset);
-    requireValue(app, kTubeSide.massField, T::kTubeMassFlowUnset);
-    for (int k = 0; k < 4; ++k) requireValue(app, kTubeSide.properties[k], T::kTubePropertyUnset[k]);
-    for (int k = 0; k < 4; ++k) requireValue(app, kShellSide.properties[k], T::kShellPropertyUnset[k]);
+    require(app, tubeKind != 0, form5Text.tubeMassFlowUnset);
+    requireValue(app, kTubeSide.massField, form5Text.tubeMassFlowUnset);
+    for (int k = 0; k < 4; ++k) requireValue(app, kTubeSide.properties[k], form5Text.tubePropertyUnset[k]);
+    for (int k = 0; k < 4; ++k) requireValue(app, kShellSide.properties[k], form5Text.shellPropertyUnset[k]);
     if (tubeHeatClass(app) == 1) return;
 
     const double tti = value(app, kTubeSide.inlet), tsi = value(app, kShellSide.inlet);
     const int kind = phaseChangeKind(app);
     if (kind == 1) {
-        require(app, tti < tsi, T::kEvaporationTooHot);
+        require(app, tti < tsi, form5Text.evaporationTooHot);
     } else if (kind == 3) {
-        require(app, tti > tsi, T::kCondensationTooCold);
+        require(app, tti > tsi, form5Text.condensationTooCold);
     } else {
         return;
     }
-    for (int k = 0; k < 5; ++k) requireValue(app, kTubeSide.latent[k], T::kLatentUnset[k]);
+    for (int k = 0; k < 5; ++k) requireValue(app, kTubeSide.latent[k], form5Text.latentUnset[k]);
 }
 
 // What the route reads must be entered, and as a number.
 void checkEntries(App& app) {
     if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, kForm5Entries, false)) {
-        refuse(app, entryMessage(*refusal), refusal->field);
+        refuse(app, entryMessage(app.language, *refusal), refusal->field);
     }
 }
 
 // A complete entry may still hold a number outside its field's range.
 void checkRanges(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kForm5Ranges)) {
-        refuse(app, std::string(T::kOutOfRangeOpen) + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose),
+        refuse(app, std::string(form5Text.outOfRangeOpen) + rangePhrase(app.language, *refusal) + std::string(form5Text.outOfRangeClose),
                refusal->field);
     }
 }
@@ -218,7 +224,7 @@ void BUTTON30_ON(App& app) {
             checkManual(app);
         } else {
             // A pair the kind buttons are not meant to leave: never accepted.
-            refuse(app, T::kPairUnset);
+            refuse(app, T::form5Texts(app.language).pairUnset);
         }
         checkEntries(app);
         checkRanges(app);
@@ -227,12 +233,12 @@ void BUTTON30_ON(App& app) {
     }
     ScreenRef main = app["MAINFORM"];
     main["BUTTON9"].enable();
-    main["BUTTON9"].setText(frame_texts::kCalculate);
+    main["BUTTON9"].setText(frame_texts::frameTexts(app.language).calculate);
     main["BUTTON27"].enable();
-    main["BUTTON27"].setText(frame_texts::kConfirmAfterCheck);
+    main["BUTTON27"].setText(frame_texts::frameTexts(app.language).confirmAfterCheck);
     form5(app)["BUTTON30"].disable();
     form5(app).hide();
-    app.setStatus(std::string(status_line::kCalculate));
+    app.setStatus(std::string(status_line::statusLineTexts(app.language).calculate));
 }
 
 }  // namespace

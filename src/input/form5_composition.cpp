@@ -19,14 +19,15 @@ bool isTube(const Form5Side& side) { return &side == &kTubeSide; }
 
 // "標準空気（ドライ）"
 void chooseDryAir(App& app, const Form5Side& side) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     ScreenRef f = form5(app);
     f[side.compositionCode].setText("1");
     for (const char* b : side.moistureButtons) f[b].disable();
     if (sideKind(app, side) != FluidKind::Gas) return;
     if (isTube(side)) {
-        form5Message(app, T::kTubeDryAir);
+        form5Message(app, form5Text.tubeDryAir);
     } else if (tubeFluidKind(app) != FluidKind::Water) {
-        form5Message(app, T::kShellDryAir);
+        form5Message(app, form5Text.shellDryAir);
     }
     for (int k = 0; k < 4; ++k) withdrawRow(app, side, k);
     writeStandardAir(app, side);
@@ -34,6 +35,7 @@ void chooseDryAir(App& app, const Form5Side& side) {
 
 // "標準空気と水分混合"
 void chooseAirWithMoisture(App& app, const Form5Side& side) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     const FluidKind kind = sideKind(app, side);
     // Water and typed-in properties have no gas description.
     if (kind != FluidKind::HumidGas && kind != FluidKind::Gas) return;
@@ -55,16 +57,16 @@ void chooseAirWithMoisture(App& app, const Form5Side& side) {
             const bool enabled = isTube(side) ? (k == 0 ? field.enabled() : true) : false;
             offerRow(app, side, k, enabled);
         }
-        form5Message(app, isTube(side) ? T::kTubeHumidMixed : T::kShellMixed);
+        form5Message(app, isTube(side) ? form5Text.tubeHumidMixed : form5Text.shellMixed);
     } else {
         offerRow(app, side, 0, false);
         offerRow(app, side, 1, false);
         withdrawRow(app, side, 2);
         withdrawRow(app, side, 3);
         if (isTube(side)) {
-            form5Message(app, T::kTubeGasMixed);
+            form5Message(app, form5Text.tubeGasMixed);
         } else if (tubeFluidKind(app) != FluidKind::Water) {
-            form5Message(app, T::kShellMixed);
+            form5Message(app, form5Text.shellMixed);
         }
     }
     writeStandardAir(app, side);
@@ -77,6 +79,7 @@ void chooseAirWithMoisture(App& app, const Form5Side& side) {
 
 // "全成分登録"
 void chooseFullComposition(App& app, const Form5Side& side) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     const FluidKind kind = sideKind(app, side);
     if (kind != FluidKind::HumidGas && kind != FluidKind::Gas) return;
     ScreenRef f = form5(app);
@@ -89,7 +92,7 @@ void chooseFullComposition(App& app, const Form5Side& side) {
     setField(app, side.co2, "", true);
     setField(app, side.o2, "", true);
     if (isTube(side)) f[side.n2].setText(T::kRemainderFull);
-    form5Message(app, isTube(side) ? T::kTubeFullComposition : T::kShellFullComposition);
+    form5Message(app, isTube(side) ? form5Text.tubeFullComposition : form5Text.shellFullComposition);
 }
 
 void RADIO1_ON(App& app) { chooseDryAir(app, kTubeSide); }
@@ -125,8 +128,9 @@ constexpr InletMark kShellInletMarks[4] = {
 };
 
 void chooseMoistureMode(App& app, const Form5Side& side, int m) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     selectMoistureRow(app, side, m);
-    form5Message(app, (isTube(side) ? T::kTubeMoisture : T::kShellMoisture)[m - 1]);
+    form5Message(app, (isTube(side) ? form5Text.tubeMoisture : form5Text.shellMoisture)[m - 1]);
 
     ScreenRef f = form5(app);
     const bool humidHere = sideKind(app, side) == FluidKind::HumidGas;
@@ -167,19 +171,19 @@ void BUTTON49_ON(App& app) { chooseMoistureMode(app, kShellSide, 4); }
 
 void BUTTON40_ON(App& app) {
     selectFlowKind(app, kTubeSide, 1);
-    form5Message(app, T::kTubeVolumeFlow);
+    form5Message(app, T::form5Texts(app.language).tubeVolumeFlow);
 }
 void BUTTON41_ON(App& app) {
     selectFlowKind(app, kTubeSide, 2);
-    form5Message(app, T::kTubeMassFlow);
+    form5Message(app, T::form5Texts(app.language).tubeMassFlow);
 }
 void BUTTON42_ON(App& app) {
     selectFlowKind(app, kShellSide, 1);
-    form5Message(app, T::kShellVolumeFlow);
+    form5Message(app, T::form5Texts(app.language).shellVolumeFlow);
 }
 void BUTTON43_ON(App& app) {
     selectFlowKind(app, kShellSide, 2);
-    form5Message(app, T::kShellMassFlow);
+    form5Message(app, T::form5Texts(app.language).shellMassFlow);
 }
 
 // ---- Step-1 confirmation -------------------------------------------------
@@ -211,23 +215,24 @@ void markHumidInlet(App& app, const Form5Side& side, int comp) {
 }
 
 bool confirmTubeSide(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     const int comp = composition(app, kTubeSide);
     switch (tubeFluidKind(app)) {
         case FluidKind::HumidGas:
             markHumidInlet(app, kTubeSide, comp);
-            if (comp == 0) return refuse(app, T::kTubeHumidUnset);
-            if (comp == 3 && moistureValue(app, kTubeSide, 0) == 0) return refuse(app, T::kTubeVolumeUnset);
-            if (allMoistureEmpty(app, kTubeSide)) return refuse(app, T::kTubeHumidNoMoisture);
+            if (comp == 0) return refuse(app, form5Text.tubeHumidUnset);
+            if (comp == 3 && moistureValue(app, kTubeSide, 0) == 0) return refuse(app, form5Text.tubeVolumeUnset);
+            if (allMoistureEmpty(app, kTubeSide)) return refuse(app, form5Text.tubeHumidNoMoisture);
             if (shellFluidKind(app) == FluidKind::HumidGas) {
                 for (int k : {2, 3}) setField(app, kShellSide.moistureFields[k], T::kHumidShellRowNone, false);
             }
             return true;
         case FluidKind::Gas:
-            if (comp == 0) return refuse(app, T::kTubeGasUnset);
+            if (comp == 0) return refuse(app, form5Text.tubeGasUnset);
             if (comp == 1) return true;
-            if (comp == 3 && moistureValue(app, kTubeSide, 0) == 0) return refuse(app, T::kTubeVolumeUnset);
+            if (comp == 3 && moistureValue(app, kTubeSide, 0) == 0) return refuse(app, form5Text.tubeVolumeUnset);
             if (moistureValue(app, kTubeSide, 0) == 0 && moistureValue(app, kTubeSide, 1) == 0) {
-                return refuse(app, T::kTubeGasNoMoisture);
+                return refuse(app, form5Text.tubeGasNoMoisture);
             }
             return true;
         default:  // water and typed-in properties: nothing to confirm
@@ -236,17 +241,18 @@ bool confirmTubeSide(App& app) {
 }
 
 bool confirmShellSide(App& app) {
+    const T::Form5Texts& form5Text = T::form5Texts(app.language);
     const FluidKind kind = shellFluidKind(app);
     if (kind != FluidKind::HumidGas && kind != FluidKind::Gas) return true;
     const int comp = composition(app, kShellSide);
-    if (comp == 0) return refuse(app, T::kShellUnset);
+    if (comp == 0) return refuse(app, form5Text.shellUnset);
     if (kind == FluidKind::HumidGas) {
         markHumidInlet(app, kShellSide, comp);
         form5(app)[kShellSide.options[0]].disable();
     }
     if (comp == 1) return true;
-    if (comp == 3 && moistureValue(app, kShellSide, 0) == 0) return refuse(app, T::kShellVolumeUnset);
-    if (allMoistureEmpty(app, kShellSide)) return refuse(app, T::kShellNoMoisture);
+    if (comp == 3 && moistureValue(app, kShellSide, 0) == 0) return refuse(app, form5Text.shellVolumeUnset);
+    if (allMoistureEmpty(app, kShellSide)) return refuse(app, form5Text.shellNoMoisture);
     return true;
 }
 

@@ -299,7 +299,7 @@ void sampleCorrelationPair(App& app, const T::PairSample& s) {
     writeFlow(app, kTubeSide, pick(app, no5Flows ? T::kSampleFlowNo5 : s.tubeFlow));
     writeFlow(app, kShellSide, pick(app, no5Flows ? T::kSampleFlowNo5 : s.shellFlow));
     if (s.tube == FluidKind::Water) noWaterVolumeFlow(app);
-    if (!s.message.empty()) form5Message(app, s.message);
+    if (s.message) form5Message(app, T::form5Texts(app.language).*s.message);
     if (!gasShell) return;
 
     // What the processing No. solves for is not sampled.
@@ -393,7 +393,7 @@ void applyProcessingNo(App& app, ProcessingNo no) {
 void prepareForm5(App& app, Form5Opening opening) {
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].enable();
-    main["BUTTON27"].setText(frame_texts::kConfirmAfterCheck);
+    main["BUTTON27"].setText(frame_texts::frameTexts(app.language).confirmAfterCheck);
     using enum FluidKind;
     const FluidKind tube = tubeFluidKind(app);
     const FluidKind shell = shellFluidKind(app);

@@ -43,7 +43,7 @@ void BUTTON39_ON(App& app) {
     }
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].enable();
-    main["BUTTON27"].setText(options_texts::kConfirmMainData);
+    main["BUTTON27"].setText(options_texts::optionsTexts(app.language).confirmMainData);
     app[kProcessing.screen].hide();
     prepareForm5(app, Form5Opening::Confirmed);
     ScreenRef f = form5(app);

@@ -68,7 +68,7 @@ void RADIO8_ON(App& app) {
 // "管内凝縮"
 void RADIO9_ON(App& app) {
     app["FORM5"].hide();
-    app["FORM2"]["EDIT95"].setText(T::kCondensed);
+    app["FORM2"]["EDIT95"].setText(T::optionsTexts(app.language).condensed);
     form7(app)["EDIT183"].setText("3");
     showRefrigerant(app, false);
     form7(app)["EDIT179"].setText("1");
@@ -80,7 +80,7 @@ void RADIO9_ON(App& app) {
 void RADIO10_ON(App& app) {
     app["FORM5"].hide();
     const bool chosenBefore = phaseChangeChosen(app);
-    app["FORM2"]["EDIT95"].setText(T::kEvaporated);
+    app["FORM2"]["EDIT95"].setText(T::optionsTexts(app.language).evaporated);
     ScreenRef f = form7(app);
     f["EDIT183"].setText("1");
     f["EDIT179"].setText("1");
@@ -128,35 +128,36 @@ void RADIO14_ON(App& app) {
 // The first failing option check: message, pause, not accepted.
 // `field` receives the field the problem is in, when it is one.
 std::string_view optionProblem(App& app, std::string& prefix, const char*& field) {
+    const T::OptionsTexts& optionText = T::optionsTexts(app.language);
     ScreenRef f = form7(app);
     const int heatClass = tubeHeatClass(app);
     prefix = " ";
-    if (heatClass != 1 && heatClass != 2) return T::kHeatClassUnset;
-    if (heatClass == 2 && !phaseChangeChosen(app)) return T::kPhaseChangeUnset;
+    if (heatClass != 1 && heatClass != 2) return optionText.heatClassUnset;
+    if (heatClass == 2 && !phaseChangeChosen(app)) return optionText.phaseChangeUnset;
     f["TEXT232"].setText("");
 
-    prefix = "　";
+    prefix = optionText.wideLead;
     const int mode = htcMode(app);
     const double tube = f["EDIT181"].number();
     const double shell = f["EDIT182"].number();
-    if (mode == 0) return T::kHtcModeUnset;
+    if (mode == 0) return optionText.htcModeUnset;
     field = kOptions.tubeCoefficient;
-    if (mode == 2 && tube == 0) return T::kTubeCoefficientUnset;
+    if (mode == 2 && tube == 0) return optionText.tubeCoefficientUnset;
     field = kOptions.shellCoefficient;
-    if (mode == 3 && shell == 0) return T::kShellCoefficientUnset;
+    if (mode == 3 && shell == 0) return optionText.shellCoefficientUnset;
     // Both coefficients are given in mode 4: neither may be missing.
     field = tube == 0 ? kOptions.tubeCoefficient : kOptions.shellCoefficient;
-    if (mode == 4 && (tube == 0 || shell == 0)) return T::kBothCoefficientsUnset;
+    if (mode == 4 && (tube == 0 || shell == 0)) return optionText.bothCoefficientsUnset;
     field = nullptr;
-    if (mode < 1 || mode > 4) return T::kHtcModeInvalid;
+    if (mode < 1 || mode > 4) return optionText.htcModeInvalid;
 
     prefix = "";
     // The refrigerant data feed the evaporation correlation of the tube side.
     if (evaporatingLatentFluid(app) && (mode == 1 || mode == 3)) {
         field = kOptions.evaporationPressure;
-        if (f[field].number() == 0) return T::kPressureUnset;
+        if (f[field].number() == 0) return optionText.pressureUnset;
         field = kOptions.surfaceTension;
-        if (f[field].number() == 0) return T::kSurfaceTensionUnset;
+        if (f[field].number() == 0) return optionText.surfaceTensionUnset;
     }
     field = nullptr;
     return {};
@@ -185,7 +186,7 @@ void BUTTON52_ON(App& app) {
     ScreenRef main = app["MAINFORM"];
     main["BUTTON27"].disable();
     main["BUTTON9"].disable();
-    app.setStatus(status_line::withoutHints(app.status()));
+    app.setStatus(status_line::withoutHints(app.language, app.status()));
     enableRange(main, "BUTTON", 1, 4, false);
     form5(app)["BUTTON30"].enable();
     prepareForm5(app, Form5Opening::Confirmed);
@@ -194,6 +195,7 @@ void BUTTON52_ON(App& app) {
 }  // namespace
 
 std::string form7OptionProblem(App& app) {
+    const T::OptionsTexts& optionText = T::optionsTexts(app.language);
     std::string prefix;
     const char* field = nullptr;
     std::string_view problem = optionProblem(app, prefix, field);
@@ -203,11 +205,11 @@ std::string form7OptionProblem(App& app) {
     }
     if (const std::optional<EntryRefusal> refusal = firstBadEntry(app, kOptionEntries, false)) {
         markField(app, kOptions.screen, refusal->field);
-        return "　" + entryMessage(*refusal);
+        return std::string(optionText.wideLead) + entryMessage(app.language, *refusal);
     }
     if (const std::optional<RangeRefusal> refusal = firstOutOfRange(app, kOptionRanges)) {
         markField(app, refusal->screen, refusal->field);
-        return "　" + rangePhrase(*refusal) + std::string(T::kOutOfRangeClose);
+        return std::string(optionText.wideLead) + rangePhrase(app.language, *refusal) + std::string(optionText.outOfRangeClose);
     }
     return {};
 }

@@ -15,10 +15,11 @@ void chooseUnits(App& app, UnitCode code) {
 }
 
 // "旧工学単位系": the refrigerant labels of FORM7 keep whatever they show.
-void BUTTON25_ON(App& app) { chooseUnits(app, UnitCode::J); }
+// English screens start the result output in the English modes.
+void BUTTON25_ON(App& app) { chooseUnits(app, oldUnitsCode(app.language)); }
 
 void BUTTON26_ON(App& app) {
-    chooseUnits(app, UnitCode::JSI);
+    chooseUnits(app, siUnitsCode(app.language));
     ScreenRef form7 = app["FORM7"];
     form7["TEXT248"].setText("(MPa)");
     form7["TEXT250"].setText("(N/m)");

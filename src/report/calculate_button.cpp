@@ -53,7 +53,7 @@ void calculate(App& app, const calc::PassLimits& limits) {
             if (app.onStop) app.onStop(app, message);
             app.pause();
             commonReturnPath(app);
-            app.setStatus(status_line::afterReturn(message));
+            app.setStatus(status_line::afterReturn(app.language, message));
             return;
         } catch (const LeaveCalculation& leave) {
             // Refused before a result: the reason goes with the stop, the
@@ -63,7 +63,7 @@ void calculate(App& app, const calc::PassLimits& limits) {
             // A refusal the user continued from is kept below the pane.
             const std::string stop = refused && app.pausesTaken != pausesBefore ? app.pane.lastPageText() : std::string();
             commonReturnPath(app);
-            app.setStatus(status_line::afterReturn(stop));
+            app.setStatus(status_line::afterReturn(app.language, stop));
             return;
         }
     }

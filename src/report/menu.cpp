@@ -171,9 +171,10 @@ private:
         }
         app_.pane.clear();
         printEmptyLines(app_.pane, 9);
-        app_.pane.print(T::kPdfNote1);
-        app_.pane.print(T::kPdfNote2);
-        const std::string answer = ask(T::kPdfQuestion);
+        const T::PdfNoteTexts& note = T::pdfNoteTexts(app_.language);
+        app_.pane.print(note.note1);
+        app_.pane.print(note.note2);
+        const std::string answer = ask(note.question);
         if (answer == T::kYes) {
             sendSheet(PrintRoute::Driver);
             return Step::Table;

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "app/codes.h"
+
 namespace cfhx::report::menu_texts {
 
 using std::string_view;
@@ -72,9 +74,20 @@ inline constexpr MenuTexts kEsi{
 // Print choice {1}: the print confirmation of the Japanese modes (make sure
 // the PC prints to PDF; several prints of one session go after the first
 // file name), of mode "E" and of mode "ESI".
-inline constexpr string_view kPdfNote1 = " 　注）PCがpdfへの印刷になっていることを確認下さい｡ ";
-inline constexpr string_view kPdfNote2 = "  　   本ｿﾌﾄを立ち上げた状態での複数印刷は";
-inline constexpr string_view kPdfQuestion = "       最初のファイル名に続けて格納されます。y/n ";
+struct PdfNoteTexts {
+    string_view note1;
+    string_view note2;
+    string_view question;
+};
+inline constexpr PdfNoteTexts kPdfNoteJapanese{
+    .note1 = " 　注）PCがpdfへの印刷になっていることを確認下さい｡ ",
+    .note2 = "  　   本ｿﾌﾄを立ち上げた状態での複数印刷は",
+    .question = "       最初のファイル名に続けて格納されます。y/n ",
+};
+extern const PdfNoteTexts kPdfNoteEnglish;  // report/english_texts.cpp
+inline const PdfNoteTexts& pdfNoteTexts(Language language) {
+    return language == Language::English ? kPdfNoteEnglish : kPdfNoteJapanese;
+}
 inline constexpr string_view kPrinterQuestionE = "   ★　is using printer Windows   y/n";
 inline constexpr string_view kPrinterQuestionEsi = "   ★　This program must be shut down if dose not start printer y/n";
 

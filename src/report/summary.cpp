@@ -64,6 +64,7 @@ bool shellFlowFromVolume(const Record& r) {
 }  // namespace
 
 void fillSummaryScreen(App& app, Record& record, std::string_view table, bool freshResult) {
+    const T::SummaryTexts& summaryText = T::summaryTexts(app.language);
     const DisplayMode& mode = displayMode(table);
     const bool si = mode.si;
     ScreenRef form = app["FORM2"];
@@ -105,10 +106,10 @@ void fillSummaryScreen(App& app, Record& record, std::string_view table, bool fr
     double tubeOutFlow = tubeFlow;
     if (c.latent == Latent::Tube) tubeOut = r.TZ3;
     if (tubeCondenses) {
-        if (r.Wc > tubeFlow) refuseResult(app, si ? T::kTooLargeSi : T::kTooLarge);
+        if (r.Wc > tubeFlow) refuseResult(app, si ? summaryText.tooLargeSi : summaryText.tooLarge);
         tubeOutFlow = double(r.Wt) - r.Wc;
     }
-    if (tubeOutFlow < 0.0) refuseResult(app, si ? T::kInletShortSi : T::kInletShort);
+    if (tubeOutFlow < 0.0) refuseResult(app, si ? summaryText.inletShortSi : summaryText.inletShort);
     set("EDIT52", freeNumber(tubeOut));
     set("EDIT58", flow(tubeOutFlow));
     set("EDIT62", condensate(r.Wtc));
@@ -131,7 +132,7 @@ void fillSummaryScreen(App& app, Record& record, std::string_view table, bool fr
         shellOut = r.TZ3;
         shellOutFlow = shellFlowFromVolume(r) ? double(r.Vsa) * r.Ds : double(r.Ws) - r.Wc;
     }
-    if (shellOutFlow < 0.0) refuseResult(app, si ? T::kInletShortSi : T::kInletShort);
+    if (shellOutFlow < 0.0) refuseResult(app, si ? summaryText.inletShortSi : summaryText.inletShort);
     set("EDIT53", freeNumber(shellOut));
     set("EDIT54", flow(shellOutFlow));
     set("EDIT51", condensate(r.Wo));

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "app/codes.h"
+
 namespace cfhx::report::summary_texts {
 
 using std::string_view;
@@ -58,9 +60,22 @@ inline constexpr Caption kEnglishCaptions[] = {
 
 // Condensate larger than the tube inflow; a negative outlet flow. SI fill,
 // then old-unit fill.
-inline constexpr string_view kTooLargeSi = "     ★ 伝熱面積が過剰です。！！";
-inline constexpr string_view kTooLarge = "     ★ 管内流量不足又は伝熱面積が過剰です。！！";
-inline constexpr string_view kInletShortSi = "     ★ 入側蒸気量が不足してます。！！";
-inline constexpr string_view kInletShort = "     ★ 入側蒸気量が不足です。！！";
+struct SummaryTexts {
+    string_view tooLargeSi;
+    string_view tooLarge;
+    string_view inletShortSi;
+    string_view inletShort;
+};
+
+inline constexpr SummaryTexts kSummaryJapanese{
+    .tooLargeSi = "     ★ 伝熱面積が過剰です。！！",
+    .tooLarge = "     ★ 管内流量不足又は伝熱面積が過剰です。！！",
+    .inletShortSi = "     ★ 入側蒸気量が不足してます。！！",
+    .inletShort = "     ★ 入側蒸気量が不足です。！！",
+};
+extern const SummaryTexts kSummaryEnglish;  // report/english_texts.cpp
+inline const SummaryTexts& summaryTexts(Language language) {
+    return language == Language::English ? kSummaryEnglish : kSummaryJapanese;
+}
 
 }  // namespace cfhx::report::summary_texts

@@ -37,7 +37,7 @@ TEST(CaseDocument, TitleNamesTheCaseAndMarksUnsavedWork) {
         doc.started(0);
         if (c.opened) doc.opened(c.opened, c.saved ? 0 : c.at);
         if (c.saved) doc.saved(c.saved, c.at);
-        EXPECT_EQ(doc.title(c.now), c.title);
+        EXPECT_EQ(doc.title(Language::Japanese, c.now), c.title);
         EXPECT_EQ(doc.unsaved(c.now), c.at != c.now);
     }
 }
@@ -68,7 +68,7 @@ TEST(CaseDocument, LeavingAsksWhatCouldBeLost) {
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
-        const auto q = leaveQuestion(c.why, c.waiting, c.unsaved, "rig.cfhx");
+        const auto q = leaveQuestion(Language::Japanese, c.why, c.waiting, c.unsaved, "rig.cfhx");
         ASSERT_EQ(q.has_value(), c.asks);
         if (!q) continue;
         EXPECT_EQ(q->offersSave, c.offersSave);

@@ -274,9 +274,9 @@ TEST(CloseButtons, HideTheScreenAndReopenTheTubeKinds) {
 // The state a passed FORM5 check leaves; the check itself lives with FORM5.
 void markDataConfirmed(Session& s) {
     s("MAINFORM.BUTTON9").enable();
-    s("MAINFORM.BUTTON9").setText(frame_texts::kCalculate);
+    s("MAINFORM.BUTTON9").setText(frame_texts::kFrameJapanese.calculate);
     s("MAINFORM.BUTTON27").enable();
-    s("MAINFORM.BUTTON27").setText(frame_texts::kConfirmAfterCheck);
+    s("MAINFORM.BUTTON27").setText(frame_texts::kFrameJapanese.confirmAfterCheck);
     s("FORM5.BUTTON30").disable();
     s.app["FORM5"].hide();
 }

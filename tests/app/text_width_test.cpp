@@ -31,7 +31,7 @@ TEST(TextWidth, CountsCodePage932Columns) {
 }
 
 TEST(TextWidth, WelcomeBoxLinesAreSixtyFourColumns) {
-    for (std::string_view line : frame_texts::kWelcomeBox) {
+    for (std::string_view line : frame_texts::kFrameJapanese.welcomeBox) {
         std::string printed(static_cast<size_t>(frame_texts::kBoxIndent), ' ');
         printed += line;
         EXPECT_EQ(textColumns(printed), 64) << line;

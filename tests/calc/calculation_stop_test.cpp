@@ -63,7 +63,7 @@ TEST(CalculationStop, TheCalculateButtonShowsTheMessageAndReturns) {
         EXPECT_FALSE(s.shown("FORM5"));
         EXPECT_TRUE(s.enabled("MAINFORM.BUTTON9"));
         EXPECT_TRUE(s.enabled("MAINFORM.BUTTON27"));
-        EXPECT_EQ(s.text("MAINFORM.BUTTON27"), frame_texts::kConfirmAfterRun);
+        EXPECT_EQ(s.text("MAINFORM.BUTTON27"), frame_texts::frameTexts(c.language).confirmAfterRun);
         EXPECT_TRUE(s.enabled("MAINFORM.EDIT10"));
     }
 }

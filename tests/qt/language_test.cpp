@@ -9,7 +9,10 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,7 @@
 #include "app/screens.h"
 #include "platform/qt/language.h"
 #include "support/gui_support.h"
+#include "support/japanese_text.h"
 
 namespace cfhx::qt {
 namespace {
@@ -72,11 +76,39 @@ TEST(Language, EveryScreenTextHasEnglish) {
         }
     }
     for (const std::string& text : constructionLabelTexts()) expectEnglish("MAINFORM", text);
-    for (std::string_view text : {frame_texts::kCorrelationHeading, frame_texts::kCalculate,
-                                  frame_texts::kConfirmAfterCheck, frame_texts::kConfirmAfterRun})
+    for (std::string_view text : {frame_texts::kFrameJapanese.correlationHeading, frame_texts::kFrameJapanese.calculate,
+                                  frame_texts::kFrameJapanese.confirmAfterCheck, frame_texts::kFrameJapanese.confirmAfterRun})
         expectEnglish("MAINFORM", std::string(text));
     // A Japanese text has English, not itself.
     EXPECT_NE(english.translate("FORM4", "旧工学単位系"), QStringLiteral("旧工学単位系"));
+}
+
+// The windows' own Japanese texts (message boxes, file dialogs, menus, print
+// reports) have English under the windows' context.
+TEST(Language, WindowMessagesHaveEnglish) {
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/cfhx_en.qm")));
+    const std::filesystem::path sources = std::filesystem::path(CFHX_SCRIPTS_DIR) / ".." / ".." / "src/platform/qt";
+    const std::regex literal(R"re("([^"\\]*)")re");
+    int found = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(sources)) {
+        std::ifstream in(entry.path());
+        std::string line;
+        for (int n = 1; std::getline(in, line); ++n) {
+            const size_t code = line.find_first_not_of(' ');
+            if (code == std::string::npos || line.compare(code, 2, "//") == 0) continue;
+            for (std::sregex_iterator m(line.begin(), line.end(), literal), end; m != end; ++m) {
+                const std::string text = (*m)[1];
+                if (!cfhx::testing::containsJapanese(text)) continue;
+                SCOPED_TRACE(entry.path().filename().string() + ":" + std::to_string(n) + " " + text);
+                ++found;
+                const QString translated = english.translate("cfhx", text.c_str());
+                EXPECT_FALSE(translated.isEmpty());
+                EXPECT_FALSE(cfhx::testing::containsJapanese(translated.toStdString()));
+            }
+        }
+    }
+    EXPECT_GT(found, 0);  // the sources were read
 }
 
 // The room a caption has: a label draws within its own box; an option
@@ -123,10 +155,10 @@ TEST(Language, EnglishCaptionsFit) {
             const char* control;
             std::string_view text;
         } kLater[] = {
-            {.control = "TEXT3", .text = frame_texts::kCorrelationHeading},
-            {.control = "BUTTON9", .text = frame_texts::kCalculate},
-            {.control = "BUTTON27", .text = frame_texts::kConfirmAfterCheck},
-            {.control = "BUTTON27", .text = frame_texts::kConfirmAfterRun},
+            {.control = "TEXT3", .text = frame_texts::kFrameJapanese.correlationHeading},
+            {.control = "BUTTON9", .text = frame_texts::kFrameJapanese.calculate},
+            {.control = "BUTTON27", .text = frame_texts::kFrameJapanese.confirmAfterCheck},
+            {.control = "BUTTON27", .text = frame_texts::kFrameJapanese.confirmAfterRun},
         };
         for (const auto& c : kLater) {
             SCOPED_TRACE(c.control);

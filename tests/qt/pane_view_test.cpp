@@ -180,10 +180,10 @@ TEST_F(PaneFixture, CharactersSitOnCodePageColumns) {
 
 TEST_F(PaneFixture, WelcomeBoxLinesEndOnOneColumn) {
     view.resize(700, 16 * 16 + 10);
-    for (std::string_view line : frame_texts::kWelcomeBox) pane.print("    " + std::string(line));
+    for (std::string_view line : frame_texts::kFrameJapanese.welcomeBox) pane.print("    " + std::string(line));
     settle();
     const QImage image = paint();
-    const int count = static_cast<int>(std::size(frame_texts::kWelcomeBox));
+    const int count = static_cast<int>(std::size(frame_texts::kFrameJapanese.welcomeBox));
     // The right stroke is the middle of the 2-column glyph in columns 63-64.
     const double stroke = view.textOrigin().x() + 63 * view.cellWidth();
     for (int row = 0; row < count; ++row) {

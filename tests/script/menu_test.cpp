@@ -39,7 +39,7 @@ std::map<std::string, std::string> promptKeys() {
         keys[std::string(t->checkEnd)] = "end?";
         keys[std::string(t->wetEnd)] = "end?";
     }
-    keys[std::string(T::kPdfQuestion)] = "pdf?";
+    keys[std::string(T::kPdfNoteJapanese.question)] = "pdf?";
     keys[std::string(T::kPrinterQuestionE)] = "printer? E";
     keys[std::string(T::kPrinterQuestionEsi)] = "printer? ESI";
     return keys;

@@ -71,7 +71,8 @@ struct QueuedPlatform : Platform {
 
 class Session {
 public:
-    Session() : app(platform) {
+    explicit Session(Language language = Language::Japanese) : app(platform) {
+        app.language = language;
         registerProcedures(app);
         startUp(app);
     }

@@ -36,6 +36,7 @@ GuiSession::GuiSession(Language language) : app_(platform_) {
     app_.pane.setObserver(windows_->panePanel()->view());
     platform_.attach(windows_->panePanel(), windows_->mainWindow());
     platform_.attachWindows(windows_.get(), app_.forms.screenId(kSummary.screen));
+    platform_.setLanguage(language);
     platform_.setStatusSink([this](std::string text) { app_.setStatus(std::move(text)); });
     app_.recorder.onChange = [this] { showTitle(); };
     platform_.setHandOver([this] {
@@ -84,7 +85,7 @@ void GuiSession::start() {
 
 void GuiSession::showTitle() {
     if (platform_.replaying()) return;  // what is played in is the file
-    windows_->mainWindow()->setWindowTitle(QString::fromStdString(document_.title(app_.recorder.changes())));
+    windows_->mainWindow()->setWindowTitle(QString::fromStdString(document_.title(app_.language, app_.recorder.changes())));
 }
 
 void GuiSession::clicked(int screen, int control) {
@@ -114,7 +115,7 @@ void GuiSession::programFinished() {
     }
     app_.ended = false;
     commonReturnPath(app_);
-    app_.setStatus(finishCancelledStatus());
+    app_.setStatus(finishCancelledStatus(app_.language));
 }
 
 bool GuiSession::openCase(const std::string& script) {
@@ -155,7 +156,7 @@ void GuiSession::replayCase(const std::string& script) {
     // The recording itself ends with the finish: the case stays open.
     app_.ended = false;
     commonReturnPath(app_);
-    app_.setStatus(finishNotReplayedStatus());
+    app_.setStatus(finishNotReplayedStatus(app_.language));
 }
 
 bool GuiSession::saveCase(const QString& path) {
@@ -170,10 +171,10 @@ CaseAnswer GuiSession::ask(const CaseQuestion& question) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                     QString::fromStdString(question.text), QMessageBox::NoButton, windows_->mainWindow());
     box.setTextFormat(Qt::PlainText);
-    QPushButton* save = question.offersSave ? box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole) : nullptr;
-    QPushButton* go = box.addButton(question.offersSave ? QStringLiteral("保存しない") : QStringLiteral("はい"),
+    QPushButton* save = question.offersSave ? box.addButton(QCoreApplication::translate("cfhx", "保存"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton* go = box.addButton(question.offersSave ? QCoreApplication::translate("cfhx", "保存しない") : QCoreApplication::translate("cfhx", "はい"),
                                     question.offersSave ? QMessageBox::DestructiveRole : QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("cfhx", "キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(save ? save : cancel);
     box.setEscapeButton(cancel);
     box.exec();
@@ -182,7 +183,7 @@ CaseAnswer GuiSession::ask(const CaseQuestion& question) {
 }
 
 void GuiSession::openFromFile() {
-    const QString path = QFileDialog::getOpenFileName(windows_->mainWindow(), QStringLiteral("開く"), QDir::currentPath(),
+    const QString path = QFileDialog::getOpenFileName(windows_->mainWindow(), QCoreApplication::translate("cfhx", "開く"), QDir::currentPath(),
                                                       QStringLiteral("cfhx (*.cfhx);;*"));
     if (!path.isEmpty()) openFile(path);
 }
@@ -190,13 +191,13 @@ void GuiSession::openFromFile() {
 bool GuiSession::openFile(const QString& path) {
     QFile file(path);
     if (pending_ || !file.open(QIODevice::ReadOnly)) {
-        if (!pending_) QMessageBox::warning(windows_->mainWindow(), QStringLiteral("開く"), QStringLiteral("読めません: ") + path);
+        if (!pending_) QMessageBox::warning(windows_->mainWindow(), QCoreApplication::translate("cfhx", "開く"), QCoreApplication::translate("cfhx", "読めません: ") + path);
         return false;
     }
     const std::string script = file.readAll().toStdString();
     const bool waiting = platform_.waitDepth() > 0;
     const std::string name(fileName(QFileInfo(path).absoluteFilePath().toStdString()));
-    if (auto question = leaveQuestion(Leaving::Open, waiting, document_.unsaved(app_.recorder.changes()), name)) {
+    if (auto question = leaveQuestion(app_.language, Leaving::Open, waiting, document_.unsaved(app_.recorder.changes()), name)) {
         const CaseAnswer answer = ask(*question);
         if (answer == CaseAnswer::Cancel) return false;
         if (answer == CaseAnswer::Save && !save(false)) return false;
@@ -235,7 +236,7 @@ void GuiSession::openPending() {
 
 bool GuiSession::writeTo(const QString& path) {
     if (!saveCase(path)) {
-        QMessageBox::warning(windows_->mainWindow(), QStringLiteral("保存"), QStringLiteral("保存できません: ") + path);
+        QMessageBox::warning(windows_->mainWindow(), QCoreApplication::translate("cfhx", "保存"), QCoreApplication::translate("cfhx", "保存できません: ") + path);
         return false;
     }
     document_.saved(path.toStdString(), app_.recorder.changes());
@@ -248,21 +249,21 @@ bool GuiSession::save(bool askName) {
     if (askName || path.isEmpty()) {
         QString date = QString::fromStdString(platform_.today()).remove('/');
         const QString suggested = path.isEmpty() ? QDir::current().filePath("case-" + date + ".cfhx") : path;
-        path = QFileDialog::getSaveFileName(windows_->mainWindow(), QStringLiteral("名前を付けて保存"), suggested,
+        path = QFileDialog::getSaveFileName(windows_->mainWindow(), QCoreApplication::translate("cfhx", "名前を付けて保存"), suggested,
                                             QStringLiteral("cfhx (*.cfhx)"));
         if (path.isEmpty()) return false;
         // The dialog has asked before an existing file is chosen.
         document_.overwriteAllowed(path.toStdString());
     }
     if (document_.asksBeforeSaving(path.toStdString(), QFileInfo::exists(path))) {
-        if (ask(overwriteQuestion(fileName(path.toStdString()))) == CaseAnswer::Cancel) return false;
+        if (ask(overwriteQuestion(app_.language, fileName(path.toStdString()))) == CaseAnswer::Cancel) return false;
         document_.overwriteAllowed(path.toStdString());
     }
     return writeTo(path);
 }
 
 bool GuiSession::requestEnd() {
-    const auto question = leaveQuestion(Leaving::Finish, platform_.waitDepth() > 0,
+    const auto question = leaveQuestion(app_.language, Leaving::Finish, platform_.waitDepth() > 0,
                                         document_.unsaved(app_.recorder.changes()), document_.path());
     if (!question) return true;
     const CaseAnswer answer = ask(*question);

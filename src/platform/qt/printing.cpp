@@ -1,5 +1,6 @@
 #include "platform/qt/printing.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -139,7 +140,7 @@ bool SessionPrinter::choosePrinter(QPrinter& printer) {
     printer.setOutputFileName(defaultPdf());
     printer.setPageLayout(a4Layout());
     QPrintDialog dialog(&printer, parent_);
-    dialog.setWindowTitle("印刷");
+    dialog.setWindowTitle(QCoreApplication::translate("cfhx", "印刷"));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -181,7 +182,7 @@ std::optional<QString> SessionPrinter::print(PrintJob job) {
         if (saveImage(job.image, png, nullptr)) {
             where << png;
         } else {
-            report("画像を保存できません: " + png);
+            report(QCoreApplication::translate("cfhx", "画像を保存できません: ") + png);
         }
     }
     if (pdfPath_.isEmpty()) {
@@ -190,10 +191,10 @@ std::optional<QString> SessionPrinter::print(PrintJob job) {
         if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
             // A real printer: this job only, and the dialog again next time.
             if (!paintJobs(printer, {job})) {
-                report("印刷できません: " + printer.printerName());
+                report(QCoreApplication::translate("cfhx", "印刷できません: ") + printer.printerName());
                 return std::nullopt;
             }
-            where << "プリンタ " + printer.printerName();
+            where << QCoreApplication::translate("cfhx", "プリンタ ") + printer.printerName();
             return where.join(", ");
         }
         pdfPath_ = printer.outputFileName();
@@ -222,7 +223,7 @@ std::optional<QString> SessionPrinter::printRaw(const SheetPages& pages) {
     std::string bytes;
     if (QFile old(rawPath_); old.exists()) {
         if (!old.open(QIODevice::ReadOnly)) {
-            report("プリンタ出力を保存できません: " + rawPath_);
+            report(QCoreApplication::translate("cfhx", "プリンタ出力を保存できません: ") + rawPath_);
             return std::nullopt;
         }
         const QByteArray before = old.readAll();
@@ -231,7 +232,7 @@ std::optional<QString> SessionPrinter::printRaw(const SheetPages& pages) {
     bytes += printerStream(pages);
     std::string error;
     if (!writeFileAtomically(rawPath_.toStdString(), bytes, error)) {
-        report("プリンタ出力を保存できません: " + rawPath_);
+        report(QCoreApplication::translate("cfhx", "プリンタ出力を保存できません: ") + rawPath_);
         return std::nullopt;
     }
     return rawPath_;

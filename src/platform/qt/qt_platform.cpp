@@ -62,7 +62,7 @@ void QtPlatform::userAnswers() {
 
 bool QtPlatform::skipPrint(PrintKind kind) {
     if (!replaying()) return false;
-    report(skippedPrintStatus(kind, ++skipped_));
+    report(skippedPrintStatus(language_, kind, ++skipped_));
     return true;
 }
 
@@ -71,7 +71,7 @@ void QtPlatform::printSheet(const SheetPages& pages, PrintRoute route) {
     if (skipPrint(kind)) return;
     const std::optional<QString> where =
         route == PrintRoute::RawStream ? printer().printRaw(pages) : printer().print({.sheet = pages, .image = {}});
-    report(where ? printedStatus(kind, where->toStdString()) : printCancelledStatus());
+    report(where ? printedStatus(language_, kind, where->toStdString()) : printCancelledStatus(language_));
 }
 
 void QtPlatform::hardCopy(HardCopy window) {
@@ -81,7 +81,7 @@ void QtPlatform::hardCopy(HardCopy window) {
                                                 : windows_->window(summaryScreen_);
     if (window == HardCopy::PaneWindow) windows_->panePanel()->view()->sync();
     const std::optional<QString> where = printer().print({.sheet = {}, .image = w->grab().toImage()});
-    report(where ? printedStatus(kind, where->toStdString()) : printCancelledStatus());
+    report(where ? printedStatus(language_, kind, where->toStdString()) : printCancelledStatus(language_));
 }
 
 QtPlatform::~QtPlatform() {

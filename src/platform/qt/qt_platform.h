@@ -61,6 +61,8 @@ public:
 
     // Where the status line texts of prints go (the program's status).
     void setStatusSink(std::function<void(std::string)> sink) { status_ = std::move(sink); }
+    // The language of the status texts of prints.
+    void setLanguage(Language language) { language_ = language; }
 
     // The session's prints (made on the first use).
     SessionPrinter& printer();
@@ -117,6 +119,7 @@ private:
     std::vector<Wait*> waits_;
     std::string today_;
     std::function<void(std::string)> status_;
+    Language language_ = Language::Japanese;
     int skipped_ = 0;  // prints of the replay left out
     std::function<void()> handOver_;
     bool handedOver_ = false;

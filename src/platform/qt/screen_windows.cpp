@@ -293,7 +293,7 @@ ScreenWindows::ScreenWindows(Forms& forms, const Pane& pane, ClickHandler onClic
             };
             view->addSeparator();
             for (const ZoomItem& z : kZoomItems) {
-                QAction* item = view->addAction(QString::fromUtf8(z.text) + QLatin1Char('\t') +
+                QAction* item = view->addAction(QCoreApplication::translate("cfhx", z.text) + QLatin1Char('\t') +
                                                 z.keys.toString(QKeySequence::NativeText));
                 QObject::connect(item, &QAction::triggered, window, [this, steps = z.steps] { panel_->zoom(steps); });
             }
@@ -322,7 +322,15 @@ void ScreenWindows::markChoices() {
 void ScreenWindows::markChoice(const Choices& c) {
     const std::string& text = forms_.at(c.codeScreen, c.codeControl).text;
     const double value = readNumber(text);
-    for (const auto& [button, code] : c.buttons) showChosen(button, !text.empty() && value == code);
+    // A button that writes one code per language is chosen by either.
+    std::vector<std::pair<QAbstractButton*, bool>> marks;
+    for (const auto& [button, code] : c.buttons) {
+        const bool chosen = !text.empty() && value == code;
+        auto same = std::find_if(marks.begin(), marks.end(), [b = button](const auto& m) { return m.first == b; });
+        if (same == marks.end()) marks.emplace_back(button, chosen);
+        else same->second = same->second || chosen;
+    }
+    for (const auto& [button, chosen] : marks) showChosen(button, chosen);
 }
 
 ScreenWindows::~ScreenWindows() = default;
