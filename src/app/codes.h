@@ -31,6 +31,13 @@ inline constexpr FluidKind fluidKind(float code) { return decode<FluidKind>(code
 // The language of the screens, the calculation dialogue and the messages:
 // the program's own Japanese, or English.
 enum class Language { Japanese, English };
+// The code a language goes by on the command line and in the settings.
+inline constexpr std::string_view languageCode(Language language) { return language == Language::English ? "en" : "ja"; }
+inline constexpr bool languageFromCode(std::string_view code, Language& language) {
+    if (code != "en" && code != "ja") return false;
+    language = code == "en" ? Language::English : Language::Japanese;
+    return true;
+}
 
 // UnitCode of FORM4: the language and unit mode of the run.
 enum class UnitCode { ESI = 1, E = 2, JSI = 3, J = 4 };

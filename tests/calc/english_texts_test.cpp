@@ -35,21 +35,25 @@ TEST(EnglishTexts, JapaneseCharactersAreToldFromOtherWriting) {
         const char* name;
         const char* text;
         bool japanese;
+        bool letters;  // kana or kanji
     } kCases[] = {
-        {"ASCII", "Tso(degC)=##.#", false},
-        {"hiragana", "ok \u3066", true},
-        {"katakana", "\u30B7\u30A7\u30EB", true},
-        {"half-width katakana", "Tso(\uFF9FC)", true},
-        {"kanji", "\u7BA1", true},
-        {"ideographic space", "a\u3000b", true},
-        {"circled number", "\u2460 (A)", true},
-        {"full-width letter", "\uFF2F\uFF2B", true},
-        {"degree sign", "\u00B0C", false},
-        {"box drawing", "\u250C\u2500\u2510", false},
+        {"ASCII", "Tso(degC)=##.#", false, false},
+        {"hiragana", "ok \u3066", true, true},
+        {"katakana", "\u30B7\u30A7\u30EB", true, true},
+        {"the half-width sound mark as a degree sign", "Tso(\uFF9FC)", true, false},
+        {"a half-width katakana letter", "\uFF7C\uFF6A\uFF99", true, true},
+        {"kanji", "\u7BA1", true, true},
+        {"ideographic space", "a\u3000b", true, false},
+        {"lenticular brackets and the ideographic comma", "\u3010Print\u3011\u3001", true, false},
+        {"circled number", "\u2460 (A)", true, false},
+        {"full-width letter", "\uFF2F\uFF2B", true, false},
+        {"degree sign", "\u00B0C", false, false},
+        {"box drawing", "\u250C\u2500\u2510", false, false},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(containsJapanese(c.text), c.japanese);
+        EXPECT_EQ(testing::containsJapaneseLetters(c.text), c.letters);
     }
 }
 

@@ -22,8 +22,8 @@
 namespace cfhx::qt::testing {
 
 struct TestSession {
-    TestSession() {
-        session = std::make_unique<GuiSession>();
+    explicit TestSession(Language language = Language::Japanese) {
+        session = std::make_unique<GuiSession>(language);
         session->platform().setToday("07/03/05");
         session->setQuitHandler([this] { ++quits; });
         // The session's own questions (abandon, save, write over) are

@@ -35,4 +35,18 @@ inline bool containsJapanese(std::string_view utf8) {
     return false;
 }
 
+// Kana and kanji: the letters of Japanese writing. The program's English
+// display modes keep some full-width punctuation (【】、：－, the blank) and
+// the half-width sound mark as a degree sign: not letters.
+inline bool isJapaneseLetter(char32_t c) {
+    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+           (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF66 && c <= 0xFF9D);
+}
+
+inline bool containsJapaneseLetters(std::string_view utf8) {
+    for (size_t i = 0; i < utf8.size();)
+        if (isJapaneseLetter(decodeUtf8(utf8, i))) return true;
+    return false;
+}
+
 }  // namespace cfhx::testing

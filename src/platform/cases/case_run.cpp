@@ -40,6 +40,7 @@ std::vector<FieldValue> filledFields(const App& app) {
 struct CaseRunner::Hooks {
     CaseDetail detail = CaseDetail::Full;
     std::optional<std::string> tableMode;  // a table to draw at the result
+    Language language = Language::Japanese;
     const std::vector<FieldValue>* overrides = nullptr;
     CaseResult* result = nullptr;
     bool stopped = false;
@@ -94,6 +95,7 @@ struct CaseRunner::Hooks {
     ScriptOptions options(const std::string& date) {
         ScriptOptions o;
         o.date = date;
+        o.language = language;
         o.transcript = detail == CaseDetail::Full;
         o.install = [this](App& app) {
             app.paneUnread = detail == CaseDetail::Results;
@@ -140,8 +142,8 @@ CaseResult runCase(const std::string& script, const std::vector<FieldValue>& ove
 }
 
 CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date,
-                   const std::string& tableMode) {
-    return playWhole(script, overrides, date, CaseRunner::Hooks{.tableMode = tableMode});
+                   const std::string& tableMode, Language language) {
+    return playWhole(script, overrides, date, CaseRunner::Hooks{.tableMode = tableMode, .language = language});
 }
 
 PreparedCase::PreparedCase(std::string script, std::string date, CaseDetail detail)

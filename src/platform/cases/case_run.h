@@ -56,9 +56,10 @@ CaseResult runCase(const std::string& script, const std::vector<FieldValue>& ove
                    const std::string& date = "");
 // The same, with the result's table of `tableMode` (a display mode; empty:
 // the record's own) drawn on the run's screens at the result, as a fresh
-// program would draw it for the record: `tablePage`.
+// program would draw it for the record: `tablePage`. `language` is the
+// program's (the screens' messages, the dialogue, the unit codes).
 CaseResult runCase(const std::string& script, const std::vector<FieldValue>& overrides, const std::string& date,
-                   const std::string& tableMode);
+                   const std::string& tableMode, Language language = Language::Japanese);
 
 // How much of a run its caller reads.
 enum class CaseDetail {

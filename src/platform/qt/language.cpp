@@ -7,18 +7,14 @@ namespace cfhx::qt {
 
 namespace {
 constexpr std::string_view kLangOption = "--lang";
-constexpr std::string_view kJapaneseCode = "ja";
-constexpr std::string_view kEnglishCode = "en";
 }  // namespace
 
-std::string_view languageCode(Language language) {
-    return language == Language::English ? kEnglishCode : kJapaneseCode;
-}
+std::string_view languageCode(Language language) { return cfhx::languageCode(language); }
 
 std::optional<Language> languageFromCode(std::string_view code) {
-    if (code == kJapaneseCode) return Language::Japanese;
-    if (code == kEnglishCode) return Language::English;
-    return std::nullopt;
+    Language language;
+    if (!cfhx::languageFromCode(code, language)) return std::nullopt;
+    return language;
 }
 
 LanguageRequest requestedLanguage(const std::vector<std::string>& args) {

@@ -51,4 +51,12 @@ CLI::Validator dateCheck() {
         "");
 }
 
+void addLanguageOption(CLI::App& app, Language& language) {
+    app.add_option_function<std::string>(
+           "--lang", [&language](const std::string& code) { languageFromCode(code, language); },
+           "the program's language: the pane, its messages, the English display modes (default ja)")
+        ->check(CLI::IsMember({"en", "ja"}))
+        ->type_name("en|ja");
+}
+
 }  // namespace cfhx

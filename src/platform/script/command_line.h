@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/codes.h"
+
 namespace cfhx {
 
 // The status of a command line that cannot be used.
@@ -28,5 +30,9 @@ std::optional<int> parseCommandLine(CLI::App& app, const std::vector<std::string
 
 // YY/MM/DD, a day of the calendar.
 CLI::Validator dateCheck();
+
+// --lang en|ja: the program's language for the pane and the messages
+// (Japanese when not given).
+void addLanguageOption(CLI::App& app, Language& language);
 
 }  // namespace cfhx

@@ -30,6 +30,7 @@ struct RunOptions {
     std::string json;
     std::string outDir;
     std::string date;
+    Language language = Language::Japanese;
 };
 
 // One of the display modes.
@@ -56,6 +57,7 @@ void defineOptions(CLI::App& app, RunOptions& o) {
     app.add_option("--date", o.date, "the date printed on the table and the sheet (default: today)")
         ->check(dateCheck())
         ->type_name("YY/MM/DD");
+    addLanguageOption(app, o.language);
     app.footer("Exit status: 0 a result, 1 a file cannot be read or written, 2 a bad argument or a bad line in "
                "the case, 3 the case ends before its result, 4 the calculation stopped (its reason on standard error).");
 }
@@ -109,7 +111,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (o.date.empty()) o.date = systemDate();
 
     // The table is drawn on the run's own screens at its result.
-    const CaseResult result = runCase(text, {}, o.date, o.mode);
+    const CaseResult result = runCase(text, {}, o.date, o.mode, o.language);
     int status = result.status;
     std::string message;
     if (o.mode.empty()) {

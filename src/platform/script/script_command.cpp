@@ -25,6 +25,7 @@ int scriptCommand(const std::vector<std::string>& args, std::istream& in, std::o
     app.add_option("--out", options.outDir,
                    "write prints and hard copies into this folder (sheet-N.pdf, sheet-N.prn, hardcopy-N.png)")
         ->type_name("DIR");
+    addLanguageOption(app, options.language);
     app.footer("Exit status: 0 the script ran to its end, 1 a file cannot be read or written, 2 a bad argument or "
                "a bad line, 3 the program waits for an answer the script does not give.");
     if (const std::optional<int> done = parseCommandLine(app, args, out, err)) return *done;
