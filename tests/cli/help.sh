@@ -41,6 +41,7 @@ script option|--script "$tmp/gas.cfhx" --frob|cfhx --script: unexpected argument
 run without a case|run|cfhx run: CASE is required
 an unknown fluid|props steam 20|cfhx props: FLUID: steam not in {water,gas}
 a value missing|run "$tmp/gas.cfhx" --json|cfhx run: --json: 1 required FILE missing
+an unknown language|run "$tmp/gas.cfhx" --lang fr|cfhx run: --lang: fr not in {en,ja}
 EOF_REFUSED
 
 # --option=value is --option value.
@@ -49,4 +50,8 @@ check "equals form" 0 $?
 "$cfhx" run "$tmp/gas.cfhx" --mode ESI --date 07/03/05 >"$tmp/blank" 2>"$tmp/err"
 cmp -s "$tmp/eq" "$tmp/blank"; expect "--mode=ESI prints what --mode ESI prints" $?
 contains "equals form" '"mode": "ESI"' "$tmp/r.json"
+# --lang en: the English table of the same case.
+"$cfhx" run "$tmp/gas.cfhx" --lang en --date 07/03/05 >"$tmp/en" 2>"$tmp/err"
+check "run in English" 0 $?
+contains "run in English" "CROSFLOW HEAT EXCHANGER" "$tmp/en"
 exit $fail
